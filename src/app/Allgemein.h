@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Small string, settings and folder utilities that every subsystem uses.
+#include "settings/EinstellungsSpeicher.h"
+
+#include <string>
+
+namespace cb {
+
+struct Zustand;
+
+/// The part after the last occurrence of the character (case-insensitive);
+/// "" when it is the last character; the whole text when it does not occur.
+std::string RechterTeilInStr(const std::string& text, const std::string& zeichen);
+/// The part before the first occurrence of the search text (case-insensitive);
+/// the whole text when it does not occur.
+std::string LinkerTeilInStr(const std::string& text, const std::string& suche);
+/// The file name part of a path.
+std::string DateiName(const std::string& pfad);
+
+std::string EinstellungLesen(const Zustand& z, const EinstellungsSpeicher& s,
+                             const std::string& abschnitt, const std::string& schluessel);
+void EinstellungSchreiben(const Zustand& z, EinstellungsSpeicher& s, const std::string& abschnitt,
+                          const std::string& schluessel, const std::string& wert);
+EinstellungsPaare AlleEinstellungen(const Zustand& z, const EinstellungsSpeicher& s,
+                                    const std::string& abschnitt);
+/// Deletes the section; every error is swallowed.
+void AbschnittLoeschen(const Zustand& z, EinstellungsSpeicher& s, const std::string& abschnitt);
+
+/// Deletes every file in the folder; subfolders stay, every error is ignored.
+void OrdnerLeeren(const std::string& ordner);
+
+/// The platform's path separator, which ends every folder path.
+inline constexpr char Trenner = '/';
+/// The folder with a separator at its end.
+std::string MitTrenner(std::string ordner);
+
+} // namespace cb

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <string>
+
+namespace cb {
+
+struct Zustand;
+class EinstellungsSpeicher;
+
+/// The build's title, such as "Excel Code Brindle 1.0".
+std::string TitelFuer(const std::string& appName, int major, int minor);
+
+/// Start-up up to loading the main window: identity, option defaults,
+/// the working area below cacheOrdner and the saved projects folder.
+/// programmOrdner holds the read-only data (template, help).
+void Starten(Zustand& z, const EinstellungsSpeicher& s, const std::string& programmOrdner,
+             const std::string& cacheOrdner);
+
+/// Where the program's read-only data lives: beside the executable in the
+/// build tree, the installed share folder otherwise. Ends with a separator.
+std::string ProgrammOrdnerErmitteln();
+/// The user's cache folder for this program (XDG). Ends with a separator.
+std::string CacheOrdnerErmitteln();
+
+} // namespace cb

@@ -1,0 +1,241 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/Text.h"
+
+#include <cerrno>
+#include <clocale>
+#include <cwctype>
+#include <iconv.h>
+#include <locale.h>
+#include <stdexcept>
+#include <wctype.h>
+
+namespace cb {
+
+namespace {
+
+constexpr char32_t Cp1252Oben[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// Unicode character classes come from glibc's built-in C.UTF-8 locale, so
+// the class does not depend on the user's locale settings.
+locale_t Utf8Locale() {
+    static locale_t loc = [] {
+        locale_t l = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
+        return l ? l : newlocale(LC_CTYPE_MASK, "C", static_cast<locale_t>(nullptr));
+    }();
+    return loc;
+}
+
+char32_t Gefaltet(char32_t cp) {
+    if (cp < 128)
+        return (cp >= 'A' && cp <= 'Z') ? cp + 32 : cp;
+    return static_cast<char32_t>(towlower_l(static_cast<wint_t>(cp), Utf8Locale()));
+}
+
+std::u32string Gefaltet(std::string_view text) {
+    std::u32string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0, n; i < text.size(); i += n)
+        out.push_back(Gefaltet(CodepunktAn(text, i, n)));
+    return out;
+}
+
+// Byte offset of the code point with index idx.
+std::size_t ByteOffset(std::string_view text, std::size_t idx) {
+    std::size_t i = 0, n;
+    for (std::size_t k = 0; k < idx && i < text.size(); ++k) {
+        CodepunktAn(text, i, n);
+        i += n;
+    }
+    return i;
+}
+
+std::string IconvName(int codepage) {
+    switch (codepage) {
+    case 65001: return "UTF-8";
+    case 1200: return "UTF-16LE";
+    case 20127: return "ASCII";
+    case 28591: return "ISO-8859-1";
+    case 10000: return "MACINTOSH";
+    case 932: return "CP932";
+    case 936: return "CP936";
+    case 949: return "CP949";
+    case 950: return "CP950";
+    default: return "CP" + std::to_string(codepage);
+    }
+}
+
+} // namespace
+
+char32_t CodepunktAn(std::string_view t, std::size_t pos, std::size_t& laenge) {
+    auto b = [&](std::size_t k) { return static_cast<unsigned char>(t[pos + k]); };
+    unsigned char c = b(0);
+    laenge = 1;
+    if (c < 0x80)
+        return c;
+    std::size_t n = c >= 0xF0 && c <= 0xF4 ? 4 : c >= 0xE0 ? 3 : c >= 0xC2 && c < 0xE0 ? 2 : 0;
+    if (n == 0 || pos + n > t.size())
+        return c;
+    char32_t cp = c & (0x7F >> n);
+    for (std::size_t k = 1; k < n; ++k) {
+        if ((b(k) & 0xC0) != 0x80)
+            return c;
+        cp = (cp << 6) | (b(k) & 0x3F);
+    }
+    if ((n == 3 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) || (n == 4 && (cp < 0x10000 || cp > 0x10FFFF)))
+        return c;
+    laenge = n;
+    return cp;
+}
+
+void Utf8Anhaengen(std::string& z, char32_t cp) {
+    if (cp < 0x80) {
+        z += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        z += static_cast<char>(0xC0 | (cp >> 6));
+        z += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        z += static_cast<char>(0xE0 | (cp >> 12));
+        z += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        z += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        z += static_cast<char>(0xF0 | (cp >> 18));
+        z += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        z += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        z += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+std::size_t ZeichenAnzahl(std::string_view text) {
+    std::size_t anzahl = 0;
+    for (unsigned char c : text)
+        anzahl += (c & 0xC0) != 0x80;
+    return anzahl;
+}
+
+bool IstGueltigesUtf8(std::string_view bytes) {
+    for (std::size_t i = 0, n; i < bytes.size(); i += n) {
+        char32_t cp = CodepunktAn(bytes, i, n);
+        if (n == 1 && cp >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+std::string Cp1252NachUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 8);
+    for (unsigned char c : bytes) {
+        if (c < 0x80)
+            out += static_cast<char>(c);
+        else
+            Utf8Anhaengen(out, c < 0xA0 ? Cp1252Oben[c - 0x80] : c);
+    }
+    return out;
+}
+
+std::optional<unsigned char> Cp1252Byte(char32_t cp) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
+        return static_cast<unsigned char>(cp);
+    for (int k = 0; k < 32; ++k)
+        if (Cp1252Oben[k] == cp)
+            return static_cast<unsigned char>(0x80 + k);
+    return std::nullopt;
+}
+
+std::string CodepageNachUtf8(std::string_view bytes, int codepage) {
+    if (codepage == 1252)
+        return Cp1252NachUtf8(bytes);
+    iconv_t cd = iconv_open("UTF-8", IconvName(codepage).c_str());
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        throw std::runtime_error("Code page " + std::to_string(codepage) + " is not supported");
+    std::string out;
+    out.resize(bytes.size() * 4 + 16);
+    char* in = const_cast<char*>(bytes.data());
+    std::size_t inLeft = bytes.size();
+    char* o = out.data();
+    std::size_t oLeft = out.size();
+    while (inLeft > 0) {
+        if (iconv(cd, &in, &inLeft, &o, &oLeft) != static_cast<std::size_t>(-1))
+            break;
+        if (errno == E2BIG) {
+            std::size_t used = static_cast<std::size_t>(o - out.data());
+            out.resize(out.size() * 2);
+            o = out.data() + used;
+            oLeft = out.size() - used;
+            continue;
+        }
+        // An invalid or cut sequence: keep the byte as Windows-1252 would
+        // read it rather than lose the rest of the text.
+        std::size_t used = static_cast<std::size_t>(o - out.data());
+        out.resize(used);
+        out += Cp1252NachUtf8(std::string_view(in, 1));
+        ++in;
+        --inLeft;
+        used = out.size();
+        out.resize(used + inLeft * 4 + 16);
+        o = out.data() + used;
+        oLeft = out.size() - used;
+    }
+    iconv_close(cd);
+    out.resize(static_cast<std::size_t>(o - out.data()));
+    return out;
+}
+
+std::string TextAusBytes(std::string_view bytes) {
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
+        bytes.remove_prefix(3);
+    if (IstGueltigesUtf8(bytes))
+        return std::string(bytes);
+    return Cp1252NachUtf8(bytes);
+}
+
+std::string ZeilenumbruecheNachCrLf(std::string_view t) {
+    std::string out;
+    out.reserve(t.size() + t.size() / 16);
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        char c = t[i];
+        if (c == '\r') {
+            out += "\r\n";
+            if (i + 1 < t.size() && t[i + 1] == '\n')
+                ++i;
+        } else if (c == '\n') {
+            out += "\r\n";
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+bool IstBuchstabeOderZiffer(char32_t cp) {
+    if (cp < 128)
+        return (cp >= '0' && cp <= '9') || ((cp | 32) >= 'a' && (cp | 32) <= 'z');
+    return iswalnum_l(static_cast<wint_t>(cp), Utf8Locale()) != 0;
+}
+
+std::size_t TextSuche(std::string_view text, std::string_view suche) {
+    std::u32string t = Gefaltet(text), s = Gefaltet(suche);
+    std::size_t idx = t.find(s);
+    return idx == std::u32string::npos ? std::string::npos : ByteOffset(text, idx);
+}
+
+std::size_t TextSucheRueckwaerts(std::string_view text, std::string_view suche) {
+    std::u32string t = Gefaltet(text), s = Gefaltet(suche);
+    std::size_t idx = t.rfind(s);
+    return idx == std::u32string::npos ? std::string::npos : ByteOffset(text, idx);
+}
+
+bool TextGleich(std::string_view a, std::string_view b) { return Gefaltet(a) == Gefaltet(b); }
+
+std::string KleinGefaltet(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char32_t cp : Gefaltet(text))
+        Utf8Anhaengen(out, cp);
+    return out;
+}
+
+} // namespace cb

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Every conversion of text between the outside world and the UTF-8 that the
+// core works in lives here: code pages, Windows-1252, line breaks, and the
+// character classes and case-insensitive compares built on code points.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace cb {
+
+/// Decodes one UTF-8 sequence at pos; invalid bytes come back as themselves
+/// (a code point < 256) with length 1, so no input can stall a scan.
+char32_t CodepunktAn(std::string_view text, std::size_t pos, std::size_t& laenge);
+void Utf8Anhaengen(std::string& ziel, char32_t cp);
+/// Number of characters (code points) of a UTF-8 text.
+std::size_t ZeichenAnzahl(std::string_view text);
+
+bool IstGueltigesUtf8(std::string_view bytes);
+std::string Cp1252NachUtf8(std::string_view bytes);
+/// The Windows-1252 byte of a code point, or nullopt when it has none.
+std::optional<unsigned char> Cp1252Byte(char32_t cp);
+/// Text in another code page (Windows code page number) to UTF-8; throws
+/// std::runtime_error for a code page this system cannot convert.
+std::string CodepageNachUtf8(std::string_view bytes, int codepage);
+
+/// Bytes of a file or a stream, as the core takes text: UTF-8 (with or
+/// without a byte-order mark) when valid, otherwise Windows-1252.
+std::string TextAusBytes(std::string_view bytes);
+/// LF and lone CR line breaks become CR LF; CR LF stays.
+std::string ZeilenumbruecheNachCrLf(std::string_view text);
+
+/// Letters of any script and digits (the identifier characters besides "_").
+bool IstBuchstabeOderZiffer(char32_t cp);
+
+/// Position of the first occurrence, ignoring letter case; npos when absent.
+std::size_t TextSuche(std::string_view text, std::string_view suche);
+/// Position of the last occurrence, ignoring letter case; npos when absent.
+std::size_t TextSucheRueckwaerts(std::string_view text, std::string_view suche);
+/// Equality ignoring letter case, umlauts included.
+bool TextGleich(std::string_view a, std::string_view b);
+/// The text with every letter folded to lower case.
+std::string KleinGefaltet(std::string_view text);
+
+} // namespace cb

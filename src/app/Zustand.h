@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The process-wide state that the subsystems share. One object holds it, so
+// that tests can start from a fresh one; the names are those every part of
+// the program uses for them.
+#include <cstdint>
+#include <string>
+
+namespace cb {
+
+class ProjektDatenbankVerbindung; // the open project database (store)
+
+struct Zustand {
+    // Identity of the build
+    std::string AppName;
+    std::string EditionsCode;
+    std::string EinstellungsName;
+    std::string ProgrammTitel;
+
+    // Folders; every folder ends with the platform's separator
+    std::string ProgrammOrdner;
+    std::string ProjektPfad;
+    std::string TempPfad;
+    std::string ProjektOrdner;
+    std::string WindowLayout;
+
+    // Options
+    std::string SchriftName;
+    int SchriftGroesse = 0;
+    std::int32_t FarbeKommentar = 0;
+    std::int32_t FarbeSchluessel = 0;
+    std::int32_t FarbeString = 0;
+    bool LeerzeilenEntfernen = false;
+    bool Einruecken = false;
+    bool RoutinenEinruecken = false;
+    bool LeerzeileVorRoutinen = false;
+    bool RoutinenFett = false;
+    bool MeldungNachClip = false;
+    bool StandardImmer = false;
+    bool ModullisteAufgeklappt = false;
+    bool VorschauHtml = false;
+    bool UserBildAnwenden = false;
+    int TabstopMm = 0;
+    bool ModulnamenBeiExport = false;
+
+    // The current project and the module being read
+    ProjektDatenbankVerbindung* ProjektDatenbank = nullptr;
+    std::string DatenbankPfad;
+    std::int64_t ModulNummer = 0;
+    std::int64_t RoutinenNummer = 0;
+    std::string ModulName;
+    int ModulTyp = 0;
+    std::int64_t ModulAnzahl = 0;
+};
+
+} // namespace cb

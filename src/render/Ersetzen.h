@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace cb {
+
+/// Replaces every occurrence of von (left to right, not overlapping) by nach.
+void AllesErsetzen(std::string& text, std::string_view von, std::string_view nach);
+/// The same as a copy.
+std::string AllesErsetzt(std::string_view text, std::string_view von, std::string_view nach);
+
+} // namespace cb
