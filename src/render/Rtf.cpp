@@ -1,0 +1,164 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "render/Rtf.h"
+
+#include "app/Marken.h"
+#include "app/Text.h"
+#include "app/Zustand.h"
+#include "render/Ersetzen.h"
+
+#include <array>
+#include <cmath>
+
+namespace cb {
+
+namespace {
+
+struct Ersetzung {
+    std::string_view marke;
+    std::string_view rtf;
+};
+
+// Markers in the order the conversion defines; the bold pair last.
+std::array<Ersetzung, 6> Ersetzungen(bool fett) {
+    return {{{MarkeNormal, "\\cf0 "},
+             {MarkeKommentar, "\\cf2 "},
+             {MarkeSchluessel, "\\cf1 "},
+             {MarkeString, "\\cf3 "},
+             {MarkeFettAn, fett ? "\\b " : ""},
+             {MarkeFettAus, fett ? "\\b0 " : ""}}};
+}
+
+// The marker that starts at i, or -1.
+int MarkeBei(std::string_view t, std::size_t i, const std::array<Ersetzung, 6>& e) {
+    if (i + 1 >= t.size() || t[i] != '|')
+        return -1;
+    for (int k = 0; k < 6; ++k)
+        if (t.substr(i, e[k].marke.size()) == e[k].marke)
+            return k;
+    return -1;
+}
+
+// The conversion as a chain of whole-text replacements. It decides only
+// where two markers share a "|", which literal marker characters in the
+// source can produce.
+std::string ErsetzungsKette(std::string t, const std::array<Ersetzung, 6>& e) {
+    AllesErsetzen(t, "\\", "\\\\");
+    AllesErsetzen(t, "{", "\\{");
+    AllesErsetzen(t, "}", "\\}");
+    for (int k = 0; k < 4; ++k)
+        AllesErsetzen(t, e[k].marke, e[k].rtf);
+    AllesErsetzen(t, "\t", "\\tab ");
+    AllesErsetzen(t, e[4].marke, e[4].rtf);
+    AllesErsetzen(t, e[5].marke, e[5].rtf);
+    AllesErsetzen(t, "\r\n", "\r\n\\par ");
+    return t;
+}
+
+} // namespace
+
+void MarkenNachRtf(const Zustand& z, std::string& text) {
+    const auto e = Ersetzungen(z.RoutinenFett);
+    std::string_view t = text;
+    std::string out;
+    out.reserve(t.size() + t.size() / 4 + 64);
+    std::size_t kopiert = 0;
+    for (std::size_t i = 0; i < t.size();) {
+        char c = t[i];
+        std::string_view nach;
+        std::size_t laenge = 1;
+        switch (c) {
+        case '\\': nach = "\\\\"; break;
+        case '{': nach = "\\{"; break;
+        case '}': nach = "\\}"; break;
+        case '\t': nach = "\\tab "; break;
+        case '\n':
+            // A CR LF, also one that meets once a bold marker has gone
+            if (!(i > 0 && t[i - 1] == '\r') && !(out.size() && kopiert == i && out.back() == '\r')) {
+                ++i;
+                continue;
+            }
+            nach = "\n\\par ";
+            break;
+        case '|': {
+            int k = MarkeBei(t, i, e);
+            if (k < 0) {
+                ++i;
+                continue;
+            }
+            laenge = e[k].marke.size();
+            if (MarkeBei(t, i + laenge - 1, e) >= 0) {
+                text = ErsetzungsKette(std::move(text), e);
+                return;
+            }
+            nach = e[k].rtf;
+            break;
+        }
+        default: ++i; continue;
+        }
+        out.append(t.data() + kopiert, i - kopiert);
+        out += nach;
+        i += laenge;
+        kopiert = i;
+    }
+    out.append(t.data() + kopiert, t.size() - kopiert);
+    text = std::move(out);
+}
+
+std::string FarbeNachRtf(std::int32_t farbe) {
+    std::int64_t v = farbe;
+    std::int64_t rot = v % 256, gruen = (v % 65536 - rot) / 256, blau = (v - v % 65536) / 65536;
+    return "\\red" + std::to_string(rot) + "\\green" + std::to_string(gruen) + "\\blue" +
+           std::to_string(blau) + ";";
+}
+
+void RtfDokumentBilden(const Zustand& z, std::string& body) {
+    std::string kopf = "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fswiss MS Sans Serif;}\r\n"
+                       "{\\f1\\froman\\fcharset2 Symbol;}{\\f2\\fswiss MS Sans Serif;}{\\f3\\fswiss Arial;}"
+                       "{\\f4\\fswiss\\fprq2 System;}}\r\n";
+    kopf += "{\\colortbl\\red0\\green0\\blue0;" + FarbeNachRtf(z.FarbeSchluessel) +
+            FarbeNachRtf(z.FarbeKommentar) + FarbeNachRtf(z.FarbeString) + "}\r\n";
+    kopf += "\\deflang1031\\pard\\li105";
+    std::int64_t T = static_cast<std::int64_t>(std::floor(z.TabstopMm / 10.0 * 567));
+    for (int i = 1; i <= 10; ++i)
+        kopf += "\\tx" + std::to_string(T * i);
+    AllesErsetzen(kopf, "Arial", z.SchriftName);
+    std::string dokument;
+    dokument.reserve(kopf.size() + body.size() + 32);
+    dokument += kopf;
+    dokument += "\\plain\\f3\\fs" + std::to_string(2 * static_cast<std::int64_t>(z.SchriftGroesse)) + " ";
+    dokument += body;
+    dokument += "}";
+    body = std::move(dokument);
+}
+
+std::string RtfBytes(const std::string& dokument) {
+    std::string out;
+    out.reserve(dokument.size());
+    for (std::size_t i = 0, n; i < dokument.size(); i += n) {
+        unsigned char c = static_cast<unsigned char>(dokument[i]);
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+            n = 1;
+            continue;
+        }
+        char32_t cp = CodepunktAn(dokument, i, n);
+        if (auto b = Cp1252Byte(cp)) {
+            out += static_cast<char>(*b);
+            continue;
+        }
+        // RTF's \u takes a signed 16-bit value; characters beyond the
+        // basic plane go as a surrogate pair.
+        auto einheit = [&](unsigned v) {
+            out += "\\u" + std::to_string(static_cast<std::int16_t>(static_cast<std::uint16_t>(v))) + "?";
+        };
+        if (cp >= 0x10000) {
+            einheit(0xD800 + ((cp - 0x10000) >> 10));
+            einheit(0xDC00 + ((cp - 0x10000) & 0x3FF));
+        } else {
+            einheit(cp);
+        }
+    }
+    return out;
+}
+
+} // namespace cb

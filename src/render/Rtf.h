@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace cb {
+
+struct Zustand;
+
+/// Marked code text to an RTF body, in place (still UTF-8).
+void MarkenNachRtf(const Zustand& z, std::string& text);
+/// An RTF body to a complete document with header, colour and font table
+/// and tab stops, in place (still UTF-8).
+void RtfDokumentBilden(const Zustand& z, std::string& body);
+/// "\redR\greenG\blueB;" of a colour value (red in the low byte).
+std::string FarbeNachRtf(std::int32_t farbe);
+/// The bytes of an RTF document: Windows-1252, and "\uN?" for a character
+/// that has no byte there, so that it survives.
+std::string RtfBytes(const std::string& dokument);
+
+} // namespace cb

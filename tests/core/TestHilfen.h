@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include "app/Marken.h"
+#include "app/Start.h"
+#include "app/Zustand.h"
+#include "render/Ersetzen.h"
+#include "settings/EinstellungsSpeicher.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <unistd.h>
+#include <random>
+#include <string>
+
+namespace cb::test {
+
+/// A state as start-up leaves it, its working area in a fresh temporary folder.
+inline Zustand FrischerZustand() {
+    static int zaehler = 0;
+    std::filesystem::path ordner = std::filesystem::path(::testing::TempDir()) /
+                                   ("cb_" + std::to_string(::getpid()) + "_" + std::to_string(++zaehler));
+    std::filesystem::create_directories(ordner);
+    Zustand z;
+    SpeicherImArbeitsspeicher s;
+    Starten(z, s, ordner.string(), ordner.string());
+    return z;
+}
+
+/// Marked code text without its markers: what the code pane shows.
+inline std::string OhneMarken(std::string t) {
+    for (auto m : {MarkeNormal, MarkeKommentar, MarkeSchluessel, MarkeString, MarkeFettAn, MarkeFettAus})
+        AllesErsetzen(t, m, "");
+    return t;
+}
+
+/// K for keyword, N for normal, C for comment, S for string, B / b for bold.
+inline std::string M(std::string_view kurz) {
+    std::string t;
+    for (std::size_t i = 0; i < kurz.size(); ++i) {
+        if (kurz[i] == '~' && i + 1 < kurz.size()) {
+            switch (kurz[++i]) {
+            case 'K': t += MarkeSchluessel; break;
+            case 'N': t += MarkeNormal; break;
+            case 'C': t += MarkeKommentar; break;
+            case 'S': t += MarkeString; break;
+            case 'B': t += MarkeFettAn; break;
+            case 'b': t += MarkeFettAus; break;
+            default: t += '~'; t += kurz[i];
+            }
+        } else {
+            t += kurz[i];
+        }
+    }
+    return t;
+}
+
+} // namespace cb::test

@@ -1,0 +1,174 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ReferenzKette.h"
+
+#include "app/Marken.h"
+#include "app/Zustand.h"
+#include "render/CodeMarkieren.h"
+#include "render/Einruecken.h"
+#include "render/Ersetzen.h"
+#include "render/Schluesselwoerter.h"
+
+#include <vector>
+
+namespace cb::referenz {
+
+namespace {
+
+std::vector<std::string> Teilen(const std::string& t, const std::string& trenner) {
+    std::vector<std::string> teile;
+    std::size_t pos = 0;
+    for (;;) {
+        std::size_t f = t.find(trenner, pos);
+        if (f == std::string::npos) {
+            teile.push_back(t.substr(pos));
+            return teile;
+        }
+        teile.push_back(t.substr(pos, f - pos));
+        pos = f + trenner.size();
+    }
+}
+
+std::string Verbinden(const std::vector<std::string>& teile, const std::string& trenner) {
+    std::string t;
+    for (std::size_t i = 0; i < teile.size(); ++i) {
+        if (i)
+            t += trenner;
+        t += teile[i];
+    }
+    return t;
+}
+
+std::string Leer(std::string s) { return AllesErsetzt(s, " ", MarkeLeer); }
+
+std::string ZeileMarkieren(const std::string& zeile) {
+    std::size_t q = zeile.find('"'), a = zeile.find('\'');
+    if (q == std::string::npos || (a != std::string::npos && a < q)) {
+        if (a == std::string::npos)
+            return zeile;
+        return zeile.substr(0, a) + std::string(MarkeKommentar) + Leer(zeile.substr(a)) +
+               std::string(MarkeNormal);
+    }
+    if (a != std::string::npos)
+        return ZeileMitStringsMarkieren(zeile);
+    std::vector<std::string> teile = Teilen(zeile, "\"");
+    for (std::size_t k = 0; k < teile.size(); ++k) {
+        if (k % 2 == 1) {
+            teile[k] = Leer(teile[k]);
+        } else if (k == 0) {
+            teile[k] += MarkeString;
+        } else {
+            teile[k] = std::string(MarkeNormal) + teile[k];
+            if (k + 1 < teile.size())
+                teile[k] += MarkeString;
+        }
+    }
+    std::string out = Verbinden(teile, "\"");
+    if (teile.size() % 2 == 0)
+        out += MarkeNormal;
+    return out;
+}
+
+bool Hat(const std::string& s, const std::string& t) { return s.find(t) != std::string::npos; }
+
+void Hervorheben(const Zustand& z, std::string& text, const std::string& K) {
+    if (!Hat(text, K))
+        return;
+    std::vector<std::string> zeilen = Teilen(text, "\r\n");
+    bool innen = false;
+    for (std::size_t i = 0; i < zeilen.size(); ++i) {
+        std::string& zeile = zeilen[i];
+        if (Hat(zeile, K) && !Hat(zeile, MarkiertesWort("Exit"))) {
+            if (innen) {
+                zeile = std::string(MarkeFettAn) + zeile + std::string(MarkeFettAus);
+                innen = false;
+            } else {
+                bool kopf = true;
+                if (!Hat(zeile, MarkiertesWort("Declare"))) {
+                    if (K == MarkiertesWort("Property") && !Hat(zeile, MarkiertesWort("Get")) &&
+                        !Hat(zeile, MarkiertesWort("Set")) && !Hat(zeile, MarkiertesWort("Let")))
+                        kopf = false;
+                    else
+                        innen = true;
+                }
+                if (kopf)
+                    zeile = (z.LeerzeileVorRoutinen ? "\r\n" : "") + std::string(MarkeFettAn) + zeile +
+                            std::string(MarkeFettAus);
+            }
+        }
+        bool letzteLeer = i + 1 == zeilen.size() && zeile.empty();
+        if (z.Einruecken && z.RoutinenEinruecken && innen && zeile.rfind(MarkeFettAn, 0) != 0 && !letzteLeer)
+            zeile = "\t" + zeile;
+    }
+    text = Verbinden(zeilen, "\r\n");
+}
+
+} // namespace
+
+std::string CodeMarkierenTransient(const Zustand& z, std::string text) {
+    std::string t = "\r\n" + text + "\r\n";
+    if (z.Einruecken)
+        t = CodeEinruecken(t);
+    if (z.LeerzeilenEntfernen)
+        while (Hat(t, "\r\n\r\n"))
+            AllesErsetzen(t, "\r\n\r\n", "\r\n");
+    AllesErsetzen(t, MarkeZeichen, MarkeEscape);
+    AllesErsetzen(t, "\"\"", MarkeDoppelQuote);
+    // The framing's closing line break never continues a statement
+    bool offenesEnde = t.ends_with("_\r\n");
+    if (offenesEnde)
+        t.resize(t.size() - 2);
+    AllesErsetzen(t, "_\r\n", MarkeFortsetzung);
+    if (offenesEnde)
+        t += "\r\n";
+    AllesErsetzen(t, "(", " ( ");
+    AllesErsetzen(t, ")", " ) ");
+    AllesErsetzen(t, ",", " , ");
+    AllesErsetzen(t, "\t", " \t ");
+
+    std::vector<std::string> zeilen = Teilen(t, "\r\n");
+    for (std::string& zeile : zeilen)
+        zeile = ZeileMarkieren(zeile);
+    t = Verbinden(zeilen, "\r\n");
+
+    AllesErsetzen(t, "\r\n", " \r\n ");
+    for (std::string_view eintrag : Schluesselwoerter()) {
+        std::string w(eintrag);
+        std::string e = " " + w + " ";
+        std::string markiert = " " + std::string(MarkeSchluessel) +
+                               AllesErsetzt(w, " ", std::string(MarkeNormal) + " " + std::string(MarkeSchluessel)) +
+                               std::string(MarkeNormal) + " ";
+        t = Verbinden(Teilen(t, e), markiert);
+    }
+    AllesErsetzen(t, MarkeLeer, " ");
+    AllesErsetzen(t, " \t ", "\t");
+    AllesErsetzen(t, " \r\n ", "\r\n");
+    AllesErsetzen(t, " ) ", ")");
+    AllesErsetzen(t, " ( ", "(");
+    AllesErsetzen(t, " , ", ",");
+
+    Hervorheben(z, t, MarkiertesWort("Sub"));
+    Hervorheben(z, t, MarkiertesWort("Function"));
+    Hervorheben(z, t, MarkiertesWort("Property"));
+    AllesErsetzen(t, MarkeFortsetzung, "_\r\n");
+    AllesErsetzen(t, MarkeDoppelQuote, "\"\"");
+    t = t.size() >= 4 ? t.substr(2, t.size() - 4) : std::string();
+    AllesErsetzen(t, MarkeEscape, MarkeZeichen);
+    return t;
+}
+
+std::string MarkenNachRtf(const Zustand& z, std::string t) {
+    AllesErsetzen(t, "\\", "\\\\");
+    AllesErsetzen(t, "{", "\\{");
+    AllesErsetzen(t, "}", "\\}");
+    AllesErsetzen(t, MarkeNormal, "\\cf0 ");
+    AllesErsetzen(t, MarkeKommentar, "\\cf2 ");
+    AllesErsetzen(t, MarkeSchluessel, "\\cf1 ");
+    AllesErsetzen(t, MarkeString, "\\cf3 ");
+    AllesErsetzen(t, "\t", "\\tab ");
+    AllesErsetzen(t, MarkeFettAn, z.RoutinenFett ? "\\b " : "");
+    AllesErsetzen(t, MarkeFettAus, z.RoutinenFett ? "\\b0 " : "");
+    AllesErsetzen(t, "\r\n", "\r\n\\par ");
+    return t;
+}
+
+} // namespace cb::referenz
