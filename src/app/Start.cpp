@@ -16,20 +16,13 @@ std::string TitelFuer(const std::string& appName, int major, int minor) {
     return appName + " Code Brindle " + std::to_string(major) + "." + std::to_string(minor);
 }
 
-void Starten(Zustand& z, const EinstellungsSpeicher& s, const std::string& programmOrdner,
-             const std::string& cacheOrdner) {
+void StandardWerteSetzen(Zustand& z) {
     Edition e = EditionNach(build::Edition);
     z.AppName = e.AppName;
     z.EditionsCode = e.EditionsCode;
     z.EinstellungsName = "QX_Brindle\\Co_Brindle_" + z.AppName;
     z.ProgrammTitel = TitelFuer(z.AppName, build::VersionMajor, build::VersionMinor);
     z.WindowLayout = "max";
-    z.ProgrammOrdner = MitTrenner(programmOrdner);
-
-    z.ProjektPfad = MitTrenner(cacheOrdner) + "TempDateien" + Trenner;
-    std::error_code ec;
-    std::filesystem::create_directories(z.ProjektPfad, ec); // failure shows later, where needed
-
     z.SchriftGroesse = 10;
     z.SchriftName = "MS Sans Serif";
     z.FarbeKommentar = 0x8000;
@@ -43,6 +36,15 @@ void Starten(Zustand& z, const EinstellungsSpeicher& s, const std::string& progr
     z.StandardImmer = false;
     z.ModullisteAufgeklappt = false;
     z.TabstopMm = 5;
+}
+
+void Starten(Zustand& z, const EinstellungsSpeicher& s, const std::string& programmOrdner,
+             const std::string& cacheOrdner) {
+    StandardWerteSetzen(z);
+    z.ProgrammOrdner = MitTrenner(programmOrdner);
+    z.ProjektPfad = MitTrenner(cacheOrdner) + "TempDateien" + Trenner;
+    std::error_code ec;
+    std::filesystem::create_directories(z.ProjektPfad, ec); // failure shows later, where needed
 
     // The user's home folder stands where a Windows system would offer "C:\".
     const char* home = std::getenv("HOME");

@@ -10,6 +10,9 @@ class EinstellungsSpeicher;
 /// The build's title, such as "Excel Code Brindle 1.0".
 std::string TitelFuer(const std::string& appName, int major, int minor);
 
+/// The build's identity and every option default, touching nothing outside.
+void StandardWerteSetzen(Zustand& z);
+
 /// Start-up up to loading the main window: identity, option defaults,
 /// the working area below cacheOrdner and the saved projects folder.
 /// programmOrdner holds the read-only data (template, help).

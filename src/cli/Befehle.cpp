@@ -1,13 +1,98 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/Befehle.h"
 
+#include "cli/Argumente.h"
+
+#include "app/Start.h"
+#include "app/Text.h"
+#include "app/Zustand.h"
+#include "export/Html.h"
+#include "render/CodeMarkieren.h"
+#include "render/Rtf.h"
+#include "settings/Optionen.h"
+
+#include <exception>
+#include <istream>
+#include <iterator>
 #include <ostream>
 
 namespace cb::cli {
 
-int Ausfuehren(const std::vector<std::string>&, std::istream&, std::ostream&, std::ostream& fehler) {
-    fehler << "usage: codebrindle-cli COMMAND ...\n";
-    return 2;
+namespace {
+
+const char* const Gebrauch =
+    "usage: codebrindle-cli COMMAND [ARGS] [--option KEY=VALUE]...\n"
+    "\n"
+    "commands:\n"
+    "  rtf -    colour VBA code from standard input, write the RTF document\n"
+    "  html -   colour VBA code from standard input, write the HTML fragment\n"
+    "\n"
+    "options (values as the settings store writes them; booleans -1 or 0):\n"
+    "  fkey fkom fstr  keyword, comment, string colour (red in the low byte)\n"
+    "  rouf einr rer rle leer  bold routines, indent, indent bodies,\n"
+    "                  empty line before routines, remove empty lines\n"
+    "  tab             tab stop width in mm\n"
+    "  font            NAME,SIZE\n";
+
+// Code from standard input as the core takes it: UTF-8 (or Windows-1252
+// when it is not valid UTF-8) with CR LF line breaks.
+std::string CodeLesen(std::istream& ein) {
+    std::string bytes((std::istreambuf_iterator<char>(ein)), std::istreambuf_iterator<char>());
+    return ZeilenumbruecheNachCrLf(TextAusBytes(bytes));
+}
+
+int Rtf(const Zustand& z, std::istream& ein, std::ostream& aus) {
+    std::string code = CodeLesen(ein);
+    CodeMarkieren(z, code);
+    MarkenNachRtf(z, code);
+    RtfDokumentBilden(z, code);
+    aus << RtfBytes(code);
+    return 0;
+}
+
+int Html(const Zustand& z, std::istream& ein, std::ostream& aus) {
+    std::string code = CodeLesen(ein);
+    CodeMarkieren(z, code);
+    HtmlErzeugen(z, code);
+    aus << code;
+    return 0;
+}
+
+} // namespace
+
+int Ausfuehren(const std::vector<std::string>& argumente, std::istream& ein, std::ostream& aus,
+               std::ostream& fehler) {
+    Aufruf aufruf;
+    try {
+        aufruf = Zerlegen(argumente);
+    } catch (const FalscherAufruf& e) {
+        fehler << "codebrindle-cli: " << e.what() << "\n\n" << Gebrauch;
+        return 2;
+    }
+    try {
+        Zustand z;
+        StandardWerteSetzen(z);
+        for (const auto& [schluessel, wert] : aufruf.optionen)
+            OptionSetzen(z, schluessel, wert);
+        int rc = 2;
+        if (aufruf.befehl == "rtf" && aufruf.positionen == std::vector<std::string>{"-"})
+            rc = Rtf(z, ein, aus);
+        else if (aufruf.befehl == "html" && aufruf.positionen == std::vector<std::string>{"-"})
+            rc = Html(z, ein, aus);
+        if (rc == 2) {
+            fehler << "codebrindle-cli: wrong arguments for '" << aufruf.befehl << "'\n\n" << Gebrauch;
+            return 2;
+        }
+        aus.flush();
+        if (!aus) {
+            fehler << "codebrindle-cli: cannot write the output\n";
+            return 1;
+        }
+        return rc;
+    } catch (const std::exception& e) {
+        fehler << "codebrindle-cli: " << e.what() << "\n";
+        return 1;
+    }
 }
 
 } // namespace cb::cli

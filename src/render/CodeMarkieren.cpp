@@ -37,6 +37,13 @@ constexpr std::array<Klasse, 256> Klassen = [] {
     return k;
 }();
 
+// Characters that can end a run inside a string or comment.
+constexpr std::array<bool, 256> Innen = [] {
+    std::array<bool, 256> k{};
+    k['\r'] = k['"'] = k[0xC5] = true;
+    return k;
+}();
+
 bool IstMarkeZeichen(std::string_view t, std::size_t i) {
     return i + 1 < t.size() && static_cast<unsigned char>(t[i]) == 0xC5 &&
            static_cast<unsigned char>(t[i + 1]) == 0xB8;
@@ -92,6 +99,8 @@ public:
                 if (m_wortStart == npos)
                     m_wortStart = m_i;
                 ++m_i;
+                while (m_i < n && Klassen[static_cast<unsigned char>(m_t[m_i])] == Wortzeichen)
+                    ++m_i;
                 break;
             case Blank:
                 // A keyword phrase goes on past this blank and moves the scan
@@ -180,7 +189,10 @@ private:
         } else if (k == MarkeStart && IstMarkeZeichen(m_t, m_i)) {
             Schuetzen();
         } else {
+            // Skip to the next character that can matter here
             ++m_i;
+            while (m_i < m_t.size() && !Innen[static_cast<unsigned char>(m_t[m_i])])
+                ++m_i;
         }
     }
 

@@ -2,6 +2,7 @@
 #include "app/Marken.h"
 #include "app/Zustand.h"
 #include "render/CodeMarkieren.h"
+#include "render/Ersetzen.h"
 #include "render/Schluesselwoerter.h"
 
 #include <cstring>
@@ -11,7 +12,7 @@ namespace cb {
 namespace {
 
 bool Enthaelt(std::string_view zeile, std::string_view teil) {
-    return zeile.find(teil) != std::string_view::npos;
+    return Finden(zeile, teil) != std::string_view::npos;
 }
 
 struct Markierte {
@@ -88,7 +89,7 @@ private:
 } // namespace
 
 void RoutinenHervorheben(const Zustand& z, std::string& text, std::string_view K) {
-    if (text.find(K) == std::string::npos)
+    if (Finden(text, K) == std::string::npos)
         return;
     const bool tabs = z.Einruecken && z.RoutinenEinruecken;
     std::string_view t = text;
@@ -99,7 +100,7 @@ void RoutinenHervorheben(const Zustand& z, std::string& text, std::string_view K
     if (!tabs) {
         // Only lines that hold K can change: jump from one to the next.
         std::size_t kopiert = 0;
-        for (std::size_t k = t.find(K); k != std::string_view::npos; k = t.find(K, kopiert)) {
+        for (std::size_t k = Finden(t, K); k != std::string_view::npos; k = Finden(t, K, kopiert)) {
             std::size_t anfang = ZeilenAnfang(t, k, kopiert);
             std::size_t ende = LogischesZeilenende(t, k);
             out.append(t.data() + kopiert, anfang - kopiert);

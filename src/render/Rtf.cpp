@@ -28,14 +28,29 @@ std::array<Ersetzung, 6> Ersetzungen(bool fett) {
              {MarkeFettAus, fett ? "\\b0 " : ""}}};
 }
 
-// The marker that starts at i, or -1.
-int MarkeBei(std::string_view t, std::size_t i, const std::array<Ersetzung, 6>& e) {
-    if (i + 1 >= t.size() || t[i] != '|')
+constexpr std::array<bool, 256> Besonders = [] {
+    std::array<bool, 256> k{};
+    k['\\'] = k['{'] = k['}'] = k['\t'] = k['\n'] = k['|'] = true;
+    return k;
+}();
+
+// The marker that starts at i, or -1: 0 normal, 1 comment, 2 keyword,
+// 3 string, 4 bold on, 5 bold off (the order of Ersetzungen).
+int MarkeBei(std::string_view t, std::size_t i) {
+    if (i + 5 > t.size() || t[i] != '|' || t[i + 4] != '|')
         return -1;
-    for (int k = 0; k < 6; ++k)
-        if (t.substr(i, e[k].marke.size()) == e[k].marke)
-            return k;
-    return -1;
+    auto b = [&](std::size_t k) { return static_cast<unsigned char>(t[i + k]); };
+    if ((b(1) == 'n' || b(1) == 'y') && b(2) == 0xC5 && b(3) == 0xB8)
+        return b(1) == 'n' ? 0 : 5;
+    if (b(1) != 0xC5 || b(2) != 0xB8)
+        return -1;
+    switch (b(3)) {
+    case 'k': return 1;
+    case 'f': return 2;
+    case 's': return 3;
+    case 'x': return 4;
+    default: return -1;
+    }
 }
 
 // The conversion as a chain of whole-text replacements. It decides only
@@ -63,6 +78,10 @@ void MarkenNachRtf(const Zustand& z, std::string& text) {
     out.reserve(t.size() + t.size() / 4 + 64);
     std::size_t kopiert = 0;
     for (std::size_t i = 0; i < t.size();) {
+        while (i < t.size() && !Besonders[static_cast<unsigned char>(t[i])])
+            ++i;
+        if (i == t.size())
+            break;
         char c = t[i];
         std::string_view nach;
         std::size_t laenge = 1;
@@ -80,13 +99,13 @@ void MarkenNachRtf(const Zustand& z, std::string& text) {
             nach = "\n\\par ";
             break;
         case '|': {
-            int k = MarkeBei(t, i, e);
+            int k = MarkeBei(t, i);
             if (k < 0) {
                 ++i;
                 continue;
             }
             laenge = e[k].marke.size();
-            if (MarkeBei(t, i + laenge - 1, e) >= 0) {
+            if (MarkeBei(t, i + laenge - 1) >= 0) {
                 text = ErsetzungsKette(std::move(text), e);
                 return;
             }
@@ -134,14 +153,17 @@ void RtfDokumentBilden(const Zustand& z, std::string& body) {
 std::string RtfBytes(const std::string& dokument) {
     std::string out;
     out.reserve(dokument.size());
-    for (std::size_t i = 0, n; i < dokument.size(); i += n) {
-        unsigned char c = static_cast<unsigned char>(dokument[i]);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-            n = 1;
-            continue;
-        }
-        char32_t cp = CodepunktAn(dokument, i, n);
+    const std::size_t n = dokument.size();
+    for (std::size_t i = 0; i < n;) {
+        std::size_t ascii = i;
+        while (ascii < n && static_cast<unsigned char>(dokument[ascii]) < 0x80)
+            ++ascii;
+        out.append(dokument, i, ascii - i);
+        if (ascii == n)
+            break;
+        std::size_t laenge;
+        char32_t cp = CodepunktAn(dokument, ascii, laenge);
+        i = ascii + laenge;
         if (auto b = Cp1252Byte(cp)) {
             out += static_cast<char>(*b);
             continue;

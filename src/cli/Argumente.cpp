@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/Argumente.h"
+
+#include <algorithm>
+
+namespace cb::cli {
+
+namespace {
+
+// The option keys that shape colouring and rendering.
+const char* const OptionsSchluessel[] = {"fkey", "fkom", "fstr", "rouf", "einr",
+                                         "rer",  "rle",  "leer", "tab",  "font"};
+
+bool IstOptionsSchluessel(const std::string& k) {
+    return std::any_of(std::begin(OptionsSchluessel), std::end(OptionsSchluessel),
+                       [&](const char* s) { return k == s; });
+}
+
+} // namespace
+
+Aufruf Zerlegen(const std::vector<std::string>& argumente, const std::vector<std::string>& mitWert) {
+    Aufruf a;
+    for (std::size_t i = 0; i < argumente.size(); ++i) {
+        const std::string& arg = argumente[i];
+        if (arg == "--option") {
+            if (i + 1 >= argumente.size())
+                throw FalscherAufruf("--option needs KEY=VALUE");
+            const std::string& kv = argumente[++i];
+            std::size_t gleich = kv.find('=');
+            if (gleich == std::string::npos || gleich == 0)
+                throw FalscherAufruf("--option needs KEY=VALUE, not '" + kv + "'");
+            std::string k = kv.substr(0, gleich);
+            if (!IstOptionsSchluessel(k))
+                throw FalscherAufruf("unknown option key '" + k + "'");
+            a.optionen.emplace_back(k, kv.substr(gleich + 1));
+        } else if (arg.size() > 2 && arg.starts_with("--")) {
+            std::string name = arg.substr(2);
+            if (std::find(mitWert.begin(), mitWert.end(), name) != mitWert.end()) {
+                if (i + 1 >= argumente.size())
+                    throw FalscherAufruf(arg + " needs a value");
+                a.benannte.emplace_back(name, argumente[++i]);
+            } else {
+                throw FalscherAufruf("unknown flag '" + arg + "'");
+            }
+        } else if (a.befehl.empty()) {
+            a.befehl = arg;
+        } else {
+            a.positionen.push_back(arg);
+        }
+    }
+    if (a.befehl.empty())
+        throw FalscherAufruf("no command given");
+    return a;
+}
+
+} // namespace cb::cli

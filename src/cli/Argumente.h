@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace cb::cli {
+
+/// Arguments that do not form a valid command line.
+class FalscherAufruf : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct Aufruf {
+    std::string befehl;
+    std::vector<std::string> positionen;
+    /// --option KEY=VALUE in the order given (later ones win)
+    std::vector<std::pair<std::string, std::string>> optionen;
+    /// Named flags and values such as --module NAME (repeatable)
+    std::vector<std::pair<std::string, std::string>> benannte;
+};
+
+/// Splits the arguments; flags listed in mitWert take the next argument.
+Aufruf Zerlegen(const std::vector<std::string>& argumente,
+                const std::vector<std::string>& mitWert = {});
+
+} // namespace cb::cli
