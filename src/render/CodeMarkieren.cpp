@@ -83,7 +83,8 @@ enum class Zustandsart { Code, Zeichenkette, Kommentar };
 
 class Markierer {
 public:
-    Markierer(std::string_view text, std::string& out) : m_t(text), m_out(out) {}
+    Markierer(std::string_view text, std::string& out, std::vector<std::size_t>* routinenWorte)
+        : m_t(text), m_out(out), m_routinenWorte(routinenWorte) {}
 
     bool Laufen() {
         const std::size_t n = m_t.size();
@@ -245,6 +246,8 @@ private:
             bool geteilterBlank = m_vorigerTreffer == idx && start == m_vorigesEnde + 1;
             if (idx >= 0 && !geteilterBlank) {
                 Ausgeben(start);
+                if (m_routinenWorte && IstRoutinenWort(idx))
+                    m_routinenWorte->push_back(m_out.size());
                 m_out += MarkeSchluessel;
                 m_out += wort;
                 m_out += MarkeNormal;
@@ -286,8 +289,15 @@ private:
         return false;
     }
 
+    static bool IstRoutinenWort(int idx) {
+        static const int sub = SchluesselwortIndex("Sub"), function = SchluesselwortIndex("Function"),
+                         property = SchluesselwortIndex("Property");
+        return idx == sub || idx == function || idx == property;
+    }
+
     std::string_view m_t;
     std::string& m_out;
+    std::vector<std::size_t>* m_routinenWorte;
     std::size_t m_i = 0;
     std::size_t m_kopiert = 0;
     std::size_t m_wortStart = npos;
@@ -346,10 +356,10 @@ std::string Eingerahmt(const Zustand& z, std::string_view text) {
     return t;
 }
 
-std::string Markiert(std::string_view framed, bool& hatEscape) {
+std::string Markiert(std::string_view framed, bool& hatEscape, std::vector<std::size_t>* routinenWorte) {
     std::string out;
     out.reserve(framed.size() + framed.size() / 4 + 64);
-    hatEscape = Markierer(framed, out).Laufen();
+    hatEscape = Markierer(framed, out, routinenWorte).Laufen();
     return out;
 }
 
@@ -389,10 +399,15 @@ std::size_t LogischesZeilenende(std::string_view t, std::size_t pos) {
 
 void CodeMarkieren(const Zustand& z, std::string& text) {
     bool hatEscape = false;
-    std::string t = detail::Markiert(detail::Eingerahmt(z, text), hatEscape);
-    RoutinenHervorheben(z, t, MarkiertSub());
-    RoutinenHervorheben(z, t, MarkiertFunction());
-    RoutinenHervorheben(z, t, MarkiertProperty());
+    std::vector<std::size_t> routinenWorte;
+    std::string t = detail::Markiert(detail::Eingerahmt(z, text), hatEscape, &routinenWorte);
+    if (z.Einruecken && z.RoutinenEinruecken) {
+        RoutinenHervorheben(z, t, MarkiertSub());
+        RoutinenHervorheben(z, t, MarkiertFunction());
+        RoutinenHervorheben(z, t, MarkiertProperty());
+    } else {
+        RoutinenHervorhebenZusammen(z, t, routinenWorte);
+    }
     detail::RahmenEntfernen(t, true);
     if (hatEscape)
         detail::EscapeAufloesen(t);

@@ -4,6 +4,7 @@
 // code pane's RTF and of every export.
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace cb {
 
@@ -38,6 +39,11 @@ std::string ZeileMitStringsMarkieren(std::string_view zeile);
 /// the marked keywords Sub, Function, Property, in transient mode.
 void RoutinenHervorheben(const Zustand& z, std::string& text, std::string_view K);
 
+/// RoutinenHervorheben for Sub, Function and Property in one walk, given
+/// where Markiert put those keywords; only without body tabs.
+void RoutinenHervorhebenZusammen(const Zustand& z, std::string& text,
+                                 const std::vector<std::size_t>& routinenWorte);
+
 /// Position just past the end of the logical line that starts at pos: the
 /// next CR LF that does not continue a statement, or the text's end.
 std::size_t LogischesZeilenende(std::string_view text, std::size_t pos);
@@ -47,8 +53,10 @@ namespace detail {
 /// steps before the markers go in).
 std::string Eingerahmt(const Zustand& z, std::string_view text);
 /// Comment, string and keyword markers for framed text. Sets hatEscape when
-/// a literal marker character was protected.
-std::string Markiert(std::string_view framed, bool& hatEscape);
+/// a literal marker character was protected; notes in routinenWorte where
+/// the marked keywords Sub, Function and Property went, in text order.
+std::string Markiert(std::string_view framed, bool& hatEscape,
+                     std::vector<std::size_t>* routinenWorte = nullptr);
 /// Drops the framing line break at the start, and with auchHinten the one at the end.
 void RahmenEntfernen(std::string& text, bool auchHinten);
 /// Gives the protected literal marker characters back.

@@ -6,6 +6,7 @@
 #include "render/Schluesselwoerter.h"
 
 #include <cstring>
+#include <vector>
 
 namespace cb {
 
@@ -47,46 +48,91 @@ public:
     Hervorheber(const Zustand& z, std::string_view K)
         : m_K(K), m_rle(z.LeerzeileVorRoutinen), m_property(K == MarkiertesWort("Property")) {}
 
-    // Appends the decorated line; the flag is the walk's inside-routine state.
-    void Zeile(std::string& out, std::string_view zeile) {
+    enum Art { Unveraendert, Ende, Kopf };
+
+    // What the walk makes of a line; the flag is its inside-routine state.
+    Art Entscheiden(std::string_view zeile) {
         const Markierte& w = Woerter();
-        if (!Enthaelt(zeile, m_K) || Enthaelt(zeile, w.exitWort)) {
-            out += zeile;
-            return;
-        }
+        if (!Enthaelt(zeile, m_K) || Enthaelt(zeile, w.exitWort))
+            return Unveraendert;
         if (m_innen) {
             m_innen = false;
-            Fett(out, zeile);
-            return;
+            return Ende;
         }
         if (!Enthaelt(zeile, w.declare)) {
-            if (m_property && !Enthaelt(zeile, w.get) && !Enthaelt(zeile, w.set) && !Enthaelt(zeile, w.let)) {
-                out += zeile;
-                return;
-            }
+            if (m_property && !Enthaelt(zeile, w.get) && !Enthaelt(zeile, w.set) && !Enthaelt(zeile, w.let))
+                return Unveraendert;
             m_innen = true;
         }
-        if (m_rle)
+        return Kopf;
+    }
+
+    // Appends the decorated line.
+    void Zeile(std::string& out, std::string_view zeile) {
+        Art a = Entscheiden(zeile);
+        if (a == Kopf && m_rle)
             out += "\r\n";
-        Fett(out, zeile);
+        if (a != Unveraendert)
+            out += MarkeFettAn;
+        out += zeile;
+        if (a != Unveraendert)
+            out += MarkeFettAus;
     }
 
     bool Innen() const { return m_innen; }
 
 private:
-    static void Fett(std::string& out, std::string_view zeile) {
-        out += MarkeFettAn;
-        out += zeile;
-        out += MarkeFettAus;
-    }
-
     std::string m_K;
-    bool m_rle;
+
+public:
+    const bool m_rle;
+
+private:
     bool m_property;
     bool m_innen = false;
 };
 
 } // namespace
+
+void RoutinenHervorhebenZusammen(const Zustand& z, std::string& text,
+                                 const std::vector<std::size_t>& routinenWorte) {
+    if (routinenWorte.empty())
+        return;
+    // Without body tabs the three walks only touch the lines that hold
+    // their keyword, and each walk wraps the line the one before left:
+    // so one walk over those lines, with the three decisions in order,
+    // gives the same text.
+    Hervorheber h[3] = {{z, MarkiertesWort("Sub")}, {z, MarkiertesWort("Function")},
+                        {z, MarkiertesWort("Property")}};
+    std::string_view t = text;
+    std::string out;
+    out.reserve(text.size() + routinenWorte.size() * 16 + 64);
+    std::size_t kopiert = 0;
+    for (std::size_t k : routinenWorte) {
+        if (k < kopiert)
+            continue; // another routine keyword of a line already done
+        std::size_t anfang = ZeilenAnfang(t, k, kopiert);
+        std::size_t ende = LogischesZeilenende(t, k);
+        std::string_view zeile = t.substr(anfang, ende - anfang);
+        int huellen = 0, leerzeilen = 0;
+        for (Hervorheber& walk : h) {
+            Hervorheber::Art a = walk.Entscheiden(zeile);
+            huellen += a != Hervorheber::Unveraendert;
+            leerzeilen += a == Hervorheber::Kopf && walk.m_rle;
+        }
+        out.append(t.data() + kopiert, anfang - kopiert);
+        for (int i = 0; i < leerzeilen; ++i)
+            out += "\r\n";
+        for (int i = 0; i < huellen; ++i)
+            out += MarkeFettAn;
+        out += zeile;
+        for (int i = 0; i < huellen; ++i)
+            out += MarkeFettAus;
+        kopiert = ende;
+    }
+    out.append(t.data() + kopiert, t.size() - kopiert);
+    text = std::move(out);
+}
 
 void RoutinenHervorheben(const Zustand& z, std::string& text, std::string_view K) {
     if (Finden(text, K) == std::string::npos)
