@@ -184,6 +184,33 @@ std::string CodepageNachUtf8(std::string_view bytes, int codepage) {
     return out;
 }
 
+std::string Utf8NachCodepage(std::string_view text, int codepage) {
+    iconv_t cd = iconv_open(IconvName(codepage).c_str(), "UTF-8");
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        throw std::runtime_error("Code page " + std::to_string(codepage) + " is not supported");
+    std::string out;
+    char* in = const_cast<char*>(text.data());
+    std::size_t inLeft = text.size();
+    char puffer[4096];
+    while (inLeft > 0) {
+        char* o = puffer;
+        std::size_t oLeft = sizeof puffer;
+        const std::size_t r = iconv(cd, &in, &inLeft, &o, &oLeft);
+        out.append(puffer, static_cast<std::size_t>(o - puffer));
+        if (r != static_cast<std::size_t>(-1) || errno == E2BIG)
+            continue;
+        // A character without a byte in the code page, or broken UTF-8:
+        // skip the whole sequence and stand a "?" in for it.
+        std::size_t laenge = 1;
+        CodepunktAn(std::string_view(in, inLeft), 0, laenge);
+        in += laenge;
+        inLeft -= laenge;
+        out += '?';
+    }
+    iconv_close(cd);
+    return out;
+}
+
 std::string TextAusBytes(std::string_view bytes) {
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
         bytes.remove_prefix(3);

@@ -24,6 +24,9 @@ std::optional<unsigned char> Cp1252Byte(char32_t cp);
 /// Text in another code page (Windows code page number) to UTF-8; throws
 /// std::runtime_error for a code page this system cannot convert.
 std::string CodepageNachUtf8(std::string_view bytes, int codepage);
+/// UTF-8 text to another code page; a character the code page lacks becomes
+/// "?". Throws std::runtime_error for a code page this system cannot convert.
+std::string Utf8NachCodepage(std::string_view text, int codepage);
 
 /// Bytes of a file or a stream, as the core takes text: UTF-8 (with or
 /// without a byte-order mark) when valid, otherwise Windows-1252.

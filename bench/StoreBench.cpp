@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The rows of a read of 300 modules with 100,000 lines: one routine in
+// about twenty lines, a Declare in each module, every row written as the
+// parser writes it (insert, start line, end line, declaration ends, module
+// row), all in the one transaction of the read. Then the tree queries over it.
+#include "app/Meldungen.h"
+#include "app/Start.h"
+#include "app/Zustand.h"
+#include "store/DatenbankDatei.h"
+#include "store/ProjektBaum.h"
+#include "store/ProjektDatenbankVerbindung.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+constexpr int Module = 300;
+constexpr int ZeilenJeModul = 100000 / Module;
+constexpr int ZeilenJeRoutine = 20;
+
+class StummeMeldungen final : public cb::Meldungen {
+public:
+    cb::MeldungsAntwort Zeigen(const std::string& text, cb::MeldungsSymbol, cb::MeldungsKnoepfe,
+                               const std::string&) override {
+        throw std::runtime_error(text);
+    }
+};
+
+cb::Zustand Projekt() {
+    cb::Zustand z;
+    z.ProgrammOrdner = cb::ProgrammOrdnerErmitteln();
+    auto ordner = std::filesystem::temp_directory_path() / ("cbbench_store_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(ordner);
+    z.ProjektPfad = ordner.string() + "/";
+    return z;
+}
+
+void ProjektEinlesen(cb::Zustand& z) {
+    StummeMeldungen meldungen;
+    cb::DatenbankErzeugen(z, meldungen);
+    cb::DatenbankOeffnen(z);
+    cb::ProjektDatenbankVerbindung& db = *z.ProjektDatenbank;
+    db.EinlesenBeginnen();
+    std::int64_t rouNum = 0;
+    for (int m = 1; m <= Module; ++m) {
+        db.RoutineEinfuegen({cb::TypDeclareFunction, cb::OffenPrivate, 2, "GetTickCount", ++rouNum, m});
+        db.RoutinenStartSetzen(rouNum, 2);
+        for (int start = 10; start + ZeilenJeRoutine <= ZeilenJeModul; start += ZeilenJeRoutine) {
+            db.RoutineEinfuegen({cb::TypSub, cb::OffenPublic, 1, "Routine" + std::to_string(start), ++rouNum, m});
+            db.RoutinenStartSetzen(rouNum, start);
+            db.RoutinenEndeSetzen(rouNum, start + ZeilenJeRoutine - 2);
+        }
+        db.DeklarationsEndenSetzen(m);
+        db.ModulEinfuegen({m, "Modul" + std::to_string(m), cb::ModulStandard, ZeilenJeModul});
+    }
+    db.EinlesenAbschliessen();
+    cb::DatenbankSchliessen(z);
+}
+
+void BM_ProjektZeilenSchreiben(benchmark::State& state) {
+    cb::Zustand z = Projekt();
+    for (auto _ : state)
+        ProjektEinlesen(z);
+    std::filesystem::remove_all(z.ProjektPfad);
+}
+BENCHMARK(BM_ProjektZeilenSchreiben)->Unit(benchmark::kMillisecond);
+
+void BM_ProjektBaumLaden(benchmark::State& state) {
+    cb::Zustand z = Projekt();
+    ProjektEinlesen(z);
+    cb::DatenbankOeffnen(z);
+    std::size_t knoten = 0;
+    for (auto _ : state) {
+        knoten = cb::ModullisteLaden(z).size() + cb::RoutinenlisteLaden(z).size();
+        benchmark::DoNotOptimize(knoten);
+    }
+    state.counters["Knoten"] = static_cast<double>(knoten);
+    cb::DatenbankSchliessen(z);
+    std::filesystem::remove_all(z.ProjektPfad);
+}
+BENCHMARK(BM_ProjektBaumLaden)->Unit(benchmark::kMillisecond);
+
+} // namespace

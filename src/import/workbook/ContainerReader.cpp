@@ -1,0 +1,183 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "import/workbook/ContainerReader.h"
+
+#include "app/Text.h"
+#include "import/workbook/GsfObject.h"
+#include "import/workbook/WorkbookError.h"
+
+#include <optional>
+#include <vector>
+
+namespace cb::workbook {
+
+namespace {
+
+constexpr std::string_view OleSignatur = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
+constexpr std::string_view VbaInhaltsTyp = "application/vnd.ms-office.vbaProject";
+
+class Leser {
+public:
+    Leser(std::string_view bytes, const std::string& datei) : m_bytes(bytes), m_datei(datei) {}
+
+    VbaSpeicher Lesen() {
+        GsfStarten();
+        if (m_bytes.starts_with(OleSignatur))
+            return AusOle(m_bytes);
+        if (m_bytes.starts_with("PK"))
+            return AusZip();
+        throw WorkbookError(WorkbookFehler::KeinContainer, m_datei);
+    }
+
+private:
+    [[noreturn]] void Fehler(WorkbookFehler art, const std::string& detail = {}) const {
+        throw WorkbookError(art, m_datei, detail);
+    }
+
+    static bool IstSpeicher(GsfInput* kind) {
+        return GSF_IS_INFILE(kind) && gsf_infile_num_children(GSF_INFILE(kind)) >= 0;
+    }
+
+    // OLE and OPC names compare without regard to case; gsf compares exactly.
+    static GsfPtr<GsfInput> Kind(GsfInfile* eltern, std::string_view name) {
+        const int n = gsf_infile_num_children(eltern);
+        const std::string gesucht = KleinGefaltet(name);
+        for (int i = 0; i < n; ++i) {
+            const char* kname = gsf_infile_name_by_index(eltern, i);
+            if (kname && KleinGefaltet(kname) == gesucht)
+                return GsfPtr<GsfInput>(gsf_infile_child_by_index(eltern, i));
+        }
+        return nullptr;
+    }
+
+    static GsfPtr<GsfInput> Pfad(GsfInfile* wurzel, std::string_view pfad) {
+        GsfPtr<GsfInput> aktuell;
+        GsfInfile* eltern = wurzel;
+        while (!pfad.empty()) {
+            const std::size_t slash = pfad.find('/');
+            const std::string_view teil = pfad.substr(0, slash);
+            pfad = slash == std::string_view::npos ? std::string_view{} : pfad.substr(slash + 1);
+            if (teil.empty())
+                continue;
+            if (!eltern)
+                return nullptr;
+            aktuell = Kind(eltern, teil);
+            if (!aktuell)
+                return nullptr;
+            eltern = IstSpeicher(aktuell.get()) ? GSF_INFILE(aktuell.get()) : nullptr;
+        }
+        return aktuell;
+    }
+
+    std::string Inhalt(GsfInput* eingabe, const std::string& was) const {
+        const gsf_off_t groesse = gsf_input_size(eingabe);
+        if (groesse < 0)
+            Fehler(WorkbookFehler::Beschaedigt, was + " has no size");
+        if (static_cast<std::uint64_t>(groesse) > MaxTeilGroesse)
+            Fehler(WorkbookFehler::ZuGross, was + " claims " + std::to_string(groesse) + " bytes");
+        std::string out(static_cast<std::size_t>(groesse), '\0');
+        std::size_t gelesen = 0;
+        while (gelesen < out.size()) {
+            const std::size_t stueck = std::min<std::size_t>(out.size() - gelesen, 1 << 20);
+            if (!gsf_input_read(eingabe, stueck, reinterpret_cast<guint8*>(out.data() + gelesen)))
+                Fehler(WorkbookFehler::Beschaedigt, was + " cannot be read");
+            gelesen += stueck;
+        }
+        return out;
+    }
+
+    VbaSpeicher AusOle(std::string_view bytes) {
+        GsfPtr<GsfInput> eingabe(
+            gsf_input_memory_new(reinterpret_cast<const guint8*>(bytes.data()), static_cast<gsf_off_t>(bytes.size()), FALSE));
+        GError* roh = nullptr;
+        GsfPtr<GsfInfile> ole(gsf_infile_msole_new(eingabe.get(), &roh));
+        GErrorPtr fehler(roh);
+        if (!ole)
+            Fehler(WorkbookFehler::Beschaedigt, std::string("OLE file: ") + (fehler ? fehler->message : "unreadable"));
+        if (Kind(ole.get(), "EncryptedPackage") || Kind(ole.get(), "EncryptionInfo"))
+            Fehler(WorkbookFehler::Verschluesselt);
+        // Excel keeps the project in _VBA_PROJECT_CUR, Word in Macros; a bare
+        // vbaProject.bin is the storage itself.
+        GsfPtr<GsfInput> speicher;
+        for (const char* name : {"_VBA_PROJECT_CUR", "Macros"})
+            if ((speicher = Kind(ole.get(), name)) && IstSpeicher(speicher.get()))
+                break;
+        GsfInfile* projekt = speicher && IstSpeicher(speicher.get()) ? GSF_INFILE(speicher.get()) : ole.get();
+        GsfPtr<GsfInput> vba = Kind(projekt, "VBA");
+        GsfPtr<GsfInput> projectStream = Kind(projekt, "PROJECT");
+        if (!vba || !IstSpeicher(vba.get()) || !projectStream)
+            Fehler(WorkbookFehler::KeinVbaProjekt);
+
+        VbaSpeicher out;
+        out.project = Inhalt(projectStream.get(), "PROJECT stream");
+        GsfInfile* vbaDir = GSF_INFILE(vba.get());
+        const int n = gsf_infile_num_children(vbaDir);
+        for (int i = 0; i < n; ++i) {
+            const char* name = gsf_infile_name_by_index(vbaDir, i);
+            GsfPtr<GsfInput> kind(gsf_infile_child_by_index(vbaDir, i));
+            if (!name || !kind || IstSpeicher(kind.get()))
+                continue;
+            out.vba[KleinGefaltet(name)] = Inhalt(kind.get(), std::string("stream VBA/") + name);
+        }
+        return out;
+    }
+
+    std::optional<std::string> TeilAusInhaltsTypen(GsfInfile* zip) const {
+        GsfPtr<GsfInput> typen = Kind(zip, "[Content_Types].xml");
+        if (!typen)
+            return std::nullopt;
+        const std::string xml = Inhalt(typen.get(), "[Content_Types].xml");
+        const std::size_t typ = xml.find(VbaInhaltsTyp);
+        if (typ == std::string::npos)
+            return std::nullopt;
+        const std::size_t anfang = xml.rfind('<', typ);
+        const std::size_t ende = xml.find('>', typ);
+        if (anfang == std::string::npos || ende == std::string::npos)
+            return std::nullopt;
+        const std::string element = xml.substr(anfang, ende - anfang);
+        const std::size_t part = element.find("PartName=\"");
+        if (part == std::string::npos)
+            return std::nullopt;
+        const std::size_t wertAnfang = part + 10;
+        const std::size_t wertEnde = element.find('"', wertAnfang);
+        if (wertEnde == std::string::npos)
+            return std::nullopt;
+        return element.substr(wertAnfang, wertEnde - wertAnfang);
+    }
+
+    VbaSpeicher AusZip() {
+        GsfPtr<GsfInput> eingabe(gsf_input_memory_new(reinterpret_cast<const guint8*>(m_bytes.data()),
+                                                      static_cast<gsf_off_t>(m_bytes.size()), FALSE));
+        GError* roh = nullptr;
+        GsfPtr<GsfInfile> zip(gsf_infile_zip_new(eingabe.get(), &roh));
+        GErrorPtr fehler(roh);
+        if (!zip)
+            Fehler(WorkbookFehler::KeinContainer, std::string("zip: ") + (fehler ? fehler->message : "unreadable"));
+        GsfPtr<GsfInput> teil;
+        if (auto name = TeilAusInhaltsTypen(zip.get()))
+            teil = Pfad(zip.get(), *name);
+        for (const char* name : {"xl/vbaProject.bin", "word/vbaProject.bin", "ppt/vbaProject.bin"})
+            if (!teil)
+                teil = Pfad(zip.get(), name);
+        if (!teil || IstSpeicher(teil.get()))
+            Fehler(WorkbookFehler::KeinVbaProjekt);
+        const gsf_off_t groesse = gsf_input_size(teil.get());
+        if (groesse > (1 << 20) && static_cast<std::uint64_t>(groesse) / MaxZipVerhaeltnis > m_bytes.size())
+            Fehler(WorkbookFehler::ZuGross, "vbaProject.bin claims " + std::to_string(groesse) + " bytes in a file of " +
+                                                std::to_string(m_bytes.size()));
+        // Seeking inside a zip member is slow in gsf, so the OLE file is read
+        // whole and opened from memory.
+        const std::string bin = Inhalt(teil.get(), "vbaProject.bin");
+        if (!std::string_view(bin).starts_with(OleSignatur))
+            Fehler(WorkbookFehler::Beschaedigt, "vbaProject.bin is no OLE file");
+        return AusOle(bin);
+    }
+
+    std::string_view m_bytes;
+    const std::string& m_datei;
+};
+
+} // namespace
+
+VbaSpeicher VbaSpeicherLesen(std::string_view bytes, const std::string& datei) { return Leser(bytes, datei).Lesen(); }
+
+} // namespace cb::workbook

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Raised by the stream parsers for bytes that break their format; the file
+// reader turns it into a WorkbookError that names the file.
+#include <stdexcept>
+#include <string>
+
+namespace cb::workbook {
+
+class FormatError : public std::runtime_error {
+public:
+    explicit FormatError(const std::string& what) : std::runtime_error(what) {}
+};
+
+} // namespace cb::workbook

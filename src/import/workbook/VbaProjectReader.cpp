@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "import/workbook/VbaProjectReader.h"
+
+#include "app/Text.h"
+#include "import/workbook/EditorSource.h"
+#include "import/workbook/FormatError.h"
+#include "import/workbook/OvbaCompression.h"
+
+#include <stdexcept>
+
+namespace cb::workbook {
+
+namespace {
+
+const std::string& Stream(const VbaSpeicher& s, const std::string& name) {
+    auto it = s.vba.find(KleinGefaltet(name));
+    if (it == s.vba.end())
+        throw FormatError("the VBA storage has no stream \"" + name + "\"");
+    return it->second;
+}
+
+Komponente KomponenteLesen(const VbaSpeicher& s, const DirModul& m, KomponentenArt art, int codepage) {
+    const std::string& stream = Stream(s, m.streamName);
+    if (m.textOffset > stream.size())
+        throw FormatError("module \"" + m.name + "\": source offset " + std::to_string(m.textOffset) +
+                          " lies beyond its stream of " + std::to_string(stream.size()) + " bytes");
+    std::string quelle;
+    try {
+        quelle = CodepageNachUtf8(Dekomprimieren(std::string_view(stream).substr(m.textOffset)), codepage);
+    } catch (const FormatError& e) {
+        throw FormatError("module \"" + m.name + "\": " + e.what());
+    } catch (const std::runtime_error& e) {
+        throw FormatError(e.what());
+    }
+    EditorText text = EditorTextAus(quelle);
+    return {m.name, art, std::move(text.code), text.zeilen, text.gespeichert};
+}
+
+const DirModul* ModulFuer(const DirInfo& dir, const std::string& name) {
+    for (const DirModul& m : dir.module)
+        if (TextGleich(m.nameMbcs, name) || TextGleich(m.name, name))
+            return &m;
+    return nullptr;
+}
+
+} // namespace
+
+VbaProjekt ProjektAusSpeicher(const VbaSpeicher& s) {
+    std::string dirRoh;
+    try {
+        dirRoh = Dekomprimieren(Stream(s, "dir"));
+    } catch (const FormatError& e) {
+        throw FormatError(std::string("dir stream: ") + e.what());
+    }
+    DirInfo dir = DirLesen(dirRoh);
+    ProjektText text = ProjektTextLesen(s.project, dir.codepage);
+
+    VbaProjekt p;
+    p.name = dir.name;
+    p.codepage = dir.codepage;
+    p.gesperrt = text.schutz.sichtbar.has_value() && !*text.schutz.sichtbar;
+    p.passwort = text.schutz.passwort.value_or(false);
+    p.referenzen = std::move(dir.referenzen);
+
+    std::vector<bool> genommen(dir.module.size(), false);
+    for (const ProjektEintrag& e : text.eintraege) {
+        const DirModul* m = ModulFuer(dir, e.name);
+        if (!m)
+            throw FormatError("the PROJECT stream lists \"" + e.name + "\", which the dir stream does not hold");
+        const auto idx = static_cast<std::size_t>(m - dir.module.data());
+        if (genommen[idx])
+            continue;
+        genommen[idx] = true;
+        p.komponenten.push_back(KomponenteLesen(s, *m, e.art, dir.codepage));
+    }
+    // A module missing from the PROJECT stream is still code of the project;
+    // its kind then comes from the dir stream alone.
+    for (std::size_t i = 0; i < dir.module.size(); ++i)
+        if (!genommen[i])
+            p.komponenten.push_back(KomponenteLesen(
+                s, dir.module[i], dir.module[i].prozedural ? KomponentenArt::Standard : KomponentenArt::Klasse,
+                dir.codepage));
+    return p;
+}
+
+} // namespace cb::workbook

@@ -1,0 +1,155 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "import/workbook/VbaProjectWriter.h"
+
+#include "app/Text.h"
+#include "import/workbook/Bytes.h"
+#include "import/workbook/DataEncryption.h"
+#include "import/workbook/OvbaCompression.h"
+
+namespace cb::workbook {
+
+namespace {
+
+constexpr const char* ProjektId = "{9E394C0B-697E-4AEE-9FA6-446F51FB30DC}";
+constexpr const char* FormsPackage = "{AC9F2F90-E877-11CE-9F68-00AA00574A4F}";
+
+void Satz(std::string& out, std::uint16_t id, std::string_view daten) {
+    PutU16(out, id);
+    PutU32(out, static_cast<std::uint32_t>(daten.size()));
+    out += daten;
+}
+void Satz32(std::string& out, std::uint16_t id, std::uint32_t wert) {
+    std::string d;
+    PutU32(d, wert);
+    Satz(out, id, d);
+}
+void Satz16(std::string& out, std::uint16_t id, std::uint16_t wert) {
+    std::string d;
+    PutU16(d, wert);
+    Satz(out, id, d);
+}
+std::string Sized(std::string_view s) {
+    std::string d;
+    PutU32(d, static_cast<std::uint32_t>(s.size()));
+    return d + std::string(s);
+}
+
+std::string StreamName(const QuellModul& m) { return m.name; }
+
+std::string Dir(const ProjektVorlage& v) {
+    auto mbcs = [&](std::string_view t) { return Utf8NachCodepage(t, v.codepage); };
+    auto utf16 = [](std::string_view t) { return Utf8NachCodepage(t, 1200); };
+    std::string d;
+    Satz32(d, 0x0001, 1);
+    Satz32(d, 0x004A, 2);
+    Satz32(d, 0x0002, 0x409);
+    Satz32(d, 0x0014, 0x409);
+    Satz16(d, 0x0003, static_cast<std::uint16_t>(v.codepage));
+    Satz(d, 0x0004, mbcs(v.name));
+    Satz(d, 0x0005, "");
+    Satz(d, 0x0040, "");
+    Satz(d, 0x0006, "");
+    Satz(d, 0x003D, "");
+    Satz32(d, 0x0007, 0);
+    Satz32(d, 0x0008, 0);
+    PutU16(d, 0x0009);
+    PutU32(d, 4);
+    PutU32(d, 1);
+    PutU16(d, 0);
+    Satz(d, 0x000C, "");
+    Satz(d, 0x003C, "");
+    // stdole, as every project created by Excel references it.
+    Satz(d, 0x0016, "stdole");
+    Satz(d, 0x003E, utf16("stdole"));
+    std::string reg = Sized("*\\G{00020430-0000-0000-C000-000000000046}#2.0#0#C:\\Windows\\System32\\stdole2.tlb#OLE Automation");
+    PutU32(reg, 0);
+    PutU16(reg, 0);
+    Satz(d, 0x000D, reg);
+    Satz16(d, 0x000F, static_cast<std::uint16_t>(v.module.size()));
+    Satz16(d, 0x0013, 0xFFFF);
+    for (const QuellModul& m : v.module) {
+        Satz(d, 0x0019, mbcs(m.name));
+        Satz(d, 0x0047, utf16(m.name));
+        Satz(d, 0x001A, mbcs(StreamName(m)));
+        Satz(d, 0x0032, utf16(StreamName(m)));
+        Satz(d, 0x001C, "");
+        Satz(d, 0x0048, "");
+        Satz32(d, 0x0031, 0);
+        Satz32(d, 0x001E, 0);
+        Satz16(d, 0x002C, 0xFFFF);
+        Satz(d, m.art == KomponentenArt::Standard ? 0x0021 : 0x0022, "");
+        Satz32(d, 0x002B, 0); // terminator with its reserved field
+    }
+    Satz(d, 0x0010, "");
+    return d;
+}
+
+std::string ProjectStream(const ProjektVorlage& v) {
+    std::string t = std::string("ID=\"") + ProjektId + "\"\r\n";
+    for (const QuellModul& m : v.module) {
+        switch (m.art) {
+        case KomponentenArt::Dokument: t += "Document=" + m.name + "/&H00000000\r\n"; break;
+        case KomponentenArt::Standard: t += "Module=" + m.name + "\r\n"; break;
+        case KomponentenArt::Klasse: t += "Class=" + m.name + "\r\n"; break;
+        case KomponentenArt::Designer: t += std::string("Package=") + FormsPackage + "\r\nBaseClass=" + m.name + "\r\n"; break;
+        }
+    }
+    t += "Name=\"" + v.name + "\"\r\nHelpContextID=\"0\"\r\nVersionCompatible32=\"393222000\"\r\n";
+    const std::string zustand = v.gesperrt ? std::string("\x01\0\0\0", 4) : std::string(4, '\0');
+    // A locked project carries a password hash; its value is never checked here.
+    const std::string passwort = v.gesperrt ? std::string("\xFF\x10\0\0") + std::string(25, '\x2A') : std::string(1, '\0');
+    t += "CMG=\"" + Verschluesseln(zustand, ProjektId, 0x34) + "\"\r\n";
+    t += "DPB=\"" + Verschluesseln(passwort, ProjektId, 0x36) + "\"\r\n";
+    t += "GC=\"" + Verschluesseln(v.gesperrt ? std::string(1, '\0') : std::string(1, '\xFF'), ProjektId, 0x38) + "\"\r\n";
+    t += "\r\n[Host Extender Info]\r\n&H00000001={3832D640-CF90-11CF-8E43-00A0C911005A};VBE;&H00000000\r\n";
+    t += "\r\n[Workspace]\r\n";
+    for (const QuellModul& m : v.module)
+        t += m.name + "=0, 0, 0, 0, C\r\n";
+    return Utf8NachCodepage(t, v.codepage);
+}
+
+std::string ProjectWm(const ProjektVorlage& v) {
+    std::string out;
+    for (const QuellModul& m : v.module) {
+        out += Utf8NachCodepage(m.name, v.codepage) + '\0';
+        out += Utf8NachCodepage(m.name, 1200) + std::string(2, '\0');
+    }
+    return out + std::string(2, '\0');
+}
+
+} // namespace
+
+std::vector<ContainerEintrag> VbaSpeicherBauen(const ProjektVorlage& v) {
+    std::vector<ContainerEintrag> out;
+    out.push_back({"PROJECT", ProjectStream(v)});
+    out.push_back({"PROJECTwm", ProjectWm(v)});
+    // _VBA_PROJECT without a performance cache: version 0xFFFF tells the
+    // host to compile from source.
+    out.push_back({"VBA/_VBA_PROJECT", std::string("\xCC\x61\xFF\xFF\x00\x00\x00", 7)});
+    out.push_back({"VBA/dir", Komprimieren(Dir(v))});
+    for (const QuellModul& m : v.module)
+        out.push_back({"VBA/" + StreamName(m), Komprimieren(Utf8NachCodepage(m.quelle, v.codepage))});
+    return out;
+}
+
+std::string VbaProjectBin(const ProjektVorlage& v) { return OleSchreiben(VbaSpeicherBauen(v)); }
+
+std::string XlsmBauen(const ProjektVorlage& v) {
+    const std::string typen =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n"
+        "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+        "<Default Extension=\"bin\" ContentType=\"application/vnd.ms-office.vbaProject\"/>"
+        "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
+        "<Override PartName=\"/xl/vbaProject.bin\" ContentType=\"application/vnd.ms-office.vbaProject\"/>"
+        "</Types>";
+    return ZipSchreiben({{"[Content_Types].xml", typen}, {"xl/vbaProject.bin", VbaProjectBin(v)}});
+}
+
+std::string XlsBauen(const ProjektVorlage& v) {
+    std::vector<ContainerEintrag> eintraege{{"Workbook", std::string(16, '\0')}};
+    for (ContainerEintrag& e : VbaSpeicherBauen(v))
+        eintraege.push_back({"_VBA_PROJECT_CUR/" + e.pfad, std::move(e.daten)});
+    return OleSchreiben(eintraege);
+}
+
+} // namespace cb::workbook

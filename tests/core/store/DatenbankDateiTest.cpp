@@ -1,0 +1,188 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "store/DatenbankDatei.h"
+
+#include "app/Zustand.h"
+#include "store/ProjektBaum.h"
+#include "store/ProjektDatenbankVerbindung.h"
+#include "store/Sqlite.h"
+
+#include "AufzeichnendeMeldungen.h"
+#include "StoreHilfen.h"
+
+#include <gtest/gtest.h>
+
+using namespace cb;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Projekt {
+    explicit Projekt(const std::string& name) : ordner(test::NeuerOrdner(name)) {
+        z.ProgrammOrdner = std::string(CB_BIN_DIR) + "/";
+        z.ProjektPfad = ordner.string() + "/";
+    }
+    ~Projekt() { DatenbankSchliessen(z); }
+    fs::path Datei() const { return ordner / "CodeBrindle.mdb"; }
+
+    fs::path ordner;
+    Zustand z;
+    test::AufzeichnendeMeldungen meldungen;
+};
+
+std::int64_t Zeilen(const Zustand& z, const char* tabelle) {
+    sql::Anweisung a(OffeneDatenbank(z).Verbindung(), std::string("SELECT count(*) FROM ") + tabelle);
+    a.Schritt();
+    return a.Ganzzahl(0);
+}
+
+} // namespace
+
+TEST(StoreDatenbankDatei, ErzeugenGibtEinLeeresProjekt) {
+    Projekt p("leer");
+    ASSERT_TRUE(DatenbankErzeugen(p.z, p.meldungen));
+    EXPECT_EQ(p.z.DatenbankPfad, p.Datei().string());
+    EXPECT_TRUE(p.meldungen.Gezeigt().empty());
+    DatenbankOeffnen(p.z);
+    ASSERT_NE(p.z.ProjektDatenbank, nullptr);
+    EXPECT_EQ(Zeilen(p.z, "td_mod"), 0);
+    EXPECT_EQ(Zeilen(p.z, "td_rout"), 0);
+}
+
+TEST(StoreDatenbankDatei, ErzeugenErsetztDasVorigeProjekt) {
+    Projekt p("ersetzen");
+    ASSERT_TRUE(DatenbankErzeugen(p.z, p.meldungen));
+    DatenbankOeffnen(p.z);
+    p.z.ProjektDatenbank->ModulEinfuegen({1, "Alt", 2, 10});
+    p.z.ProjektDatenbank->RoutineEinfuegen({1, 1, 1, "Alt", 1, 1});
+    // The connection stays open on purpose: the copy must not leave it
+    // writing into the replaced file.
+    ASSERT_TRUE(DatenbankErzeugen(p.z, p.meldungen));
+    EXPECT_EQ(p.z.ProjektDatenbank, nullptr);
+    DatenbankOeffnen(p.z);
+    EXPECT_EQ(Zeilen(p.z, "td_mod"), 0);
+    EXPECT_EQ(Zeilen(p.z, "td_rout"), 0);
+    EXPECT_FALSE(fs::exists(p.Datei().string() + ".neu"));
+}
+
+TEST(StoreDatenbankDatei, FehlendeMaskeMeldetIhrenPfadUndLaesstDasProjekt) {
+    Projekt p("ohne_maske");
+    ASSERT_TRUE(DatenbankErzeugen(p.z, p.meldungen));
+    DatenbankOeffnen(p.z);
+    p.z.ProjektDatenbank->ModulEinfuegen({1, "Bleibt", 2, 10});
+    DatenbankSchliessen(p.z);
+    const std::string vorher = test::DateiInhalt(p.Datei());
+
+    auto leer = test::NeuerOrdner("programm_ohne_maske");
+    p.z.ProgrammOrdner = leer.string(); // without the separator: it is added
+    EXPECT_FALSE(DatenbankErzeugen(p.z, p.meldungen));
+    ASSERT_EQ(p.meldungen.Gezeigt().size(), 1u);
+    const auto& m = p.meldungen.Gezeigt()[0];
+    EXPECT_EQ(m.Text, "Die notwendige Datenbank\r\n" + leer.string() +
+                          "/mask_CodeBrindle.mdb\r\nexistiert nicht !!!\r\n"
+                          "Bitte kopieren Sie diese wieder an diese Stelle");
+    EXPECT_EQ(m.Symbol, MeldungsSymbol::Kritisch);
+    EXPECT_EQ(m.Knoepfe, MeldungsKnoepfe::Ok);
+    EXPECT_EQ(m.Titel, "");
+    EXPECT_EQ(test::DateiInhalt(p.Datei()), vorher);
+}
+
+TEST(StoreDatenbankDatei, MisslungeneKopieZeigtDieselbeMeldung) {
+    Projekt p("ohne_ordner");
+    p.z.ProjektPfad = (p.ordner / "gibtsnicht").string() + "/";
+    EXPECT_FALSE(DatenbankErzeugen(p.z, p.meldungen));
+    ASSERT_EQ(p.meldungen.Gezeigt().size(), 1u);
+    EXPECT_EQ(p.meldungen.Gezeigt()[0].Text, MaskeFehltText(p.z.ProgrammOrdner + "mask_CodeBrindle.mdb"));
+}
+
+TEST(StoreDatenbankDatei, AlteJournaleWerdenNichtInDieKopieZurueckgespielt) {
+    // A session that died in the middle of a read leaves a hot journal
+    // beside its database. It is taken from a transaction in flight.
+    Projekt alt("journal_alt");
+    ASSERT_TRUE(DatenbankErzeugen(alt.z, alt.meldungen));
+    DatenbankOeffnen(alt.z);
+    alt.z.ProjektDatenbank->ModulEinfuegen({1, "AusDemAltenProjekt", 2, 10});
+    DatenbankSchliessen(alt.z);
+    std::string journal;
+    {
+        auto v = sql::Verbindung::Oeffnen(alt.Datei().string());
+        v.Ausfuehren("PRAGMA synchronous = OFF");
+        sql::Transaktion t(v);
+        v.Ausfuehren("DELETE FROM td_mod");
+        for (int i = 0; i < 50; ++i)
+            v.Ausfuehren("INSERT INTO td_rout VALUES (NULL, 1, hex(randomblob(400)), 1, 1, 1, 1, 1)");
+        journal = test::DateiInhalt(alt.Datei().string() + "-journal");
+    }
+    ASSERT_GT(journal.size(), 512u);
+
+    Projekt p("journal");
+    test::DateiSchreiben(p.Datei(), "alte Datenbank");
+    test::DateiSchreiben(p.Datei().string() + "-journal", journal);
+    ASSERT_TRUE(DatenbankErzeugen(p.z, p.meldungen));
+    EXPECT_FALSE(fs::exists(p.Datei().string() + "-journal"));
+    DatenbankOeffnen(p.z);
+    EXPECT_EQ(Zeilen(p.z, "td_mod"), 0);
+    EXPECT_EQ(Zeilen(p.z, "td_rout"), 0);
+}
+
+TEST(StoreDatenbankDatei, OeffnenOhneDateiScheitertUndLegtNichtsAn) {
+    Projekt p("oeffnen_fehlt");
+    EXPECT_THROW(DatenbankOeffnen(p.z), DatenbankFehler);
+    EXPECT_EQ(p.z.ProjektDatenbank, nullptr);
+    EXPECT_EQ(p.z.DatenbankPfad, p.Datei().string());
+    EXPECT_FALSE(fs::exists(p.Datei()));
+}
+
+TEST(StoreDatenbankDatei, BeschaedigteOderFremdeDateiGibtEinenKlarenFehler) {
+    Projekt p("kaputt");
+    test::DateiSchreiben(p.Datei(), "Standard Jet DB\0 das ist keine SQLite-Datei" + std::string(3000, 'x'));
+    try {
+        DatenbankOeffnen(p.z);
+        FAIL() << "a file that is no database must not open";
+    } catch (const DatenbankFehler& f) {
+        EXPECT_NE(std::string(f.what()).find(p.Datei().string()), std::string::npos) << f.what();
+    }
+    EXPECT_EQ(p.z.ProjektDatenbank, nullptr);
+
+    fs::remove(p.Datei());
+    {
+        auto fremd = sql::Verbindung::Anlegen(p.Datei().string());
+        fremd.Ausfuehren("CREATE TABLE kunden (id INTEGER)");
+    }
+    EXPECT_THROW(DatenbankOeffnen(p.z), DatenbankFehler);
+
+    // A project database cut short, as after a failed copy by hand.
+    ASSERT_TRUE(DatenbankErzeugen(p.z, p.meldungen));
+    DatenbankOeffnen(p.z);
+    for (int i = 1; i <= 300; ++i)
+        p.z.ProjektDatenbank->ModulEinfuegen({i, std::string(200, 'm'), 2, i});
+    DatenbankSchliessen(p.z);
+    std::string inhalt = test::DateiInhalt(p.Datei());
+    test::DateiSchreiben(p.Datei(), inhalt.substr(0, inhalt.size() / 2));
+    EXPECT_THROW(
+        {
+            DatenbankOeffnen(p.z);
+            ModullisteLaden(p.z);
+        },
+        DatenbankFehler);
+}
+
+TEST(StoreDatenbankDatei, SchliessenScheitertNieUndLeertDieVerbindung) {
+    Projekt p("schliessen");
+    DatenbankSchliessen(p.z); // nothing open
+    ASSERT_TRUE(DatenbankErzeugen(p.z, p.meldungen));
+    DatenbankOeffnen(p.z);
+    DatenbankSchliessen(p.z);
+    EXPECT_EQ(p.z.ProjektDatenbank, nullptr);
+    DatenbankSchliessen(p.z);
+    EXPECT_THROW(OffeneDatenbank(p.z), DatenbankFehler);
+}
+
+TEST(StoreDatenbankDatei, ErneutesOeffnenSiehtDieZeilenEinesOffenenEinlesens) {
+    Projekt p("wieder_oeffnen");
+    ASSERT_TRUE(DatenbankErzeugen(p.z, p.meldungen));
+    DatenbankOeffnen(p.z);
+    p.z.ProjektDatenbank->EinlesenBeginnen();
+    p.z.ProjektDatenbank->ModulEinfuegen({1, "Modul1", 2, 5});
+    DatenbankOeffnen(p.z);
+    EXPECT_EQ(ModullisteLaden(p.z).size(), 1u);
+}
