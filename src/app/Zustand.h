@@ -51,6 +51,12 @@ struct Zustand {
     std::string ModulName;
     int ModulTyp = 0;
     std::int64_t ModulAnzahl = 0;
+
+    // The window: the code pane in front is module AktModulIndex + 1
+    std::int64_t AktModulIndex = 0;
+
+    // The host of the VBA projects; 0 until it has been attached once
+    double AppVersion = 0;
 };
 
 } // namespace cb

@@ -2,6 +2,8 @@
 #pragma once
 // The project tree as plain data: what ModullisteLaden and RoutinenlisteLaden
 // read from the database, for whichever tree shows it.
+#include "app/Baum.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -11,12 +13,8 @@ namespace cb {
 
 struct Zustand;
 
-struct BaumKnoten {
-    std::string Schluessel; // "M" + mod_num, "R" + rou_num
-    std::string Text;
-    std::string Bild;       // "M" + mod_typ, "R" + rou_typ + "O" + rou_open
-    std::string Eltern;     // key of the parent node; empty at the top level
-};
+// Keys "M" + mod_num and "R" + rou_num; images "M" + mod_typ and
+// "R" + rou_typ + "O" + rou_open.
 
 /// The module nodes, by type code and then by name; sets ModulAnzahl.
 std::vector<BaumKnoten> ModullisteLaden(Zustand& z);
