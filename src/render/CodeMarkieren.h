@@ -47,6 +47,8 @@ void RoutinenHervorhebenZusammen(const Zustand& z, std::string& text,
 /// Position just past the end of the logical line that starts at pos: the
 /// next CR LF that does not continue a statement, or the text's end.
 std::size_t LogischesZeilenende(std::string_view text, std::size_t pos);
+/// Start of the logical line that holds pos, not before von (a line start).
+std::size_t LogischerZeilenanfang(std::string_view text, std::size_t pos, std::size_t von);
 
 namespace detail {
 /// The framed text after indenting and empty-line removal (the preparation

@@ -29,20 +29,6 @@ const Markierte& Woerter() {
     return m;
 }
 
-// Start of the logical line that holds pos, not before von.
-std::size_t ZeilenAnfang(std::string_view t, std::size_t pos, std::size_t von) {
-    while (pos > von) {
-        const void* f = memrchr(t.data() + von, '\n', pos - von);
-        if (!f)
-            return von;
-        std::size_t i = static_cast<std::size_t>(static_cast<const char*>(f) - t.data());
-        if (i >= 1 && t[i - 1] == '\r' && !(i >= 2 && t[i - 2] == '_'))
-            return i + 1;
-        pos = i;
-    }
-    return von;
-}
-
 class Hervorheber {
 public:
     Hervorheber(const Zustand& z, std::string_view K)
@@ -94,6 +80,19 @@ private:
 
 } // namespace
 
+std::size_t LogischerZeilenanfang(std::string_view t, std::size_t pos, std::size_t von) {
+    while (pos > von) {
+        const void* f = memrchr(t.data() + von, '\n', pos - von);
+        if (!f)
+            return von;
+        std::size_t i = static_cast<std::size_t>(static_cast<const char*>(f) - t.data());
+        if (i >= 1 && t[i - 1] == '\r' && !(i >= 2 && t[i - 2] == '_'))
+            return i + 1;
+        pos = i;
+    }
+    return von;
+}
+
 void RoutinenHervorhebenZusammen(const Zustand& z, std::string& text,
                                  const std::vector<std::size_t>& routinenWorte) {
     if (routinenWorte.empty())
@@ -111,7 +110,7 @@ void RoutinenHervorhebenZusammen(const Zustand& z, std::string& text,
     for (std::size_t k : routinenWorte) {
         if (k < kopiert)
             continue; // another routine keyword of a line already done
-        std::size_t anfang = ZeilenAnfang(t, k, kopiert);
+        std::size_t anfang = LogischerZeilenanfang(t, k, kopiert);
         std::size_t ende = LogischesZeilenende(t, k);
         std::string_view zeile = t.substr(anfang, ende - anfang);
         int huellen = 0, leerzeilen = 0;
@@ -147,7 +146,7 @@ void RoutinenHervorheben(const Zustand& z, std::string& text, std::string_view K
         // Only lines that hold K can change: jump from one to the next.
         std::size_t kopiert = 0;
         for (std::size_t k = Finden(t, K); k != std::string_view::npos; k = Finden(t, K, kopiert)) {
-            std::size_t anfang = ZeilenAnfang(t, k, kopiert);
+            std::size_t anfang = LogischerZeilenanfang(t, k, kopiert);
             std::size_t ende = LogischesZeilenende(t, k);
             out.append(t.data() + kopiert, anfang - kopiert);
             h.Zeile(out, t.substr(anfang, ende - anfang));

@@ -1,0 +1,248 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Modules stored end to end: the rows, the line numbers and the module text
+// file that a read leaves behind.
+#include "../TestHilfen.h"
+#include "../store/StoreHilfen.h"
+
+#include "analysis/ModulParser.h"
+#include "render/CodeMarkieren.h"
+#include "render/ModulText.h"
+#include "store/DatenbankFehler.h"
+
+#include <sstream>
+
+namespace cb::test {
+namespace {
+
+struct Rou {
+    std::int64_t num, typ, open, dec;
+    std::string name;
+    std::int64_t start, ende, mod;
+    bool operator==(const Rou&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& o, const Rou& r) {
+    return o << "{" << r.num << "," << r.typ << "," << r.open << "," << r.dec << ",'" << r.name << "'," << r.start
+             << "," << r.ende << "," << r.mod << "}";
+}
+
+class ModulParserTest : public StoreProjekt {
+protected:
+    void SetUp() override {
+        StoreProjekt::SetUp();
+        z.LeerzeileVorRoutinen = false;
+        z.Einruecken = false;
+        z.RoutinenEinruecken = false;
+        z.LeerzeilenEntfernen = false;
+    }
+
+    /// Stores code as the next module of the read and returns the stored text.
+    std::string Speichern(const std::string& code, const std::string& name = "Modul1", int typ = ModulStandard) {
+        ++z.ModulNummer;
+        z.ModulName = name;
+        z.ModulTyp = typ;
+        ModulSpeichern(z, code);
+        return ModulTextLesen(z, z.ModulNummer);
+    }
+
+    std::vector<Rou> Routinen() {
+        sql::Anweisung a(Db().Verbindung(), "SELECT rou_num, rou_typ, rou_open, anz_dec_zeilen, rou_name, "
+                                            "rou_start, rou_ende, mod_num FROM td_rout ORDER BY rou_num");
+        std::vector<Rou> r;
+        while (a.Schritt())
+            r.push_back({a.Ganzzahl(0), a.Ganzzahl(1), a.Ganzzahl(2), a.Ganzzahl(3), a.Text(4),
+                         a.IstNull(5) ? -1 : a.Ganzzahl(5), a.IstNull(6) ? -1 : a.Ganzzahl(6), a.Ganzzahl(7)});
+        return r;
+    }
+
+    std::vector<std::string> Module() {
+        sql::Anweisung a(Db().Verbindung(),
+                         "SELECT mod_num, mod_name, mod_typ, mod_zeilen FROM td_mod ORDER BY mod_num");
+        std::vector<std::string> r;
+        while (a.Schritt())
+            r.push_back(a.Text(0) + " " + a.Text(1) + " " + a.Text(2) + " " + a.Text(3));
+        return r;
+    }
+
+    /// The module text file of a text as the code pane shows it: the
+    /// framing's last line break stays, and writing the file ends a line.
+    static std::string AlsDatei(const std::string& transient) { return transient + "\r\n\r\n"; }
+
+    static std::vector<std::string> Zeilen(const std::string& t) {
+        std::vector<std::string> z;
+        std::size_t p = 0;
+        for (std::size_t cr; (cr = t.find("\r\n", p)) != std::string::npos; p = cr + 2)
+            z.push_back(t.substr(p, cr - p));
+        z.push_back(t.substr(p));
+        return z;
+    }
+};
+
+TEST_F(ModulParserTest, RowsLinesAndNumberingAcrossPasses) {
+    const std::string code = "Option Explicit\r\n"
+                             "Private Declare Function GetTickCount Lib \"kernel32\" _\r\n"
+                             "    () As Long\r\n"
+                             "Public Function Doppelt(ByVal x As Long) As Long\r\n"
+                             "    Doppelt = 2 * x\r\n"
+                             "End Function\r\n"
+                             "Sub Start()\r\n"
+                             "    If x Then Exit Sub\r\n"
+                             "    Call Doppelt(1) ' Sub in a comment\r\n"
+                             "    s = \"Sub X()\"\r\n"
+                             "End Sub\r\n"
+                             "Friend Property Let Wert(ByVal v As Long)\r\n"
+                             "End Property\r\n"
+                             "Public Property Set Obj(ByVal o As Object)\r\n"
+                             "End Property\r\n"
+                             "Private Property Get Wert() As Long\r\n"
+                             "End Property\r\n"
+                             "Static Sub Zaehlen()\r\n"
+                             "End Sub\r\n"
+                             "Private Enum Farbe\r\n  Rot\r\nEnd Enum\r\n"
+                             "Public Event Geaendert()\r\n";
+    const std::string text = Speichern(code);
+    // Subs first in text order, then Functions (the Declare among them), then Properties
+    EXPECT_EQ(Routinen(), (std::vector<Rou>{{1, 1, 1, 1, "Start", 7, 11, 1},
+                                            {2, 1, 1, 1, "Zaehlen", 18, 19, 1},
+                                            {3, 12, 2, 2, "GetTickCount", 2, 3, 1},
+                                            {4, 2, 1, 1, "Doppelt", 4, 6, 1},
+                                            {5, 3, 3, 1, "Wert", 12, 13, 1},
+                                            {6, 5, 1, 1, "Obj", 14, 15, 1},
+                                            {7, 4, 2, 1, "Wert", 16, 17, 1}}));
+    EXPECT_EQ(Module(), (std::vector<std::string>{"1 Modul1 2 24"}));
+    EXPECT_EQ(z.RoutinenNummer, 7);
+    // The stored text is the transient text: no anchors, the source unchanged
+    std::string transient = code;
+    CodeMarkieren(z, transient);
+    EXPECT_EQ(text, AlsDatei(transient));
+    EXPECT_EQ(OhneMarken(text), code + "\r\n\r\n");
+    EXPECT_EQ(Zeilen(text)[6], M("~B~KSub~N Start()~b"));
+    EXPECT_EQ(Zeilen(text)[10], M("~B~KEnd~N ~KSub~N~b"));
+
+    // Numbers go on in the next module of the read
+    Speichern("Sub Zweiter()\r\nEnd Sub", "Modul2");
+    EXPECT_EQ(Routinen().back(), (Rou{8, 1, 1, 1, "Zweiter", 1, 2, 2}));
+    EXPECT_EQ(Module().back(), "2 Modul2 2 2");
+}
+
+TEST_F(ModulParserTest, EmptyLineBeforeRoutinesAndBodyTabsCountInLineNumbers) {
+    z.LeerzeileVorRoutinen = true;
+    z.Einruecken = true;
+    z.RoutinenEinruecken = true;
+    const std::string code = "Dim a\r\nDim b\r\nDim c\r\nSub Eins()\r\na = 1\r\nEnd Sub\r\nFunction Zwei() _\r\n  As Long\r\nEnd Function";
+    const std::string text = Speichern(code);
+    EXPECT_EQ(Routinen(), (std::vector<Rou>{{1, 1, 1, 1, "Eins", 5, 7, 1}, {2, 2, 1, 2, "Zwei", 9, 11, 1}}));
+    std::string transient = code;
+    CodeMarkieren(z, transient);
+    EXPECT_EQ(text, AlsDatei(transient));
+    EXPECT_EQ(Zeilen(text)[5], "\ta = 1");
+    EXPECT_TRUE(text.ends_with(std::string(MarkeFettAus) + "\r\n\r\n")) << text;
+    EXPECT_EQ(Module(), (std::vector<std::string>{"1 Modul1 2 11"}));
+}
+
+TEST_F(ModulParserTest, ExitAndColonForms) {
+    // Exit with a blank in front never opens or closes
+    Speichern("Sub A()\r\n  If x Then Exit Sub\r\nEnd Sub\r\n");
+    EXPECT_EQ(Routinen(), (std::vector<Rou>{{1, 1, 1, 1, "A", 1, 3, 1}}));
+
+    // After a colon without a blank Exit is no keyword: that line ends the
+    // routine, and the real End Sub is then taken for a header without "("
+    EXPECT_THROW(Speichern("Sub B()\r\na = 1:Exit Sub\r\nEnd Sub\r\n", "Modul2"), std::invalid_argument);
+    EXPECT_EQ(Routinen().back(), (Rou{2, 1, 1, 1, "B", -1, -1, 2}));
+
+    // A header and its End on one line open a routine the next Sub line closes
+    // (the failed module used up numbers 2 and 3)
+    Speichern("Sub C(): End Sub\r\nx = 1\r\nSub D()\r\n", "Modul3");
+    EXPECT_EQ(Routinen().back(), (Rou{4, 1, 1, 1, "C", 1, 3, 3}));
+}
+
+TEST_F(ModulParserTest, LineThatTwoPassesTakeLeavesNoAnchor) {
+    const std::string code = "Sub A(x): End Function\r\nEnd Sub";
+    const std::string text = Speichern(code);
+    EXPECT_EQ(text.find(std::string(MarkeZeichen) + "*"), std::string::npos) << text;
+    std::string transient = code;
+    CodeMarkieren(z, transient);
+    EXPECT_EQ(text, AlsDatei(transient));
+    auto r = Routinen();
+    ASSERT_EQ(r.size(), 2u);
+    EXPECT_EQ(r[0], (Rou{1, 1, 1, 1, "A", 1, 2, 1}));
+    EXPECT_EQ(r[1], (Rou{2, 2, 1, 1, "A", 1, -1, 1}));
+}
+
+TEST_F(ModulParserTest, NamesAsTheMarkersLeaveThem) {
+    // A keyword as name is marked like one: the name comes out empty
+    Speichern("Public Sub Close()\r\nEnd Sub\r\n"
+              "Sub Größe_Ändern()\r\nEnd Sub\r\n"
+              "Sub M\xC3\xB3" "dulo1()\r\nEnd Sub\r\n"
+              "Sub Ab\xC5\xB8" "cd()\r\nEnd Sub\r\n"
+              "Sub SubTotal()\r\nEnd Sub\r\n");
+    auto r = Routinen();
+    ASSERT_EQ(r.size(), 5u);
+    EXPECT_EQ(r[0].name, "");
+    EXPECT_EQ(r[1].name, "Größe_Ändern");
+    EXPECT_EQ(r[2].name, "M\xC3\xB3" "dulo1");
+    EXPECT_EQ(r[3].name, "Ab\xC5\xB8" "cd");
+    EXPECT_EQ(r[4].name, "SubTotal");
+    // A quote in a name is stored like any other character
+    Speichern("Sub O'Brien()\r\nEnd Sub\r\n", "Modul'2");
+    EXPECT_EQ(Module().back(), "2 Modul'2 2 3");
+}
+
+TEST_F(ModulParserTest, BrokenCodeAndModulesWithoutRoutines) {
+    // Property without Get, Set or Let uses up its number and makes no row
+    Speichern("Property Wert()\r\nEnd Property\r\nProperty Get X()\r\nEnd Property");
+    auto r = Routinen();
+    ASSERT_EQ(r.size(), 1u);
+    EXPECT_EQ(r[0].num, 3);
+    EXPECT_EQ(r[0].name, "X");
+
+    Speichern("' nur ein Kommentar\r\nDim x As Long", "Leer");
+    EXPECT_EQ(Module().back(), "2 Leer 2 2");
+    EXPECT_EQ(Routinen().size(), 1u);
+
+    // A Declare without Lib cannot be split
+    EXPECT_THROW(Speichern("Declare Sub Nichts\r\n", "Kaputt"), std::invalid_argument);
+    EXPECT_EQ(Module().size(), 2u) << "the module row of a failed module is not written";
+}
+
+TEST_F(ModulParserTest, EveryOptionMixGivesTheTransientText) {
+    const std::string code = "Option Explicit\r\n\r\n"
+                             "' Kopf _\r\n  weiter\r\n"
+                             "Private Sub Eins(ByVal a As String, _\r\n    b As Long)\r\n"
+                             "  If a = \"\"\"Sub\"\"\" Then Exit Sub\r\n\r\n"
+                             "      x = 1\r\nEnd Sub\r\n"
+                             "Property Get P() As Variant\r\n  P = Empty\r\nEnd Property\r\n"
+                             "Function F()\r\n  F = \"\xC5\xB8x\xC5\xB8\"\r\nEnd Function\r\n";
+    for (int maske = 0; maske < 16; ++maske) {
+        SCOPED_TRACE(maske);
+        z.LeerzeileVorRoutinen = maske & 1;
+        z.Einruecken = maske & 2;
+        z.RoutinenEinruecken = maske & 4;
+        z.LeerzeilenEntfernen = maske & 8;
+        const std::string text = Speichern(code);
+        std::string transient = code;
+        CodeMarkieren(z, transient);
+        EXPECT_EQ(text, AlsDatei(transient));
+        auto r = Routinen();
+        ASSERT_GE(r.size(), 3u);
+        // rou_start and rou_ende point at the bold lines of the stored text
+        auto zeilen = Zeilen(text);
+        for (std::size_t i = r.size() - 3; i < r.size(); ++i) {
+            ASSERT_GT(r[i].start, 0);
+            ASSERT_LE(r[i].ende, static_cast<std::int64_t>(zeilen.size()));
+            EXPECT_NE(zeilen[r[i].start - 1].find(MarkeFettAn), std::string::npos) << r[i];
+            EXPECT_NE(zeilen[r[i].ende - 1].find(MarkeFettAus), std::string::npos) << r[i];
+        }
+        EXPECT_EQ(r[r.size() - 3].dec, 2);
+    }
+}
+
+TEST_F(ModulParserTest, DatabaseFailureReachesTheReader) {
+    Speichern("Sub A()\r\nEnd Sub");
+    // The same routine number again breaks the key of td_rout
+    z.RoutinenNummer = 0;
+    EXPECT_THROW(Speichern("Sub B()\r\nEnd Sub", "Modul2"), DatenbankFehler);
+}
+
+} // namespace
+} // namespace cb::test
