@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The clipboard as the core uses it: plain text (and the HTML fragment of
-// the HTML export, which goes on the clipboard as text). The Qt application
-// uses the system clipboard; tests and the command line keep the text.
+// The clipboard as the core uses it: emptied, then given plain text. The Qt
+// application puts it on the system clipboard; tests and the command line
+// keep it in memory.
 #include <string>
-#include <string_view>
 
 namespace cb {
 
@@ -12,8 +11,8 @@ class Zwischenablage {
 public:
     virtual ~Zwischenablage() = default;
     virtual void Leeren() = 0;
-    virtual void TextSetzen(std::string_view text) = 0;
-    /// The clipboard's plain text; empty when it holds none.
+    virtual void TextSetzen(const std::string& text) = 0;
+    /// The plain text on the clipboard; "" when it holds none.
     virtual std::string TextLesen() const = 0;
 };
 
@@ -23,8 +22,9 @@ public:
         m_text.clear();
         ++m_geleert;
     }
-    void TextSetzen(std::string_view text) override { m_text = std::string(text); }
+    void TextSetzen(const std::string& text) override { m_text = text; }
     std::string TextLesen() const override { return m_text; }
+    /// How often it was emptied, so that a test sees the clear before the set.
     int MalGeleert() const { return m_geleert; }
 
 private:

@@ -18,7 +18,8 @@ bool IstOptionsSchluessel(const std::string& k) {
 
 } // namespace
 
-Aufruf Zerlegen(const std::vector<std::string>& argumente, const std::vector<std::string>& mitWert) {
+Aufruf Zerlegen(const std::vector<std::string>& argumente, const std::vector<std::string>& mitWert,
+                const std::vector<std::string>& ohneWert) {
     Aufruf a;
     for (std::size_t i = 0; i < argumente.size(); ++i) {
         const std::string& arg = argumente[i];
@@ -39,6 +40,8 @@ Aufruf Zerlegen(const std::vector<std::string>& argumente, const std::vector<std
                 if (i + 1 >= argumente.size())
                     throw FalscherAufruf(arg + " needs a value");
                 a.benannte.emplace_back(name, argumente[++i]);
+            } else if (std::find(ohneWert.begin(), ohneWert.end(), name) != ohneWert.end()) {
+                a.benannte.emplace_back(name, std::string());
             } else {
                 throw FalscherAufruf("unknown flag '" + arg + "'");
             }

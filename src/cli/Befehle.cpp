@@ -2,6 +2,9 @@
 #include "cli/Befehle.h"
 
 #include "cli/Argumente.h"
+#include "cli/BefehlListe.h"
+#include "cli/ExportBefehle.h"
+#include "cli/ProjektBefehle.h"
 
 #include "app/Start.h"
 #include "app/Text.h"
@@ -26,6 +29,28 @@ const char* const Gebrauch =
     "commands:\n"
     "  rtf -    colour VBA code from standard input, write the RTF document\n"
     "  html -   colour VBA code from standard input, write the HTML fragment\n"
+    "  list FILE...\n"
+    "           list the VBA projects of workbook files and their modules\n"
+    "  read --out DIR [--codepage N] FILE...\n"
+    "           build the project folder DIR from a .vbp file or from module\n"
+    "           files (.bas .cls .frm); N is the code page of files that are\n"
+    "           not UTF-8 (default 1252)\n"
+    "  read --out DIR [--project N] [--module NAME]... WORKBOOK...\n"
+    "           build DIR from the N-th listed VBA project of the workbooks\n"
+    "           (default 1), from the modules named (default all listed)\n"
+    "  outline DIR\n"
+    "           write the structure listing of the project in DIR (CR LF lines)\n"
+    "  callers DIR ROUTINE --module NAME\n"
+    "           list the routines that call ROUTINE, seen from module NAME\n"
+    "  definition DIR NAME --module NAME\n"
+    "           write the module and line that NAME jumps to from module NAME\n"
+    "  html DIR [--module NAME] [--credit]\n"
+    "           write the HTML of module NAME or of the whole project in DIR,\n"
+    "           with the credit line on request\n"
+    "  rtf DIR [--module NAME] --out FILE\n"
+    "           write the RTF file of module NAME or of the whole project\n"
+    "  text DIR --module NAME\n"
+    "           write the text of module NAME as the code pane shows it\n"
     "\n"
     "options (values as the settings store writes them; booleans -1 or 0):\n"
     "  fkey fkom fstr  keyword, comment, string colour (red in the low byte)\n"
@@ -64,7 +89,7 @@ int Ausfuehren(const std::vector<std::string>& argumente, std::istream& ein, std
                std::ostream& fehler) {
     Aufruf aufruf;
     try {
-        aufruf = Zerlegen(argumente);
+        aufruf = Zerlegen(argumente, {"out", "codepage", "module", "project"}, {"credit"});
     } catch (const FalscherAufruf& e) {
         fehler << "codebrindle-cli: " << e.what() << "\n\n" << Gebrauch;
         return 2;
@@ -79,6 +104,22 @@ int Ausfuehren(const std::vector<std::string>& argumente, std::istream& ein, std
             rc = Rtf(z, ein, aus);
         else if (aufruf.befehl == "html" && aufruf.positionen == std::vector<std::string>{"-"})
             rc = Html(z, ein, aus);
+        else if (aufruf.befehl == "rtf")
+            rc = RtfExport(z, aufruf, aus, fehler);
+        else if (aufruf.befehl == "html")
+            rc = HtmlExport(z, aufruf, aus, fehler);
+        else if (aufruf.befehl == "text")
+            rc = TextExport(z, aufruf, aus, fehler);
+        else if (aufruf.befehl == "list" && !aufruf.positionen.empty())
+            rc = Liste(z, aufruf.positionen, aus, fehler);
+        else if (aufruf.befehl == "read")
+            rc = Lesen(z, aufruf, aus, fehler);
+        else if (aufruf.befehl == "outline")
+            rc = Struktur(z, aufruf, aus, fehler);
+        else if (aufruf.befehl == "callers")
+            rc = Aufrufe(z, aufruf, aus, fehler);
+        else if (aufruf.befehl == "definition")
+            rc = Definition(z, aufruf, aus, fehler);
         if (rc == 2) {
             fehler << "codebrindle-cli: wrong arguments for '" << aufruf.befehl << "'\n\n" << Gebrauch;
             return 2;

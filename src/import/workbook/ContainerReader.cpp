@@ -13,7 +13,9 @@ namespace cb::workbook {
 namespace {
 
 constexpr std::string_view OleSignatur = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
-constexpr std::string_view VbaInhaltsTyp = "application/vnd.ms-office.vbaProject";
+// With its closing quote: "application/vnd.ms-office.vbaProjectSignature"
+// begins alike.
+constexpr std::string_view VbaInhaltsTyp = "\"application/vnd.ms-office.vbaProject\"";
 
 class Leser {
 public:
@@ -68,21 +70,32 @@ private:
         return aktuell;
     }
 
-    std::string Inhalt(GsfInput* eingabe, const std::string& was) const {
+    std::string Inhalt(GsfInput* eingabe, const std::string& was, std::size_t limit = MaxTeilGroesse) const {
         const gsf_off_t groesse = gsf_input_size(eingabe);
         if (groesse < 0)
-            Fehler(WorkbookFehler::Beschaedigt, was + " has no size");
-        if (static_cast<std::uint64_t>(groesse) > MaxTeilGroesse)
+            Fehler(WorkbookFehler::ContainerBeschaedigt, was + " has no size");
+        if (static_cast<std::uint64_t>(groesse) > limit)
             Fehler(WorkbookFehler::ZuGross, was + " claims " + std::to_string(groesse) + " bytes");
         std::string out(static_cast<std::size_t>(groesse), '\0');
         std::size_t gelesen = 0;
         while (gelesen < out.size()) {
             const std::size_t stueck = std::min<std::size_t>(out.size() - gelesen, 1 << 20);
             if (!gsf_input_read(eingabe, stueck, reinterpret_cast<guint8*>(out.data() + gelesen)))
-                Fehler(WorkbookFehler::Beschaedigt, was + " cannot be read");
+                Fehler(WorkbookFehler::ContainerBeschaedigt, was + " cannot be read");
             gelesen += stueck;
         }
         return out;
+    }
+
+    // A zip member's size is what its header claims; one that claims far
+    // more than the whole file could hold deflated is a bomb, refused before
+    // a byte of it is inflated.
+    std::string ZipTeil(GsfInput* teil, const std::string& was, std::size_t limit) const {
+        const gsf_off_t groesse = gsf_input_size(teil);
+        if (groesse > (1 << 20) && static_cast<std::uint64_t>(groesse) / MaxZipVerhaeltnis > m_bytes.size())
+            Fehler(WorkbookFehler::ZuGross, was + " claims " + std::to_string(groesse) + " bytes in a file of " +
+                                                std::to_string(m_bytes.size()));
+        return Inhalt(teil, was, limit);
     }
 
     VbaSpeicher AusOle(std::string_view bytes) {
@@ -92,7 +105,8 @@ private:
         GsfPtr<GsfInfile> ole(gsf_infile_msole_new(eingabe.get(), &roh));
         GErrorPtr fehler(roh);
         if (!ole)
-            Fehler(WorkbookFehler::Beschaedigt, std::string("OLE file: ") + (fehler ? fehler->message : "unreadable"));
+            Fehler(WorkbookFehler::ContainerBeschaedigt,
+                   std::string("OLE file: ") + (fehler ? fehler->message : "unreadable"));
         if (Kind(ole.get(), "EncryptedPackage") || Kind(ole.get(), "EncryptionInfo"))
             Fehler(WorkbookFehler::Verschluesselt);
         // Excel keeps the project in _VBA_PROJECT_CUR, Word in Macros; a bare
@@ -104,11 +118,24 @@ private:
         GsfInfile* projekt = speicher && IstSpeicher(speicher.get()) ? GSF_INFILE(speicher.get()) : ole.get();
         GsfPtr<GsfInput> vba = Kind(projekt, "VBA");
         GsfPtr<GsfInput> projectStream = Kind(projekt, "PROJECT");
-        if (!vba || !IstSpeicher(vba.get()) || !projectStream)
+        if (!vba || !IstSpeicher(vba.get()) || !projectStream || IstSpeicher(projectStream.get()))
             Fehler(WorkbookFehler::KeinVbaProjekt);
 
+        // The streams of a sound OLE file occupy sectors of their own, so
+        // together they cannot hold more than the file; a damaged sector
+        // table that lets streams share sectors could otherwise multiply it.
+        std::size_t rest = bytes.size();
+        auto lesen = [&](GsfInput* stream, const std::string& was) {
+            const gsf_off_t groesse = gsf_input_size(stream);
+            if (groesse > 0 && static_cast<std::uint64_t>(groesse) > rest)
+                Fehler(WorkbookFehler::ContainerBeschaedigt,
+                       was + " claims " + std::to_string(groesse) + " bytes, more than the file has left");
+            std::string daten = Inhalt(stream, was, rest);
+            rest -= daten.size();
+            return daten;
+        };
         VbaSpeicher out;
-        out.project = Inhalt(projectStream.get(), "PROJECT stream");
+        out.project = lesen(projectStream.get(), "PROJECT stream");
         GsfInfile* vbaDir = GSF_INFILE(vba.get());
         const int n = gsf_infile_num_children(vbaDir);
         for (int i = 0; i < n; ++i) {
@@ -116,32 +143,34 @@ private:
             GsfPtr<GsfInput> kind(gsf_infile_child_by_index(vbaDir, i));
             if (!name || !kind || IstSpeicher(kind.get()))
                 continue;
-            out.vba[KleinGefaltet(name)] = Inhalt(kind.get(), std::string("stream VBA/") + name);
+            out.vba[KleinGefaltet(name)] = lesen(kind.get(), std::string("stream VBA/") + name);
         }
         return out;
     }
 
+    // The part that [Content_Types].xml declares as the VBA project; its
+    // Default for the extension "bin" names no part and is passed over.
     std::optional<std::string> TeilAusInhaltsTypen(GsfInfile* zip) const {
         GsfPtr<GsfInput> typen = Kind(zip, "[Content_Types].xml");
-        if (!typen)
+        if (!typen || IstSpeicher(typen.get()))
             return std::nullopt;
-        const std::string xml = Inhalt(typen.get(), "[Content_Types].xml");
-        const std::size_t typ = xml.find(VbaInhaltsTyp);
-        if (typ == std::string::npos)
-            return std::nullopt;
-        const std::size_t anfang = xml.rfind('<', typ);
-        const std::size_t ende = xml.find('>', typ);
-        if (anfang == std::string::npos || ende == std::string::npos)
-            return std::nullopt;
-        const std::string element = xml.substr(anfang, ende - anfang);
-        const std::size_t part = element.find("PartName=\"");
-        if (part == std::string::npos)
-            return std::nullopt;
-        const std::size_t wertAnfang = part + 10;
-        const std::size_t wertEnde = element.find('"', wertAnfang);
-        if (wertEnde == std::string::npos)
-            return std::nullopt;
-        return element.substr(wertAnfang, wertEnde - wertAnfang);
+        const std::string xml = ZipTeil(typen.get(), "[Content_Types].xml", MaxInhaltsTypen);
+        for (std::size_t typ = xml.find(VbaInhaltsTyp); typ != std::string::npos;
+             typ = xml.find(VbaInhaltsTyp, typ + 1)) {
+            const std::size_t anfang = xml.rfind('<', typ);
+            const std::size_t ende = xml.find('>', typ);
+            if (anfang == std::string::npos || ende == std::string::npos)
+                continue;
+            const std::string element = xml.substr(anfang, ende - anfang);
+            const std::size_t part = element.find("PartName=\"");
+            if (part == std::string::npos)
+                continue;
+            const std::size_t wertAnfang = part + 10;
+            const std::size_t wertEnde = element.find('"', wertAnfang);
+            if (wertEnde != std::string::npos)
+                return element.substr(wertAnfang, wertEnde - wertAnfang);
+        }
+        return std::nullopt;
     }
 
     VbaSpeicher AusZip() {
@@ -151,22 +180,18 @@ private:
         GsfPtr<GsfInfile> zip(gsf_infile_zip_new(eingabe.get(), &roh));
         GErrorPtr fehler(roh);
         if (!zip)
-            Fehler(WorkbookFehler::KeinContainer, std::string("zip: ") + (fehler ? fehler->message : "unreadable"));
+            Fehler(WorkbookFehler::ContainerBeschaedigt, std::string("zip: ") + (fehler ? fehler->message : "unreadable"));
         GsfPtr<GsfInput> teil;
         if (auto name = TeilAusInhaltsTypen(zip.get()))
             teil = Pfad(zip.get(), *name);
         for (const char* name : {"xl/vbaProject.bin", "word/vbaProject.bin", "ppt/vbaProject.bin"})
-            if (!teil)
+            if (!teil || IstSpeicher(teil.get()))
                 teil = Pfad(zip.get(), name);
         if (!teil || IstSpeicher(teil.get()))
             Fehler(WorkbookFehler::KeinVbaProjekt);
-        const gsf_off_t groesse = gsf_input_size(teil.get());
-        if (groesse > (1 << 20) && static_cast<std::uint64_t>(groesse) / MaxZipVerhaeltnis > m_bytes.size())
-            Fehler(WorkbookFehler::ZuGross, "vbaProject.bin claims " + std::to_string(groesse) + " bytes in a file of " +
-                                                std::to_string(m_bytes.size()));
         // Seeking inside a zip member is slow in gsf, so the OLE file is read
         // whole and opened from memory.
-        const std::string bin = Inhalt(teil.get(), "vbaProject.bin");
+        const std::string bin = ZipTeil(teil.get(), "vbaProject.bin", MaxTeilGroesse);
         if (!std::string_view(bin).starts_with(OleSignatur))
             Fehler(WorkbookFehler::Beschaedigt, "vbaProject.bin is no OLE file");
         return AusOle(bin);

@@ -12,6 +12,8 @@ namespace cb::workbook {
 
 /// Members and streams beyond this are refused before they are read.
 inline constexpr std::size_t MaxTeilGroesse = std::size_t{512} << 20;
+/// [Content_Types].xml of real packages is a few kilobytes.
+inline constexpr std::size_t MaxInhaltsTypen = std::size_t{1} << 20;
 /// A zip member that inflates to more than this many times the whole file
 /// (and past a megabyte) is taken for a zip bomb.
 inline constexpr std::size_t MaxZipVerhaeltnis = 100;

@@ -3,6 +3,7 @@
 
 #include "app/Text.h"
 #include "import/workbook/Bytes.h"
+#include "import/workbook/TextDekodierung.h"
 
 #include <stdexcept>
 
@@ -37,7 +38,7 @@ std::uint16_t U16Aus(std::string_view daten, std::uint16_t id) {
     return r.U16();
 }
 
-std::string Unicode(std::string_view utf16) { return CodepageNachUtf8(utf16, 1200); }
+std::string Unicode(std::string_view utf16) { return NachUtf8(utf16, 1200); }
 
 // Texts are decoded at the end, since the code page record might in theory
 // follow a text; the raw bytes wait here.
@@ -222,17 +223,17 @@ private:
     std::string Text(std::string_view roh) const {
         if (!roh.empty() && roh[0] == '\x01')
             return Unicode(roh.substr(1));
-        return CodepageNachUtf8(roh, m_info.codepage);
+        return NachUtf8(roh, m_info.codepage);
     }
 
     void Dekodieren() {
         try {
-            m_info.name = CodepageNachUtf8(m_roh.name, m_info.codepage);
+            m_info.name = NachUtf8(m_roh.name, m_info.codepage);
             if (m_info.docString.empty())
-                m_info.docString = CodepageNachUtf8(m_roh.docString, m_info.codepage);
-            m_info.helpFile = CodepageNachUtf8(m_roh.helpFile, m_info.codepage);
+                m_info.docString = NachUtf8(m_roh.docString, m_info.codepage);
+            m_info.helpFile = NachUtf8(m_roh.helpFile, m_info.codepage);
             if (m_info.konstanten.empty())
-                m_info.konstanten = CodepageNachUtf8(m_roh.konstanten, m_info.codepage);
+                m_info.konstanten = NachUtf8(m_roh.konstanten, m_info.codepage);
             for (Referenz& ref : m_info.referenzen) {
                 ref.name = Text(ref.name);
                 ref.libid = Text(ref.libid);
@@ -240,7 +241,7 @@ private:
                 ref.libidErweitert = Text(ref.libidErweitert);
             }
             for (DirModul& m : m_info.module) {
-                m.nameMbcs = CodepageNachUtf8(m.nameMbcs, m_info.codepage);
+                m.nameMbcs = NachUtf8(m.nameMbcs, m_info.codepage);
                 if (m.name.empty())
                     m.name = m.nameMbcs;
                 m.streamName = Text(m.streamName);

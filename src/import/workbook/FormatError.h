@@ -12,4 +12,10 @@ public:
     explicit FormatError(const std::string& what) : std::runtime_error(what) {}
 };
 
+/// Data that would grow beyond a size limit, as bombs do.
+class GroessenFehler : public FormatError {
+public:
+    explicit GroessenFehler(const std::string& what) : FormatError(what) {}
+};
+
 } // namespace cb::workbook

@@ -189,7 +189,7 @@ std::string Dekomprimieren(std::string_view in, std::size_t limit) {
             ChunkDekomprimieren(in, pos, ende, out);
         }
         if (out.size() > limit)
-            throw FormatError("decompressed data exceeds " + std::to_string(limit) + " bytes");
+            throw GroessenFehler("decompressed data exceeds " + std::to_string(limit) + " bytes");
     }
     return out;
 }

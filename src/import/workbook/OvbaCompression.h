@@ -13,7 +13,7 @@ namespace cb::workbook {
 inline constexpr std::size_t MaxDekomprimiert = std::size_t{256} << 20;
 
 /// Decompresses a CompressedContainer; throws FormatError for any malformed
-/// input and for output beyond the limit.
+/// input and GroessenFehler for output beyond the limit.
 std::string Dekomprimieren(std::string_view container, std::size_t limit = MaxDekomprimiert);
 
 /// A valid CompressedContainer for the data (raw chunks where compression

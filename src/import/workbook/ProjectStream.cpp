@@ -4,6 +4,7 @@
 #include "app/Text.h"
 #include "import/workbook/DataEncryption.h"
 #include "import/workbook/FormatError.h"
+#include "import/workbook/TextDekodierung.h"
 
 #include <stdexcept>
 
@@ -49,7 +50,7 @@ void SchutzLesen(std::string_view schluessel, std::string_view wert, ProjektSchu
 ProjektText ProjektTextLesen(std::string_view bytes, int codepage) {
     std::string text;
     try {
-        text = CodepageNachUtf8(bytes, codepage);
+        text = NachUtf8(bytes, codepage);
     } catch (const std::runtime_error& e) {
         throw FormatError(e.what());
     }

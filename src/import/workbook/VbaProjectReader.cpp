@@ -5,8 +5,9 @@
 #include "import/workbook/EditorSource.h"
 #include "import/workbook/FormatError.h"
 #include "import/workbook/OvbaCompression.h"
+#include "import/workbook/TextDekodierung.h"
 
-#include <stdexcept>
+#include <set>
 
 namespace cb::workbook {
 
@@ -19,18 +20,34 @@ const std::string& Stream(const VbaSpeicher& s, const std::string& name) {
     return it->second;
 }
 
-Komponente KomponenteLesen(const VbaSpeicher& s, const DirModul& m, KomponentenArt art, int codepage) {
+// What is left of the whole project's allowance for decompressed text: a
+// few kilobytes of compressed stream can stand for megabytes, and every
+// module could be such a stream.
+class Budget {
+public:
+    std::string Dekomprimiert(std::string_view container) {
+        std::string out = Dekomprimieren(container, m_rest);
+        m_rest -= out.size();
+        return out;
+    }
+
+private:
+    std::size_t m_rest = MaxProjektText;
+};
+
+Komponente KomponenteLesen(const VbaSpeicher& s, const DirModul& m, KomponentenArt art, int codepage,
+                           Budget& budget) {
     const std::string& stream = Stream(s, m.streamName);
-    if (m.textOffset > stream.size())
+    if (m.textOffset >= stream.size())
         throw FormatError("module \"" + m.name + "\": source offset " + std::to_string(m.textOffset) +
                           " lies beyond its stream of " + std::to_string(stream.size()) + " bytes");
     std::string quelle;
     try {
-        quelle = CodepageNachUtf8(Dekomprimieren(std::string_view(stream).substr(m.textOffset)), codepage);
+        quelle = NachUtf8(budget.Dekomprimiert(std::string_view(stream).substr(m.textOffset)), codepage);
+    } catch (const GroessenFehler& e) {
+        throw GroessenFehler("module \"" + m.name + "\": " + e.what());
     } catch (const FormatError& e) {
         throw FormatError("module \"" + m.name + "\": " + e.what());
-    } catch (const std::runtime_error& e) {
-        throw FormatError(e.what());
     }
     EditorText text = EditorTextAus(quelle);
     return {m.name, art, std::move(text.code), text.zeilen, text.gespeichert};
@@ -43,16 +60,29 @@ const DirModul* ModulFuer(const DirInfo& dir, const std::string& name) {
     return nullptr;
 }
 
+// VBA keeps module names unique without regard to case; two alike would
+// make every lookup by name ambiguous.
+void NamenPruefen(const DirInfo& dir) {
+    std::set<std::string> namen;
+    for (const DirModul& m : dir.module)
+        if (!namen.insert(KleinGefaltet(m.name)).second)
+            throw FormatError("the dir stream holds two modules named \"" + m.name + "\"");
+}
+
 } // namespace
 
 VbaProjekt ProjektAusSpeicher(const VbaSpeicher& s) {
+    Budget budget;
     std::string dirRoh;
     try {
-        dirRoh = Dekomprimieren(Stream(s, "dir"));
+        dirRoh = budget.Dekomprimiert(Stream(s, "dir"));
+    } catch (const GroessenFehler& e) {
+        throw GroessenFehler(std::string("dir stream: ") + e.what());
     } catch (const FormatError& e) {
         throw FormatError(std::string("dir stream: ") + e.what());
     }
     DirInfo dir = DirLesen(dirRoh);
+    NamenPruefen(dir);
     ProjektText text = ProjektTextLesen(s.project, dir.codepage);
 
     VbaProjekt p;
@@ -71,7 +101,7 @@ VbaProjekt ProjektAusSpeicher(const VbaSpeicher& s) {
         if (genommen[idx])
             continue;
         genommen[idx] = true;
-        p.komponenten.push_back(KomponenteLesen(s, *m, e.art, dir.codepage));
+        p.komponenten.push_back(KomponenteLesen(s, *m, e.art, dir.codepage, budget));
     }
     // A module missing from the PROJECT stream is still code of the project;
     // its kind then comes from the dir stream alone.
@@ -79,7 +109,7 @@ VbaProjekt ProjektAusSpeicher(const VbaSpeicher& s) {
         if (!genommen[i])
             p.komponenten.push_back(KomponenteLesen(
                 s, dir.module[i], dir.module[i].prozedural ? KomponentenArt::Standard : KomponentenArt::Klasse,
-                dir.codepage));
+                dir.codepage, budget));
     return p;
 }
 

@@ -36,6 +36,43 @@ std::string Sized(std::string_view s) {
 
 std::string StreamName(const QuellModul& m) { return m.name; }
 
+struct SchadenName {
+    Beschaedigung art;
+    const char* name;
+};
+constexpr SchadenName SchadenNamen[] = {
+    {Beschaedigung::Keine, "none"},
+    {Beschaedigung::ModulStream, "module-stream"},
+    {Beschaedigung::ModulOffset, "module-offset"},
+    {Beschaedigung::ModulAbgeschnitten, "module-truncated"},
+    {Beschaedigung::DirGroesse, "dir-size"},
+    {Beschaedigung::DirModulAnzahl, "dir-count"},
+    {Beschaedigung::StreamFehlt, "missing-stream"},
+    {Beschaedigung::ProjectFremd, "project-stream"},
+    {Beschaedigung::DateiAbgeschnitten, "truncated"},
+};
+
+bool Hat(const ProjektVorlage& v, Beschaedigung b) { return v.schaden == b && !v.module.empty(); }
+
+// A stand-in for the compiled cache: any bytes do, since a reader skips it.
+std::string Cache(std::size_t n) {
+    std::string c(n, '\0');
+    for (std::size_t i = 0; i < n; ++i)
+        c[i] = static_cast<char>((i * 7 + 1) & 0xFF);
+    return c;
+}
+
+std::string ModulStream(const ProjektVorlage& v, const QuellModul& m, bool erstes) {
+    std::string quelle = Komprimieren(Utf8NachCodepage(m.quelle, v.codepage));
+    if (erstes && v.schaden == Beschaedigung::ModulStream)
+        // One literal, then a copy token reaching two bytes back.
+        quelle = std::string("\x01\x03\xB0\x02\x61\x00\x10", 7);
+    std::string stream = Cache(v.cache) + quelle;
+    if (erstes && v.schaden == Beschaedigung::ModulAbgeschnitten)
+        stream.resize(v.cache + quelle.size() / 2);
+    return stream;
+}
+
 std::string Dir(const ProjektVorlage& v) {
     auto mbcs = [&](std::string_view t) { return Utf8NachCodepage(t, v.codepage); };
     auto utf16 = [](std::string_view t) { return Utf8NachCodepage(t, 1200); };
@@ -45,7 +82,13 @@ std::string Dir(const ProjektVorlage& v) {
     Satz32(d, 0x0002, 0x409);
     Satz32(d, 0x0014, 0x409);
     Satz16(d, 0x0003, static_cast<std::uint16_t>(v.codepage));
-    Satz(d, 0x0004, mbcs(v.name));
+    if (Hat(v, Beschaedigung::DirGroesse)) {
+        PutU16(d, 0x0004);
+        PutU32(d, 0x7FFFFF00);
+        d += mbcs(v.name);
+    } else {
+        Satz(d, 0x0004, mbcs(v.name));
+    }
     Satz(d, 0x0005, "");
     Satz(d, 0x0040, "");
     Satz(d, 0x0006, "");
@@ -65,16 +108,21 @@ std::string Dir(const ProjektVorlage& v) {
     PutU32(reg, 0);
     PutU16(reg, 0);
     Satz(d, 0x000D, reg);
-    Satz16(d, 0x000F, static_cast<std::uint16_t>(v.module.size()));
+    Satz16(d, 0x000F, static_cast<std::uint16_t>(v.module.size() + (Hat(v, Beschaedigung::DirModulAnzahl) ? 1 : 0)));
     Satz16(d, 0x0013, 0xFFFF);
-    for (const QuellModul& m : v.module) {
+    for (std::size_t i = 0; i < v.module.size(); ++i) {
+        const QuellModul& m = v.module[i];
+        const bool erstes = i == 0;
         Satz(d, 0x0019, mbcs(m.name));
         Satz(d, 0x0047, utf16(m.name));
         Satz(d, 0x001A, mbcs(StreamName(m)));
         Satz(d, 0x0032, utf16(StreamName(m)));
         Satz(d, 0x001C, "");
         Satz(d, 0x0048, "");
-        Satz32(d, 0x0031, 0);
+        std::uint32_t offset = static_cast<std::uint32_t>(v.cache);
+        if (erstes && v.schaden == Beschaedigung::ModulOffset)
+            offset = static_cast<std::uint32_t>(ModulStream(v, m, true).size() + 100);
+        Satz32(d, 0x0031, offset);
         Satz32(d, 0x001E, 0);
         Satz16(d, 0x002C, 0xFFFF);
         Satz(d, m.art == KomponentenArt::Standard ? 0x0021 : 0x0022, "");
@@ -86,6 +134,8 @@ std::string Dir(const ProjektVorlage& v) {
 
 std::string ProjectStream(const ProjektVorlage& v) {
     std::string t = std::string("ID=\"") + ProjektId + "\"\r\n";
+    if (Hat(v, Beschaedigung::ProjectFremd))
+        t += "Module=Unbekannt\r\n";
     for (const QuellModul& m : v.module) {
         switch (m.art) {
         case KomponentenArt::Dokument: t += "Document=" + m.name + "/&H00000000\r\n"; break;
@@ -127,12 +177,39 @@ std::vector<ContainerEintrag> VbaSpeicherBauen(const ProjektVorlage& v) {
     // host to compile from source.
     out.push_back({"VBA/_VBA_PROJECT", std::string("\xCC\x61\xFF\xFF\x00\x00\x00", 7)});
     out.push_back({"VBA/dir", Komprimieren(Dir(v))});
-    for (const QuellModul& m : v.module)
-        out.push_back({"VBA/" + StreamName(m), Komprimieren(Utf8NachCodepage(m.quelle, v.codepage))});
+    for (std::size_t i = 0; i < v.module.size(); ++i)
+        if (i > 0 || v.schaden != Beschaedigung::StreamFehlt)
+            out.push_back({"VBA/" + StreamName(v.module[i]), ModulStream(v, v.module[i], i == 0)});
     return out;
 }
 
-std::string VbaProjectBin(const ProjektVorlage& v) { return OleSchreiben(VbaSpeicherBauen(v)); }
+std::optional<Beschaedigung> BeschaedigungAusName(std::string_view name) {
+    for (const SchadenName& s : SchadenNamen)
+        if (name == s.name)
+            return s.art;
+    return std::nullopt;
+}
+
+std::string BeschaedigungsNamen() {
+    std::string out;
+    for (const SchadenName& s : SchadenNamen)
+        out += (out.empty() ? "" : ", ") + std::string(s.name);
+    return out;
+}
+
+namespace {
+
+std::string Fertig(const ProjektVorlage& v, std::string bytes) {
+    if (v.schaden == Beschaedigung::DateiAbgeschnitten)
+        bytes.resize(bytes.size() / 2);
+    return bytes;
+}
+
+std::string Bin(const ProjektVorlage& v) { return OleSchreiben(VbaSpeicherBauen(v)); }
+
+} // namespace
+
+std::string VbaProjectBin(const ProjektVorlage& v) { return Fertig(v, Bin(v)); }
 
 std::string XlsmBauen(const ProjektVorlage& v) {
     const std::string typen =
@@ -142,14 +219,14 @@ std::string XlsmBauen(const ProjektVorlage& v) {
         "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
         "<Override PartName=\"/xl/vbaProject.bin\" ContentType=\"application/vnd.ms-office.vbaProject\"/>"
         "</Types>";
-    return ZipSchreiben({{"[Content_Types].xml", typen}, {"xl/vbaProject.bin", VbaProjectBin(v)}});
+    return Fertig(v, ZipSchreiben({{"[Content_Types].xml", typen}, {"xl/vbaProject.bin", Bin(v)}}));
 }
 
 std::string XlsBauen(const ProjektVorlage& v) {
     std::vector<ContainerEintrag> eintraege{{"Workbook", std::string(16, '\0')}};
     for (ContainerEintrag& e : VbaSpeicherBauen(v))
         eintraege.push_back({"_VBA_PROJECT_CUR/" + e.pfad, std::move(e.daten)});
-    return OleSchreiben(eintraege);
+    return Fertig(v, OleSchreiben(eintraege));
 }
 
 } // namespace cb::workbook

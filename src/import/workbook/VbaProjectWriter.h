@@ -6,7 +6,10 @@
 #include "import/workbook/ContainerWriter.h"
 #include "import/workbook/ProjectStream.h"
 
+#include <cstddef>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace cb::workbook {
@@ -17,11 +20,34 @@ struct QuellModul {
     std::string quelle;                // stored source, Attribute lines included, UTF-8
 };
 
+/// Faults written on purpose, so that tests, benchmarks and the fuzzer's
+/// seeds get files that a reader must refuse. "Module" means the first one.
+enum class Beschaedigung {
+    Keine,
+    ModulStream,       // a copy token that reaches before its chunk
+    ModulOffset,       // MODULEOFFSET beyond the end of the module's stream
+    ModulAbgeschnitten, // the module's stream cut in half
+    DirGroesse,        // a dir record claiming more bytes than follow
+    DirModulAnzahl,    // PROJECTMODULES counting one module too many
+    StreamFehlt,       // the module's stream left out
+    ProjectFremd,      // the PROJECT stream naming a module the dir lacks
+    DateiAbgeschnitten, // the finished file cut in half
+};
+
+/// The names the workbook writer tool takes: "module-stream", "dir-size"...
+std::optional<Beschaedigung> BeschaedigungAusName(std::string_view name);
+/// Every name BeschaedigungAusName takes, separated by ", ".
+std::string BeschaedigungsNamen();
+
 struct ProjektVorlage {
     std::string name = "VBAProject";
     int codepage = 1252;
     bool gesperrt = false;             // locked for viewing
     std::vector<QuellModul> module;
+    /// Bytes before each module's source where the compiled cache would
+    /// stand; MODULEOFFSET points past them.
+    std::size_t cache = 0;
+    Beschaedigung schaden = Beschaedigung::Keine;
 };
 
 /// The streams of the project storage, paths relative to it.

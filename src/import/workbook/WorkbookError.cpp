@@ -14,6 +14,7 @@ std::string Meldung(WorkbookFehler art, const std::string& datei, const std::str
     case WorkbookFehler::Verschluesselt: text += "Die Datei ist verschlüsselt; ihr VBA-Projekt kann nicht gelesen werden."; break;
     case WorkbookFehler::ZuGross: text += "Die Datei enthält einen unplausibel großen Teil und wird nicht gelesen."; break;
     case WorkbookFehler::Beschaedigt: text += "Das VBA-Projekt der Datei ist beschädigt."; break;
+    case WorkbookFehler::ContainerBeschaedigt: text += "Die Datei ist beschädigt oder unvollständig."; break;
     }
     if (!detail.empty())
         text += " (" + detail + ")";

@@ -13,7 +13,8 @@ enum class WorkbookFehler {
     KeinVbaProjekt,  // a valid container without a VBA project
     Verschluesselt,  // an encrypted OOXML package
     ZuGross,         // a member or stream beyond the size limits (zip bombs)
-    Beschaedigt,     // a container or VBA stream that breaks its format
+    Beschaedigt,     // a VBA stream that breaks its format
+    ContainerBeschaedigt, // a zip package or OLE file that breaks its format
 };
 
 class WorkbookError : public std::runtime_error {

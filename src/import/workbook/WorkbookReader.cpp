@@ -15,6 +15,8 @@ VbaProjekt WorkbookAusBytes(std::string_view bytes, const std::string& datei) {
     VbaSpeicher speicher = VbaSpeicherLesen(bytes, datei);
     try {
         return ProjektAusSpeicher(speicher);
+    } catch (const GroessenFehler& e) {
+        throw WorkbookError(WorkbookFehler::ZuGross, datei, e.what());
     } catch (const FormatError& e) {
         throw WorkbookError(WorkbookFehler::Beschaedigt, datei, e.what());
     }

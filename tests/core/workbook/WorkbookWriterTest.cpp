@@ -127,9 +127,12 @@ TEST(WorkbookErrors, FilesWithoutReadableProject) {
     EXPECT_EQ(FehlerArt(OleSchreiben({{"EncryptionInfo", "x"}, {"EncryptedPackage", "y"}}), "secret.xlsm"),
               WorkbookFehler::Verschluesselt);
     EXPECT_EQ(FehlerArt(OleSchreiben({{"Workbook", std::string(64, '\0')}}), "xlm.xls"), WorkbookFehler::KeinVbaProjekt);
-    EXPECT_EQ(FehlerArt(std::string("PK\x03\x04", 4) + std::string(100, 'z'), "cut.xlsm"), WorkbookFehler::KeinContainer);
+    // A container's signature followed by rubbish is a damaged file, not a
+    // foreign one.
+    EXPECT_EQ(FehlerArt(std::string("PK\x03\x04", 4) + std::string(100, 'z'), "cut.xlsm"),
+              WorkbookFehler::ContainerBeschaedigt);
     EXPECT_EQ(FehlerArt(std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + std::string(600, '\0'), "cut.xls"),
-              WorkbookFehler::Beschaedigt);
+              WorkbookFehler::ContainerBeschaedigt);
     EXPECT_EQ(FehlerArt(ZipSchreiben({{"xl/vbaProject.bin", "not an OLE file"}}), "fake.xlsm"), WorkbookFehler::Beschaedigt);
 
     try {

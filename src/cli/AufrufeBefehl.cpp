@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// callers DIR ROUTINE --module NAME: the caller search as the window runs
+// it with module NAME in front and ROUTINE in status panel 2, printed in
+// the form of the structure listing.
+#include "cli/ProjektBefehle.h"
+
+#include "cli/Argumente.h"
+#include "cli/FehlerAusgabeMeldungen.h"
+#include "cli/ProjektZugang.h"
+
+#include "analysis/AufrufeSuche.h"
+#include "analysis/StrukturListe.h"
+#include "app/Anzeige.h"
+#include "app/Zustand.h"
+#include "store/DatenbankDatei.h"
+
+#include <ostream>
+
+namespace cb::cli {
+
+int Aufrufe(Zustand& z, const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler) {
+    const auto modul = Benannt(aufruf, "module");
+    if (aufruf.positionen.size() != 2 || aufruf.positionen[1].empty() || !modul || !NurBenannte(aufruf, {"module"}))
+        return 2;
+    FehlerAusgabeMeldungen meldungen(fehler);
+    auto module = ProjektOeffnen(z, meldungen, aufruf.positionen[0]);
+    if (!module)
+        return 1;
+    const std::int64_t nummer = ModulNachName(*module, *modul);
+    if (nummer == 0) {
+        DatenbankSchliessen(z);
+        fehler << "codebrindle-cli: the project has no module named '" << *modul << "'\n";
+        return 1;
+    }
+    z.AktModulIndex = nummer - 1;
+    AnzeigeImSpeicher anzeige;
+    anzeige.StatusSetzen(Panel::Routine, aufruf.positionen[1]);
+    auto ergebnis = AufrufeSuchen(z, meldungen, anzeige);
+    DatenbankSchliessen(z);
+    if (!ergebnis)
+        return 1;
+    aus << StrukturText(ergebnis->RoutSuche);
+    return 0;
+}
+
+} // namespace cb::cli

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/BefehlListe.h"
+
+#include "cli/FehlerAusgabeMeldungen.h"
+
+#include "analysis/StrukturListe.h"
+#include "app/Baum.h"
+#include "import/ProjekteAuflisten.h"
+#include "import/host/WorkbookHost.h"
+
+#include <ostream>
+
+namespace cb::cli {
+
+int Liste(Zustand& z, const std::vector<std::string>& mappen, std::ostream& aus, std::ostream& fehler) {
+    FehlerAusgabeMeldungen meldungen(fehler);
+    WorkbookHost host(meldungen);
+    for (const auto& m : mappen)
+        host.Oeffnen(m);
+    Baum treApp;
+    const bool ok = ProjekteAuflisten(z, host, meldungen, treApp);
+    aus << StrukturText(treApp);
+    return ok && !meldungen.Gemeldet() ? 0 : 1;
+}
+
+} // namespace cb::cli

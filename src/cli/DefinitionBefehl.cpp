@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// definition DIR NAME --module NAME: where the definition command jumps
+// from module NAME: the module's name, a tab and the line.
+#include "cli/ProjektBefehle.h"
+
+#include "cli/Argumente.h"
+#include "cli/FehlerAusgabeMeldungen.h"
+#include "cli/ProjektZugang.h"
+
+#include "analysis/DefinitionSuche.h"
+#include "app/Anzeige.h"
+#include "app/Zustand.h"
+#include "store/DatenbankDatei.h"
+#include "store/ProjektBaum.h"
+
+#include <ostream>
+
+namespace cb::cli {
+
+int Definition(Zustand& z, const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler) {
+    const auto modul = Benannt(aufruf, "module");
+    if (aufruf.positionen.size() != 2 || aufruf.positionen[1].empty() || !modul || !NurBenannte(aufruf, {"module"}))
+        return 2;
+    FehlerAusgabeMeldungen meldungen(fehler);
+    auto module = ProjektOeffnen(z, meldungen, aufruf.positionen[0]);
+    if (!module)
+        return 1;
+    const std::int64_t nummer = ModulNachName(*module, *modul);
+    if (nummer == 0) {
+        DatenbankSchliessen(z);
+        fehler << "codebrindle-cli: the project has no module named '" << *modul << "'\n";
+        return 1;
+    }
+    z.AktModulIndex = nummer - 1;
+    AnzeigeImSpeicher anzeige;
+    auto sprung = DefinitionAnspringen(z, meldungen, anzeige, aufruf.positionen[1]);
+    DatenbankSchliessen(z);
+    if (!sprung)
+        return 1;
+    const std::string schluessel = ModulSchluessel(sprung->AktModulIndex + 1);
+    for (const BaumKnoten& k : *module)
+        if (k.Schluessel == schluessel)
+            aus << k.Text;
+    aus << '\t' << sprung->Zeile << '\n';
+    return 0;
+}
+
+} // namespace cb::cli

@@ -1,0 +1,162 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// read --out DIR [--codepage N] FILE...: a project folder built from the
+// files given. Each kind of input has its own reader below; the command
+// sorts the inputs by kind and hands them to it.
+#include "cli/ProjektBefehle.h"
+
+#include "cli/Argumente.h"
+#include "cli/FehlerAusgabeMeldungen.h"
+#include "cli/ProjektZugang.h"
+
+#include "app/Allgemein.h"
+#include "app/Anzeige.h"
+#include "app/Start.h"
+#include "app/Text.h"
+#include "app/Zustand.h"
+#include "import/MappenEinlesen.h"
+#include "import/vb/VbAnwendungsBaum.h"
+#include "import/vb/VbProjektEinlesen.h"
+#include "store/DatenbankDatei.h"
+
+#include <charconv>
+#include <filesystem>
+#include <ostream>
+#include <regex>
+#include <system_error>
+
+namespace cb::cli {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+enum class EingabeArt { Vbp, ModulDatei, Arbeitsmappe, Unbekannt };
+
+bool IstArbeitsmappe(const std::string& endung) {
+    for (const char* e : {".xlsm", ".xlsb", ".xltm", ".xlam", ".xls", ".xla", ".xlt", ".docm", ".dotm", ".pptm",
+                          ".doc", ".bin"})
+        if (endung == e)
+            return true;
+    return false;
+}
+
+EingabeArt ArtVon(const std::string& pfad) {
+    const std::string endung = KleinGefaltet(fs::path(pfad).extension().string());
+    if (endung == ".vbp")
+        return EingabeArt::Vbp;
+    if (IstArbeitsmappe(endung))
+        return EingabeArt::Arbeitsmappe;
+    if (ModulTypNachEndung(pfad))
+        return EingabeArt::ModulDatei;
+    return EingabeArt::Unbekannt;
+}
+
+std::optional<int> CodepageAus(const std::optional<std::string>& wert) {
+    if (!wert)
+        return StandardCodepage;
+    int cp = 0;
+    auto [ende, fehler] = std::from_chars(wert->data(), wert->data() + wert->size(), cp);
+    if (fehler != std::errc() || ende != wert->data() + wert->size() || cp <= 0)
+        return std::nullopt;
+    return cp;
+}
+
+// Files of an earlier read in the folder would stand beside the new ones;
+// only the program's own files go, nothing else the user keeps there.
+void AltesProjektEntfernen(const std::string& ordner) {
+    static const std::regex modulText("M[0-9]+\\.txt");
+    std::error_code ec;
+    for (fs::directory_iterator it(ordner, ec), ende; !ec && it != ende; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (std::regex_match(name, modulText) && it->is_regular_file(ec))
+            fs::remove(it->path(), ec);
+    }
+}
+
+int BaumEinlesen(Zustand& z, const Baum& baum, int codepage, std::ostream& fehler) {
+    FehlerAusgabeMeldungen meldungen(fehler);
+    AnzeigeImSpeicher anzeige;
+    std::string ursache;
+    const bool ok = VBProjektEinlesen(z, meldungen, anzeige, baum, codepage, &ursache);
+    DatenbankSchliessen(z);
+    if (!ursache.empty())
+        fehler << ursache << '\n';
+    return ok && !meldungen.Gemeldet() ? 0 : 1;
+}
+
+int VbpLesen(Zustand& z, const std::string& vbp, int codepage, std::ostream& fehler) {
+    return BaumEinlesen(z, VbpBaum(vbp, codepage), codepage, fehler);
+}
+
+int ModulDateienLesen(Zustand& z, const std::vector<std::string>& dateien, int codepage, std::ostream& fehler) {
+    return BaumEinlesen(z, ModulDateienBaum(dateien, codepage), codepage, fehler);
+}
+
+// The workbooks are opened as the host's workbooks and listed as in the
+// window; --project N picks the N-th listed project, --module the modules.
+int MappenLesen(Zustand& z, const Aufruf& aufruf, const std::vector<std::string>& mappen, std::ostream& fehler) {
+    std::int64_t projekt = 1;
+    if (auto n = Benannt(aufruf, "project")) {
+        auto [ende, f] = std::from_chars(n->data(), n->data() + n->size(), projekt);
+        if (f != std::errc() || ende != n->data() + n->size() || projekt < 1)
+            return 2;
+    }
+    std::vector<std::string> module;
+    for (const auto& [name, wert] : aufruf.benannte)
+        if (name == "module")
+            module.push_back(wert);
+    FehlerAusgabeMeldungen meldungen(fehler);
+    AnzeigeImSpeicher anzeige;
+    const bool ok = MappenEinlesen(z, meldungen, anzeige, mappen, projekt, module);
+    DatenbankSchliessen(z);
+    return ok && !meldungen.Gemeldet() ? 0 : 1;
+}
+
+} // namespace
+
+int Lesen(Zustand& z, const Aufruf& aufruf, std::ostream&, std::ostream& fehler) {
+    const auto aus = Benannt(aufruf, "out");
+    const auto codepage = CodepageAus(Benannt(aufruf, "codepage"));
+    if (!NurBenannte(aufruf, {"out", "codepage", "project", "module"}) || !aus || aus->empty() || !codepage || aufruf.positionen.empty())
+        return 2;
+
+    std::vector<std::string> vbps, moduldateien, mappen;
+    for (const std::string& p : aufruf.positionen) {
+        switch (ArtVon(p)) {
+        case EingabeArt::Vbp: vbps.push_back(p); break;
+        case EingabeArt::ModulDatei: moduldateien.push_back(p); break;
+        case EingabeArt::Arbeitsmappe: mappen.push_back(p); break;
+        case EingabeArt::Unbekannt:
+            fehler << "codebrindle-cli: cannot read '" << p
+                   << "': not a workbook, a .vbp project file or a module file (.bas .cls .frm .ctl .dob .dsr .pag)\n";
+            return 1;
+        }
+    }
+    if (!vbps.empty() && (vbps.size() > 1 || !moduldateien.empty())) {
+        fehler << "codebrindle-cli: a .vbp project file is read on its own\n";
+        return 1;
+    }
+    if (!mappen.empty() && (!vbps.empty() || !moduldateien.empty())) {
+        fehler << "codebrindle-cli: workbooks are read without module files\n";
+        return 1;
+    }
+    if (mappen.empty() && (Benannt(aufruf, "project") || Benannt(aufruf, "module")))
+        return 2;
+
+    std::error_code ec;
+    fs::create_directories(*aus, ec);
+    if (!fs::is_directory(*aus)) {
+        fehler << "codebrindle-cli: cannot create the folder '" << *aus << "'\n";
+        return 1;
+    }
+    z.ProgrammOrdner = ProgrammOrdnerErmitteln();
+    z.ProjektPfad = MitTrenner(fs::absolute(*aus).lexically_normal().string());
+    AltesProjektEntfernen(z.ProjektPfad);
+    if (!mappen.empty())
+        return MappenLesen(z, aufruf, mappen, fehler);
+    if (!vbps.empty())
+        return VbpLesen(z, vbps.front(), *codepage, fehler);
+    return ModulDateienLesen(z, moduldateien, *codepage, fehler);
+}
+
+} // namespace cb::cli

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/ProjektZugang.h"
+
+#include "cli/Argumente.h"
+
+#include "app/Allgemein.h"
+#include "app/Meldungen.h"
+#include "app/Text.h"
+#include "app/Zustand.h"
+#include "store/DatenbankDatei.h"
+#include "store/DatenbankFehler.h"
+#include "store/ProjektBaum.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+namespace cb::cli {
+
+std::optional<std::string> Benannt(const Aufruf& aufruf, std::string_view name) {
+    std::optional<std::string> wert;
+    for (const auto& [n, w] : aufruf.benannte)
+        if (n == name)
+            wert = w;
+    return wert;
+}
+
+bool NurBenannte(const Aufruf& aufruf, std::initializer_list<std::string_view> erlaubt) {
+    return std::all_of(aufruf.benannte.begin(), aufruf.benannte.end(), [&](const auto& b) {
+        return std::find(erlaubt.begin(), erlaubt.end(), b.first) != erlaubt.end();
+    });
+}
+
+std::optional<std::vector<BaumKnoten>> ProjektOeffnen(Zustand& z, Meldungen& meldungen, const std::string& ordner) {
+    std::error_code ec;
+    std::filesystem::path absolut = std::filesystem::absolute(ordner, ec);
+    z.ProjektPfad = MitTrenner(ec ? ordner : absolut.lexically_normal().string());
+    try {
+        // Opening would report a missing file as a database error; it is
+        // the same broken project to the user.
+        if (!std::filesystem::is_regular_file(z.ProjektPfad + DatenbankDateiName, ec))
+            throw DatenbankFehler("missing");
+        DatenbankOeffnen(z);
+        return ModullisteLaden(z);
+    } catch (const DatenbankFehler&) {
+        meldungen.Melden("Projekt in " + z.ProjektPfad + "\r\nist nicht mehr intakt", MeldungsSymbol::Warnung);
+        return std::nullopt;
+    }
+}
+
+std::int64_t ModulNachName(const std::vector<BaumKnoten>& module, std::string_view name) {
+    for (const BaumKnoten& k : module)
+        if (TextGleich(k.Text, name))
+            return ModulNummerAusSchluessel(k.Schluessel);
+    return 0;
+}
+
+} // namespace cb::cli

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What the project commands share: their named flags and the opening of a
+// project folder given on the command line.
+#include "app/Baum.h"
+
+#include <cstdint>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace cb {
+struct Zustand;
+class Meldungen;
+}
+
+namespace cb::cli {
+
+struct Aufruf;
+
+/// The value of a named flag, the last one when it is given twice.
+std::optional<std::string> Benannt(const Aufruf& aufruf, std::string_view name);
+/// True when the call names no flag other than those allowed.
+bool NurBenannte(const Aufruf& aufruf, std::initializer_list<std::string_view> erlaubt);
+
+/// Makes the folder the current project and opens its database; the
+/// module nodes of its project tree (ModulAnzahl set). Nothing, after
+/// "Projekt in ... ist nicht mehr intakt", when it holds no intact project.
+std::optional<std::vector<BaumKnoten>> ProjektOeffnen(Zustand& z, Meldungen& meldungen, const std::string& ordner);
+
+/// The module number of a name (letter case ignored); 0 when no module has it.
+std::int64_t ModulNachName(const std::vector<BaumKnoten>& module, std::string_view name);
+
+} // namespace cb::cli

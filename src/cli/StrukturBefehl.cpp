@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// outline DIR: the structure listing of the project tree, as the command
+// "&Struktur nach Zwischenablage" puts it on the clipboard (CR LF lines).
+#include "cli/ProjektBefehle.h"
+
+#include "cli/Argumente.h"
+#include "cli/FehlerAusgabeMeldungen.h"
+#include "cli/ProjektZugang.h"
+
+#include "analysis/StrukturListe.h"
+#include "app/Zustand.h"
+#include "store/DatenbankDatei.h"
+#include "store/ProjektBaum.h"
+
+#include <ostream>
+
+namespace cb::cli {
+
+int Struktur(Zustand& z, const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler) {
+    if (aufruf.positionen.size() != 1 || !aufruf.benannte.empty())
+        return 2;
+    FehlerAusgabeMeldungen meldungen(fehler);
+    auto module = ProjektOeffnen(z, meldungen, aufruf.positionen[0]);
+    if (!module)
+        return 1;
+    Baum treProjekt;
+    for (BaumKnoten& k : *module)
+        treProjekt.Hinzufuegen(std::move(k));
+    for (BaumKnoten& k : RoutinenlisteLaden(z))
+        treProjekt.Hinzufuegen(std::move(k));
+    DatenbankSchliessen(z);
+    aus << StrukturText(treProjekt);
+    return 0;
+}
+
+} // namespace cb::cli

@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "export/RtfAusgabe.h"
+
+#include "app/Anzeige.h"
+#include "app/Baum.h"
+#include "app/Meldungen.h"
+#include "app/Zustand.h"
+#include "export/DateiErsetzen.h"
+#include "export/ExportKontext.h"
+#include "export/ModulKopf.h"
+#include "projects/SpeichernUnter.h"
+#include "render/ModulText.h"
+#include "render/Rtf.h"
+#include "store/ProjektBaum.h"
+
+#include <exception>
+#include <filesystem>
+#include <stdexcept>
+#include <system_error>
+
+namespace cb {
+
+namespace {
+
+template <typename Dokument>
+bool RtfSchreiben(ExportKontext& k, const std::string& pfad, const char* vorgang, Dokument dokument) {
+    k.anzeige.StatusSetzen(Panel::Aktivitaet, vorgang);
+    k.anzeige.SanduhrSetzen(true);
+    bool ok = true;
+    try {
+        DateiErsetzen(pfad, RtfBytes(dokument()));
+    } catch (const std::exception& e) {
+        ok = false;
+        k.meldungen.Melden(e.what(), MeldungsSymbol::Keins);
+    }
+    k.anzeige.SanduhrSetzen(false);
+    k.anzeige.StatusSetzen(Panel::Aktivitaet, "");
+    return ok;
+}
+
+std::string AktuellerOrdner() {
+    std::error_code ec;
+    std::filesystem::path p = std::filesystem::current_path(ec);
+    return ec ? std::string() : p.string();
+}
+
+} // namespace
+
+std::string RtfModulDokument(const Zustand& z, std::int64_t modulNummer) {
+    std::string text = ModulTextLesen(z, modulNummer);
+    MarkenNachRtf(z, text);
+    RtfDokumentBilden(z, text);
+    return text;
+}
+
+std::string RtfProjektDokument(ExportKontext& k) {
+    std::string body;
+    for (std::int64_t n = 1; n <= k.z.ModulAnzahl; ++n) {
+        const BaumKnoten* knoten = k.treProjekt.Finden(ModulSchluessel(n));
+        if (!knoten)
+            throw std::runtime_error("Modul " + std::to_string(n) + " fehlt im Projektbaum");
+        std::string text =
+            "\r\n\r\n" + ModulKopfBlock(knoten->Text, knoten->Bild) + "\r\n\r\n" + ModulTextLesen(k.z, n);
+        MarkenNachRtf(k.z, text);
+        body += text;
+    }
+    RtfDokumentBilden(k.z, body);
+    return body;
+}
+
+bool RtfModul(ExportKontext& k, const std::string& pfad) {
+    return RtfSchreiben(k, pfad, "Erzeuge RTF-Modul",
+                        [&] { return RtfModulDokument(k.z, k.z.AktModulIndex + 1); });
+}
+
+bool RtfProjekt(ExportKontext& k, const std::string& pfad) {
+    return RtfSchreiben(k, pfad, "Erzeuge RTF-Projekt", [&] { return RtfProjektDokument(k); });
+}
+
+std::string RtfDateiPfad(const std::string& gewaehlt) {
+    std::string name = std::filesystem::path(gewaehlt).filename().string();
+    if (name.size() >= 4 && name[name.size() - 4] == '.')
+        return gewaehlt.substr(0, gewaehlt.size() - 3) + "RTF";
+    return gewaehlt + ".RTF";
+}
+
+void mnuRtf_Modul_Click(ExportKontext& k, Dialoge& dialoge) {
+    std::string pfad = SpeichernUnter(dialoge, k.meldungen, "RTF-Dokument:RTF;", "RTF", AktuellerOrdner(),
+                                      k.anzeige.Status(Panel::Modul));
+    if (!pfad.empty())
+        RtfModul(k, RtfDateiPfad(pfad));
+}
+
+void mnuRtf_Projekt_Click(ExportKontext& k, Dialoge& dialoge, const std::string& projektName) {
+    std::string pfad =
+        SpeichernUnter(dialoge, k.meldungen, "RTF-Dokument:RTF;", "RTF", AktuellerOrdner(), projektName);
+    if (!pfad.empty())
+        RtfProjekt(k, RtfDateiPfad(pfad));
+}
+
+} // namespace cb

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// RTF files of the current module or of the whole project, coloured as in
+// the code pane and written directly as the document's bytes.
+#include <cstdint>
+#include <string>
+
+namespace cb {
+
+struct Zustand;
+struct ExportKontext;
+class Dialoge;
+
+/// The RTF document of one module from its module text file (UTF-8);
+/// throws std::runtime_error when the file cannot be read.
+std::string RtfModulDokument(const Zustand& z, std::int64_t modulNummer);
+/// One RTF document of every module, each after two empty paragraphs and
+/// its bold header block; throws as RtfModulDokument.
+std::string RtfProjektDokument(ExportKontext& k);
+
+/// Writes the current module (AktModulIndex + 1) to the file; false after
+/// the message when that failed. The pointer and panel 5 are restored.
+bool RtfModul(ExportKontext& k, const std::string& pfad);
+/// Writes every module to the file; false after the message when that failed.
+bool RtfProjekt(ExportKontext& k, const std::string& pfad);
+
+/// The path chosen with its extension made "RTF": a three-letter
+/// extension is replaced, a name without one gets ".RTF" added.
+std::string RtfDateiPfad(const std::string& gewaehlt);
+
+/// "&Modul" of the menu RTF: the save chooser, proposing the name in panel 1.
+void mnuRtf_Modul_Click(ExportKontext& k, Dialoge& dialoge);
+/// "&Projekt" of the menu RTF: the save chooser, proposing the project's name.
+void mnuRtf_Projekt_Click(ExportKontext& k, Dialoge& dialoge, const std::string& projektName);
+
+} // namespace cb

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "import/MappenEinlesen.h"
+
+#include "app/Baum.h"
+#include "app/Meldungen.h"
+#include "app/Text.h"
+#include "import/ProjektEinlesen.h"
+#include "import/ProjekteAuflisten.h"
+#include "import/host/WorkbookHost.h"
+
+namespace cb {
+
+namespace {
+
+std::vector<BaumKnoten*> ProjektKnoten(Baum& treApp) {
+    std::vector<BaumKnoten*> knoten;
+    for (auto& k : treApp.Knoten())
+        if (k.Eltern.empty())
+            knoten.push_back(&k);
+    return knoten;
+}
+
+bool ModuleHaken(Baum& treApp, const BaumKnoten& projekt, const std::vector<std::string>& module,
+                 Meldungen& meldungen) {
+    for (auto& k : treApp.Knoten())
+        if (k.Eltern == projekt.Schluessel && module.empty())
+            k.Haken = true;
+    for (const auto& name : module) {
+        bool gefunden = false;
+        for (auto& k : treApp.Knoten())
+            if (k.Eltern == projekt.Schluessel && TextGleich(k.Text, name))
+                k.Haken = gefunden = true;
+        if (!gefunden) {
+            meldungen.Melden("Das Modul \"" + name + "\" ist im Projekt " + projekt.Text + " nicht aufgelistet.",
+                             MeldungsSymbol::Warnung);
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+bool MappenEinlesen(Zustand& z, Meldungen& meldungen, Anzeige& anzeige, const std::vector<std::string>& mappen,
+                    std::int64_t projekt, const std::vector<std::string>& module) {
+    WorkbookHost host(meldungen);
+    for (const auto& m : mappen)
+        host.Oeffnen(m);
+    if (host.Mappen().empty()) {
+        meldungen.Melden("Es wurde keine Mappe angegeben.", MeldungsSymbol::Warnung);
+        return false;
+    }
+    Baum treApp;
+    // A workbook left out would shift the numbers of the projects after it,
+    // so the number asked for might name another project than meant.
+    if (!ProjekteAuflisten(z, host, meldungen, treApp) || !host.UnlesbareMappen().empty())
+        return false;
+    const auto projekte = ProjektKnoten(treApp);
+    if (projekt < 1 || static_cast<std::size_t>(projekt) > projekte.size()) {
+        meldungen.Melden("Ein Projekt " + std::to_string(projekt) + " gibt es nicht: aufgelistet " +
+                             (projekte.size() == 1 ? std::string("ist 1 Projekt.")
+                                                   : "sind " + std::to_string(projekte.size()) + " Projekte."),
+                         MeldungsSymbol::Warnung);
+        return false;
+    }
+    if (!ModuleHaken(treApp, *projekte[static_cast<std::size_t>(projekt) - 1], module, meldungen))
+        return false;
+    return ProjektEinlesen(z, host, meldungen, anzeige, treApp);
+}
+
+} // namespace cb

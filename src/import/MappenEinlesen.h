@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Reading a project from workbook files without the window: the files are
+// opened as the workbook host's workbooks, listed, and the chosen modules
+// read into the project folder.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace cb {
+
+struct Zustand;
+class Anzeige;
+class Meldungen;
+
+/// Lists the workbooks' projects, ticks the named modules of the projekt-th
+/// listed project (all its listed modules when none are named) and reads
+/// them into a new project database in z.ProjektPfad. False, after a
+/// message, when a workbook cannot be read, the project or a module is not
+/// listed, or the reading fails.
+bool MappenEinlesen(Zustand& z, Meldungen& meldungen, Anzeige& anzeige, const std::vector<std::string>& mappen,
+                    std::int64_t projekt, const std::vector<std::string>& module = {});
+
+} // namespace cb

@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "import/ProjektEinlesen.h"
+
+#include "analysis/ModulParser.h"
+#include "app/Allgemein.h"
+#include "app/Anzeige.h"
+#include "app/Baum.h"
+#include "app/Meldungen.h"
+#include "app/Text.h"
+#include "app/Zustand.h"
+#include "import/AppTexte.h"
+#include "import/ProjekteAuflisten.h"
+#include "import/host/Host.h"
+#include "store/DatenbankDatei.h"
+#include "store/ProjektDatenbankVerbindung.h"
+
+#include <memory>
+
+namespace cb {
+
+namespace {
+
+// "A3" -> 3: the project's position in the host when it was listed.
+std::int64_t ProjektNummer(const std::string& eigen) {
+    if (eigen.size() < 2 || eigen.size() > 19)
+        throw HostFehler("Kein Projektschlüssel: " + eigen);
+    std::int64_t n = 0;
+    for (std::size_t i = 1; i < eigen.size(); ++i) {
+        if (eigen[i] < '0' || eigen[i] > '9')
+            throw HostFehler("Kein Projektschlüssel: " + eigen);
+        n = n * 10 + (eigen[i] - '0');
+    }
+    return n;
+}
+
+// Positions shift when a workbook is closed between listing and reading;
+// the project then found at the listed position is another one, and its
+// modules of the same names (Sheet1, Module1) must not be read in their stead.
+void ProjektPruefen(HostProjekt& projekt, const std::string& name, const Baum& treApp,
+                    const std::string& schluessel) {
+    const BaumKnoten* knoten = treApp.Finden(schluessel);
+    if (knoten && knoten->Text != ProjektKnotenText(name, ProjektDateiName(projekt)))
+        throw HostFehler("Das Projekt " + knoten->Text + " ist nicht mehr an seiner Stelle.");
+}
+
+} // namespace
+
+bool ProjektEinlesen(Zustand& z, Host& host, Meldungen& meldungen, Anzeige& anzeige, Baum& treApp) {
+    auto anwendung = AnwendungHolen(z, host);
+    if (!anwendung)
+        return false;
+    bool ergebnis = false;
+    try {
+        z.ModulNummer = 0;
+        z.RoutinenNummer = 0;
+        anzeige.StatusSetzen(Panel::Aktivitaet, "Erzeuge Projekt");
+        if (DatenbankErzeugen(z, meldungen)) {
+            DatenbankOeffnen(z);
+            anzeige.SanduhrSetzen(true);
+            // One transaction for the whole read: written once at the end,
+            // and what was stored before a failure is kept by the close.
+            OffeneDatenbank(z).EinlesenBeginnen();
+            std::string gewaehlt;
+            std::unique_ptr<HostProjekt> projekt;
+            std::unique_ptr<HostKomponenten> komponenten;
+            for (const BaumKnoten& knoten : treApp.Knoten()) {
+                if (!knoten.Haken || treApp.HatKinder(knoten.Schluessel))
+                    continue;
+                const std::string eigen = LinkerTeilInStr(knoten.Schluessel, "\\");
+                if (!projekt) {
+                    projekt = anwendung->VBProjects()->Item(ProjektNummer(eigen));
+                    treApp.Tag = projekt->Name();
+                    ProjektPruefen(*projekt, treApp.Tag, treApp, eigen + "\\");
+                    komponenten = projekt->VBComponents();
+                    gewaehlt = eigen;
+                } else if (!TextGleich(eigen, gewaehlt)) {
+                    // Ticks never span two projects in the window; a module
+                    // of another project would be looked up in the wrong one.
+                    throw HostFehler("Module zweier Projekte gewählt");
+                }
+                z.ModulName = RechterTeilInStr(knoten.Schluessel, "\\");
+                auto komponente = komponenten->Item(z.ModulName);
+                z.ModulTyp = ModulTypCodeFuer(komponente->Type());
+                auto modul = komponente->CodeModule();
+                const std::int64_t zeilen = modul->CountOfLines();
+                ++z.ModulNummer;
+                anzeige.StatusSetzen(Panel::Modul, "Modul: " + z.ModulName);
+                ModulSpeichern(z, modul->Lines(1, zeilen));
+            }
+            // A write that fails here would lose the project after a success.
+            OffeneDatenbank(z).EinlesenAbschliessen();
+            anzeige.TitelSetzen(z.ProgrammTitel + " Projekt: " + treApp.Tag + NichtGespeichertMarke);
+            ergebnis = true;
+        }
+    } catch (...) {
+        meldungen.Zeigen(EinleseFehlerText(), MeldungsSymbol::Warnung, MeldungsKnoepfe::Ok, {});
+    }
+    anzeige.StatusSetzen(Panel::Aktivitaet, "");
+    anzeige.SanduhrSetzen(false);
+    DatenbankSchliessen(z);
+    return ergebnis;
+}
+
+} // namespace cb

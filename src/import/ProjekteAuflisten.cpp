@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "import/ProjekteAuflisten.h"
+
+#include "app/Allgemein.h"
+#include "app/Baum.h"
+#include "app/Meldungen.h"
+#include "app/Zustand.h"
+#include "store/Datensaetze.h"
+
+namespace cb {
+
+namespace {
+
+// The leading number of a text, read as the host's runtime reads it:
+// blanks skipped, digits with one decimal point, 0 when there are none.
+double FuehrendeZahl(const std::string& text) {
+    std::size_t i = text.find_first_not_of(" \t");
+    if (i == std::string::npos)
+        return 0;
+    double vorzeichen = 1;
+    if (text[i] == '+' || text[i] == '-')
+        vorzeichen = text[i++] == '-' ? -1 : 1;
+    double wert = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+        wert = wert * 10 + (text[i] - '0');
+    if (i < text.size() && text[i] == '.')
+        for (double stelle = 0.1; ++i < text.size() && text[i] >= '0' && text[i] <= '9'; stelle /= 10)
+            wert += (text[i] - '0') * stelle;
+    return vorzeichen * wert;
+}
+
+} // namespace
+
+std::unique_ptr<HostAnwendung> AnwendungHolen(Zustand& z, Host& host) {
+    z.AppVersion = 0;
+    try {
+        auto anwendung = host.Anbinden();
+        if (!anwendung)
+            return nullptr;
+        z.AppVersion = FuehrendeZahl(anwendung->Version());
+        return anwendung;
+    } catch (const std::exception&) {
+        return nullptr;
+    }
+}
+
+std::string KomponentenBild(int hostTyp) {
+    switch (hostTyp) {
+    case HostUserForm: return "M1";
+    case HostStandardModul: return "M2";
+    case HostKlassenModul: return "M3";
+    case HostDokument: return "M5";
+    default: return "XXX";
+    }
+}
+
+int ModulTypCodeFuer(int hostTyp) {
+    switch (hostTyp) {
+    case HostUserForm: return ModulUserForm;
+    case HostStandardModul: return ModulStandard;
+    case HostKlassenModul: return ModulKlasse;
+    case HostDokument: return ModulDokument;
+    default: return ModulAndere;
+    }
+}
+
+// The trailing separator keeps project 1 apart from project 10.
+std::string ProjektSchluessel(std::int64_t n) { return "A" + std::to_string(n) + "\\"; }
+
+std::string ProjektKnotenText(const std::string& name, const std::string& fileName) {
+    return name + " [" + DateiName(fileName) + "]";
+}
+
+std::string ProjektDateiName(HostProjekt& projekt) {
+    try {
+        return projekt.FileName();
+    } catch (const HostFehler&) {
+        return "Nicht gespeichert";
+    }
+}
+
+bool ProjekteAuflisten(Zustand& z, Host& host, Meldungen& meldungen, Baum& treApp) {
+    treApp.Leeren();
+    auto anwendung = AnwendungHolen(z, host);
+    if (!anwendung)
+        return false;
+    std::unique_ptr<HostProjekte> projekte;
+    std::int64_t anzahl = 0;
+    try {
+        projekte = anwendung->VBProjects();
+        anzahl = projekte->Count();
+    } catch (const std::exception&) {
+        // Refused access; the caller's hint says so, the host's text is not shown.
+        return false;
+    }
+    try {
+        for (std::int64_t n = 1; n <= anzahl; ++n) {
+            auto projekt = projekte->Item(n);
+            const std::string datei = ProjektDateiName(*projekt);
+            const std::string name = projekt->Name();
+            if (projekt->Protection() != 0)
+                continue;
+            const std::string schluessel = ProjektSchluessel(n);
+            treApp.Hinzufuegen(schluessel, ProjektKnotenText(name, datei), "Fahne");
+            auto komponenten = projekt->VBComponents();
+            const std::int64_t k = komponenten->Count();
+            bool mitModul = false;
+            for (std::int64_t j = 1; j <= k; ++j) {
+                auto komponente = komponenten->Item(j);
+                if (komponente->CodeModule()->CountOfLines() <= 2)
+                    continue;
+                const std::string kname = komponente->Name();
+                const int typ = komponente->Type();
+                treApp.Hinzufuegen(schluessel + kname, kname, KomponentenBild(typ), schluessel);
+                mitModul = true;
+            }
+            if (!mitModul)
+                treApp.Entfernen(schluessel);
+        }
+        AlleAufklappen(treApp);
+        return true;
+    } catch (const std::exception& e) {
+        meldungen.Melden(e.what(), MeldungsSymbol::Keins);
+        return false;
+    }
+}
+
+void AlleAufklappen(Baum& baum) {
+    for (auto& k : baum.Knoten())
+        k.Aufgeklappt = true;
+}
+
+} // namespace cb

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "import/vb/VbProjektEinlesen.h"
+
+#include "analysis/ModulParser.h"
+#include "app/Anzeige.h"
+#include "app/Baum.h"
+#include "app/Meldungen.h"
+#include "app/Zustand.h"
+#include "import/vb/VbAnwendungsBaum.h"
+#include "render/ModulText.h"
+#include "store/DatenbankDatei.h"
+#include "store/ProjektDatenbankVerbindung.h"
+
+#include <stdexcept>
+#include <string_view>
+#include <unordered_set>
+
+namespace cb {
+
+namespace {
+
+// Module numbers were 16-bit; the 32768th module cannot be numbered.
+constexpr std::int64_t MaxModulNummer = 32767;
+
+void EinlesenSchliessen(Zustand& z) {
+    if (z.ProjektDatenbank)
+        z.ProjektDatenbank->EinlesenAbschliessen();
+}
+
+} // namespace
+
+std::string VbProjektFehlerText() {
+    return "Das Projekt konnte nicht gelesen werden.\r\n"
+           "Mögliche Ursachen:\r\n"
+           "Ein Modul ist nicht im gleichen Verzeichnis wie die vbp gespeichert.\r\n"
+           "Im Code befinden sich Syntaxerrors";
+}
+
+bool VBProjektEinlesen(Zustand& z, Meldungen& meldungen, Anzeige& anzeige, const Baum& baum, int ersatzCodepage,
+                       std::string* ursache) {
+    z.ModulNummer = 0;
+    anzeige.StatusSetzen(Panel::Aktivitaet, "Erzeuge Projekt");
+    // A read whose template is missing has said so already; it is no success.
+    bool ok = DatenbankErzeugen(z, meldungen);
+    std::string pfad;
+    if (ok) {
+        try {
+            DatenbankOeffnen(z);
+            z.ProjektDatenbank->EinlesenBeginnen();
+            std::unordered_set<std::string_view> eltern;
+            for (const BaumKnoten& k : baum.Knoten())
+                if (!k.Eltern.empty())
+                    eltern.insert(k.Eltern);
+            for (const BaumKnoten& k : baum.Knoten()) {
+                if (!k.Haken || eltern.contains(k.Schluessel))
+                    continue;
+                z.ModulTyp = TypAusSchluessel(k.Schluessel);
+                z.ModulName = k.Text;
+                if (z.ModulNummer >= MaxModulNummer)
+                    throw std::overflow_error("Mehr als " + std::to_string(MaxModulNummer) + " Module");
+                ++z.ModulNummer;
+                pfad = baum.Tag + DateiAusSchluessel(k.Schluessel);
+                ModulSpeichern(z, CodeAusModulDatei(ModulDateiText(DateiLesen(pfad), ersatzCodepage)));
+            }
+            EinlesenSchliessen(z);
+        } catch (const std::exception& e) {
+            ok = false;
+            try {
+                EinlesenSchliessen(z); // what was stored before the failure stays
+            } catch (const std::exception&) {
+            }
+            if (ursache)
+                *ursache = pfad.empty() ? e.what() : "Modul " + z.ModulName + " (" + pfad + "): " + e.what();
+            meldungen.Melden(VbProjektFehlerText(), MeldungsSymbol::Warnung);
+        }
+    }
+    anzeige.StatusSetzen(Panel::Aktivitaet, "");
+    return ok;
+}
+
+} // namespace cb

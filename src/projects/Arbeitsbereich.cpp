@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "projects/Arbeitsbereich.h"
+
+#include "app/Allgemein.h"
+#include "app/Meldungen.h"
+#include "app/Text.h"
+#include "app/Zustand.h"
+#include "projects/DateiListen.h"
+#include "projects/InstanzSperre.h"
+#include "store/DatenbankDatei.h"
+
+#include <algorithm>
+#include <fcntl.h>
+#include <filesystem>
+#include <random>
+#include <sys/file.h>
+#include <system_error>
+#include <unistd.h>
+
+namespace cb {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view Kennwort = "TempDateien";
+
+bool MitKennwort(const std::string& pfad) {
+    return TextSuche(pfad, Kennwort) != std::string::npos;
+}
+
+std::string OhneTrenner(std::string p) {
+    while (p.size() > 1 && p.back() == Trenner)
+        p.pop_back();
+    return p;
+}
+
+// Deletes the files of the listing; the first failure ends the stage.
+bool DateienLoeschen(const DateiBaumListe& liste) {
+    for (const std::string& datei : liste.Dateien) {
+        if (!MitKennwort(datei))
+            continue;
+        std::error_code ec;
+        if (!fs::remove(datei, ec) || ec)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::string ArbeitsbereichVon(const Zustand& z) {
+    if (z.TempPfad.empty())
+        return z.ProjektPfad;
+    return MitTrenner(fs::path(OhneTrenner(z.TempPfad)).parent_path().string());
+}
+
+bool LiegtUnter(const std::string& pfad, const std::string& ordner) {
+    if (pfad.empty() || ordner.empty())
+        return false;
+    std::error_code ec1, ec2;
+    fs::path p = fs::weakly_canonical(fs::absolute(OhneTrenner(pfad)), ec1);
+    fs::path o = fs::weakly_canonical(fs::absolute(OhneTrenner(ordner)), ec2);
+    if (ec1 || ec2)
+        return false;
+    auto [op, pp] = std::mismatch(o.begin(), o.end(), p.begin(), p.end());
+    return op == o.end();
+}
+
+void ArbeitsbereichAufraeumen(const Zustand& z) {
+    if (z.ProjektPfad.empty())
+        return;
+    DateiBaumListe liste = DateienBaum(z.ProjektPfad, "*");
+    DateienLoeschen(liste); // a file that stays only keeps its folder
+    // Deepest first: a folder can only go once the folders in it are gone.
+    for (auto it = liste.Ordner.rbegin(); it != liste.Ordner.rend(); ++it) {
+        if (it == liste.Ordner.rend() - 1)
+            break; // the working area itself stays
+        if (!MitKennwort(*it))
+            continue;
+        std::error_code ec;
+        if (!fs::remove(*it, ec) || ec)
+            return;
+    }
+}
+
+bool ArbeitsordnerAnlegen(Zustand& z, Meldungen& meldungen, InstanzSperre& sperre) {
+    std::random_device quelle;
+    std::mt19937 zufall(quelle() ^ static_cast<unsigned>(::getpid()));
+    std::uniform_int_distribution<int> zahl(1, 300000);
+    std::string bereich = MitTrenner(z.ProjektPfad);
+    std::error_code ec;
+    // create_directory tells an existing folder from a new one in one step,
+    // so two instances starting together never share a folder.
+    for (int versuch = 0; versuch < 1000; ++versuch) {
+        std::string ordner = bereich + "T_" + std::to_string(zahl(zufall)) + Trenner;
+        if (fs::exists(ordner, ec))
+            continue;
+        z.ProjektPfad = ordner;
+        if (!fs::create_directory(ordner, ec)) {
+            if (!ec)
+                continue;
+            meldungen.Melden(ordner + ": " + ec.message(), MeldungsSymbol::Keins);
+            return false;
+        }
+        fs::create_directories(SperrOrdnerVon(bereich), ec);
+        sperre.Nehmen(SperrDateiVon(bereich, ordner));
+        return true;
+    }
+    meldungen.Melden(bereich + ": kein freier Arbeitsordner", MeldungsSymbol::Keins);
+    return false;
+}
+
+void TempDateienLeeren(const Zustand& z) {
+    if (z.ProjektPfad.empty())
+        return;
+    if (!z.TempPfad.empty() && !LiegtUnter(z.ProjektPfad, ArbeitsbereichVon(z)))
+        return;
+    DateienLoeschen(DateienBaum(z.ProjektPfad, "*"));
+}
+
+void ArbeitsordnerEntfernen(Zustand& z, InstanzSperre& sperre) noexcept {
+    try {
+        DatenbankSchliessen(z);
+        if (!z.TempPfad.empty()) {
+            z.ProjektPfad = z.TempPfad;
+            TempDateienLeeren(z);
+            std::error_code ec;
+            fs::remove(OhneTrenner(z.TempPfad), ec);
+        }
+    } catch (...) {
+    }
+    sperre.Freigeben(true);
+}
+
+StartSperre::StartSperre(const std::string& arbeitsbereich) {
+    std::error_code ec;
+    std::string ordner = SperrOrdnerVon(arbeitsbereich);
+    fs::create_directories(ordner, ec);
+    m_fd = ::open((ordner + "start.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    // Without the lock start-up goes on alone, as it did before instances
+    // were told apart.
+    if (m_fd >= 0 && ::flock(m_fd, LOCK_EX) != 0) {
+        ::close(m_fd);
+        m_fd = -1;
+    }
+}
+
+StartSperre::~StartSperre() {
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+} // namespace cb

@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The working area "TempDateien": one folder "T_" + n per running
+// instance, where a project read from the host lives until it is saved.
+// Everything deleted here must have "TempDateien" in its path, so that no
+// saved project outside the working area can ever be emptied.
+#include <string>
+
+namespace cb {
+
+struct Zustand;
+class Meldungen;
+class InstanzSperre;
+
+/// The working area of the state: the folder above TempPfad once the
+/// instance folder exists, ProjektPfad before (as start-up leaves it).
+std::string ArbeitsbereichVon(const Zustand& z);
+
+/// True when the path is the folder or lies below it, links resolved.
+bool LiegtUnter(const std::string& pfad, const std::string& ordner);
+
+/// At start, when no other instance runs: deletes every file in and below
+/// the working area (ProjektPfad) whose path contains "TempDateien", then
+/// its subfolders; the first failure of a stage ends it, nothing is said.
+/// Links are removed themselves and never followed.
+void ArbeitsbereichAufraeumen(const Zustand& z);
+
+/// Creates this instance's folder "T_" + n (n from 1 to 300000) in the
+/// working area, makes it ProjektPfad and locks it as running. False after
+/// the message with the cause when it cannot be created.
+bool ArbeitsordnerAnlegen(Zustand& z, Meldungen& meldungen, InstanzSperre& sperre);
+
+/// Deletes every file in and below ProjektPfad whose path contains
+/// "TempDateien" (letter case ignored), and only when ProjektPfad lies in
+/// the working area; the first failure ends it quietly.
+void TempDateienLeeren(const Zustand& z);
+
+/// The end of the program: closes the database, empties and removes the
+/// instance folder and gives up its lock; every failure is ignored.
+void ArbeitsordnerEntfernen(Zustand& z, InstanzSperre& sperre) noexcept;
+
+/// Holds start-up of other instances back from checking, cleaning and
+/// creating their folders until this one has its own folder locked.
+class StartSperre {
+  public:
+    explicit StartSperre(const std::string& arbeitsbereich);
+    ~StartSperre();
+    StartSperre(const StartSperre&) = delete;
+    StartSperre& operator=(const StartSperre&) = delete;
+
+  private:
+    int m_fd = -1;
+};
+
+} // namespace cb

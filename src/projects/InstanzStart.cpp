@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "projects/InstanzStart.h"
+
+#include "app/Meldungen.h"
+#include "app/Zustand.h"
+#include "projects/Arbeitsbereich.h"
+#include "projects/InstanzSperre.h"
+#include "projects/ProjektKontext.h"
+#include "projects/ZuletztListe.h"
+#include "settings/Optionen.h"
+
+#include <utility>
+#include <vector>
+
+namespace cb {
+
+namespace {
+
+// Keeps messages until the start lock is given up: a message box waiting
+// for the user must not hold other instances' start-up back.
+class AufgeschobeneMeldungen final : public Meldungen {
+  public:
+    MeldungsAntwort Zeigen(const std::string& text, MeldungsSymbol symbol, MeldungsKnoepfe,
+                           const std::string&) override {
+        m_texte.emplace_back(text, symbol);
+        return MeldungsAntwort::Ok;
+    }
+    void Weitergeben(Meldungen& an) {
+        for (const auto& [text, symbol] : m_texte)
+            an.Melden(text, symbol);
+    }
+
+  private:
+    std::vector<std::pair<std::string, MeldungsSymbol>> m_texte;
+};
+
+} // namespace
+
+void InstanzStarten(ProjektKontext& k, InstanzSperre& sperre) {
+    std::string bereich = k.z.ProjektPfad;
+    AufgeschobeneMeldungen spaeter;
+    {
+        // Checking, cleaning and creating run for one starting instance at
+        // a time, or a second one could lose its new folder to the first's
+        // clean-up.
+        StartSperre start(bereich);
+        if (!AndereInstanzLaeuft(bereich)) {
+            ArbeitsbereichAufraeumen(k.z);
+            VerwaisteSperrenEntfernen(bereich);
+        }
+        ZuletztLaden(k.z, k.einstellungen, k.zuletzt);
+        OptionenLaden(k.z, k.einstellungen);
+        ArbeitsordnerAnlegen(k.z, spaeter, sperre);
+        k.z.TempPfad = k.z.ProjektPfad;
+    }
+    spaeter.Weitergeben(k.meldungen);
+}
+
+void InstanzBeenden(ProjektKontext& k, InstanzSperre& sperre) noexcept {
+    ArbeitsordnerEntfernen(k.z, sperre);
+}
+
+} // namespace cb

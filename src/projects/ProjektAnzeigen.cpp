@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "projects/ProjektAnzeigen.h"
+
+#include "app/Anzeige.h"
+#include "app/Baum.h"
+#include "app/Meldungen.h"
+#include "app/Zustand.h"
+#include "projects/Arbeitsbereich.h"
+#include "projects/ProjektAnsicht.h"
+#include "projects/ProjektKontext.h"
+#include "render/ModulText.h"
+#include "store/DatenbankDatei.h"
+#include "store/DatenbankFehler.h"
+#include "store/ProjektBaum.h"
+
+#include <algorithm>
+#include <exception>
+#include <filesystem>
+#include <system_error>
+
+namespace cb {
+
+namespace {
+
+// Opening a folder without a database would create an empty one there;
+// a project without its database is broken, not empty.
+void DatenbankPruefen(const Zustand& z) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(z.ProjektPfad + DatenbankDateiName, ec))
+        throw DatenbankFehler(z.ProjektPfad + DatenbankDateiName + " fehlt");
+}
+
+void BaumFuellen(ProjektKontext& k) {
+    k.treProjekt.Leeren();
+    for (BaumKnoten& knoten : ModullisteLaden(k.z))
+        k.treProjekt.Hinzufuegen(std::move(knoten));
+    // Module n goes to pane n, which needs every module text of 1 to n.
+    std::vector<std::string> texte;
+    for (std::int64_t n = 1; n <= k.z.ModulAnzahl; ++n)
+        texte.push_back(ModulTextLesen(k.z, n));
+    for (BaumKnoten& knoten : RoutinenlisteLaden(k.z))
+        k.treProjekt.Hinzufuegen(std::move(knoten));
+    k.ansicht.CodeFensterLaden(texte);
+}
+
+} // namespace
+
+std::string NichtIntaktText(const std::string& projektPfad) {
+    return "Projekt in " + projektPfad + "\r\nist nicht mehr intakt";
+}
+
+bool ProjektAnzeigen(ProjektKontext& k) {
+    bool intakt = true;
+    try {
+        k.ansicht.AnsichtZuruecksetzen();
+        k.anzeige.StatusSetzen(Panel::Aktivitaet, "Lese Projekt");
+        k.anzeige.SanduhrSetzen(true);
+        k.z.DatenbankPfad = k.z.ProjektPfad + DatenbankDateiName;
+        DatenbankPruefen(k.z);
+        DatenbankOeffnen(k.z);
+        k.ansicht.ProjektBaumZeigen();
+        BaumFuellen(k);
+        k.ansicht.ZurVollansichtSetzen(true);
+        k.ansicht.ProjektGeladenSetzen(true);
+        if (k.z.ModullisteAufgeklappt)
+            for (BaumKnoten& knoten : k.treProjekt.Knoten())
+                knoten.Aufgeklappt = true;
+        k.ansicht.ProjektBaumUebernehmen();
+        if (!k.treProjekt.Leer())
+            k.ansicht.ProjektKnotenWaehlen(k.treProjekt.Knoten().front());
+    } catch (const std::exception&) {
+        intakt = false;
+        DatenbankSchliessen(k.z);
+        k.treProjekt.Leeren();
+        k.meldungen.Melden(NichtIntaktText(k.z.ProjektPfad), MeldungsSymbol::Warnung);
+        k.ansicht.AppProjekteAktualisieren(); // the command "&Neu"
+    }
+    k.anzeige.SanduhrSetzen(false);
+    k.anzeige.StatusSetzen(Panel::Aktivitaet, "");
+    return intakt;
+}
+
+void mnuBearbeiten_Code_Click(ProjektKontext& k) {
+    k.ansicht.ProjektGeladenSetzen(false);
+    const auto& knoten = k.treApp.Knoten();
+    if (std::none_of(knoten.begin(), knoten.end(), [](const BaumKnoten& n) { return n.Haken; })) {
+        k.meldungen.Melden("Bitte wählen Sie erst etwas aus", MeldungsSymbol::Keins);
+        return;
+    }
+    DatenbankSchliessen(k.z);
+    k.ansicht.CodeFensterZeigen(k.z.AktModulIndex);
+    // Built in the working folder, never in a saved project's folder
+    k.z.ProjektPfad = k.z.TempPfad;
+    TempDateienLeeren(k.z);
+    if (!k.ansicht.ProjektEinlesen()) {
+        k.ansicht.AppProjekteAktualisieren();
+        return;
+    }
+    if (ProjektAnzeigen(k))
+        k.ansicht.ProjektModusSetzen(1);
+}
+
+} // namespace cb

@@ -1,0 +1,183 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "projects/ProjektDateien.h"
+
+#include "app/Allgemein.h"
+#include "app/Anzeige.h"
+#include "app/Baum.h"
+#include "app/Dialoge.h"
+#include "app/Meldungen.h"
+#include "app/Zustand.h"
+#include "projects/Arbeitsbereich.h"
+#include "projects/DateiListen.h"
+#include "projects/OrdnerKopieren.h"
+#include "projects/ProjektAnsicht.h"
+#include "projects/ProjektAnzeigen.h"
+#include "projects/ProjektKontext.h"
+#include "store/DatenbankDatei.h"
+
+#include <exception>
+#include <filesystem>
+#include <system_error>
+
+namespace cb {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool IstProjekt(const std::string& ordner) {
+    std::error_code ec;
+    return fs::is_regular_file(ordner + DatenbankDateiName, ec);
+}
+
+void GespeichertZeigen(ProjektKontext& k, const std::string& ordner) {
+    k.anzeige.TitelSetzen(k.z.ProgrammTitel + " Projekt: " + OrdnerNameVon(ordner));
+    k.ansicht.ProjektModusSetzen(2);
+}
+
+bool SelberOrdner(const std::string& a, const std::string& b) {
+    std::error_code ec;
+    return fs::exists(a, ec) && fs::exists(b, ec) && fs::equivalent(a, b, ec);
+}
+
+// The base folder and the name of the target; "" when the user gave none.
+std::string ZielErfragen(ProjektKontext& k) {
+    std::error_code ec;
+    std::string basis;
+    if (k.z.StandardImmer && fs::is_directory(k.z.ProjektOrdner, ec))
+        basis = k.z.ProjektOrdner;
+    else
+        basis = k.dialoge.OrdnerWaehlen("Bitte Projektpfad auswählen", k.z.ProjektOrdner);
+    if (basis.empty())
+        return {};
+    basis = MitTrenner(basis);
+    std::string name = k.dialoge.EingabeFeld("Bitte Projektnamen angeben", "Projektname", k.treApp.Tag);
+    DateinameBereinigen(name);
+    // "." and ".." would name the base folder or the one above it
+    if (name.empty() || name == "." || name == "..")
+        return {};
+    return basis + name + Trenner;
+}
+
+// Reasons not to save into the target at all, before anything is asked.
+bool ZielAbgelehnt(ProjektKontext& k, const std::string& ziel) {
+    if (SelberOrdner(ziel, k.z.ProjektPfad)) {
+        k.meldungen.Melden("Das Projekt liegt bereits in\r\n" + ziel +
+                               "\r\nBitte wählen Sie einen anderen Ordner oder Namen.",
+                           MeldungsSymbol::Warnung);
+        return true;
+    }
+    // The working area is emptied at the end of the program.
+    if (!k.z.TempPfad.empty() && LiegtUnter(ziel, ArbeitsbereichVon(k.z))) {
+        k.meldungen.Melden("Im Arbeitsbereich\r\n" + ArbeitsbereichVon(k.z) +
+                               "\r\nkann kein Projekt gespeichert werden.",
+                           MeldungsSymbol::Warnung);
+        return true;
+    }
+    return false;
+}
+
+bool Ueberschreiben(ProjektKontext& k, const std::string& ziel) {
+    return k.meldungen.Zeigen("Ein Projekt:\r\n" + ziel + "\r\nexistiert schon\r\nÜberschreiben ?",
+                              MeldungsSymbol::Frage, MeldungsKnoepfe::JaNein, {}) == MeldungsAntwort::Ja;
+}
+
+// Copies the project into the target; false after the message when that failed.
+bool Kopieren(ProjektKontext& k, const std::string& ziel, bool vorhanden) {
+    std::error_code ec;
+    try {
+        if (vorhanden) {
+            OrdnerErsetzen(k.z.ProjektPfad, ziel);
+        } else {
+            if (!fs::create_directory(ziel, ec) || ec)
+                throw std::runtime_error("Ordner nicht anlegbar: " + ziel + ": " +
+                                         (ec ? ec.message() : std::string("besteht schon")));
+            try {
+                OrdnerKopieren(k.z.ProjektPfad, ziel);
+            } catch (...) {
+                fs::remove_all(ziel, ec); // only what this save made
+                throw;
+            }
+        }
+        return true;
+    } catch (const std::exception& e) {
+        std::string text = "Das Projekt konnte nicht gespeichert werden:\r\n" + std::string(e.what());
+        if (vorhanden)
+            text += "\r\nDas vorhandene Projekt in " + ziel + " ist unverändert.";
+        k.meldungen.Melden(text, MeldungsSymbol::Warnung);
+        return false;
+    }
+}
+
+} // namespace
+
+void mnuNeu_Click(ProjektKontext& k) {
+    k.ansicht.AppProjekteAktualisieren();
+}
+
+bool ProjektOeffnen(ProjektKontext& k, const std::string& ordner) {
+    DatenbankSchliessen(k.z);
+    k.z.ProjektPfad = ordner;
+    // A project that cannot be shown is not put into the recent list, and
+    // the view stays without a project instead of claiming a saved one.
+    if (!ProjektAnzeigen(k))
+        return false;
+    ZuletztEintragen(k.z, k.einstellungen, k.zuletzt, ordner);
+    k.treApp.Tag = OrdnerNameVon(ordner);
+    GespeichertZeigen(k, ordner);
+    return true;
+}
+
+void mnuOeffnen_Click(ProjektKontext& k) {
+    std::string ordner = k.dialoge.OrdnerWaehlen("Bitte Projekt auswählen", k.z.ProjektOrdner);
+    if (ordner.empty())
+        return;
+    ordner = MitTrenner(ordner);
+    if (!IstProjekt(ordner)) {
+        k.meldungen.Melden("Kein Gültiges Projekt", MeldungsSymbol::Warnung);
+        return;
+    }
+    ProjektOeffnen(k, ordner);
+}
+
+void mnuOpenIndex_Click(ProjektKontext& k, std::size_t index) {
+    if (index >= k.zuletzt.size() || !k.zuletzt[index].Sichtbar || k.zuletzt[index].Tag.empty())
+        return;
+    std::string ordner = k.zuletzt[index].Tag; // a copy: the list is rewritten on the way
+    ProjektOeffnen(k, ordner);
+}
+
+bool mnuSpeichern_Click(ProjektKontext& k) {
+    std::string ziel = ZielErfragen(k);
+    if (ziel.empty() || ZielAbgelehnt(k, ziel))
+        return false;
+    std::error_code ec;
+    bool vorhanden = fs::exists(ziel, ec);
+    if (vorhanden && !Ueberschreiben(k, ziel))
+        return false;
+
+    DatenbankSchliessen(k.z);
+    if (!Kopieren(k, ziel, vorhanden)) {
+        try {
+            DatenbankOeffnen(k.z); // the project goes on where it was
+        } catch (const std::exception&) {
+        }
+        return false;
+    }
+    // Removes the working copy of a project read from the host; a saved
+    // source project lies outside the working area and stays.
+    TempDateienLeeren(k.z);
+    k.z.ProjektPfad = ziel;
+    try {
+        DatenbankOeffnen(k.z);
+    } catch (const std::exception&) {
+        k.meldungen.Melden(NichtIntaktText(k.z.ProjektPfad), MeldungsSymbol::Warnung);
+        k.ansicht.AppProjekteAktualisieren();
+        return false;
+    }
+    ZuletztEintragen(k.z, k.einstellungen, k.zuletzt, ziel);
+    GespeichertZeigen(k, ziel);
+    return true;
+}
+
+} // namespace cb

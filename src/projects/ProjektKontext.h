@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What the project commands work on: the shared state, the services they
+// ask, the two trees and the recent-list menu.
+#include "projects/ZuletztListe.h"
+
+namespace cb {
+
+struct Zustand;
+class EinstellungsSpeicher;
+class Meldungen;
+class Dialoge;
+class Anzeige;
+class Baum;
+class ProjektAnsicht;
+
+struct ProjektKontext {
+    Zustand& z;
+    EinstellungsSpeicher& einstellungen;
+    Meldungen& meldungen;
+    Dialoge& dialoge;
+    Anzeige& anzeige;
+    ProjektAnsicht& ansicht;
+    Baum& treApp;     // its ticks choose what is read; its tag names the project
+    Baum& treProjekt; // modules and routines of the shown project
+    ZuletztMenue& zuletzt;
+};
+
+} // namespace cb

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// A stored project made from module code as a read makes it: every module
+// through ModulSpeichern into a real database and module text files.
+#include "../store/StoreHilfen.h"
+
+#include "analysis/ModulParser.h"
+#include "app/Anzeige.h"
+#include "app/Baum.h"
+#include "store/ProjektBaum.h"
+
+#include <string>
+
+namespace cb::test {
+
+class CodeProjekt : public StoreProjekt {
+protected:
+    void SetUp() override {
+        StoreProjekt::SetUp();
+        Db().EinlesenBeginnen();
+    }
+
+    /// Stores the code (lines given without line breaks) as the next module.
+    void Modul(const std::string& name, std::initializer_list<std::string> zeilen, int typ = ModulStandard) {
+        std::string code;
+        bool erste = true;
+        for (const std::string& zeile : zeilen) {
+            if (!erste)
+                code += "\r\n";
+            code += zeile;
+            erste = false;
+        }
+        ++z.ModulNummer;
+        z.ModulName = name;
+        z.ModulTyp = typ;
+        ModulSpeichern(z, code);
+    }
+
+    /// Ends the read and fills the project tree, as the project display does.
+    Baum Anzeigen() {
+        Db().EinlesenAbschliessen();
+        Baum baum;
+        for (auto& k : ModullisteLaden(z))
+            baum.Hinzufuegen(std::move(k));
+        for (auto& k : RoutinenlisteLaden(z))
+            baum.Hinzufuegen(std::move(k));
+        return baum;
+    }
+
+    /// The code pane of this module is the one in front.
+    void Vorne(std::int64_t modulNummer) { z.AktModulIndex = modulNummer - 1; }
+
+    AnzeigeImSpeicher anzeige;
+};
+
+} // namespace cb::test

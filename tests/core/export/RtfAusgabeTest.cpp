@@ -1,0 +1,176 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// RTF files of a module and of the project: header blocks, bytes, the
+// file name, failures that must not cost the old file, and a real reader.
+#include "../KleinesDateisystem.h"
+#include "ExportHilfen.h"
+
+#include "app/Marken.h"
+#include "export/ModulKopf.h"
+#include "export/RtfAusgabe.h"
+
+#include <cstdlib>
+
+namespace cb::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string Sterne = "' " + std::string(62, '*');
+
+class RtfAusgabeTest : public ExportTest {};
+
+TEST(ModulKopfBlock, NamesTheModuleAndItsType) {
+    auto block = [](const std::string& typ) { return OhneMarken(ModulKopfBlock("Name", typ)); };
+    EXPECT_EQ(block("M2"), Sterne + "\r\n'  Modul:  Name  Typ = Allgemeines Modul\r\n" + Sterne);
+    EXPECT_EQ(block("M1"), Sterne + "\r\n'  Modul:  Name  Typ = Userform\r\n" + Sterne);
+    EXPECT_EQ(block("M3"), Sterne + "\r\n'  Modul:  Name  Typ = Klassenmodul\r\n" + Sterne);
+    EXPECT_EQ(block("M5"),
+              Sterne + "\r\n'  Modul:  Name  Typ = Element der Mappe(Sheet, Workbook, ...)\r\n" + Sterne);
+    EXPECT_EQ(block("M4"), Sterne + "\r\n'  Modul:  Name  \r\n" + Sterne);
+    EXPECT_EQ(block("M32"), Sterne + "\r\n'  Modul:  Name  \r\n" + Sterne);
+    std::string roh = ModulKopfBlock("xxxxx_yyyyy", "M2");
+    EXPECT_TRUE(roh.starts_with(std::string(MarkeFettAn) + std::string(MarkeKommentar)));
+    EXPECT_TRUE(roh.ends_with(std::string(MarkeNormal) + std::string(MarkeFettAus)));
+    EXPECT_NE(roh.find("Modul:  xxxxx_yyyyy  Typ"), std::string::npos) << "the name is taken as it is";
+}
+
+TEST(RtfDateiPfad, EndsInUpperCaseRtf) {
+    EXPECT_EQ(RtfDateiPfad("/doku/Modul1.rtf"), "/doku/Modul1.RTF");
+    EXPECT_EQ(RtfDateiPfad("/doku/Modul1.Rtf"), "/doku/Modul1.RTF");
+    EXPECT_EQ(RtfDateiPfad("/doku/Modul1.doc"), "/doku/Modul1.RTF");
+    EXPECT_EQ(RtfDateiPfad("/doku/Bericht"), "/doku/Bericht.RTF") << "no letters of the name are lost";
+    EXPECT_EQ(RtfDateiPfad("/do.ku/ab"), "/do.ku/ab.RTF");
+}
+
+TEST_F(RtfAusgabeTest, ProjectDocumentHasOneHeaderAndABoldCommentBlockPerModule) {
+    Oeffnen(ZweiModule());
+    auto k = K();
+    std::string pfad = (ordner / "p.RTF").string();
+    ASSERT_TRUE(RtfProjekt(k, pfad));
+    std::string rtf = DateiInhalt(pfad);
+    EXPECT_EQ(Anzahl(rtf, "{\\rtf1"), 1u);
+    EXPECT_EQ(Anzahl(rtf, "{\\colortbl"), 1u);
+    EXPECT_TRUE(rtf.ends_with("}"));
+    EXPECT_EQ(Anzahl(rtf, "\r\n\\par \r\n\\par \\b \\cf2 " + Sterne + "\r\n\\par '  Modul:  "), 2u) << rtf;
+    EXPECT_NE(rtf.find("Modul:  Modul1  Typ = Allgemeines Modul"), std::string::npos);
+    EXPECT_NE(rtf.find("Modul:  Klasse1  Typ = Klassenmodul"), std::string::npos);
+    EXPECT_NE(rtf.find("Zwei = 2"), std::string::npos);
+    EXPECT_TRUE(meldungen.Gezeigt().empty());
+    EXPECT_EQ(anzeige.Status(Panel::Aktivitaet), "");
+    EXPECT_FALSE(anzeige.Sanduhr());
+
+    z.RoutinenFett = false;
+    ASSERT_TRUE(RtfProjekt(k, pfad));
+    rtf = DateiInhalt(pfad);
+    EXPECT_EQ(rtf.find("\\b "), std::string::npos);
+    EXPECT_EQ(rtf.find("\\b0"), std::string::npos);
+}
+
+TEST_F(RtfAusgabeTest, ModuleFileIsWindows1252WithOtherCharactersEscaped) {
+    Oeffnen({{"Modul1", ModulStandard, "Sub A()\r\n    x = \"Grüße Ж\"\r\nEnd Sub"},
+             {"Leer", ModulStandard, ""}});
+    auto k = K();
+    z.AktModulIndex = 0;
+    std::string pfad = (ordner / "m.RTF").string();
+    ASSERT_TRUE(RtfModul(k, pfad));
+    std::string rtf = DateiInhalt(pfad);
+    EXPECT_NE(rtf.find("Gr\xFC\xDF"
+                       "e \\u1046?"),
+              std::string::npos);
+    EXPECT_EQ(rtf.find("Modul:"), std::string::npos) << "a module alone has no header block";
+    z.AktModulIndex = 1;
+    ASSERT_TRUE(RtfModul(k, pfad));
+    EXPECT_TRUE(DateiInhalt(pfad).starts_with("{\\rtf1"));
+}
+
+TEST_F(RtfAusgabeTest, ChooserProposesTheNameAndTheFileGetsTheRtfExtension) {
+    Oeffnen(ZweiModule());
+    auto k = K();
+    AufzeichnendeDialoge d;
+    anzeige.StatusSetzen(Panel::Modul, "Klasse1");
+    z.AktModulIndex = 1;
+    d.speichernAntworten.push_back((ordner / "Klasse1.rtf").string());
+    mnuRtf_Modul_Click(k, d);
+    ASSERT_EQ(d.speichernFragen.size(), 1u);
+    EXPECT_EQ(d.speichernFragen[0].VorgeschlagenerName, "Klasse1");
+    EXPECT_EQ(d.speichernFragen[0].Filter[0].Text, "RTF-Dokument (*.rtf)");
+    EXPECT_EQ(d.speichernFragen[0].StandardEndung, "RTF");
+    EXPECT_EQ(d.speichernFragen[0].StartOrdner, fs::current_path().string());
+    EXPECT_TRUE(fs::exists(ordner / "Klasse1.RTF"));
+    EXPECT_FALSE(fs::exists(ordner / "Klasse1.rtf"));
+
+    mnuRtf_Projekt_Click(k, d, "VBAProject"); // cancelled
+    EXPECT_EQ(d.speichernFragen.back().VorgeschlagenerName, "VBAProject");
+    EXPECT_TRUE(meldungen.Gezeigt().empty());
+}
+
+TEST_F(RtfAusgabeTest, FailuresSayWhyAndKeepTheOldFile) {
+    Oeffnen(ZweiModule());
+    auto k = K();
+    std::string pfad = (ordner / "alt.RTF").string();
+    DateiSchreiben(pfad, "altes Dokument");
+    fs::remove(projekt + "M2.txt");
+    EXPECT_FALSE(RtfProjekt(k, pfad));
+    ASSERT_EQ(meldungen.Gezeigt().size(), 1u);
+    EXPECT_NE(meldungen.Gezeigt()[0].Text.find("M2.txt"), std::string::npos);
+    EXPECT_EQ(DateiInhalt(pfad), "altes Dokument");
+    EXPECT_EQ(anzeige.Status(Panel::Aktivitaet), "");
+    EXPECT_FALSE(anzeige.Sanduhr());
+
+    z.AktModulIndex = 0;
+    EXPECT_FALSE(RtfModul(k, (ordner / "fehlt" / "x.RTF").string()));
+    EXPECT_NE(meldungen.Gezeigt().back().Text.find("x.RTF"), std::string::npos);
+}
+
+TEST_F(RtfAusgabeTest, FullDiskKeepsTheOldFile) {
+    fs::path ort = NeuerOrdner("vollRtf");
+    CB_KLEINES_DATEISYSTEM(klein, ort, 64 << 10);
+    std::string code;
+    for (int i = 0; i < 4000; ++i)
+        code += "' Zeile " + std::to_string(i) + " mit etwas Text\r\n";
+    Oeffnen({{"Gross", ModulStandard, code}});
+    auto k = K();
+    std::string pfad = (ort / "alt.RTF").string();
+    DateiSchreiben(pfad, "altes Dokument");
+    EXPECT_FALSE(RtfProjekt(k, pfad));
+    ASSERT_EQ(meldungen.Gezeigt().size(), 1u);
+    EXPECT_NE(meldungen.Gezeigt()[0].Text.find("No space left"), std::string::npos)
+        << meldungen.Gezeigt()[0].Text;
+    EXPECT_EQ(DateiInhalt(pfad), "altes Dokument");
+    EXPECT_EQ(std::distance(fs::directory_iterator(ort), fs::directory_iterator()), 1)
+        << "no half file is left";
+}
+
+std::string Programm(const std::string& name) {
+    std::string befehl = "command -v " + name + " >/dev/null 2>&1";
+    return std::system(befehl.c_str()) == 0 ? name : std::string();
+}
+
+TEST_F(RtfAusgabeTest, ProjectFileOpensInLibreOffice) {
+    std::string office = Programm("libreoffice");
+    if (office.empty())
+        office = Programm("soffice");
+    if (office.empty())
+        GTEST_SKIP() << "LibreOffice is not installed";
+    Oeffnen(ZweiModule());
+    auto k = K();
+    std::string rtf = (ordner / "Projekt.RTF").string();
+    ASSERT_TRUE(RtfProjekt(k, rtf));
+    std::string befehl = office + " --headless -env:UserInstallation=file://" + (ordner / "lo").string() +
+                         " --convert-to pdf --outdir " + ordner.string() + " " + rtf + " >/dev/null 2>&1";
+    ASSERT_EQ(std::system(befehl.c_str()), 0);
+    fs::path pdf = ordner / "Projekt.pdf";
+    ASSERT_TRUE(fs::exists(pdf));
+    EXPECT_GT(fs::file_size(pdf), 0u);
+    if (Programm("pdftotext").empty())
+        GTEST_SKIP() << "pdftotext is not installed: the PDF was made but its text is not checked";
+    std::string text = (ordner / "Projekt.txt").string();
+    ASSERT_EQ(std::system(("pdftotext -layout " + pdf.string() + " " + text).c_str()), 0);
+    std::string inhalt = DateiInhalt(text);
+    for (const char* erwartet : {"Modul1", "Typ = Allgemeines Modul", "Klasse1", "Typ = Klassenmodul",
+                                 "Sub Eins()", "Zwei = 2", "End Function"})
+        EXPECT_NE(inhalt.find(erwartet), std::string::npos) << erwartet << "\n" << inhalt;
+}
+
+} // namespace
+} // namespace cb::test

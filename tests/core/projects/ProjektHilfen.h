@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// A running instance for tests: a cache folder with its working area, a
+// settings file, recorded dialogs, messages and window, and real stored
+// projects built through the module parser.
+#include "../AufzeichnendeDialoge.h"
+#include "../AufzeichnendeMeldungen.h"
+#include "../TestHilfen.h"
+#include "../store/StoreHilfen.h"
+
+#include "analysis/ModulParser.h"
+#include "app/Allgemein.h"
+#include "app/Anzeige.h"
+#include "app/Baum.h"
+#include "app/Start.h"
+#include "app/Zustand.h"
+#include "projects/InstanzSperre.h"
+#include "projects/InstanzStart.h"
+#include "projects/ProjektAnsicht.h"
+#include "projects/ProjektKontext.h"
+#include "settings/IniEinstellungsSpeicher.h"
+#include "store/DatenbankDatei.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace cb::test {
+
+struct TestModul {
+    std::string Name;
+    int Typ;
+    std::string Code;
+};
+
+/// Stores the modules as a read does, in a folder that exists; the
+/// database is closed afterwards.
+inline void ProjektAnlegen(const std::string& ordner, const std::vector<TestModul>& module) {
+    Zustand z;
+    StandardWerteSetzen(z);
+    z.ProgrammOrdner = std::string(CB_BIN_DIR) + "/";
+    z.ProjektPfad = MitTrenner(ordner);
+    AufzeichnendeMeldungen m;
+    ASSERT_TRUE(DatenbankErzeugen(z, m));
+    DatenbankOeffnen(z);
+    for (const TestModul& modul : module) {
+        ++z.ModulNummer;
+        z.ModulName = modul.Name;
+        z.ModulTyp = modul.Typ;
+        ModulSpeichern(z, modul.Code);
+    }
+    DatenbankSchliessen(z);
+}
+
+inline std::vector<TestModul> ZweiModule() {
+    return {{"Modul1", ModulStandard, "Sub Eins()\r\n    x = 1 ' eins\r\nEnd Sub"},
+            {"Klasse1", ModulKlasse, "Public Function Zwei() As Long\r\n    Zwei = 2\r\nEnd Function"}};
+}
+
+/// The main window as far as the project commands see it.
+class AufzeichnendeAnsicht final : public ProjektAnsicht {
+  public:
+    void ProjektGeladenSetzen(bool g) override {
+        geladen = g;
+        Merken("ProjektGeladen " + std::to_string(g));
+    }
+    void ZurVollansichtSetzen(bool an) override { Merken("ZurVollansicht " + std::to_string(an)); }
+    void AnsichtZuruecksetzen() override { Merken("AnsichtZuruecksetzen"); }
+    void ProjektModusSetzen(int m) override {
+        modus = m;
+        Merken("ProjektModus " + std::to_string(m));
+    }
+    void CodeFensterZeigen(std::int64_t index) override {
+        Merken("CodeFensterZeigen " + std::to_string(index));
+    }
+    void ProjektBaumZeigen() override { Merken("ProjektBaumZeigen"); }
+    void CodeFensterLaden(const std::vector<std::string>& texte) override {
+        fenster = texte;
+        Merken("CodeFensterLaden " + std::to_string(texte.size()));
+    }
+    void ProjektBaumUebernehmen() override { Merken("ProjektBaumUebernehmen"); }
+    void ProjektKnotenWaehlen(const BaumKnoten& knoten) override { Merken("Knoten " + knoten.Schluessel); }
+    bool ProjektEinlesen() override {
+        Merken("ProjektEinlesen");
+        return einlesen ? einlesen() : false;
+    }
+    void AppProjekteAktualisieren() override {
+        modus = 0;
+        Merken("AppProjekteAktualisieren");
+    }
+
+    bool Aufgerufen(const std::string& was) const {
+        return std::find(aufrufe.begin(), aufrufe.end(), was) != aufrufe.end();
+    }
+
+    std::vector<std::string> aufrufe;
+    std::vector<std::string> fenster;
+    std::function<bool()> einlesen;
+    bool geladen = false;
+    int modus = -1;
+
+  private:
+    void Merken(std::string s) { aufrufe.push_back(std::move(s)); }
+};
+
+/// One program instance on a cache folder (shared by several instances
+/// when given), started as the window starts it.
+class Instanz {
+  public:
+    explicit Instanz(const std::string& cache, bool starten = true)
+        : einstellungen(cache + "/einstellungen.ini"), k{z,       einstellungen, meldungen,  dialoge, anzeige,
+                                                         ansicht, treApp,        treProjekt, zuletzt} {
+        Starten(z, einstellungen, CB_BIN_DIR, cache);
+        if (starten)
+            InstanzStarten(k, sperre);
+    }
+    ~Instanz() { InstanzBeenden(k, sperre); }
+
+    Zustand z;
+    IniEinstellungsSpeicher einstellungen;
+    AufzeichnendeMeldungen meldungen;
+    AufzeichnendeDialoge dialoge;
+    AnzeigeImSpeicher anzeige;
+    AufzeichnendeAnsicht ansicht;
+    Baum treApp, treProjekt;
+    ZuletztMenue zuletzt;
+    InstanzSperre sperre;
+    ProjektKontext k;
+};
+
+/// The texts of the messages shown, in order.
+inline std::vector<std::string> Texte(const AufzeichnendeMeldungen& m) {
+    std::vector<std::string> t;
+    for (const auto& g : m.Gezeigt())
+        t.push_back(g.Text);
+    return t;
+}
+
+} // namespace cb::test

@@ -1,0 +1,222 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Damaged, hostile and unusual workbooks: every one gives a project or a
+// WorkbookError that names the file, never a crash or another exception.
+#include "import/workbook/ContainerWriter.h"
+#include "import/workbook/OvbaCompression.h"
+#include "import/workbook/VbaProjectReader.h"
+#include "import/workbook/VbaProjectWriter.h"
+#include "import/workbook/WorkbookError.h"
+#include "import/workbook/WorkbookReader.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+using namespace cb::workbook;
+
+ProjektVorlage Klein() {
+    ProjektVorlage v;
+    v.name = "Klein";
+    v.module = {
+        {"Modul1", KomponentenArt::Standard, "Attribute VB_Name = \"Modul1\"\r\nSub A()\r\n    B\r\nEnd Sub\r\n"},
+        {"Klasse1", KomponentenArt::Klasse, "Attribute VB_Name = \"Klasse1\"\r\nPublic X As Long\r\n"},
+    };
+    return v;
+}
+
+using Bauen = std::function<std::string(const ProjektVorlage&)>;
+const std::vector<std::pair<std::string, Bauen>>& Container() {
+    static const std::vector<std::pair<std::string, Bauen>> alle = {
+        {"damaged.xlsm", XlsmBauen}, {"damaged.xls", XlsBauen}, {"vbaProject.bin", VbaProjectBin}};
+    return alle;
+}
+
+// The error for the bytes, checked to name the file and to be German.
+std::optional<WorkbookError> Fehler(std::string_view bytes, const std::string& name) {
+    try {
+        WorkbookAusBytes(bytes, name);
+    } catch (const WorkbookError& e) {
+        const std::string text = e.what();
+        EXPECT_EQ(text.rfind("\"" + name + "\": ", 0), 0u) << text;
+        EXPECT_EQ(e.Datei(), name);
+        return e;
+    }
+    return std::nullopt;
+}
+
+TEST(WorkbookErrors, EveryDamageKindInEveryContainer) {
+    const std::vector<std::pair<Beschaedigung, std::string>> faelle = {
+        {Beschaedigung::ModulStream, "before the start of its chunk"},
+        {Beschaedigung::ModulOffset, "lies beyond its stream"},
+        {Beschaedigung::ModulAbgeschnitten, "Modul1"},
+        {Beschaedigung::DirGroesse, "dir stream"},
+        {Beschaedigung::DirModulAnzahl, "announces 3 modules but holds 2"},
+        {Beschaedigung::StreamFehlt, "has no stream \"Modul1\""},
+        {Beschaedigung::ProjectFremd, "\"Unbekannt\""},
+    };
+    for (const auto& [name, bauen] : Container()) {
+        for (const auto& [schaden, detail] : faelle) {
+            ProjektVorlage v = Klein();
+            v.schaden = schaden;
+            v.cache = 64;
+            SCOPED_TRACE(name + " " + detail);
+            const auto e = Fehler(bauen(v), name);
+            ASSERT_TRUE(e.has_value());
+            EXPECT_EQ(e->Art(), WorkbookFehler::Beschaedigt) << e->what();
+            EXPECT_NE(e->Detail().find(detail), std::string::npos) << e->Detail();
+            EXPECT_NE(std::string(e->what()).find("Das VBA-Projekt der Datei ist beschädigt."), std::string::npos);
+        }
+        ProjektVorlage v = Klein();
+        v.schaden = Beschaedigung::DateiAbgeschnitten;
+        const auto e = Fehler(bauen(v), name);
+        ASSERT_TRUE(e.has_value()) << name;
+        EXPECT_EQ(e->Art(), WorkbookFehler::ContainerBeschaedigt) << e->what();
+    }
+}
+
+TEST(WorkbookErrors, EveryCutThroughAContainerIsRefused) {
+    for (const auto& [name, bauen] : Container()) {
+        const std::string ganz = bauen(Klein());
+        ASSERT_NO_THROW(WorkbookAusBytes(ganz, name));
+        for (std::size_t n = 0; n < ganz.size(); n += 97) {
+            SCOPED_TRACE(name + " cut at " + std::to_string(n));
+            // A cut that keeps every stream intact (zip's trailing directory
+            // aside) may still read; anything else must be refused cleanly.
+            try {
+                WorkbookAusBytes(std::string_view(ganz).substr(0, n), name);
+            } catch (const WorkbookError& e) {
+                EXPECT_NE(std::string(e.what()).find(name), std::string::npos);
+            }
+        }
+    }
+}
+
+TEST(WorkbookErrors, FlippedBytesNeverEscapeAsAnotherError) {
+    const std::string ganz = XlsBauen(Klein());
+    std::size_t gelesen = 0, abgelehnt = 0;
+    for (std::size_t i = 0; i < ganz.size(); i += 13) {
+        std::string kaputt = ganz;
+        kaputt[i] = static_cast<char>(kaputt[i] ^ 0x5A);
+        try {
+            WorkbookAusBytes(kaputt, "flipped.xls");
+            ++gelesen;
+        } catch (const WorkbookError&) {
+            ++abgelehnt;
+        }
+    }
+    // Most bytes are padding, some are not: both outcomes occur.
+    EXPECT_GT(gelesen, 0u);
+    EXPECT_GT(abgelehnt, 0u);
+}
+
+// One chunk of 4096 bytes in six: a literal, then a copy token of length
+// 4095 at distance 1.
+std::string Bombe(std::size_t chunks) {
+    std::string c = "\x01";
+    for (std::size_t i = 0; i < chunks; ++i)
+        c += std::string("\x03\xB0\x02" "a" "\xFC\x0F", 6);
+    return c;
+}
+
+TEST(WorkbookErrors, DecompressionBombsStopAtTheProjectLimit) {
+    ASSERT_EQ(Dekomprimieren(Bombe(3)), std::string(3 * 4096, 'a'));
+    // Each module alone stays below the limit, together they do not.
+    std::vector<ContainerEintrag> s = VbaSpeicherBauen(Klein());
+    const std::size_t chunks = MaxProjektText / 4096 / 2 + 16;
+    for (ContainerEintrag& e : s)
+        if (e.pfad == "VBA/Modul1" || e.pfad == "VBA/Klasse1")
+            e.daten = Bombe(chunks);
+    const auto e = Fehler(OleSchreiben(s), "bomb.bin");
+    ASSERT_TRUE(e.has_value());
+    EXPECT_EQ(e->Art(), WorkbookFehler::ZuGross) << e->what();
+    EXPECT_NE(e->Detail().find("Klasse1"), std::string::npos) << e->Detail();
+}
+
+TEST(WorkbookErrors, ContentTypesBombAndOddPackages) {
+    // A huge [Content_Types].xml is refused before it is inflated.
+    const std::string typen(std::size_t{8} << 20, ' ');
+    const auto bombe = Fehler(ZipSchreiben({{"[Content_Types].xml", typen}}), "types.xlsm");
+    ASSERT_TRUE(bombe.has_value());
+    EXPECT_EQ(bombe->Art(), WorkbookFehler::ZuGross);
+
+    // The project found where the content types say, not at the usual place.
+    const std::string bin = VbaProjectBin(Klein());
+    const std::string anderswo =
+        "<Types><Override PartName=\"/xl/vbaProjectSignature.bin\" "
+        "ContentType=\"application/vnd.ms-office.vbaProjectSignature\"/>"
+        "<Override PartName=\"/macros/code.bin\" ContentType=\"application/vnd.ms-office.vbaProject\"/></Types>";
+    const VbaProjekt p = WorkbookAusBytes(
+        ZipSchreiben({{"[Content_Types].xml", anderswo}, {"xl/vbaProjectSignature.bin", "sig"}, {"macros/code.bin", bin}}),
+        "moved.xlsm");
+    EXPECT_EQ(p.name, "Klein");
+
+    // A Word document keeps it in word/.
+    EXPECT_EQ(WorkbookAusBytes(ZipSchreiben({{"word/vbaProject.bin", bin}}), "a.docm").komponenten.size(), 2u);
+    // A folder where the project should be is no project.
+    const auto ordner = Fehler(ZipSchreiben({{"xl/vbaProject.bin/x", bin}}), "folder.xlsm");
+    ASSERT_TRUE(ordner.has_value());
+    EXPECT_EQ(ordner->Art(), WorkbookFehler::KeinVbaProjekt);
+}
+
+TEST(WorkbookErrors, DuplicateModuleNamesAreRefused) {
+    ProjektVorlage v = Klein();
+    v.module.push_back({"MODUL1", KomponentenArt::Standard, "Attribute VB_Name = \"MODUL1\"\r\n"});
+    // OLE names compare without case too, so the stream must differ.
+    std::vector<ContainerEintrag> s = VbaSpeicherBauen(v);
+    const auto e = Fehler(OleSchreiben(s), "twice.bin");
+    ASSERT_TRUE(e.has_value());
+    EXPECT_EQ(e->Art(), WorkbookFehler::Beschaedigt);
+}
+
+std::string Ersetzt(std::string text, const std::string& alt, const std::string& neu) {
+    const std::size_t pos = text.find(alt);
+    EXPECT_NE(pos, std::string::npos) << alt;
+    if (pos != std::string::npos)
+        text.replace(pos, alt.size(), neu);
+    return text;
+}
+
+TEST(WorkbookWriter, ComponentsFollowTheProjectStream) {
+    std::vector<ContainerEintrag> s = VbaSpeicherBauen(Klein());
+    ASSERT_EQ(s[0].pfad, "PROJECT");
+    // Klasse1 before Modul1 in the PROJECT stream, the other way in dir.
+    s[0].daten = Ersetzt(s[0].daten, "Module=Modul1\r\nClass=Klasse1\r\n", "Class=Klasse1\r\nModule=Modul1\r\n");
+    const VbaProjekt p = WorkbookAusBytes(OleSchreiben(s), "order.bin");
+    ASSERT_EQ(p.komponenten.size(), 2u);
+    EXPECT_EQ(p.komponenten[0].name, "Klasse1");
+    EXPECT_EQ(p.komponenten[0].art, KomponentenArt::Klasse);
+    EXPECT_EQ(p.komponenten[1].name, "Modul1");
+
+    // A module that the PROJECT stream forgets comes last, its kind from dir.
+    s[0].daten = Ersetzt(s[0].daten, "Module=Modul1\r\n", "");
+    const VbaProjekt q = WorkbookAusBytes(OleSchreiben(s), "forgotten.bin");
+    ASSERT_EQ(q.komponenten.size(), 2u);
+    EXPECT_EQ(q.komponenten[1].name, "Modul1");
+    EXPECT_EQ(q.komponenten[1].art, KomponentenArt::Standard);
+    EXPECT_EQ(q.komponenten[1].code, "Sub A()\r\n    B\r\nEnd Sub");
+}
+
+TEST(WorkbookWriter, SourcesBehindACacheAndInOtherCodePages) {
+    ProjektVorlage v = Klein();
+    v.cache = 1000;
+    const VbaProjekt p = WorkbookAusBytes(XlsmBauen(v), "cache.xlsm");
+    ASSERT_EQ(p.komponenten.size(), 2u);
+    EXPECT_EQ(p.komponenten[0].code, "Sub A()\r\n    B\r\nEnd Sub");
+    EXPECT_EQ(p.komponenten[0].zeilen, 3u);
+    EXPECT_EQ(p.komponenten[0].gespeicherteZeilen, 4u);
+
+    ProjektVorlage k;
+    k.codepage = 1251;
+    k.name = "Проект";
+    k.module = {{"Модуль1", KomponentenArt::Standard,
+                 "Attribute VB_Name = \"Модуль1\"\r\n' Привет, мир\r\nSub Пуск()\r\n    MsgBox \"Здравствуйте\"\r\nEnd Sub\r\n"}};
+    const VbaProjekt c = WorkbookAusBytes(XlsBauen(k), "cp1251.xls");
+    EXPECT_EQ(c.name, "Проект");
+    ASSERT_EQ(c.komponenten.size(), 1u);
+    EXPECT_EQ(c.komponenten[0].name, "Модуль1");
+    EXPECT_EQ(c.komponenten[0].code, "' Привет, мир\r\nSub Пуск()\r\n    MsgBox \"Здравствуйте\"\r\nEnd Sub");
+}
+
+} // namespace
