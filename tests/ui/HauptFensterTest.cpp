@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "BaumAnsicht.h"
 #include "HauptFenster.h"
 #include "QtEinstellungen.h"
 
 #include "app/Allgemein.h"
 #include "app/Start.h"
 #include "app/Zustand.h"
+#include "import/AppTexte.h"
+#include "import/host/SpeicherHost.h"
 #include "settings/Optionen.h"
 
 #include <QSettings>
@@ -25,12 +28,45 @@ private slots:
         cb::Zustand z;
         cb::QtEinstellungen s;
         cb::Starten(z, s, m_dir.path().toStdString(), m_dir.path().toStdString());
-        cb::HauptFenster fenster(z);
+        cb::SpeicherHost host;
+        host.Laeuft = false;
+        cb::HauptFenster fenster(z, host);
         fenster.show();
         QVERIFY(QTest::qWaitForWindowExposed(&fenster));
         QCOMPARE(fenster.windowTitle(), QStringLiteral("Excel Code Brindle 1.0"));
+        // No workbook open: the hint in place of the application tree
+        QCOMPARE(fenster.AppHinweis().toStdString(), cb::NichtGeoeffnetText("Excel"));
+        QCOMPARE(fenster.AppAnsicht().topLevelItemCount(), 0);
         QVERIFY(fenster.close());
         QVERIFY(!fenster.isVisible());
+    }
+
+    void listsProjectsAndKeepsTicksInOneProject() {
+        cb::Zustand z;
+        cb::QtEinstellungen s;
+        cb::Starten(z, s, m_dir.path().toStdString(), m_dir.path().toStdString());
+        cb::SpeicherHost host;
+        const std::string code = "Sub A()\r\nEnd Sub\r\n'";
+        host.Projekte.push_back({"Erstes", "/m/Eins.xlsm", 0, {{"Modul1", cb::HostStandardModul, code, {}},
+                                                             {"Modul2", cb::HostStandardModul, code, {}}}, {}});
+        host.Projekte.push_back({"Zweites", "/m/Zwei.xlsm", 0, {{"Modul1", cb::HostStandardModul, code, {}}}, {}});
+        cb::HauptFenster fenster(z, host);
+        cb::BaumAnsicht& tree = fenster.AppAnsicht();
+        QCOMPARE(fenster.AppHinweis(), QString());
+        QCOMPARE(tree.topLevelItemCount(), 2);
+        QCOMPARE(tree.topLevelItem(0)->text(0), QStringLiteral("Erstes [Eins.xlsm]"));
+        QCOMPARE(tree.topLevelItem(0)->childCount(), 2);
+        QVERIFY(tree.topLevelItem(0)->isExpanded());
+
+        // Ticking a project ticks its modules; a tick in the other project
+        // clears the first one
+        tree.topLevelItem(0)->setCheckState(0, Qt::Checked);
+        QCOMPARE(tree.topLevelItem(0)->child(1)->checkState(0), Qt::Checked);
+        tree.topLevelItem(1)->child(0)->setCheckState(0, Qt::Checked);
+        QCOMPARE(tree.topLevelItem(0)->checkState(0), Qt::Unchecked);
+        QCOMPARE(tree.topLevelItem(0)->child(0)->checkState(0), Qt::Unchecked);
+        QCOMPARE(tree.topLevelItem(1)->child(0)->checkState(0), Qt::Checked);
+        QVERIFY(fenster.AppBaum().Finden("A2\\Modul1")->Haken);
     }
 
     void settingsSurviveAndShareTheParentLevel() {

@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A workbook of 300 modules and 100,000 lines read end to end into a
+// project: the file opened and listed as the window lists it, every module
+// ticked, decompressed, coloured, split into routines and stored. The
+// workbook reader alone is measured too, to show its share.
+#include "app/Anzeige.h"
+#include "app/Meldungen.h"
+#include "app/Start.h"
+#include "app/Zustand.h"
+#include "import/MappenEinlesen.h"
+#include "import/workbook/ProjektGenerator.h"
+#include "import/workbook/VbaProjectWriter.h"
+#include "import/workbook/WorkbookReader.h"
+#include "store/DatenbankDatei.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <system_error>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class StummeMeldungen final : public cb::Meldungen {
+public:
+    cb::MeldungsAntwort Zeigen(const std::string& text, cb::MeldungsSymbol, cb::MeldungsKnoepfe,
+                               const std::string&) override {
+        throw std::runtime_error(text);
+    }
+};
+
+struct Mappe {
+    fs::path ordner = fs::temp_directory_path() / ("cbbench_mappe_" + std::to_string(::getpid()));
+    fs::path datei = ordner / "Gross.xlsm";
+    std::size_t bytes = 0;
+    Mappe() {
+        fs::create_directories(ordner / "projekt");
+        const std::string inhalt = cb::workbook::XlsmBauen(cb::workbook::ProjektErzeugen(300, 100000));
+        bytes = inhalt.size();
+        std::ofstream(datei, std::ios::binary) << inhalt;
+    }
+    ~Mappe() {
+        std::error_code ec;
+        fs::remove_all(ordner, ec);
+    }
+};
+
+const Mappe& GrosseMappe() {
+    static const Mappe m;
+    return m;
+}
+
+void BM_Mappe300ModuleEinlesen(benchmark::State& state) {
+    const Mappe& m = GrosseMappe();
+    cb::Zustand z;
+    cb::StandardWerteSetzen(z);
+    z.ProgrammOrdner = cb::ProgrammOrdnerErmitteln();
+    z.ProjektPfad = (m.ordner / "projekt").string() + "/";
+    StummeMeldungen meldungen;
+    cb::AnzeigeImSpeicher anzeige;
+    for (auto _ : state) {
+        if (!cb::MappenEinlesen(z, meldungen, anzeige, {m.datei.string()}, 1))
+            state.SkipWithError("reading failed");
+        cb::DatenbankSchliessen(z);
+    }
+    state.counters["modules"] = static_cast<double>(z.ModulNummer);
+    state.counters["routines"] = static_cast<double>(z.RoutinenNummer);
+}
+BENCHMARK(BM_Mappe300ModuleEinlesen)->Unit(benchmark::kMillisecond);
+
+// The share of opening the container, decompressing and decoding.
+void BM_Mappe300ModuleNurLesen(benchmark::State& state) {
+    const Mappe& m = GrosseMappe();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(cb::workbook::WorkbookLesen(m.datei));
+}
+BENCHMARK(BM_Mappe300ModuleNurLesen)->Unit(benchmark::kMillisecond);
+
+} // namespace

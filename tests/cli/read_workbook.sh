@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# "read" from a workbook: the example workbook that the build writes, read
+# whole and by module, then queried like any project folder.
+set -u
+case "$1" in /*) cli="$1" ;; *) cli="$PWD/$1" ;; esac
+mappe="$(dirname "$cli")/../examples/Beispiel.xlsm"
+fail=0
+check() { # name, expected, actual
+  if [ "$2" != "$3" ]; then
+    echo "FAIL: $1"; echo "  expected: $(printf '%q' "$2")"; echo "  actual:   $(printf '%q' "$3")"; fail=1
+  fi
+}
+if [ ! -f "$mappe" ]; then
+  echo "FAIL: no example workbook at $mappe"; exit 1
+fi
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+"$cli" read --out "$tmp/ganz" "$mappe"; check "read the whole project" 0 "$?"
+out=$("$cli" outline "$tmp/ganz" | tr -d '\r' | grep -v $'^\t')
+check "every listed module, in the project tree's order" \
+  "$(printf 'FrmEingabe\nModRechnen\nModStart\nModTexte\nKlsKunde\nKlsRechnung\nTabelle1\nThisWorkbook')" "$out"
+out=$("$cli" callers "$tmp/ganz" Brutto --module ModRechnen | tr -d '\r')
+check "callers across modules" "$(printf 'ModRechnen\n\tBrutto\nKlsRechnung\n\tBetrag')" "$out"
+
+"$cli" read --out "$tmp/teil" --module klskunde --module ModTexte "$mappe"; check "read two modules" 0 "$?"
+out=$("$cli" outline "$tmp/teil" | tr -d '\r' | grep -v $'^\t')
+check "modules named in any case" "$(printf 'ModTexte\nKlsKunde')" "$out"
+
+err=$("$cli" read --out "$tmp/x" --module Fehlt "$mappe" 2>&1); rc=$?
+check "a module that is not listed" 1 "$rc"
+[ -n "$err" ] || check "a message for the missing module" "a message" ""
+err=$("$cli" read --out "$tmp/x" --project 2 "$mappe" 2>&1); rc=$?
+check "a project that is not listed" 1 "$rc"
+"$cli" read --out "$tmp/x" --project 0 "$mappe" >/dev/null 2>&1
+check "project 0 is a wrong argument" 2 "$?"
+"$cli" read --out "$tmp/x" --module A "$tmp/ganz/M1.txt" >/dev/null 2>&1
+check "a text file is no input" 1 "$?"
+exit $fail
