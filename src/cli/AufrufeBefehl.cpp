@@ -23,16 +23,9 @@ int Aufrufe(Zustand& z, const Aufruf& aufruf, std::ostream& aus, std::ostream& f
     if (aufruf.positionen.size() != 2 || aufruf.positionen[1].empty() || !modul || !NurBenannte(aufruf, {"module"}))
         return 2;
     FehlerAusgabeMeldungen meldungen(fehler);
-    auto module = ProjektOeffnen(z, meldungen, aufruf.positionen[0]);
+    auto module = ProjektMitModulOeffnen(z, meldungen, aufruf.positionen[0], *modul, fehler);
     if (!module)
         return 1;
-    const std::int64_t nummer = ModulNachName(*module, *modul);
-    if (nummer == 0) {
-        DatenbankSchliessen(z);
-        fehler << "codebrindle-cli: the project has no module named '" << *modul << "'\n";
-        return 1;
-    }
-    z.AktModulIndex = nummer - 1;
     AnzeigeImSpeicher anzeige;
     anzeige.StatusSetzen(Panel::Routine, aufruf.positionen[1]);
     auto ergebnis = AufrufeSuchen(z, meldungen, anzeige);

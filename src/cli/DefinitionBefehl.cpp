@@ -22,16 +22,9 @@ int Definition(Zustand& z, const Aufruf& aufruf, std::ostream& aus, std::ostream
     if (aufruf.positionen.size() != 2 || aufruf.positionen[1].empty() || !modul || !NurBenannte(aufruf, {"module"}))
         return 2;
     FehlerAusgabeMeldungen meldungen(fehler);
-    auto module = ProjektOeffnen(z, meldungen, aufruf.positionen[0]);
+    auto module = ProjektMitModulOeffnen(z, meldungen, aufruf.positionen[0], *modul, fehler);
     if (!module)
         return 1;
-    const std::int64_t nummer = ModulNachName(*module, *modul);
-    if (nummer == 0) {
-        DatenbankSchliessen(z);
-        fehler << "codebrindle-cli: the project has no module named '" << *modul << "'\n";
-        return 1;
-    }
-    z.AktModulIndex = nummer - 1;
     AnzeigeImSpeicher anzeige;
     auto sprung = DefinitionAnspringen(z, meldungen, anzeige, aufruf.positionen[1]);
     DatenbankSchliessen(z);

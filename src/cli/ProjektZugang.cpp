@@ -11,6 +11,7 @@
 #include "store/DatenbankFehler.h"
 #include "store/ProjektBaum.h"
 
+#include <ostream>
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
@@ -53,6 +54,22 @@ std::int64_t ModulNachName(const std::vector<BaumKnoten>& module, std::string_vi
         if (TextGleich(k.Text, name))
             return ModulNummerAusSchluessel(k.Schluessel);
     return 0;
+}
+
+std::optional<std::vector<BaumKnoten>> ProjektMitModulOeffnen(Zustand& z, Meldungen& meldungen,
+                                                              const std::string& ordner, const std::string& modul,
+                                                              std::ostream& fehler) {
+    auto module = ProjektOeffnen(z, meldungen, ordner);
+    if (!module)
+        return std::nullopt;
+    const std::int64_t nummer = ModulNachName(*module, modul);
+    if (nummer == 0) {
+        DatenbankSchliessen(z);
+        fehler << "codebrindle-cli: the project has no module named '" << modul << "'\n";
+        return std::nullopt;
+    }
+    z.AktModulIndex = nummer - 1;
+    return module;
 }
 
 } // namespace cb::cli

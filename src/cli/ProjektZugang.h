@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,5 +33,12 @@ std::optional<std::vector<BaumKnoten>> ProjektOeffnen(Zustand& z, Meldungen& mel
 
 /// The module number of a name (letter case ignored); 0 when no module has it.
 std::int64_t ModulNachName(const std::vector<BaumKnoten>& module, std::string_view name);
+
+/// For the commands "DIR NAME --module MODULE": opens the project of DIR and
+/// makes MODULE the current one (AktModulIndex). The module nodes, or
+/// nothing after a message on fehler (the database is closed again then).
+std::optional<std::vector<BaumKnoten>> ProjektMitModulOeffnen(Zustand& z, Meldungen& meldungen,
+                                                              const std::string& ordner, const std::string& modul,
+                                                              std::ostream& fehler);
 
 } // namespace cb::cli
