@@ -52,6 +52,18 @@ std::size_t ByteOffset(std::string_view text, std::size_t idx) {
     return i;
 }
 
+} // namespace
+
+int HexWert(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
 std::string IconvName(int codepage) {
     switch (codepage) {
     case 65001: return "UTF-8";
@@ -59,15 +71,9 @@ std::string IconvName(int codepage) {
     case 20127: return "ASCII";
     case 28591: return "ISO-8859-1";
     case 10000: return "MACINTOSH";
-    case 932: return "CP932";
-    case 936: return "CP936";
-    case 949: return "CP949";
-    case 950: return "CP950";
     default: return "CP" + std::to_string(codepage);
     }
 }
-
-} // namespace
 
 char32_t CodepunktAn(std::string_view t, std::size_t pos, std::size_t& laenge) {
     auto b = [&](std::size_t k) { return static_cast<unsigned char>(t[pos + k]); };

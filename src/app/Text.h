@@ -21,6 +21,10 @@ bool IstGueltigesUtf8(std::string_view bytes);
 std::string Cp1252NachUtf8(std::string_view bytes);
 /// The Windows-1252 byte of a code point, or nullopt when it has none.
 std::optional<unsigned char> Cp1252Byte(char32_t cp);
+/// The value of a hexadecimal digit, -1 for any other character.
+int HexWert(char c);
+/// iconv's name of a Windows code page number.
+std::string IconvName(int codepage);
 /// Text in another code page (Windows code page number) to UTF-8; throws
 /// std::runtime_error for a code page this system cannot convert.
 std::string CodepageNachUtf8(std::string_view bytes, int codepage);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/IniEinstellungsSpeicher.h"
 
+#include "app/Text.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -29,16 +31,6 @@ std::string Maskiert(const std::string& t, bool auchTrenner) {
         }
     }
     return out;
-}
-
-int HexWert(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
 }
 
 std::string Entmaskiert(const std::string& t) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "import/workbook/DataEncryption.h"
 
+#include "app/Text.h"
 #include "import/workbook/FormatError.h"
 
 #include <vector>
@@ -8,16 +9,6 @@
 namespace cb::workbook {
 
 namespace {
-
-int HexWert(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
 
 std::vector<std::uint8_t> HexBytes(std::string_view hex) {
     if (hex.size() % 2 != 0)

@@ -12,17 +12,6 @@ namespace cb::workbook {
 
 namespace {
 
-std::string IconvName(int codepage) {
-    switch (codepage) {
-    case 65001: return "UTF-8";
-    case 1200: return "UTF-16LE";
-    case 20127: return "ASCII";
-    case 28591: return "ISO-8859-1";
-    case 10000: return "MACINTOSH";
-    default: return "CP" + std::to_string(codepage);
-    }
-}
-
 struct IconvFreigabe {
     void operator()(void* cd) const { iconv_close(static_cast<iconv_t>(cd)); }
 };
