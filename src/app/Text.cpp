@@ -5,6 +5,7 @@
 #include <clocale>
 #include <cwctype>
 #include <iconv.h>
+#include <memory>
 #include <locale.h>
 #include <stdexcept>
 #include <wctype.h>
@@ -151,42 +152,41 @@ std::optional<unsigned char> Cp1252Byte(char32_t cp) {
     return std::nullopt;
 }
 
+namespace {
+struct IconvFreigabe {
+    void operator()(void* cd) const { iconv_close(static_cast<iconv_t>(cd)); }
+};
+} // namespace
+
 std::string CodepageNachUtf8(std::string_view bytes, int codepage) {
     if (codepage == 1252)
         return Cp1252NachUtf8(bytes);
-    iconv_t cd = iconv_open("UTF-8", IconvName(codepage).c_str());
-    if (cd == reinterpret_cast<iconv_t>(-1))
+    iconv_t roh = iconv_open("UTF-8", IconvName(codepage).c_str());
+    if (roh == reinterpret_cast<iconv_t>(-1))
         throw std::runtime_error("Code page " + std::to_string(codepage) + " is not supported");
+    const std::unique_ptr<void, IconvFreigabe> cd(roh);
+    // Through a fixed buffer, so that a text full of broken bytes (a
+    // damaged or hostile file) still takes time linear in its length.
     std::string out;
-    out.resize(bytes.size() * 4 + 16);
+    out.reserve(bytes.size() + bytes.size() / 2);
     char* in = const_cast<char*>(bytes.data());
     std::size_t inLeft = bytes.size();
-    char* o = out.data();
-    std::size_t oLeft = out.size();
+    char puffer[4096];
     while (inLeft > 0) {
-        if (iconv(cd, &in, &inLeft, &o, &oLeft) != static_cast<std::size_t>(-1))
-            break;
-        if (errno == E2BIG) {
-            std::size_t used = static_cast<std::size_t>(o - out.data());
-            out.resize(out.size() * 2);
-            o = out.data() + used;
-            oLeft = out.size() - used;
+        char* o = puffer;
+        std::size_t oLeft = sizeof puffer;
+        const std::size_t r = iconv(roh, &in, &inLeft, &o, &oLeft);
+        const int fehler = errno;
+        out.append(puffer, static_cast<std::size_t>(o - puffer));
+        if (r != static_cast<std::size_t>(-1) || fehler == E2BIG)
             continue;
-        }
         // An invalid or cut sequence: keep the byte as Windows-1252 would
         // read it rather than lose the rest of the text.
-        std::size_t used = static_cast<std::size_t>(o - out.data());
-        out.resize(used);
         out += Cp1252NachUtf8(std::string_view(in, 1));
         ++in;
         --inLeft;
-        used = out.size();
-        out.resize(used + inLeft * 4 + 16);
-        o = out.data() + used;
-        oLeft = out.size() - used;
+        iconv(roh, nullptr, nullptr, nullptr, nullptr);
     }
-    iconv_close(cd);
-    out.resize(static_cast<std::size_t>(o - out.data()));
     return out;
 }
 

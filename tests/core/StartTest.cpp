@@ -151,6 +151,11 @@ TEST(TextConversion, BoundariesOfTheCore) {
     EXPECT_EQ(cb::CodepageNachUtf8("\xD6\xE0", 1251), "\xD0\xA6\xD0\xB0");
     EXPECT_EQ(cb::CodepageNachUtf8("\xD6\xD0", 936), "\xE4\xB8\xAD");
     EXPECT_THROW(cb::CodepageNachUtf8("x", 4242), std::runtime_error);
+    // A byte that does not decode stands as Windows-1252 reads it, and the
+    // rest of the text survives; also a long run of such bytes
+    EXPECT_EQ(cb::CodepageNachUtf8("a\xFF" "b\xD6", 936), "a\xC3\xBF" "b\xC3\x96");
+    const std::string kaputt(20000, '\xFF');
+    EXPECT_EQ(cb::CodepageNachUtf8(kaputt, 936).size(), 2 * kaputt.size());
     EXPECT_TRUE(cb::TextGleich("STRASSE\xC3\x84", "strasse\xC3\xA4"));
     EXPECT_FALSE(cb::IstGueltigesUtf8("\xC0\xAF"));
 }
