@@ -58,7 +58,7 @@ bool IstZeilenumbruch(std::string_view t, std::size_t i) {
 // continuation it would pull the last line's closing marker into the part
 // that is dropped with the framing.
 bool IstFortsetzung(std::string_view t, std::size_t i) {
-    return i > 0 && t[i - 1] == '_' && i + 2 < t.size();
+    return i > 0 && FortsetzungsStrich(t, i - 1) && i + 2 < t.size();
 }
 
 // What may follow the last word of a keyword phrase for it to count.

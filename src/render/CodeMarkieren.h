@@ -44,6 +44,14 @@ void RoutinenHervorheben(const Zustand& z, std::string& text, std::string_view K
 void RoutinenHervorhebenZusammen(const Zustand& z, std::string& text,
                                  const std::vector<std::size_t>& routinenWorte);
 
+/// Whether the "_" at u continues the statement: a CR LF follows it and a
+/// blank, a tab or the start of the line comes before it, as VBA has it
+/// ("x_" at a line's end is a name, and a comment ending in it ends there).
+inline bool FortsetzungsStrich(std::string_view t, std::size_t u) {
+    return u + 2 < t.size() && t[u] == '_' && t[u + 1] == '\r' && t[u + 2] == '\n' &&
+           (u == 0 || t[u - 1] == ' ' || t[u - 1] == '\t' || t[u - 1] == '\n');
+}
+
 /// Position just past the end of the logical line that starts at pos: the
 /// next CR LF that does not continue a statement, or the text's end.
 std::size_t LogischesZeilenende(std::string_view text, std::size_t pos);

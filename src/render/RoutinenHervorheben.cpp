@@ -86,7 +86,7 @@ std::size_t LogischerZeilenanfang(std::string_view t, std::size_t pos, std::size
         if (!f)
             return von;
         std::size_t i = static_cast<std::size_t>(static_cast<const char*>(f) - t.data());
-        if (i >= 1 && t[i - 1] == '\r' && !(i >= 2 && t[i - 2] == '_'))
+        if (i >= 1 && t[i - 1] == '\r' && !(i >= 2 && FortsetzungsStrich(t, i - 2)))
             return i + 1;
         pos = i;
     }

@@ -156,6 +156,15 @@ TEST_F(ModulParserTest, ExitAndColonForms) {
     EXPECT_EQ(Routinen().back(), (Rou{4, 1, 1, 1, "C", 1, 3, 3}));
 }
 
+TEST_F(ModulParserTest, UnderscoreWithoutBlankEndsTheLine) {
+    // "x_" is a name and a comment ending in it ends there; only " _" continues
+    Speichern("' siehe x_\r\nSub B()\r\nEnd Sub\r\nx = a_\r\nSub C()\r\nEnd Sub\r\n"
+              "Sub D(a, _\r\n\tb)\r\nEnd Sub\r\n");
+    EXPECT_EQ(Routinen(), (std::vector<Rou>{{1, 1, 1, 1, "B", 2, 3, 1},
+                                            {2, 1, 1, 1, "C", 5, 6, 1},
+                                            {3, 1, 1, 2, "D", 7, 9, 1}}));
+}
+
 TEST_F(ModulParserTest, LineThatTwoPassesTakeLeavesNoAnchor) {
     const std::string code = "Sub A(x): End Function\r\nEnd Sub";
     const std::string text = Speichern(code);

@@ -104,6 +104,24 @@ void Hervorheben(const Zustand& z, std::string& text, const std::string& K) {
 
 } // namespace
 
+// "_" + CR LF becomes the continuation marker where a blank, a tab or the
+// line's start stands before the "_".
+static void FortsetzungenErsetzen(std::string& t) {
+    std::string out;
+    for (std::size_t p = 0;;) {
+        std::size_t f = t.find("_\r\n", p);
+        if (f == std::string::npos) {
+            out.append(t, p);
+            break;
+        }
+        const bool fortsetzung = f == 0 || t[f - 1] == ' ' || t[f - 1] == '\t' || t[f - 1] == '\n';
+        out.append(t, p, f - p);
+        out += fortsetzung ? std::string(MarkeFortsetzung) : std::string("_\r\n");
+        p = f + 3;
+    }
+    t = std::move(out);
+}
+
 std::string CodeMarkierenTransient(const Zustand& z, std::string text) {
     std::string t = "\r\n" + text + "\r\n";
     if (z.Einruecken)
@@ -117,7 +135,7 @@ std::string CodeMarkierenTransient(const Zustand& z, std::string text) {
     bool offenesEnde = t.ends_with("_\r\n");
     if (offenesEnde)
         t.resize(t.size() - 2);
-    AllesErsetzen(t, "_\r\n", MarkeFortsetzung);
+    FortsetzungenErsetzen(t);
     if (offenesEnde)
         t += "\r\n";
     AllesErsetzen(t, "(", " ( ");
