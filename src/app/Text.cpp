@@ -153,24 +153,26 @@ std::optional<unsigned char> Cp1252Byte(char32_t cp) {
 }
 
 namespace {
+
 struct IconvFreigabe {
     void operator()(void* cd) const { iconv_close(static_cast<iconv_t>(cd)); }
 };
-} // namespace
 
-std::string CodepageNachUtf8(std::string_view bytes, int codepage) {
-    if (codepage == 1252)
-        return Cp1252NachUtf8(bytes);
-    iconv_t roh = iconv_open("UTF-8", IconvName(codepage).c_str());
+// One conversion through a fixed buffer, so that a text full of broken
+// bytes (a damaged or hostile file) still takes time linear in its length.
+// ueberspringen handles a sequence iconv refuses: it appends a stand-in and
+// returns how many input bytes it used.
+template <class Ueberspringen>
+std::string Umwandeln(const std::string& nach, const std::string& von, int codepage, std::string_view text,
+                      Ueberspringen ueberspringen) {
+    iconv_t roh = iconv_open(nach.c_str(), von.c_str());
     if (roh == reinterpret_cast<iconv_t>(-1))
         throw std::runtime_error("Code page " + std::to_string(codepage) + " is not supported");
     const std::unique_ptr<void, IconvFreigabe> cd(roh);
-    // Through a fixed buffer, so that a text full of broken bytes (a
-    // damaged or hostile file) still takes time linear in its length.
     std::string out;
-    out.reserve(bytes.size() + bytes.size() / 2);
-    char* in = const_cast<char*>(bytes.data());
-    std::size_t inLeft = bytes.size();
+    out.reserve(text.size() + text.size() / 2);
+    char* in = const_cast<char*>(text.data());
+    std::size_t inLeft = text.size();
     char puffer[4096];
     while (inLeft > 0) {
         char* o = puffer;
@@ -180,41 +182,36 @@ std::string CodepageNachUtf8(std::string_view bytes, int codepage) {
         out.append(puffer, static_cast<std::size_t>(o - puffer));
         if (r != static_cast<std::size_t>(-1) || fehler == E2BIG)
             continue;
-        // An invalid or cut sequence: keep the byte as Windows-1252 would
-        // read it rather than lose the rest of the text.
-        out += Cp1252NachUtf8(std::string_view(in, 1));
-        ++in;
-        --inLeft;
+        const std::size_t n = ueberspringen(std::string_view(in, inLeft), out);
+        in += n;
+        inLeft -= n;
         iconv(roh, nullptr, nullptr, nullptr, nullptr);
     }
     return out;
 }
 
+} // namespace
+
+std::string CodepageNachUtf8(std::string_view bytes, int codepage) {
+    if (codepage == 1252)
+        return Cp1252NachUtf8(bytes);
+    // An invalid or cut sequence: keep the byte as Windows-1252 would read
+    // it rather than lose the rest of the text.
+    return Umwandeln("UTF-8", IconvName(codepage), codepage, bytes, [](std::string_view rest, std::string& out) {
+        out += Cp1252NachUtf8(rest.substr(0, 1));
+        return std::size_t{1};
+    });
+}
+
 std::string Utf8NachCodepage(std::string_view text, int codepage) {
-    iconv_t cd = iconv_open(IconvName(codepage).c_str(), "UTF-8");
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        throw std::runtime_error("Code page " + std::to_string(codepage) + " is not supported");
-    std::string out;
-    char* in = const_cast<char*>(text.data());
-    std::size_t inLeft = text.size();
-    char puffer[4096];
-    while (inLeft > 0) {
-        char* o = puffer;
-        std::size_t oLeft = sizeof puffer;
-        const std::size_t r = iconv(cd, &in, &inLeft, &o, &oLeft);
-        out.append(puffer, static_cast<std::size_t>(o - puffer));
-        if (r != static_cast<std::size_t>(-1) || errno == E2BIG)
-            continue;
-        // A character without a byte in the code page, or broken UTF-8:
-        // skip the whole sequence and stand a "?" in for it.
+    // A character without a byte in the code page, or broken UTF-8: skip
+    // the whole sequence and stand a "?" in for it.
+    return Umwandeln(IconvName(codepage), "UTF-8", codepage, text, [](std::string_view rest, std::string& out) {
         std::size_t laenge = 1;
-        CodepunktAn(std::string_view(in, inLeft), 0, laenge);
-        in += laenge;
-        inLeft -= laenge;
+        CodepunktAn(rest, 0, laenge);
         out += '?';
-    }
-    iconv_close(cd);
-    return out;
+        return laenge;
+    });
 }
 
 std::string TextAusBytes(std::string_view bytes) {

@@ -42,9 +42,9 @@ void BaumAnsicht::Zeigen(const Baum& baum) {
 }
 
 void BaumAnsicht::HakenUebernehmen(Baum& baum) const {
-    for (BaumKnoten& k : baum.Knoten())
-        if (QTreeWidgetItem* item = Eintrag(k.Schluessel))
-            k.Haken = item->checkState(0) == Qt::Checked;
+    for (QTreeWidgetItemIterator it(const_cast<BaumAnsicht*>(this)); *it; ++it)
+        if (BaumKnoten* k = baum.Finden((*it)->data(0, SchluesselRolle).toString().toStdString()))
+            k->Haken = (*it)->checkState(0) == Qt::Checked;
 }
 
 QTreeWidgetItem* BaumAnsicht::Eintrag(const std::string& schluessel) const {
