@@ -24,6 +24,8 @@
 #include <regex>
 #include <system_error>
 
+#include <unistd.h>
+
 namespace cb::cli {
 
 namespace {
@@ -63,7 +65,7 @@ std::optional<int> CodepageAus(const std::optional<std::string>& wert) {
 
 // Files of an earlier read in the folder would stand beside the new ones;
 // only the program's own files go, nothing else the user keeps there.
-void AltesProjektEntfernen(const std::string& ordner) {
+void AltesProjektEntfernen(const fs::path& ordner) {
     static const std::regex modulText("M[0-9]+\\.txt");
     std::error_code ec;
     for (fs::directory_iterator it(ordner, ec), ende; !ec && it != ende; it.increment(ec)) {
@@ -72,6 +74,44 @@ void AltesProjektEntfernen(const std::string& ordner) {
             fs::remove(it->path(), ec);
     }
 }
+
+// A read is built in a folder of its own inside the target and moved over
+// the earlier project only when it succeeded. A failed read keeps the rows
+// it wrote so far, as the window does, where no earlier project would be
+// lost by it.
+class LeseOrdner {
+public:
+    explicit LeseOrdner(const fs::path& ziel)
+        : m_ziel(ziel), m_ordner(ziel / (".codebrindle-read-" + std::to_string(::getpid()))) {
+        fs::remove_all(m_ordner);
+        fs::create_directory(m_ordner);
+    }
+    ~LeseOrdner() {
+        std::error_code ec;
+        fs::remove_all(m_ordner, ec);
+    }
+    LeseOrdner(const LeseOrdner&) = delete;
+    LeseOrdner& operator=(const LeseOrdner&) = delete;
+
+    const fs::path& Pfad() const { return m_ordner; }
+
+    /// Moves the read project into the target; false when an earlier
+    /// project was kept instead of a failed read.
+    bool Uebernehmen(bool gelungen) const {
+        if (!fs::exists(m_ordner / DatenbankDateiName))
+            return true;
+        if (!gelungen && fs::exists(m_ziel / DatenbankDateiName))
+            return false;
+        AltesProjektEntfernen(m_ziel);
+        for (const fs::directory_entry& e : fs::directory_iterator(m_ordner))
+            fs::rename(e.path(), m_ziel / e.path().filename());
+        return true;
+    }
+
+private:
+    fs::path m_ziel;
+    fs::path m_ordner;
+};
 
 int BaumEinlesen(Zustand& z, const Baum& baum, int codepage, std::ostream& fehler) {
     FehlerAusgabeMeldungen meldungen(fehler);
@@ -150,13 +190,18 @@ int Lesen(Zustand& z, const Aufruf& aufruf, std::ostream&, std::ostream& fehler)
         return 1;
     }
     z.ProgrammOrdner = ProgrammOrdnerErmitteln();
-    z.ProjektPfad = MitTrenner(fs::absolute(*aus).lexically_normal().string());
-    AltesProjektEntfernen(z.ProjektPfad);
+    const LeseOrdner leseOrdner(fs::absolute(*aus).lexically_normal());
+    z.ProjektPfad = MitTrenner(leseOrdner.Pfad().string());
+    int ergebnis = 0;
     if (!mappen.empty())
-        return MappenLesen(z, aufruf, mappen, fehler);
-    if (!vbps.empty())
-        return VbpLesen(z, vbps.front(), *codepage, fehler);
-    return ModulDateienLesen(z, moduldateien, *codepage, fehler);
+        ergebnis = MappenLesen(z, aufruf, mappen, fehler);
+    else if (!vbps.empty())
+        ergebnis = VbpLesen(z, vbps.front(), *codepage, fehler);
+    else
+        ergebnis = ModulDateienLesen(z, moduldateien, *codepage, fehler);
+    if (!leseOrdner.Uebernehmen(ergebnis == 0))
+        fehler << "codebrindle-cli: the project in '" << *aus << "' is left as it was\n";
+    return ergebnis;
 }
 
 } // namespace cb::cli

@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -32,6 +33,13 @@ std::string ModulTextLesen(const Zustand& z, std::int64_t modulNummer) {
 }
 
 std::string DateiLesen(const std::string& pfad) {
+    // A folder opens as a stream and reads as empty text: it would pass for
+    // an empty module.
+    std::error_code ec;
+    if (std::filesystem::is_directory(pfad, ec)) {
+        errno = EISDIR;
+        throw DateiFehler("Datei nicht lesbar:", pfad);
+    }
     std::ifstream ein(pfad, std::ios::binary);
     if (!ein)
         throw DateiFehler("Datei nicht lesbar:", pfad);

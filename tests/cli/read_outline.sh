@@ -84,6 +84,34 @@ check "unknown input kind" 1 "$rc"
 err=$("$cli" callers proj Hilfe --module Nirgends 2>&1); rc=$?
 check "unknown module" 1 "$rc"
 contains "unknown module named" "Nirgends" "$err"
+# A failed read leaves an earlier project whole; without one, the rows it
+# stored stay.
+before=$("$cli" outline proj)
+printf 'Type=Exe\r\nName="Leer"\r\n' > src/leer.vbp
+err=$("$cli" read --out proj src/leer.vbp 2>&1); rc=$?
+check "vbp without modules" 1 "$rc"
+contains "vbp without modules named" "leer.vbp" "$err"
+err=$("$cli" read --out proj src/gibtsnicht.vbp 2>&1); rc=$?
+check "missing vbp" 1 "$rc"
+mkdir -p src/Ordner.bas
+err=$("$cli" read --out proj src/Ordner.bas 2>&1); rc=$?
+check "a folder as module file" 1 "$rc"
+contains "a folder as module file named" "Ordner.bas" "$err"
+mkdir -p noprog && cp "$cli" noprog/
+err=$(noprog/"$(basename "$cli")" read --out proj src/Modul1.bas 2>&1); rc=$?
+check "template missing" 1 "$rc"
+contains "template missing message" "existiert nicht !!!" "$err"
+check "earlier project intact" "$before" "$("$cli" outline proj)"
+out=$("$cli" callers proj Hilfe --module Werkzeug | tr -d '\r'); rc=$?
+check "earlier module texts intact" "0:$(printf 'Modul1\n\tStart')" "$rc:$out"
+[ -z "$(ls -A proj | grep codebrindle-read)" ] || check "no read folder left" "" "$(ls -A proj)"
+err=$("$cli" read --out proj src/Modul1.bas src/kaputt.bas 2>&1); rc=$?
+check "broken code over a project" 1 "$rc"
+contains "earlier project kept" "left as it was" "$err"
+check "earlier project intact after broken code" "$before" "$("$cli" outline proj)"
+"$cli" read --out neu src/Modul1.bas src/kaputt.bas 2>/dev/null
+check "a failed read keeps its rows" "$(printf 'Modul1\r\n\tStart\r')" "$("$cli" outline neu)"
+
 for args in "read src/Modul1.bas" "read --out x" "read --out x --codepage abc src/Modul1.bas" \
             "read --out x --module M src/Modul1.bas" "outline" "outline proj extra" "callers proj Hilfe" \
             "definition proj --module Modul1" "outline proj --module Modul1"; do

@@ -72,9 +72,11 @@ void ZeilenDurchgehen(std::string_view text, F f) {
 
 std::string ModulDateiText(std::string_view bytes, int ersatzCodepage) {
     std::string text;
+    // A byte-order mark in front of bytes that are no UTF-8 says nothing of
+    // their code page; they are read in the one asked for, like any other.
     if (bytes.starts_with("\xEF\xBB\xBF"))
-        text = TextAusBytes(bytes);
-    else if (NurAscii(bytes) || IstGueltigesUtf8(bytes))
+        bytes.remove_prefix(3);
+    if (NurAscii(bytes) || IstGueltigesUtf8(bytes))
         text = std::string(bytes);
     else
         text = CodepageNachUtf8(bytes, ersatzCodepage);

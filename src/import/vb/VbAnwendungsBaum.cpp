@@ -125,7 +125,9 @@ std::string VbDateiSchluessel(std::string_view relativerPfad, int typ) {
 std::string DateiAusSchluessel(std::string_view schluessel) {
     std::size_t strich = schluessel.rfind('\\');
     std::string_view datei = strich == std::string_view::npos ? schluessel : schluessel.substr(strich + 1);
-    datei = datei.substr(0, datei.find(':'));
+    // The type stands after the last colon: a colon is an ordinary character
+    // of a file name here, so the path before it may hold one.
+    datei = datei.substr(0, datei.rfind(':'));
     std::size_t a = datei.find_first_not_of(' ');
     if (a == std::string_view::npos)
         return {};
@@ -182,6 +184,9 @@ Baum VbpBaum(const std::string& vbpPfad, int ersatzCodepage) {
         }
     }
 
+    // A project node without leaves would itself count as a ticked file.
+    if (module.empty())
+        throw std::invalid_argument("Die Projektdatei " + vbpPfad + " nennt keine Moduldatei");
     Baum baum;
     baum.Tag = MitTrenner(ordner.string());
     if (projektName.empty())

@@ -34,6 +34,8 @@ TEST(ModulDatei, Utf8WennGueltigSonstDieCodepage) {
     EXPECT_EQ(ModulDateiText("' \xCF\xF0\xE8\xE2\xE5\xF2\r", 1251), "' Привет\r\n");
     EXPECT_EQ(ModulDateiText("' \xC3\xA4", 1251), "' ä") << "valid UTF-8 is read as UTF-8 whatever the code page";
     EXPECT_THROW(ModulDateiText("\xFF", 4711), std::runtime_error);
+    EXPECT_EQ(ModulDateiText("\xEF\xBB\xBF' \xCF\xF0\xE8\xE2\xE5\xF2", 1251), "' Привет")
+        << "a mark in front of bytes that are no UTF-8 leaves the code page to the caller";
 }
 
 TEST(ModulDatei, TypNachEndung) {
@@ -53,6 +55,7 @@ TEST(VbSchluessel, DateiUndTypAusDemSchluessel) {
     EXPECT_EQ(TypAusSchluessel(VbDateiSchluessel("sub/Modul1.bas", 2)), 2);
     EXPECT_EQ(DateiAusSchluessel("A1\\ Modul1.bas :2"), "Modul1.bas");
     EXPECT_EQ(DateiAusSchluessel("C:\\vb\\Form1.frm"), "Form1.frm");
+    EXPECT_EQ(DateiAusSchluessel(VbDateiSchluessel("d:1/Mod.bas", 2)), "d:1/Mod.bas");
     EXPECT_EQ(TypAusSchluessel("A1\\Seite.pag:0"), 32);
     EXPECT_EQ(TypAusSchluessel("A1\\x.bas:b"), 32);
     EXPECT_EQ(TypAusSchluessel("A1\\x.bas:9"), 9);
