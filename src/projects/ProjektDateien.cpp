@@ -35,6 +35,17 @@ void GespeichertZeigen(ProjektKontext& k, const std::string& ordner) {
     k.ansicht.ProjektModusSetzen(2);
 }
 
+// A save copies ProjektPfad; a folder without a database holds no project,
+// and copying it would replace a target with nothing usable.
+bool OhneProjekt(ProjektKontext& k) {
+    if (IstProjekt(k.z.ProjektPfad))
+        return false;
+    k.meldungen.Melden("In " + k.z.ProjektPfad + "\r\nliegt kein Projekt (" + DatenbankDateiName +
+                           " fehlt).\r\nEs wurde nichts gespeichert.",
+                       MeldungsSymbol::Warnung);
+    return true;
+}
+
 bool SelberOrdner(const std::string& a, const std::string& b) {
     std::error_code ec;
     return fs::exists(a, ec) && fs::exists(b, ec) && fs::equivalent(a, b, ec);
@@ -148,12 +159,16 @@ void mnuOpenIndex_Click(ProjektKontext& k, std::size_t index) {
 }
 
 bool mnuSpeichern_Click(ProjektKontext& k) {
+    if (OhneProjekt(k))
+        return false;
     std::string ziel = ZielErfragen(k);
     if (ziel.empty() || ZielAbgelehnt(k, ziel))
         return false;
     std::error_code ec;
     bool vorhanden = fs::exists(ziel, ec);
     if (vorhanden && !Ueberschreiben(k, ziel))
+        return false;
+    if (OhneProjekt(k)) // gone while the questions were open
         return false;
 
     DatenbankSchliessen(k.z);
