@@ -27,7 +27,8 @@ void ArbeitsbereichAufraeumen(const Zustand& z);
 
 /// Creates this instance's folder "T_" + n (n from 1 to 300000) in the
 /// working area, makes it ProjektPfad and locks it as running. False after
-/// the message with the cause when it cannot be created.
+/// the message with the cause when it cannot be created; a folder that
+/// cannot be locked is used all the same, after a message saying so.
 bool ArbeitsordnerAnlegen(Zustand& z, Meldungen& meldungen, InstanzSperre& sperre);
 
 /// Deletes every file in and below ProjektPfad whose path contains
