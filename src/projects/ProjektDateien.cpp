@@ -111,11 +111,20 @@ bool Kopieren(ProjektKontext& k, const std::string& ziel, bool vorhanden) {
             }
         }
         return true;
-    } catch (const std::exception& e) {
+    } catch (const ErsetzenFehler& e) {
         std::string text = "Das Projekt konnte nicht gespeichert werden:\r\n" + std::string(e.what());
-        if (vorhanden)
+        if (e.Rest().empty()) {
             text += "\r\nDas vorhandene Projekt in " + ziel + " ist unverändert.";
+        } else {
+            text += "\r\nDas vorhandene Projekt liegt jetzt ganz oder zum Teil in:";
+            for (const std::string& ort : e.Rest())
+                text += "\r\n" + ort;
+        }
         k.meldungen.Melden(text, MeldungsSymbol::Warnung);
+        return false;
+    } catch (const std::exception& e) {
+        k.meldungen.Melden("Das Projekt konnte nicht gespeichert werden:\r\n" + std::string(e.what()),
+                           MeldungsSymbol::Warnung);
         return false;
     }
 }

@@ -136,7 +136,9 @@ TEST_F(ProjektSpeichernTest, ExistingProjectIsReplacedOnlyWhenConfirmed) {
     std::vector<std::string> eintraege;
     for (const auto& e : fs::directory_iterator(ziel))
         eintraege.push_back(e.path().filename().string());
-    EXPECT_EQ(eintraege.size(), gelesen.size() + 1) << "no staging folder is left";
+    EXPECT_EQ(eintraege.size(), gelesen.size() + 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(I().z.ProjektOrdner), fs::directory_iterator()), 1)
+        << "no staging folder is left";
 }
 
 TEST_F(ProjektSpeichernTest, SavingOntoItsOwnFolderIsRefused) {
@@ -207,6 +209,8 @@ TEST_F(ProjektSpeichernTest, FullDiskLeavesTheOldProjectAndNoHalfCopy) {
     EXPECT_EQ(Dateien(ziel), alt);
     EXPECT_EQ(std::distance(fs::directory_iterator(ziel), fs::directory_iterator()),
               static_cast<std::ptrdiff_t>(alt.size() + 1))
+        << "a staging folder was left";
+    EXPECT_EQ(std::distance(fs::directory_iterator(ort), fs::directory_iterator()), 1)
         << "a staging folder was left";
 
     Antworten(ort.string(), "Neu");
