@@ -70,7 +70,7 @@ bool LiegtUnter(const std::string& pfad, const std::string& ordner) {
 }
 
 void ArbeitsbereichAufraeumen(const Zustand& z) {
-    if (z.ProjektPfad.empty())
+    if (z.ProjektPfad.empty() || IstVerweis(z.ProjektPfad))
         return;
     DateiBaumListe liste = DateienBaum(z.ProjektPfad, "*");
     DateienLoeschen(liste); // a file that stays only keeps its folder

@@ -4,6 +4,7 @@
 #include "app/Meldungen.h"
 #include "app/Zustand.h"
 #include "projects/Arbeitsbereich.h"
+#include "projects/DateiListen.h"
 #include "projects/InstanzSperre.h"
 #include "projects/ProjektKontext.h"
 #include "projects/ZuletztListe.h"
@@ -45,6 +46,10 @@ void InstanzStarten(ProjektKontext& k, InstanzSperre& sperre) {
         // clean-up.
         StartSperre start(bereich);
         if (!AndereInstanzLaeuft(bereich)) {
+            if (IstVerweis(bereich))
+                spaeter.Melden("Der Arbeitsbereich " + bereich +
+                                   "\r\nist ein symbolischer Verweis und wird nicht aufgeräumt.",
+                               MeldungsSymbol::Warnung);
             ArbeitsbereichAufraeumen(k.z);
             VerwaisteSperrenEntfernen(bereich);
         }

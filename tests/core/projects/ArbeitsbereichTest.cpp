@@ -4,6 +4,7 @@
 #include "ProjektHilfen.h"
 
 #include "projects/Arbeitsbereich.h"
+#include "projects/DateiListen.h"
 
 #include <csignal>
 #include <sys/wait.h>
@@ -72,6 +73,39 @@ TEST(Arbeitsbereich, CleanUpNeverFollowsALinkOutOfTheWorkingArea) {
     EXPECT_EQ(DateiInhalt(draussen / "TempDateien" / "auch.txt"), "bleibt");
     EXPECT_FALSE(Da(bereich / "dateilink"));
     EXPECT_FALSE(Da(bereich / "T_5")) << "the links themselves go, and so their folder";
+}
+
+TEST(Arbeitsbereich, AWorkingAreaThatIsItselfALinkIsNeverCleaned) {
+    fs::path cache = NeuerOrdner("bereichLink");
+    fs::path draussen = NeuerOrdner("woanders");
+    fs::create_directories(draussen / "T_5");
+    DateiSchreiben(draussen / "wichtig.txt", "bleibt");
+    DateiSchreiben(draussen / "T_5" / "M1.txt", "bleibt auch");
+    fs::create_directory_symlink(draussen, cache / "TempDateien");
+    std::string bereich = (cache / "TempDateien").string() + "/";
+    EXPECT_TRUE(DateienBaum(bereich, "*").Dateien.empty()) << "listed through the link";
+
+    std::string eigener;
+    {
+        Instanz i(cache.string());
+        EXPECT_EQ(Texte(i.meldungen), std::vector<std::string>{"Der Arbeitsbereich " + bereich +
+                                                                "\r\nist ein symbolischer Verweis und wird "
+                                                                "nicht aufgeräumt."});
+        EXPECT_EQ(DateiInhalt(draussen / "wichtig.txt"), "bleibt");
+        EXPECT_EQ(DateiInhalt(draussen / "T_5" / "M1.txt"), "bleibt auch");
+        // Emptying the "project" at the area itself, as before the instance
+        // folder exists, deletes nothing either.
+        Zustand z;
+        StandardWerteSetzen(z);
+        z.ProjektPfad = bereich;
+        TempDateienLeeren(z);
+        EXPECT_TRUE(Da(draussen / "wichtig.txt"));
+        eigener = i.z.TempPfad;
+        DateiSchreiben(eigener + "M1.txt", "eigen");
+    }
+    EXPECT_FALSE(Da(eigener)) << "the instance's own folder still goes at the end";
+    EXPECT_TRUE(Da(draussen / "T_5" / "M1.txt"));
+    EXPECT_TRUE(fs::is_symlink(cache / "TempDateien"));
 }
 
 TEST(Arbeitsbereich, KilledInstanceIsCleanedAtTheNextLoneStart) {
