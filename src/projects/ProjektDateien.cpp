@@ -163,7 +163,10 @@ void mnuOeffnen_Click(ProjektKontext& k) {
 void mnuOpenIndex_Click(ProjektKontext& k, std::size_t index) {
     if (index >= k.zuletzt.size() || !k.zuletzt[index].Sichtbar || k.zuletzt[index].Tag.empty())
         return;
-    std::string ordner = k.zuletzt[index].Tag; // a copy: the list is rewritten on the way
+    // A copy, as the list is rewritten on the way. Entries written by hand
+    // or by other versions may lack the final separator that every folder
+    // path here ends with.
+    std::string ordner = MitTrenner(k.zuletzt[index].Tag);
     ProjektOeffnen(k, ordner);
 }
 

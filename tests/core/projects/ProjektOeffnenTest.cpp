@@ -99,6 +99,47 @@ TEST_F(ProjektOeffnenTest, RecentEntryWhoseProjectIsGoneSaysNotIntactAndStaysWit
     EXPECT_TRUE(fs::exists(weg + "M1.txt")) << "nothing of it is deleted";
 }
 
+TEST_F(ProjektOeffnenTest, RecentEntryWithoutFinalSeparatorOpensItsProject) {
+    std::string ohne = projekt.substr(0, projekt.size() - 1);
+    I().einstellungen.Schreiben(I().z.EinstellungsName, "recent", "F0", ohne);
+    ZuletztLaden(I().z, I().einstellungen, I().zuletzt);
+    ASSERT_EQ(I().zuletzt[0].Tag, ohne);
+
+    mnuOpenIndex_Click(I().k, 0);
+    EXPECT_TRUE(I().meldungen.Gezeigt().empty()) << Texte(I().meldungen)[0];
+    EXPECT_EQ(I().z.ProjektPfad, projekt);
+    EXPECT_EQ(I().z.DatenbankPfad, projekt + "CodeBrindle.mdb");
+    EXPECT_EQ(I().anzeige.Titel(), I().z.ProgrammTitel + " Projekt: Auswertung");
+    EXPECT_EQ(I().ansicht.modus, 2);
+    EXPECT_EQ(I().treProjekt.Anzahl(), 4u);
+    // Written back with the separator, and only once
+    EXPECT_EQ(I().einstellungen.Lesen(I().z.EinstellungsName, "recent", "F0"), projekt);
+    EXPECT_EQ(AlleEinstellungen(I().z, I().einstellungen, "recent").size(), 1u);
+    EXPECT_FALSE(I().zuletzt[1].Sichtbar);
+}
+
+TEST_F(ProjektOeffnenTest, RecentEntryWhoseWholeFolderIsGoneSaysNotIntact) {
+    std::string weg = I().z.ProjektOrdner + "Weg/";
+    fs::create_directories(weg);
+    ProjektAnlegen(weg, ZweiModule());
+    ZuletztEintragen(I().z, I().einstellungen, I().zuletzt, projekt);
+    ZuletztEintragen(I().z, I().einstellungen, I().zuletzt, weg);
+    ASSERT_EQ(I().zuletzt[0].Tag, weg);
+    fs::remove_all(weg); // after the menu was filled
+
+    mnuOpenIndex_Click(I().k, 0);
+    EXPECT_EQ(Texte(I().meldungen), std::vector<std::string>{"Projekt in " + weg + "\r\nist nicht mehr intakt"});
+    EXPECT_EQ(I().ansicht.aufrufe.back(), "AppProjekteAktualisieren");
+    EXPECT_EQ(I().ansicht.modus, 0);
+    EXPECT_EQ(I().z.ProjektDatenbank, nullptr);
+    EXPECT_TRUE(I().treProjekt.Leer());
+    EXPECT_FALSE(fs::exists(weg)) << "showing must not make the folder again";
+    // The next rewrite of the list drops the vanished entry
+    mnuOpenIndex_Click(I().k, 1);
+    EXPECT_EQ(I().z.ProjektPfad, projekt);
+    EXPECT_EQ(AlleEinstellungen(I().z, I().einstellungen, "recent").size(), 1u);
+}
+
 std::map<std::string, std::string> Dateien(const fs::path& ordner) {
     std::map<std::string, std::string> d;
     for (const auto& e : fs::directory_iterator(ordner))
