@@ -4,11 +4,11 @@
 #include "app/Allgemein.h"
 
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
-#include <cstdio>
-#include <cstdlib>
 #include <stdexcept>
 #include <system_error>
 #include <unistd.h>
@@ -116,7 +116,8 @@ std::vector<fs::path> DateienIn(const std::string& ordner) {
 // A new, empty, hidden folder beside ordner; the name tells what it was for.
 fs::path Versteckt(const fs::path& ordner, const std::string& wozu) {
     std::string muster =
-        (ordner.parent_path() / ("." + ordner.filename().string() + ".CodeBrindle-" + wozu + "-XXXXXX")).string();
+        (ordner.parent_path() / ("." + ordner.filename().string() + ".CodeBrindle-" + wozu + "-XXXXXX"))
+            .string();
     if (!::mkdtemp(muster.data()))
         throw Fehler("Ordner nicht schreibbar:", ordner.parent_path().string(), errno);
     return muster;

@@ -198,10 +198,11 @@ TEST_F(RtfAusgabeTest, ProjectFileOpensInLibreOffice) {
     ASSERT_EQ(std::system(("pdftotext -layout " + pdf.string() + " " + text).c_str()), 0);
     // Each module under its bold header block, in the tree's order, and
     // nothing of the markup shown as text.
-    EXPECT_EQ(Zeilen(DateiInhalt(text)),
-              (std::vector<std::string>{Sterne, "' Modul: Modul1 Typ = Allgemeines Modul", Sterne, "Sub Eins()",
-                                        "x = 1 ' eins", "End Sub", Sterne, "' Modul: Klasse1 Typ = Klassenmodul",
-                                        Sterne, "Public Function Zwei() As Long", "Zwei = 2", "End Function"}));
+    EXPECT_EQ(
+        Zeilen(DateiInhalt(text)),
+        (std::vector<std::string>{Sterne, "' Modul: Modul1 Typ = Allgemeines Modul", Sterne, "Sub Eins()",
+                                  "x = 1 ' eins", "End Sub", Sterne, "' Modul: Klasse1 Typ = Klassenmodul",
+                                  Sterne, "Public Function Zwei() As Long", "Zwei = 2", "End Function"}));
 }
 
 } // namespace

@@ -89,8 +89,8 @@ TEST(Arbeitsbereich, AWorkingAreaThatIsItselfALinkIsNeverCleaned) {
     {
         Instanz i(cache.string());
         EXPECT_EQ(Texte(i.meldungen), std::vector<std::string>{"Der Arbeitsbereich " + bereich +
-                                                                "\r\nist ein symbolischer Verweis und wird "
-                                                                "nicht aufgeräumt."});
+                                                               "\r\nist ein symbolischer Verweis und wird "
+                                                               "nicht aufgeräumt."});
         EXPECT_EQ(DateiInhalt(draussen / "wichtig.txt"), "bleibt");
         EXPECT_EQ(DateiInhalt(draussen / "T_5" / "M1.txt"), "bleibt auch");
         // Emptying the "project" at the area itself, as before the instance
@@ -199,7 +199,8 @@ TEST(Arbeitsbereich, AnInstanceWithoutItsLockSaysSoAndNoStartCleansBlindly) {
     EXPECT_TRUE(Da(alt / "M1.txt")) << "a start that cannot tell cleaned all the same";
     ASSERT_EQ(i.meldungen.Gezeigt().size(), 1u);
     const std::string& text = i.meldungen.Gezeigt()[0].Text;
-    EXPECT_TRUE(text.starts_with("Der Arbeitsordner " + i.z.TempPfad + " kann nicht als belegt markiert werden:"))
+    EXPECT_TRUE(
+        text.starts_with("Der Arbeitsordner " + i.z.TempPfad + " kann nicht als belegt markiert werden:"))
         << text;
     EXPECT_NE(text.find("Instanzen/" + fs::path(i.z.TempPfad).parent_path().filename().string() + ".lock"),
               std::string::npos)

@@ -42,7 +42,8 @@ std::vector<std::string> Namen(const fs::path& ordner) {
 // `ohneTausch` stands for a file system without the swap in one step.
 class ScheiternderUmbenenner final : public Umbenenner {
   public:
-    ScheiternderUmbenenner(int ab, bool einmal, bool ohneTausch) : m_ab(ab), m_einmal(einmal), m_ohneTausch(ohneTausch) {}
+    ScheiternderUmbenenner(int ab, bool einmal, bool ohneTausch)
+        : m_ab(ab), m_einmal(einmal), m_ohneTausch(ohneTausch) {}
     std::error_code Umbenennen(const fs::path& von, const fs::path& nach) override {
         if (Scheitern())
             return std::make_error_code(std::errc::io_error);

@@ -128,7 +128,8 @@ TEST_F(ProjektOeffnenTest, RecentEntryWhoseWholeFolderIsGoneSaysNotIntact) {
     fs::remove_all(weg); // after the menu was filled
 
     mnuOpenIndex_Click(I().k, 0);
-    EXPECT_EQ(Texte(I().meldungen), std::vector<std::string>{"Projekt in " + weg + "\r\nist nicht mehr intakt"});
+    EXPECT_EQ(Texte(I().meldungen),
+              std::vector<std::string>{"Projekt in " + weg + "\r\nist nicht mehr intakt"});
     EXPECT_EQ(I().ansicht.aufrufe.back(), "AppProjekteAktualisieren");
     EXPECT_EQ(I().ansicht.modus, 0);
     EXPECT_EQ(I().z.ProjektDatenbank, nullptr);
@@ -221,7 +222,8 @@ TEST_F(UngespeichertTest, BrokenOpenOffersToSaveTheUnsavedProjectItself) {
             mnuOpenIndex_Click(I().k, index);
         }
 
-        EXPECT_EQ(Texte(I().meldungen), (std::vector<std::string>{NichtIntaktText(ordner), SpeicherFrageText()}));
+        EXPECT_EQ(Texte(I().meldungen),
+                  (std::vector<std::string>{NichtIntaktText(ordner), SpeicherFrageText()}));
         ASSERT_TRUE(fenster->gespeichert);
         std::string ziel = I().z.ProjektOrdner + "Gerettet" + std::to_string(weg) + "/";
         EXPECT_EQ(Dateien(ziel), ungespeichert) << "the working folder's project is what was saved";
@@ -270,7 +272,8 @@ TEST_F(ProjektOeffnenTest, SavingFromAFolderWithoutProjectIsRefused) {
     EXPECT_FALSE(mnuSpeichern_Click(I().k));
     ASSERT_EQ(I().meldungen.Gezeigt().size(), 1u);
     EXPECT_EQ(I().meldungen.Gezeigt()[0].Text,
-              "In " + ohneDb + "\r\nliegt kein Projekt (CodeBrindle.mdb fehlt).\r\nEs wurde nichts gespeichert.");
+              "In " + ohneDb +
+                  "\r\nliegt kein Projekt (CodeBrindle.mdb fehlt).\r\nEs wurde nichts gespeichert.");
     EXPECT_TRUE(I().dialoge.ordnerFragen.empty()) << "refused before anything is asked";
     EXPECT_EQ(Dateien(projekt), vorher);
     EXPECT_EQ(I().z.ProjektPfad, ohneDb);
