@@ -10,6 +10,8 @@
 #include "store/DatenbankDatei.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <random>
@@ -68,7 +70,7 @@ bool LiegtUnter(const std::string& pfad, const std::string& ordner) {
 }
 
 void ArbeitsbereichAufraeumen(const Zustand& z) {
-    if (z.ProjektPfad.empty())
+    if (z.ProjektPfad.empty() || IstVerweis(z.ProjektPfad))
         return;
     DateiBaumListe liste = DateienBaum(z.ProjektPfad, "*");
     DateienLoeschen(liste); // a file that stays only keeps its folder
@@ -104,7 +106,20 @@ bool ArbeitsordnerAnlegen(Zustand& z, Meldungen& meldungen, InstanzSperre& sperr
             return false;
         }
         fs::create_directories(SperrOrdnerVon(bereich), ec);
-        sperre.Nehmen(SperrDateiVon(bereich, ordner));
+        std::string sperrDatei = SperrDateiVon(bereich, ordner);
+        if (sperre.Nehmen(sperrDatei))
+            return true;
+        if (sperre.Fehler() == EWOULDBLOCK) {
+            // An instance still holds this number though its folder is gone.
+            fs::remove(OhneTrenner(ordner), ec);
+            continue;
+        }
+        // The folder works, but nothing marks it as in use: say so rather
+        // than let a later start empty it unannounced.
+        meldungen.Melden("Der Arbeitsordner " + ordner + " kann nicht als belegt markiert werden:\r\n" +
+                             sperrDatei + ": " + std::strerror(sperre.Fehler()) +
+                             "\r\nEin weiterer Start des Programms könnte ihn leeren.",
+                         MeldungsSymbol::Warnung);
         return true;
     }
     meldungen.Melden(bereich + ": kein freier Arbeitsordner", MeldungsSymbol::Keins);

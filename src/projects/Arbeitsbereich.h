@@ -22,12 +22,14 @@ bool LiegtUnter(const std::string& pfad, const std::string& ordner);
 /// At start, when no other instance runs: deletes every file in and below
 /// the working area (ProjektPfad) whose path contains "TempDateien", then
 /// its subfolders; the first failure of a stage ends it, nothing is said.
-/// Links are removed themselves and never followed.
+/// Links are removed themselves and never followed; a working area that
+/// is itself a link is not cleaned at all.
 void ArbeitsbereichAufraeumen(const Zustand& z);
 
 /// Creates this instance's folder "T_" + n (n from 1 to 300000) in the
 /// working area, makes it ProjektPfad and locks it as running. False after
-/// the message with the cause when it cannot be created.
+/// the message with the cause when it cannot be created; a folder that
+/// cannot be locked is used all the same, after a message saying so.
 bool ArbeitsordnerAnlegen(Zustand& z, Meldungen& meldungen, InstanzSperre& sperre);
 
 /// Deletes every file in and below ProjektPfad whose path contains

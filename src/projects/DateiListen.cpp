@@ -63,8 +63,22 @@ bool DateienAuflisten(const std::string& ordner, const std::string& endung, std:
 
 DateiBaumListe DateienBaum(const std::string& ordner, const std::string& endung) {
     DateiBaumListe liste;
+    // The folder itself as well: a listing through a link would name the
+    // files elsewhere with this folder's path, and a clean-up that trusts
+    // the path would delete them.
+    if (IstVerweis(ordner))
+        return liste;
     Sammeln(MitTrenner(ordner), endung, liste);
     return liste;
+}
+
+bool IstVerweis(const std::string& ordner) {
+    std::string ohne = ordner;
+    // A final separator would make the system look through the link.
+    while (ohne.size() > 1 && ohne.back() == Trenner)
+        ohne.pop_back();
+    std::error_code ec;
+    return fs::is_symlink(fs::symlink_status(ohne, ec));
 }
 
 } // namespace cb

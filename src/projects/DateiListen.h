@@ -23,7 +23,11 @@ struct DateiBaumListe {
 
 /// The files matching "*." + extension in the folder and every folder
 /// below it. A link is listed as a file and never followed, so the listing
-/// stays inside the folder.
+/// stays inside the folder; a folder that is itself a link lists nothing.
 DateiBaumListe DateienBaum(const std::string& ordner, const std::string& endung);
+
+/// True when the path (with or without a final separator) is a symbolic
+/// link itself.
+bool IstVerweis(const std::string& ordner);
 
 } // namespace cb

@@ -50,16 +50,20 @@ InstanzSperre::~InstanzSperre() {
 bool InstanzSperre::Nehmen(const std::string& datei, bool warten) {
     Freigeben();
     int fd = ::open(datei.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (fd < 0)
+    if (fd < 0) {
+        m_fehler = errno;
         return false;
+    }
     int rc;
     do
         rc = ::flock(fd, LOCK_EX | (warten ? 0 : LOCK_NB));
     while (rc != 0 && errno == EINTR);
     if (rc != 0) {
+        m_fehler = errno;
         ::close(fd);
         return false;
     }
+    m_fehler = 0;
     m_fd = fd;
     m_datei = datei;
     return true;
@@ -91,19 +95,25 @@ std::string SperrDateiVon(const std::string& arbeitsbereich, const std::string& 
 
 bool AndereInstanzLaeuft(const std::string& arbeitsbereich) {
     std::error_code ec;
-    for (fs::directory_iterator it(SperrOrdnerVon(arbeitsbereich), ec), ende; !ec && it != ende;
-         it.increment(ec)) {
+    fs::directory_iterator it(SperrOrdnerVon(arbeitsbereich), ec), ende;
+    if (ec) // no folder of locks yet: no instance has ever taken one
+        return ec != std::errc::no_such_file_or_directory;
+    for (; it != ende; it.increment(ec)) {
+        if (ec)
+            return true;
         if (!IstSperrDatei(*it))
             continue;
+        // A lock that cannot be tried may be held; only a lock taken here
+        // proves that its instance has ended.
         int fd = ::open(it->path().c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
         if (fd < 0)
-            continue;
-        bool gehalten = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+            return true;
+        bool frei = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
         ::close(fd);
-        if (gehalten)
+        if (!frei)
             return true;
     }
-    return false;
+    return !!ec;
 }
 
 void VerwaisteSperrenEntfernen(const std::string& arbeitsbereich) {

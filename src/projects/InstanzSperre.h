@@ -24,10 +24,14 @@ class InstanzSperre {
     /// Drops the lock; mitDatei removes the lock file as well.
     void Freigeben(bool mitDatei = false);
     bool Gehalten() const { return m_fd >= 0; }
+    /// The system's error number of the last Nehmen that failed, 0 after
+    /// one that succeeded.
+    int Fehler() const { return m_fehler; }
     const std::string& Datei() const { return m_datei; }
 
   private:
     int m_fd = -1;
+    int m_fehler = 0;
     std::string m_datei;
 };
 
@@ -37,7 +41,9 @@ std::string SperrOrdnerVon(const std::string& arbeitsbereich);
 std::string SperrDateiVon(const std::string& arbeitsbereich, const std::string& instanzOrdner);
 
 /// True while any other process holds the lock of an instance of this
-/// working area.
+/// working area, and also when a lock file or the folder of the locks
+/// cannot be checked: cleaning the working area must never take the folder
+/// of an instance that may still run.
 bool AndereInstanzLaeuft(const std::string& arbeitsbereich);
 /// Removes the lock files that no running instance holds any more (left
 /// by an instance that was killed).

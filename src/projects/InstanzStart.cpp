@@ -4,6 +4,7 @@
 #include "app/Meldungen.h"
 #include "app/Zustand.h"
 #include "projects/Arbeitsbereich.h"
+#include "projects/DateiListen.h"
 #include "projects/InstanzSperre.h"
 #include "projects/ProjektKontext.h"
 #include "projects/ZuletztListe.h"
@@ -36,8 +37,9 @@ class AufgeschobeneMeldungen final : public Meldungen {
 
 } // namespace
 
-void InstanzStarten(ProjektKontext& k, InstanzSperre& sperre) {
-    std::string bereich = k.z.ProjektPfad;
+void InstanzStarten(Zustand& z, EinstellungsSpeicher& einstellungen, Meldungen& meldungen,
+                    ZuletztMenue& zuletzt, InstanzSperre& sperre) {
+    std::string bereich = z.ProjektPfad;
     AufgeschobeneMeldungen spaeter;
     {
         // Checking, cleaning and creating run for one starting instance at
@@ -45,19 +47,31 @@ void InstanzStarten(ProjektKontext& k, InstanzSperre& sperre) {
         // clean-up.
         StartSperre start(bereich);
         if (!AndereInstanzLaeuft(bereich)) {
-            ArbeitsbereichAufraeumen(k.z);
+            if (IstVerweis(bereich))
+                spaeter.Melden("Der Arbeitsbereich " + bereich +
+                                   "\r\nist ein symbolischer Verweis und wird nicht aufgeräumt.",
+                               MeldungsSymbol::Warnung);
+            ArbeitsbereichAufraeumen(z);
             VerwaisteSperrenEntfernen(bereich);
         }
-        ZuletztLaden(k.z, k.einstellungen, k.zuletzt);
-        OptionenLaden(k.z, k.einstellungen);
-        ArbeitsordnerAnlegen(k.z, spaeter, sperre);
-        k.z.TempPfad = k.z.ProjektPfad;
+        ZuletztLaden(z, einstellungen, zuletzt);
+        OptionenLaden(z, einstellungen);
+        ArbeitsordnerAnlegen(z, spaeter, sperre);
+        z.TempPfad = z.ProjektPfad;
     }
-    spaeter.Weitergeben(k.meldungen);
+    spaeter.Weitergeben(meldungen);
+}
+
+void InstanzStarten(ProjektKontext& k, InstanzSperre& sperre) {
+    InstanzStarten(k.z, k.einstellungen, k.meldungen, k.zuletzt, sperre);
+}
+
+void InstanzBeenden(Zustand& z, InstanzSperre& sperre) noexcept {
+    ArbeitsordnerEntfernen(z, sperre);
 }
 
 void InstanzBeenden(ProjektKontext& k, InstanzSperre& sperre) noexcept {
-    ArbeitsordnerEntfernen(k.z, sperre);
+    InstanzBeenden(k.z, sperre);
 }
 
 } // namespace cb

@@ -2,19 +2,27 @@
 #pragma once
 // The part of the main window's start and end that concerns the working
 // area, the recent list and the options.
+#include "projects/ZuletztListe.h"
+
 namespace cb {
 
+struct Zustand;
 struct ProjektKontext;
+class EinstellungsSpeicher;
 class InstanzSperre;
+class Meldungen;
 
 /// At the window's start, with ProjektPfad the working area: cleans the
 /// working area when no other instance runs, fills the recent list, reads
 /// the options and creates this instance's folder, which becomes TempPfad.
 /// sperre keeps the folder marked as in use until InstanzBeenden.
+void InstanzStarten(Zustand& z, EinstellungsSpeicher& einstellungen, Meldungen& meldungen,
+                    ZuletztMenue& zuletzt, InstanzSperre& sperre);
 void InstanzStarten(ProjektKontext& k, InstanzSperre& sperre);
 
 /// When the window closes: closes the database, empties and removes the
 /// instance folder; never fails.
+void InstanzBeenden(Zustand& z, InstanzSperre& sperre) noexcept;
 void InstanzBeenden(ProjektKontext& k, InstanzSperre& sperre) noexcept;
 
 } // namespace cb

@@ -4,10 +4,11 @@
 #include "app/Allgemein.h"
 
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
-#include <set>
 #include <stdexcept>
 #include <system_error>
 #include <unistd.h>
@@ -21,6 +22,12 @@ namespace {
 
 // Hidden, so that a crash half way leaves nothing that looks like a project file.
 constexpr const char* Zwischenordner = ".CodeBrindle-neu";
+
+std::string OhneTrenner(std::string p) {
+    while (p.size() > 1 && p.back() == Trenner)
+        p.pop_back();
+    return p;
+}
 
 std::runtime_error Fehler(const std::string& was, const std::string& pfad, int fehler) {
     return std::runtime_error(was + " " + pfad + ": " + std::strerror(fehler));
@@ -81,8 +88,14 @@ void DateiKopieren(const std::string& von, const std::string& nach) {
         throw Fehler("Datei nicht schreibbar:", nach, errno);
 }
 
-std::vector<fs::path> DateienIn(const std::string& ordner) {
-    std::vector<fs::path> dateien;
+bool IstDatei(const fs::directory_entry& e) {
+    std::error_code ec;
+    return fs::is_regular_file(e.status(ec));
+}
+
+// The entries of the folder that are files (true) or everything else (false).
+std::vector<fs::path> EintraegeIn(const std::string& ordner, bool dateien) {
+    std::vector<fs::path> gefunden;
     std::error_code ec;
     fs::directory_iterator it(ordner, ec), ende;
     if (ec)
@@ -90,11 +103,44 @@ std::vector<fs::path> DateienIn(const std::string& ordner) {
     for (; it != ende; it.increment(ec)) {
         if (ec)
             throw std::runtime_error("Ordner nicht lesbar: " + ordner + ": " + ec.message());
-        std::error_code ec2;
-        if (fs::is_regular_file(it->status(ec2)))
-            dateien.push_back(it->path());
+        if (IstDatei(*it) == dateien)
+            gefunden.push_back(it->path());
     }
-    return dateien;
+    return gefunden;
+}
+
+std::vector<fs::path> DateienIn(const std::string& ordner) {
+    return EintraegeIn(ordner, true);
+}
+
+// A new, empty, hidden folder beside ordner; the name tells what it was for.
+fs::path Versteckt(const fs::path& ordner, const std::string& wozu) {
+    std::string muster =
+        (ordner.parent_path() / ("." + ordner.filename().string() + ".CodeBrindle-" + wozu + "-XXXXXX"))
+            .string();
+    if (!::mkdtemp(muster.data()))
+        throw Fehler("Ordner nicht schreibbar:", ordner.parent_path().string(), errno);
+    return muster;
+}
+
+// Removes a hidden folder of this procedure and the files in it; anything
+// else found there stays, and the folder with it.
+void VerstecktEntfernen(const fs::path& ordner) noexcept {
+    std::error_code ec;
+    for (fs::directory_iterator it(ordner, ec), ende; !ec && it != ende; it.increment(ec))
+        if (IstDatei(*it)) {
+            std::error_code ec2;
+            fs::remove(it->path(), ec2); // a link goes, never what it points to
+        }
+    fs::remove(ordner, ec);
+}
+
+bool TauschenUnmoeglich(const std::error_code& ec) {
+    return ec == std::errc::function_not_supported || ec == std::errc::invalid_argument;
+}
+
+std::string Text(const std::string& was, const fs::path& pfad, const std::error_code& ec) {
+    return was + " " + pfad.string() + ": " + ec.message();
 }
 
 } // namespace
@@ -104,33 +150,93 @@ void OrdnerKopieren(const std::string& quelle, const std::string& ziel) {
         DateiKopieren(datei.string(), MitTrenner(ziel) + datei.filename().string());
 }
 
-void OrdnerErsetzen(const std::string& quelle, const std::string& ziel) {
-    std::string zwischen = MitTrenner(ziel) + Zwischenordner;
+std::error_code Umbenenner::Umbenennen(const fs::path& von, const fs::path& nach) {
     std::error_code ec;
-    fs::remove_all(zwischen, ec); // what an interrupted save left behind
-    if (!fs::create_directory(zwischen, ec) || ec)
-        throw std::runtime_error("Ordner nicht schreibbar: " + ziel + ": " +
-                                 (ec ? ec.message() : std::string("besteht schon")));
-    std::set<std::string> neu;
+    fs::rename(von, nach, ec);
+    return ec;
+}
+
+std::error_code Umbenenner::Tauschen(const fs::path& a, const fs::path& b) {
+    if (::renameat2(AT_FDCWD, a.c_str(), AT_FDCWD, b.c_str(), RENAME_EXCHANGE) != 0)
+        return {errno, std::system_category()};
+    return {};
+}
+
+void OrdnerErsetzen(const std::string& quelle, const std::string& ziel) {
+    Umbenenner system;
+    OrdnerErsetzen(quelle, ziel, system);
+}
+
+void OrdnerErsetzen(const std::string& quelle, const std::string& ziel, Umbenenner& u) {
+    std::error_code ec;
+    // The real folder: a link to the project stays a link to it.
+    const fs::path alt = fs::canonical(OhneTrenner(ziel), ec);
+    if (ec)
+        throw ErsetzenFehler(Text("Ordner nicht lesbar:", ziel, ec));
+    const fs::perms rechte = fs::status(alt, ec).permissions();
+
+    fs::path neu;
     try {
-        OrdnerKopieren(quelle, zwischen);
-        for (const fs::path& datei : DateienIn(MitTrenner(zwischen)))
-            neu.insert(datei.filename().string());
-        for (const std::string& name : neu) {
-            // A rename within one folder tree replaces the old file in one step.
-            fs::rename(fs::path(zwischen) / name, fs::path(ziel) / name, ec);
-            if (ec)
-                throw std::runtime_error("Datei nicht schreibbar: " + MitTrenner(ziel) + name + ": " +
-                                         ec.message());
-        }
-    } catch (...) {
-        fs::remove_all(zwischen, ec);
-        throw;
+        neu = Versteckt(alt, "neu");
+    } catch (const std::exception& e) {
+        throw ErsetzenFehler(e.what());
     }
-    fs::remove_all(zwischen, ec);
-    for (const fs::path& datei : DateienIn(MitTrenner(ziel)))
-        if (!neu.count(datei.filename().string()))
-            fs::remove(datei, ec);
+    try {
+        OrdnerKopieren(quelle, neu.string());
+    } catch (const std::exception& e) {
+        VerstecktEntfernen(neu);
+        throw ErsetzenFehler(e.what());
+    }
+
+    // Subfolders and whatever else is no file stay with the project.
+    std::vector<fs::path> mitgenommen;
+    auto zurueckbringen = [&]() -> bool {
+        bool alle = true;
+        for (auto it = mitgenommen.rbegin(); it != mitgenommen.rend(); ++it)
+            alle = !u.Umbenennen(neu / *it, alt / *it) && alle;
+        return alle;
+    };
+    fs::path weg; // where the old files are once the new folder is in place
+    try {
+        for (const fs::path& eintrag : EintraegeIn(alt.string(), false)) {
+            if (auto f = u.Umbenennen(eintrag, neu / eintrag.filename()))
+                throw std::runtime_error(Text("Nicht verschiebbar:", eintrag, f));
+            mitgenommen.push_back(eintrag.filename());
+        }
+        if (auto f = u.Tauschen(neu, alt); !f) {
+            weg = neu;
+        } else if (!TauschenUnmoeglich(f)) {
+            throw std::runtime_error(Text("Ordner nicht ersetzbar:", alt, f));
+        } else {
+            // Without a swap in one step: the old folder aside, the new one
+            // into its place, and the old one back when that fails.
+            fs::path beiseite = Versteckt(alt, "alt"); // empty: a rename may replace it
+            if (auto f2 = u.Umbenennen(alt, beiseite)) {
+                fs::remove(beiseite, ec);
+                throw std::runtime_error(Text("Ordner nicht ersetzbar:", alt, f2));
+            }
+            if (auto f2 = u.Umbenennen(neu, alt)) {
+                std::string text = Text("Ordner nicht ersetzbar:", alt, f2);
+                if (u.Umbenennen(beiseite, alt)) {
+                    std::vector<std::string> rest{beiseite.string()};
+                    if (!mitgenommen.empty())
+                        rest.push_back(neu.string());
+                    throw ErsetzenFehler(text, std::move(rest));
+                }
+                throw std::runtime_error(text);
+            }
+            weg = beiseite;
+        }
+    } catch (const ErsetzenFehler&) {
+        throw;
+    } catch (const std::exception& e) {
+        if (!zurueckbringen())
+            throw ErsetzenFehler(e.what(), {neu.string()});
+        VerstecktEntfernen(neu);
+        throw ErsetzenFehler(e.what());
+    }
+    fs::permissions(alt, rechte, ec);
+    VerstecktEntfernen(weg);
 }
 
 } // namespace cb

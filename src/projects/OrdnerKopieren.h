@@ -2,7 +2,11 @@
 #pragma once
 // Copying the files of a project folder, and replacing a saved project
 // without ever leaving it half overwritten.
+#include <filesystem>
+#include <stdexcept>
 #include <string>
+#include <system_error>
+#include <vector>
 
 namespace cb {
 
@@ -11,11 +15,37 @@ namespace cb {
 /// std::runtime_error naming the file on the first failure.
 void OrdnerKopieren(const std::string& quelle, const std::string& ziel);
 
-/// Makes the files of ziel, an existing folder, those of quelle: the new
-/// files are copied beside the old ones first and take their place only
-/// once all are complete; then the old files that have no new counterpart
-/// go. Subfolders of ziel stay. On a failure while copying ziel is as it
-/// was and std::runtime_error says what failed.
+/// The renames a replacement is made of: done on the disk by default; a
+/// test lets one of them fail.
+class Umbenenner {
+  public:
+    virtual ~Umbenenner() = default;
+    virtual std::error_code Umbenennen(const std::filesystem::path& von, const std::filesystem::path& nach);
+    /// Swaps two folders in one step; function_not_supported or
+    /// invalid_argument where the file system cannot.
+    virtual std::error_code Tauschen(const std::filesystem::path& a, const std::filesystem::path& b);
+};
+
+/// A replacement that failed. Rest is empty when the old folder is as it
+/// was; otherwise putting it back failed too, and Rest names the folders
+/// that now hold the old project or parts of it.
+class ErsetzenFehler : public std::runtime_error {
+  public:
+    ErsetzenFehler(const std::string& text, std::vector<std::string> rest = {})
+        : std::runtime_error(text), m_rest(std::move(rest)) {}
+    const std::vector<std::string>& Rest() const { return m_rest; }
+
+  private:
+    std::vector<std::string> m_rest;
+};
+
+/// Makes the files of ziel, an existing folder, those of quelle, all at
+/// once: the new files are copied into a hidden folder beside ziel, what
+/// is not a file (subfolders) moves over to them, and only then the
+/// complete folder takes the old one's place; the old files go last. On
+/// any failure ziel is put back as it was and ErsetzenFehler says what
+/// failed.
 void OrdnerErsetzen(const std::string& quelle, const std::string& ziel);
+void OrdnerErsetzen(const std::string& quelle, const std::string& ziel, Umbenenner& umbenenner);
 
 } // namespace cb

@@ -5,6 +5,7 @@
 #include "app/Baum.h"
 #include "app/Meldungen.h"
 #include "app/Zustand.h"
+#include "import/AppTexte.h"
 #include "projects/Arbeitsbereich.h"
 #include "projects/ProjektAnsicht.h"
 #include "projects/ProjektKontext.h"
@@ -73,6 +74,13 @@ bool ProjektAnzeigen(ProjektKontext& k) {
         DatenbankSchliessen(k.z);
         k.treProjekt.Leeren();
         k.meldungen.Melden(NichtIntaktText(k.z.ProjektPfad), MeldungsSymbol::Warnung);
+        // The refresh below offers to save the project the caption calls
+        // unsaved. That project lives in the working folder, not in the
+        // broken folder an open has just pointed ProjektPfad at; saving from
+        // there would copy the wrong folder and the unsaved project would go
+        // with the working folder at the end.
+        if (!k.z.TempPfad.empty() && k.anzeige.Titel().find(NichtGespeichertMarke) != std::string::npos)
+            k.z.ProjektPfad = k.z.TempPfad;
         k.ansicht.AppProjekteAktualisieren(); // the command "&Neu"
     }
     k.anzeige.SanduhrSetzen(false);

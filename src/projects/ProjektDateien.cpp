@@ -35,6 +35,17 @@ void GespeichertZeigen(ProjektKontext& k, const std::string& ordner) {
     k.ansicht.ProjektModusSetzen(2);
 }
 
+// A save copies ProjektPfad; a folder without a database holds no project,
+// and copying it would replace a target with nothing usable.
+bool OhneProjekt(ProjektKontext& k) {
+    if (IstProjekt(k.z.ProjektPfad))
+        return false;
+    k.meldungen.Melden("In " + k.z.ProjektPfad + "\r\nliegt kein Projekt (" + DatenbankDateiName +
+                           " fehlt).\r\nEs wurde nichts gespeichert.",
+                       MeldungsSymbol::Warnung);
+    return true;
+}
+
 bool SelberOrdner(const std::string& a, const std::string& b) {
     std::error_code ec;
     return fs::exists(a, ec) && fs::exists(b, ec) && fs::equivalent(a, b, ec);
@@ -100,11 +111,20 @@ bool Kopieren(ProjektKontext& k, const std::string& ziel, bool vorhanden) {
             }
         }
         return true;
-    } catch (const std::exception& e) {
+    } catch (const ErsetzenFehler& e) {
         std::string text = "Das Projekt konnte nicht gespeichert werden:\r\n" + std::string(e.what());
-        if (vorhanden)
+        if (e.Rest().empty()) {
             text += "\r\nDas vorhandene Projekt in " + ziel + " ist unverändert.";
+        } else {
+            text += "\r\nDas vorhandene Projekt liegt jetzt ganz oder zum Teil in:";
+            for (const std::string& ort : e.Rest())
+                text += "\r\n" + ort;
+        }
         k.meldungen.Melden(text, MeldungsSymbol::Warnung);
+        return false;
+    } catch (const std::exception& e) {
+        k.meldungen.Melden("Das Projekt konnte nicht gespeichert werden:\r\n" + std::string(e.what()),
+                           MeldungsSymbol::Warnung);
         return false;
     }
 }
@@ -143,17 +163,24 @@ void mnuOeffnen_Click(ProjektKontext& k) {
 void mnuOpenIndex_Click(ProjektKontext& k, std::size_t index) {
     if (index >= k.zuletzt.size() || !k.zuletzt[index].Sichtbar || k.zuletzt[index].Tag.empty())
         return;
-    std::string ordner = k.zuletzt[index].Tag; // a copy: the list is rewritten on the way
+    // A copy, as the list is rewritten on the way. Entries written by hand
+    // or by other versions may lack the final separator that every folder
+    // path here ends with.
+    std::string ordner = MitTrenner(k.zuletzt[index].Tag);
     ProjektOeffnen(k, ordner);
 }
 
 bool mnuSpeichern_Click(ProjektKontext& k) {
+    if (OhneProjekt(k))
+        return false;
     std::string ziel = ZielErfragen(k);
     if (ziel.empty() || ZielAbgelehnt(k, ziel))
         return false;
     std::error_code ec;
     bool vorhanden = fs::exists(ziel, ec);
     if (vorhanden && !Ueberschreiben(k, ziel))
+        return false;
+    if (OhneProjekt(k)) // gone while the questions were open
         return false;
 
     DatenbankSchliessen(k.z);

@@ -52,7 +52,8 @@ void ZuletztEintragen(const Zustand& z, EinstellungsSpeicher& s, ZuletztMenue& m
     std::size_t j = 1;
     for (std::size_t k = 0; k < alt.size() && k < 9; ++k) {
         const std::string& eintrag = alt[k].second;
-        if (eintrag == pfad || !OrdnerDa(eintrag))
+        // The same folder without its final separator is no other entry.
+        if (MitTrenner(eintrag) == MitTrenner(pfad) || !OrdnerDa(eintrag))
             continue;
         EinstellungSchreiben(z, s, Abschnitt, "F" + std::to_string(j), eintrag);
         PunktSetzen(menue, j++, eintrag);

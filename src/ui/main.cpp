@@ -6,24 +6,69 @@
 #include "app/Start.h"
 #include "app/Zustand.h"
 #include "import/host/WorkbookHost.h"
-#include "settings/Optionen.h"
+#include "projects/InstanzSperre.h"
+#include "projects/InstanzStart.h"
+#include "projects/ZuletztListe.h"
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+int signalRohr[2] = {-1, -1};
+
+extern "C" void BeendenSignal(int) {
+    const char c = 1;
+    [[maybe_unused]] ssize_t n = ::write(signalRohr[1], &c, 1);
+}
+
+// SIGTERM (a session that ends) and SIGINT close the program as closing
+// the window does, so that the working folder goes with it. The handler
+// only writes to a pipe; the event loop does the rest.
+void BeendenBeiSignal(QApplication& app) {
+    if (::pipe2(signalRohr, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
+    auto* melder = new QSocketNotifier(signalRohr[0], QSocketNotifier::Read, &app);
+    QObject::connect(melder, &QSocketNotifier::activated, &app, [] { QApplication::quit(); });
+    struct sigaction sa {};
+    sa.sa_handler = BeendenSignal;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = SA_RESTART;
+    ::sigaction(SIGTERM, &sa, nullptr);
+    ::sigaction(SIGINT, &sa, nullptr);
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    BeendenBeiSignal(app);
     cb::Zustand zustand;
     cb::QtEinstellungen einstellungen;
     cb::Starten(zustand, einstellungen, cb::ProgrammOrdnerErmitteln(), cb::CacheOrdnerErmitteln());
-    cb::OptionenLaden(zustand, einstellungen);
-    // The workbooks named on the command line are the host's open workbooks.
     cb::QtMeldungen meldungen(nullptr, zustand.ProgrammTitel);
-    cb::WorkbookHost host(meldungen);
-    const QStringList argumente = app.arguments();
-    for (qsizetype i = 1; i < argumente.size(); ++i)
-        host.Oeffnen(QFileInfo(argumente[i]).absoluteFilePath().toStdString());
-    cb::HauptFenster fenster(zustand, host);
-    fenster.show();
-    return app.exec();
+    // The working area's part of the window's start: clean-up when alone,
+    // recent list, options, this instance's folder. The menu that shows the
+    // recent list takes it from here.
+    cb::ZuletztMenue zuletzt;
+    cb::InstanzSperre sperre;
+    cb::InstanzStarten(zustand, einstellungen, meldungen, zuletzt, sperre);
+    int ergebnis = 0;
+    {
+        // The workbooks named on the command line are the host's open workbooks.
+        cb::WorkbookHost host(meldungen);
+        const QStringList argumente = app.arguments();
+        for (qsizetype i = 1; i < argumente.size(); ++i)
+            host.Oeffnen(QFileInfo(argumente[i]).absoluteFilePath().toStdString());
+        cb::HauptFenster fenster(zustand, host);
+        fenster.show();
+        ergebnis = app.exec();
+    }
+    cb::InstanzBeenden(zustand, sperre);
+    return ergebnis;
 }

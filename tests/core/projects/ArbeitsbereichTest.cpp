@@ -4,6 +4,7 @@
 #include "ProjektHilfen.h"
 
 #include "projects/Arbeitsbereich.h"
+#include "projects/DateiListen.h"
 
 #include <csignal>
 #include <sys/wait.h>
@@ -72,6 +73,39 @@ TEST(Arbeitsbereich, CleanUpNeverFollowsALinkOutOfTheWorkingArea) {
     EXPECT_EQ(DateiInhalt(draussen / "TempDateien" / "auch.txt"), "bleibt");
     EXPECT_FALSE(Da(bereich / "dateilink"));
     EXPECT_FALSE(Da(bereich / "T_5")) << "the links themselves go, and so their folder";
+}
+
+TEST(Arbeitsbereich, AWorkingAreaThatIsItselfALinkIsNeverCleaned) {
+    fs::path cache = NeuerOrdner("bereichLink");
+    fs::path draussen = NeuerOrdner("woanders");
+    fs::create_directories(draussen / "T_5");
+    DateiSchreiben(draussen / "wichtig.txt", "bleibt");
+    DateiSchreiben(draussen / "T_5" / "M1.txt", "bleibt auch");
+    fs::create_directory_symlink(draussen, cache / "TempDateien");
+    std::string bereich = (cache / "TempDateien").string() + "/";
+    EXPECT_TRUE(DateienBaum(bereich, "*").Dateien.empty()) << "listed through the link";
+
+    std::string eigener;
+    {
+        Instanz i(cache.string());
+        EXPECT_EQ(Texte(i.meldungen), std::vector<std::string>{"Der Arbeitsbereich " + bereich +
+                                                               "\r\nist ein symbolischer Verweis und wird "
+                                                               "nicht aufgeräumt."});
+        EXPECT_EQ(DateiInhalt(draussen / "wichtig.txt"), "bleibt");
+        EXPECT_EQ(DateiInhalt(draussen / "T_5" / "M1.txt"), "bleibt auch");
+        // Emptying the "project" at the area itself, as before the instance
+        // folder exists, deletes nothing either.
+        Zustand z;
+        StandardWerteSetzen(z);
+        z.ProjektPfad = bereich;
+        TempDateienLeeren(z);
+        EXPECT_TRUE(Da(draussen / "wichtig.txt"));
+        eigener = i.z.TempPfad;
+        DateiSchreiben(eigener + "M1.txt", "eigen");
+    }
+    EXPECT_FALSE(Da(eigener)) << "the instance's own folder still goes at the end";
+    EXPECT_TRUE(Da(draussen / "T_5" / "M1.txt"));
+    EXPECT_TRUE(fs::is_symlink(cache / "TempDateien"));
 }
 
 TEST(Arbeitsbereich, KilledInstanceIsCleanedAtTheNextLoneStart) {
@@ -149,6 +183,61 @@ TEST(Arbeitsbereich, StartReadsTheRecentListAndTheOptionsAndReportsAFolderItCann
     ASSERT_EQ(kaputt.meldungen.Gezeigt().size(), 1u);
     EXPECT_NE(kaputt.meldungen.Gezeigt()[0].Text.find("TempDateien/T_"), std::string::npos);
     EXPECT_FALSE(kaputt.sperre.Gehalten());
+}
+
+TEST(Arbeitsbereich, AnInstanceWithoutItsLockSaysSoAndNoStartCleansBlindly) {
+    // The folder of the locks cannot be made: a file stands in its place.
+    fs::path cache = NeuerOrdner("ohneSperre");
+    fs::path bereich = cache / "TempDateien";
+    fs::path alt = bereich / "T_17";
+    fs::create_directories(alt);
+    DateiSchreiben(alt / "M1.txt", "vielleicht noch in Gebrauch");
+    DateiSchreiben(cache / "Instanzen", "kein Ordner");
+
+    EXPECT_TRUE(AndereInstanzLaeuft(bereich.string() + "/")) << "locks that cannot be read may be held";
+    Instanz i(cache.string());
+    EXPECT_TRUE(Da(alt / "M1.txt")) << "a start that cannot tell cleaned all the same";
+    ASSERT_EQ(i.meldungen.Gezeigt().size(), 1u);
+    const std::string& text = i.meldungen.Gezeigt()[0].Text;
+    EXPECT_TRUE(
+        text.starts_with("Der Arbeitsordner " + i.z.TempPfad + " kann nicht als belegt markiert werden:"))
+        << text;
+    EXPECT_NE(text.find("Instanzen/" + fs::path(i.z.TempPfad).parent_path().filename().string() + ".lock"),
+              std::string::npos)
+        << text;
+    EXPECT_FALSE(i.sperre.Gehalten());
+    EXPECT_TRUE(fs::is_directory(i.z.TempPfad)) << "the folder is used all the same";
+}
+
+TEST(Arbeitsbereich, ALockFileThatCannotBeOpenedCountsAsRunning) {
+    fs::path cache = NeuerOrdner("unlesbar");
+    std::string bereich = cache.string() + "/TempDateien/";
+    fs::create_directories(SperrOrdnerVon(bereich));
+    std::string datei = SperrDateiVon(bereich, bereich + "T_3/");
+    {
+        InstanzSperre s;
+        ASSERT_TRUE(s.Nehmen(datei)); // made, then left as an ended instance leaves it
+    }
+    EXPECT_FALSE(AndereInstanzLaeuft(bereich)) << "a free lock is an ended instance";
+    // Opened by a user who may not read it: as root, a child that gives
+    // its rights up; otherwise the file loses its permissions.
+    if (::geteuid() == 0) {
+        pid_t kind = ::fork();
+        ASSERT_GE(kind, 0);
+        if (kind == 0) {
+            if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+                ::_exit(2);
+            ::_exit(AndereInstanzLaeuft(bereich) ? 0 : 1);
+        }
+        int status = 0;
+        ::waitpid(kind, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0) << "1: counted as ended, 2: rights not given up";
+    } else {
+        fs::permissions(datei, fs::perms::none);
+        EXPECT_TRUE(AndereInstanzLaeuft(bereich));
+        fs::permissions(datei, fs::perms::owner_read | fs::perms::owner_write);
+    }
 }
 
 class TempDateienLeerenTest : public ::testing::Test {

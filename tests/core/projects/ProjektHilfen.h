@@ -88,6 +88,8 @@ class AufzeichnendeAnsicht final : public ProjektAnsicht {
     void AppProjekteAktualisieren() override {
         modus = 0;
         Merken("AppProjekteAktualisieren");
+        if (aktualisieren)
+            aktualisieren();
     }
 
     bool Aufgerufen(const std::string& was) const {
@@ -97,6 +99,9 @@ class AufzeichnendeAnsicht final : public ProjektAnsicht {
     std::vector<std::string> aufrufe;
     std::vector<std::string> fenster;
     std::function<bool()> einlesen;
+    /// Runs as the window's refresh when set (the real command, in tests
+    /// that follow it through its save question).
+    std::function<void()> aktualisieren;
     bool geladen = false;
     int modus = -1;
 

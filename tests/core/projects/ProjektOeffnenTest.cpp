@@ -3,7 +3,14 @@
 // a saved project, and the refusals.
 #include "ProjektHilfen.h"
 
+#include "import/AppAktualisieren.h"
+#include "import/AppFenster.h"
+#include "import/AppTexte.h"
+#include "import/host/SpeicherHost.h"
+#include "projects/ProjektAnzeigen.h"
 #include "projects/ProjektDateien.h"
+
+#include <map>
 
 namespace cb::test {
 namespace {
@@ -90,6 +97,186 @@ TEST_F(ProjektOeffnenTest, RecentEntryWhoseProjectIsGoneSaysNotIntactAndStaysWit
     EXPECT_EQ(I().anzeige.Titel(), titel);
     EXPECT_EQ(I().zuletzt[0].Tag, projekt) << "a broken project does not move to the top";
     EXPECT_TRUE(fs::exists(weg + "M1.txt")) << "nothing of it is deleted";
+}
+
+TEST_F(ProjektOeffnenTest, RecentEntryWithoutFinalSeparatorOpensItsProject) {
+    std::string ohne = projekt.substr(0, projekt.size() - 1);
+    I().einstellungen.Schreiben(I().z.EinstellungsName, "recent", "F0", ohne);
+    ZuletztLaden(I().z, I().einstellungen, I().zuletzt);
+    ASSERT_EQ(I().zuletzt[0].Tag, ohne);
+
+    mnuOpenIndex_Click(I().k, 0);
+    EXPECT_TRUE(I().meldungen.Gezeigt().empty()) << Texte(I().meldungen)[0];
+    EXPECT_EQ(I().z.ProjektPfad, projekt);
+    EXPECT_EQ(I().z.DatenbankPfad, projekt + "CodeBrindle.mdb");
+    EXPECT_EQ(I().anzeige.Titel(), I().z.ProgrammTitel + " Projekt: Auswertung");
+    EXPECT_EQ(I().ansicht.modus, 2);
+    EXPECT_EQ(I().treProjekt.Anzahl(), 4u);
+    // Written back with the separator, and only once
+    EXPECT_EQ(I().einstellungen.Lesen(I().z.EinstellungsName, "recent", "F0"), projekt);
+    EXPECT_EQ(AlleEinstellungen(I().z, I().einstellungen, "recent").size(), 1u);
+    EXPECT_FALSE(I().zuletzt[1].Sichtbar);
+}
+
+TEST_F(ProjektOeffnenTest, RecentEntryWhoseWholeFolderIsGoneSaysNotIntact) {
+    std::string weg = I().z.ProjektOrdner + "Weg/";
+    fs::create_directories(weg);
+    ProjektAnlegen(weg, ZweiModule());
+    ZuletztEintragen(I().z, I().einstellungen, I().zuletzt, projekt);
+    ZuletztEintragen(I().z, I().einstellungen, I().zuletzt, weg);
+    ASSERT_EQ(I().zuletzt[0].Tag, weg);
+    fs::remove_all(weg); // after the menu was filled
+
+    mnuOpenIndex_Click(I().k, 0);
+    EXPECT_EQ(Texte(I().meldungen),
+              std::vector<std::string>{"Projekt in " + weg + "\r\nist nicht mehr intakt"});
+    EXPECT_EQ(I().ansicht.aufrufe.back(), "AppProjekteAktualisieren");
+    EXPECT_EQ(I().ansicht.modus, 0);
+    EXPECT_EQ(I().z.ProjektDatenbank, nullptr);
+    EXPECT_TRUE(I().treProjekt.Leer());
+    EXPECT_FALSE(fs::exists(weg)) << "showing must not make the folder again";
+    // The next rewrite of the list drops the vanished entry
+    mnuOpenIndex_Click(I().k, 1);
+    EXPECT_EQ(I().z.ProjektPfad, projekt);
+    EXPECT_EQ(AlleEinstellungen(I().z, I().einstellungen, "recent").size(), 1u);
+}
+
+std::map<std::string, std::string> Dateien(const fs::path& ordner) {
+    std::map<std::string, std::string> d;
+    for (const auto& e : fs::directory_iterator(ordner))
+        if (e.is_regular_file())
+            d[e.path().filename().string()] = DateiInhalt(e.path());
+    return d;
+}
+
+// The window as the host listing's refresh sees it; its save command is
+// the real one.
+class SpeicherndesAppFenster final : public AppFenster {
+  public:
+    explicit SpeicherndesAppFenster(Instanz& i) : m_i(i) {}
+    void ProjektGeladenSetzen(bool g) override { m_i.ansicht.ProjektGeladenSetzen(g); }
+    void ProjektBaumLeeren() override { m_i.treProjekt.Leeren(); }
+    void RoutinenAnsichtSchliessen() override {}
+    void AppBaumZeigen() override {}
+    void CodeFensterLeeren() override {}
+    void AnsichtZuruecksetzen() override {}
+    void AppHinweisZeigen(const std::string&) override {}
+    void ProjektModusSetzen(int modus) override { m_i.ansicht.ProjektModusSetzen(modus); }
+    void Speichern() override { gespeichert = mnuSpeichern_Click(m_i.k); }
+    bool gespeichert = false;
+
+  private:
+    Instanz& m_i;
+};
+
+// A project just read from the host and not saved, shown from the working
+// folder, while the refresh of the fall-back is the real command.
+class UngespeichertTest : public ProjektOeffnenTest {
+  protected:
+    void SetUp() override {
+        ProjektOeffnenTest::SetUp();
+        fenster = std::make_unique<SpeicherndesAppFenster>(I());
+        I().ansicht.aktualisieren = [this] {
+            AppKontext ak{I().z, host, I().meldungen, I().anzeige, *fenster, I().treApp};
+            mnuAnsicht_App_Aktualisieren_Click(ak);
+        };
+        ProjektAnlegen(I().z.TempPfad, ZweiModule());
+        I().z.ProjektPfad = I().z.TempPfad;
+        ASSERT_TRUE(ProjektAnzeigen(I().k));
+        I().anzeige.TitelSetzen(I().z.ProgrammTitel + " Projekt: VBAProject" + NichtGespeichertMarke);
+        I().treApp.Tag = "VBAProject";
+        I().ansicht.ProjektModusSetzen(1);
+        ungespeichert = Dateien(I().z.TempPfad);
+        kaputt = NeuerOrdner("kaputt").string() + "/";
+        DateiSchreiben(kaputt + "CodeBrindle.mdb", "keine Datenbank");
+    }
+    SpeicherHost host;
+    std::unique_ptr<SpeicherndesAppFenster> fenster;
+    std::map<std::string, std::string> ungespeichert;
+    std::string kaputt;
+};
+
+TEST_F(UngespeichertTest, BrokenOpenOffersToSaveTheUnsavedProjectItself) {
+    // Opened by the chooser (the database file is there but broken) and
+    // from a recent entry whose folder has lost its database.
+    std::string ohneDb = NeuerOrdner("ohneDb").string() + "/";
+    DateiSchreiben(ohneDb + "M1.txt", "nur ein Modul");
+    ZuletztEintragen(I().z, I().einstellungen, I().zuletzt, ohneDb);
+    for (int weg : {0, 1}) {
+        SCOPED_TRACE(weg);
+        std::string ordner = weg == 0 ? kaputt : ohneDb;
+        I().meldungen = {};
+        I().dialoge = {};
+        I().meldungen.Antworten(MeldungsAntwort::Ok); // "ist nicht mehr intakt"
+        I().meldungen.Antworten(MeldungsAntwort::Ja); // save the unsaved project first
+        I().dialoge.ordnerAntworten.push_back(I().z.ProjektOrdner);
+        I().dialoge.eingabeAntworten.push_back("Gerettet" + std::to_string(weg));
+        if (weg == 0) {
+            I().dialoge.ordnerAntworten.push_front(kaputt);
+            mnuOeffnen_Click(I().k);
+        } else {
+            std::size_t index = 0;
+            while (index < I().zuletzt.size() && I().zuletzt[index].Tag != ohneDb)
+                ++index;
+            ASSERT_LT(index, I().zuletzt.size());
+            mnuOpenIndex_Click(I().k, index);
+        }
+
+        EXPECT_EQ(Texte(I().meldungen),
+                  (std::vector<std::string>{NichtIntaktText(ordner), SpeicherFrageText()}));
+        ASSERT_TRUE(fenster->gespeichert);
+        std::string ziel = I().z.ProjektOrdner + "Gerettet" + std::to_string(weg) + "/";
+        EXPECT_EQ(Dateien(ziel), ungespeichert) << "the working folder's project is what was saved";
+        EXPECT_EQ(I().dialoge.eingabeFragen[0].Vorgabe, "VBAProject");
+        // Then the fall-back's state without a project
+        EXPECT_EQ(I().anzeige.Titel(), I().z.ProgrammTitel);
+        EXPECT_EQ(I().ansicht.modus, 0);
+        EXPECT_EQ(I().z.ProjektDatenbank, nullptr);
+
+        // Shown again as unsaved for the next way of opening
+        ProjektAnlegen(I().z.TempPfad, ZweiModule());
+        I().z.ProjektPfad = I().z.TempPfad;
+        I().anzeige.TitelSetzen(I().z.ProgrammTitel + " Projekt: VBAProject" + NichtGespeichertMarke);
+    }
+    EXPECT_EQ(DateiInhalt(kaputt + "CodeBrindle.mdb"), "keine Datenbank");
+    EXPECT_EQ(Dateien(ohneDb).size(), 1u);
+}
+
+TEST_F(UngespeichertTest, CancelledFallBackStillSavesTheUnsavedProjectLater) {
+    I().meldungen.Antworten(MeldungsAntwort::Ok);
+    I().meldungen.Antworten(MeldungsAntwort::Abbrechen);
+    I().dialoge.ordnerAntworten.push_back(kaputt);
+    mnuOeffnen_Click(I().k);
+    EXPECT_FALSE(fenster->gespeichert);
+    EXPECT_EQ(I().z.ProjektPfad, I().z.TempPfad);
+    EXPECT_NE(I().anzeige.Titel().find(NichtGespeichertMarke), std::string::npos);
+
+    // The user saves now, as the caption still asks
+    I().dialoge.ordnerAntworten.push_back(I().z.ProjektOrdner);
+    I().dialoge.eingabeAntworten.push_back("Spaeter");
+    ASSERT_TRUE(mnuSpeichern_Click(I().k));
+    EXPECT_EQ(Dateien(I().z.ProjektOrdner + "Spaeter/"), ungespeichert);
+}
+
+TEST_F(ProjektOeffnenTest, SavingFromAFolderWithoutProjectIsRefused) {
+    // As a broken saved project leaves it: the view without a project,
+    // ProjektPfad still on the broken folder.
+    std::string ohneDb = NeuerOrdner("ohneDb").string() + "/";
+    DateiSchreiben(ohneDb + "M1.txt", "x");
+    I().z.ProjektPfad = ohneDb;
+    I().dialoge.ordnerAntworten.push_back(projekt.substr(0, projekt.size() - 1));
+    I().dialoge.eingabeAntworten.push_back("");
+    I().meldungen.Antworten(MeldungsAntwort::Ja);
+    auto vorher = Dateien(projekt);
+
+    EXPECT_FALSE(mnuSpeichern_Click(I().k));
+    ASSERT_EQ(I().meldungen.Gezeigt().size(), 1u);
+    EXPECT_EQ(I().meldungen.Gezeigt()[0].Text,
+              "In " + ohneDb +
+                  "\r\nliegt kein Projekt (CodeBrindle.mdb fehlt).\r\nEs wurde nichts gespeichert.");
+    EXPECT_TRUE(I().dialoge.ordnerFragen.empty()) << "refused before anything is asked";
+    EXPECT_EQ(Dateien(projekt), vorher);
+    EXPECT_EQ(I().z.ProjektPfad, ohneDb);
 }
 
 } // namespace
