@@ -50,9 +50,15 @@ constexpr SchadenName SchadenNamen[] = {
     {Beschaedigung::StreamFehlt, "missing-stream"},
     {Beschaedigung::ProjectFremd, "project-stream"},
     {Beschaedigung::DateiAbgeschnitten, "truncated"},
+    {Beschaedigung::ModulName, "module-name"},
 };
 
 bool Hat(const ProjektVorlage& v, Beschaedigung b) { return v.schaden == b && !v.module.empty(); }
+
+// The name the records give the module, which a damage may take away.
+std::string ModulName(const ProjektVorlage& v, const QuellModul& m) {
+    return Hat(v, Beschaedigung::ModulName) && &m == &v.module.front() ? std::string() : m.name;
+}
 
 // A stand-in for the compiled cache: any bytes do, since a reader skips it.
 std::string Cache(std::size_t n) {
@@ -113,8 +119,8 @@ std::string Dir(const ProjektVorlage& v) {
     for (std::size_t i = 0; i < v.module.size(); ++i) {
         const QuellModul& m = v.module[i];
         const bool erstes = i == 0;
-        Satz(d, 0x0019, mbcs(m.name));
-        Satz(d, 0x0047, utf16(m.name));
+        Satz(d, 0x0019, mbcs(ModulName(v, m)));
+        Satz(d, 0x0047, utf16(ModulName(v, m)));
         Satz(d, 0x001A, mbcs(StreamName(m)));
         Satz(d, 0x0032, utf16(StreamName(m)));
         Satz(d, 0x001C, "");
@@ -138,10 +144,12 @@ std::string ProjectStream(const ProjektVorlage& v) {
         t += "Module=Unbekannt\r\n";
     for (const QuellModul& m : v.module) {
         switch (m.art) {
-        case KomponentenArt::Dokument: t += "Document=" + m.name + "/&H00000000\r\n"; break;
-        case KomponentenArt::Standard: t += "Module=" + m.name + "\r\n"; break;
-        case KomponentenArt::Klasse: t += "Class=" + m.name + "\r\n"; break;
-        case KomponentenArt::Designer: t += std::string("Package=") + FormsPackage + "\r\nBaseClass=" + m.name + "\r\n"; break;
+        case KomponentenArt::Dokument: t += "Document=" + ModulName(v, m) + "/&H00000000\r\n"; break;
+        case KomponentenArt::Standard: t += "Module=" + ModulName(v, m) + "\r\n"; break;
+        case KomponentenArt::Klasse: t += "Class=" + ModulName(v, m) + "\r\n"; break;
+        case KomponentenArt::Designer:
+            t += std::string("Package=") + FormsPackage + "\r\nBaseClass=" + ModulName(v, m) + "\r\n";
+            break;
         }
     }
     t += "Name=\"" + v.name + "\"\r\nHelpContextID=\"0\"\r\nVersionCompatible32=\"393222000\"\r\n";
@@ -154,15 +162,15 @@ std::string ProjectStream(const ProjektVorlage& v) {
     t += "\r\n[Host Extender Info]\r\n&H00000001={3832D640-CF90-11CF-8E43-00A0C911005A};VBE;&H00000000\r\n";
     t += "\r\n[Workspace]\r\n";
     for (const QuellModul& m : v.module)
-        t += m.name + "=0, 0, 0, 0, C\r\n";
+        t += ModulName(v, m) + "=0, 0, 0, 0, C\r\n";
     return Utf8NachCodepage(t, v.codepage);
 }
 
 std::string ProjectWm(const ProjektVorlage& v) {
     std::string out;
     for (const QuellModul& m : v.module) {
-        out += Utf8NachCodepage(m.name, v.codepage) + '\0';
-        out += Utf8NachCodepage(m.name, 1200) + std::string(2, '\0');
+        out += Utf8NachCodepage(ModulName(v, m), v.codepage) + '\0';
+        out += Utf8NachCodepage(ModulName(v, m), 1200) + std::string(2, '\0');
     }
     return out + std::string(2, '\0');
 }

@@ -32,6 +32,7 @@ enum class Beschaedigung {
     StreamFehlt,       // the module's stream left out
     ProjectFremd,      // the PROJECT stream naming a module the dir lacks
     DateiAbgeschnitten, // the finished file cut in half
+    ModulName,         // the module's name left empty (its stream keeps its name)
 };
 
 /// The names the workbook writer tool takes: "module-stream", "dir-size"...

@@ -141,6 +141,35 @@ TEST_F(MappenHost, UnlesbareMappeWirdGemeldetDieAnderenBleiben) {
     EXPECT_EQ(treApp.Knoten()[0].Text, "Heil [kaputt.xlsm]");
 }
 
+// A damaged module name in one workbook among several: that workbook is
+// named as unreadable, every other one is listed.
+TEST_F(MappenHost, SchlechterModulnameInDerMitteLaesstDieAnderenStehen) {
+    wb::ProjektVorlage leer = Umsatz();
+    leer.name = "Namenlos";
+    leer.schaden = wb::Beschaedigung::ModulName;
+    wb::ProjektVorlage strich = Umsatz();
+    strich.name = "Strich";
+    strich.module[1].name = "Rech\\nen";
+    const std::string zweite = Schreiben("zweite.xlsm", leer);
+    const std::string dritte = Schreiben("dritte.xls", strich);
+    mappen.Oeffnen(Schreiben("erste.xlsm", Umsatz()));
+    mappen.Oeffnen(zweite);
+    mappen.Oeffnen(dritte);
+    mappen.Oeffnen(Schreiben("vierte.xls", Mappe("Letzte", {Quelle("Modul1", wb::KomponentenArt::Standard,
+                                                                 "Sub A()\r\n    x = 1\r\nEnd Sub\r\n")})));
+    ASSERT_TRUE(Auflisten());
+    EXPECT_EQ(Texte(), (std::vector<std::string>{"Umsatz [erste.xlsm] Fahne", "\tRechnen M2", "\tKonto M3",
+                                                 "\tEingabe M1", "Letzte [vierte.xls] Fahne", "\tModul1 M2"}));
+    EXPECT_TRUE(treApp.Finden("A4\\Modul1"));
+    ASSERT_EQ(meldungen.Gezeigt().size(), 1u);
+    const std::string& text = meldungen.Gezeigt()[0].Text;
+    EXPECT_NE(text.find("\"" + zweite + "\": Das VBA-Projekt der Datei ist beschädigt."), std::string::npos) << text;
+    EXPECT_NE(text.find("\"" + dritte + "\": Das VBA-Projekt der Datei ist beschädigt."), std::string::npos) << text;
+    EXPECT_NE(text.find("empty name"), std::string::npos) << text;
+    EXPECT_NE(text.find("backslash"), std::string::npos) << text;
+    EXPECT_EQ(mappen.UnlesbareMappen(), (std::vector<std::string>{zweite, dritte}));
+}
+
 TEST_F(MappenHost, AktualisierenZeigtGeaenderteDatei) {
     const std::string a = Schreiben("a.xlsm", Umsatz());
     mappen.Oeffnen(a);
