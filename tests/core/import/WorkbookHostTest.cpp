@@ -259,10 +259,17 @@ TEST_F(MappenHost, MappenEinlesenFuerDieBefehlszeile) {
     EXPECT_FALSE(MappenEinlesen(z, meldungen, anzeige, {a}, 1, {"Rechnen", "Fehlt"}));
     EXPECT_EQ(meldungen.Gezeigt().back().Text, "Das Modul \"Fehlt\" ist im Projekt Umsatz [a.xlsm] nicht aufgelistet.");
     EXPECT_FALSE(MappenEinlesen(z, meldungen, anzeige, {}, 1));
+
+    // An unreadable workbook is named and left out like a locked one; the
+    // numbers count the listed projects, so 2 is still the second one listed.
     const std::size_t vorher = meldungen.Gezeigt().size();
-    EXPECT_FALSE(MappenEinlesen(z, meldungen, anzeige, {(ordner / "weg.xlsm").string(), a}, 1));
+    ASSERT_TRUE(MappenEinlesen(z, meldungen, anzeige, {a, (ordner / "weg.xlsm").string(), b}, 2));
     ASSERT_EQ(meldungen.Gezeigt().size(), vorher + 1);
     EXPECT_NE(meldungen.Gezeigt().back().Text.find("weg.xlsm"), std::string::npos);
+    EXPECT_EQ(Module(), (std::vector<std::string>{"Modul1"}));
+    EXPECT_EQ(anzeige.Titel(), "Excel Code Brindle 1.0 Projekt: Zweite [nicht gespeichert !!!]");
+    EXPECT_FALSE(MappenEinlesen(z, meldungen, anzeige, {(ordner / "weg.xlsm").string()}, 1));
+    EXPECT_EQ(meldungen.Gezeigt().back().Text, "Ein Projekt 1 gibt es nicht: aufgelistet sind 0 Projekte.");
 }
 
 TEST(CodeZeilen, ZahlUndAusschnitt) {
