@@ -2,8 +2,10 @@
 #include "import/workbook/VbaProjectWriter.h"
 
 #include "app/Text.h"
+#include "import/workbook/BiffMappe.h"
 #include "import/workbook/Bytes.h"
 #include "import/workbook/DataEncryption.h"
+#include "import/workbook/OoxmlPaket.h"
 #include "import/workbook/OvbaCompression.h"
 
 namespace cb::workbook {
@@ -215,26 +217,80 @@ std::string Fertig(const ProjektVorlage& v, std::string bytes) {
 
 std::string Bin(const ProjektVorlage& v) { return OleSchreiben(VbaSpeicherBauen(v)); }
 
+// Excel ties document modules to the workbook and its sheets by code
+// name: the workbook's is the one whose class is the workbook's (or the
+// first document module), every other document module is a sheet.
+ExcelCodeNamen CodeNamen(const ProjektVorlage& v) {
+    constexpr std::string_view ArbeitsmappenKlasse = "{00020819-0000-0000-C000-000000000046}";
+    ExcelCodeNamen namen;
+    const QuellModul* mappe = nullptr;
+    for (const QuellModul& m : v.module)
+        if (m.art == KomponentenArt::Dokument && (!mappe || (m.quelle.find(ArbeitsmappenKlasse) != std::string::npos &&
+                                                             mappe->quelle.find(ArbeitsmappenKlasse) == std::string::npos)))
+            mappe = &m;
+    for (const QuellModul& m : v.module)
+        if (m.art == KomponentenArt::Dokument && &m != mappe)
+            namen.tabellen.push_back(ModulName(v, m));
+    if (mappe)
+        namen.arbeitsmappe = ModulName(v, *mappe);
+    return namen;
+}
+
+struct Endung {
+    OfficeArt art;
+    const char* endung;
+};
+constexpr Endung Endungen[] = {
+    {OfficeArt::Xlsm, ".xlsm"}, {OfficeArt::Xltm, ".xltm"}, {OfficeArt::Xlam, ".xlam"}, {OfficeArt::Xls, ".xls"},
+    {OfficeArt::Xls, ".xla"},   {OfficeArt::Xls, ".xlt"},   {OfficeArt::Docm, ".docm"}, {OfficeArt::Dotm, ".dotm"},
+    {OfficeArt::Pptm, ".pptm"}, {OfficeArt::Doc, ".doc"},   {OfficeArt::Bin, ".bin"},
+};
+
+std::string Paket(const ProjektVorlage& v, PaketArt art) {
+    return ZipSchreiben(PaketTeile(art, CodeNamen(v), Bin(v)));
+}
+
+std::string Ole(const ProjektVorlage& v, std::string speicher, std::vector<ContainerEintrag> eintraege) {
+    for (ContainerEintrag& e : VbaSpeicherBauen(v))
+        eintraege.push_back({speicher + "/" + e.pfad, std::move(e.daten)});
+    return OleSchreiben(eintraege);
+}
+
 } // namespace
 
-std::string VbaProjectBin(const ProjektVorlage& v) { return Fertig(v, Bin(v)); }
-
-std::string XlsmBauen(const ProjektVorlage& v) {
-    const std::string typen =
-        "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n"
-        "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
-        "<Default Extension=\"bin\" ContentType=\"application/vnd.ms-office.vbaProject\"/>"
-        "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
-        "<Override PartName=\"/xl/vbaProject.bin\" ContentType=\"application/vnd.ms-office.vbaProject\"/>"
-        "</Types>";
-    return Fertig(v, ZipSchreiben({{"[Content_Types].xml", typen}, {"xl/vbaProject.bin", Bin(v)}}));
+std::optional<OfficeArt> OfficeArtAusEndung(std::string_view endung) {
+    const std::string klein = KleinGefaltet(endung);
+    for (const Endung& e : Endungen)
+        if (klein == e.endung)
+            return e.art;
+    return std::nullopt;
 }
 
-std::string XlsBauen(const ProjektVorlage& v) {
-    std::vector<ContainerEintrag> eintraege{{"Workbook", std::string(16, '\0')}};
-    for (ContainerEintrag& e : VbaSpeicherBauen(v))
-        eintraege.push_back({"_VBA_PROJECT_CUR/" + e.pfad, std::move(e.daten)});
-    return Fertig(v, OleSchreiben(eintraege));
+std::string OfficeEndungen() {
+    std::string out;
+    for (const Endung& e : Endungen)
+        out += (out.empty() ? "" : ", ") + std::string(e.endung);
+    return out;
 }
+
+std::string OfficeDateiBauen(const ProjektVorlage& v, OfficeArt art) {
+    switch (art) {
+    case OfficeArt::Xlsm: return Fertig(v, Paket(v, PaketArt::Xlsm));
+    case OfficeArt::Xltm: return Fertig(v, Paket(v, PaketArt::Xltm));
+    case OfficeArt::Xlam: return Fertig(v, Paket(v, PaketArt::Xlam));
+    case OfficeArt::Docm: return Fertig(v, Paket(v, PaketArt::Docm));
+    case OfficeArt::Dotm: return Fertig(v, Paket(v, PaketArt::Dotm));
+    case OfficeArt::Pptm: return Fertig(v, Paket(v, PaketArt::Pptm));
+    case OfficeArt::Xls:
+        return Fertig(v, Ole(v, "_VBA_PROJECT_CUR", {{"Workbook", BiffWorkbookStream(CodeNamen(v), true)}}));
+    case OfficeArt::Doc: return Fertig(v, Ole(v, "Macros", {}));
+    case OfficeArt::Bin: return Fertig(v, Bin(v));
+    }
+    return {};
+}
+
+std::string VbaProjectBin(const ProjektVorlage& v) { return OfficeDateiBauen(v, OfficeArt::Bin); }
+std::string XlsmBauen(const ProjektVorlage& v) { return OfficeDateiBauen(v, OfficeArt::Xlsm); }
+std::string XlsBauen(const ProjektVorlage& v) { return OfficeDateiBauen(v, OfficeArt::Xls); }
 
 } // namespace cb::workbook
