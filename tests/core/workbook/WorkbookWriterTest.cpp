@@ -339,6 +339,35 @@ TEST(WorkbookErrors, ZipBombIsRefusedBeforeInflating) {
     const std::string bombe = ZipSchreiben({{"xl/vbaProject.bin", std::string(std::size_t{16} << 20, '\0')}});
     ASSERT_LT(bombe.size(), std::size_t{1} << 20);
     EXPECT_EQ(FehlerArt(bombe, "bomb.xlsm"), WorkbookFehler::ZuGross);
+
+    // A file large enough for the ratio still may not have its project
+    // inflate past the member limit: a central directory claiming 200 MiB
+    // beside 3 MiB of bytes that do not deflate.
+    std::string rauschen(std::size_t{3} << 20, '\0');
+    std::uint32_t x = 2463534242u;
+    for (char& c : rauschen) {
+        x ^= x << 13, x ^= x >> 17, x ^= x << 5;
+        c = static_cast<char>(x);
+    }
+    std::string gross = ZipSchreiben({{"xl/media/bild.bin", rauschen}, {"xl/vbaProject.bin", VbaProjectBin(Vorlage())}});
+    ASSERT_GT(gross.size(), (std::size_t{200} << 20) / MaxZipVerhaeltnis);
+    ASSERT_EQ(WorkbookAusBytes(gross, "gross.xlsm").komponenten.size(), 4u);
+    const std::string name = "xl/vbaProject.bin";
+    std::size_t pos = 0;
+    for (pos = gross.find("PK\x01\x02"); pos != std::string::npos; pos = gross.find("PK\x01\x02", pos + 4))
+        if (gross.compare(pos + 46, name.size(), name) == 0)
+            break;
+    ASSERT_NE(pos, std::string::npos);
+    const std::uint32_t behauptet = std::uint32_t{200} << 20;
+    for (int i = 0; i < 4; ++i)
+        gross[pos + 24 + static_cast<std::size_t>(i)] = static_cast<char>((behauptet >> (8 * i)) & 0xFF);
+    try {
+        WorkbookAusBytes(gross, "gross.xlsm");
+        ADD_FAILURE() << "a member of 200 MiB was read";
+    } catch (const WorkbookError& e) {
+        EXPECT_EQ(e.Art(), WorkbookFehler::ZuGross) << e.what();
+        EXPECT_NE(e.Detail().find("claims 209715200 bytes"), std::string::npos) << e.Detail();
+    }
 }
 
 TEST(WorkbookErrors, DamagedStreams) {
