@@ -399,6 +399,21 @@ TEST(WorkbookDir, TruncatedOrInconsistentDirStreams) {
         EXPECT_THROW(DirLesen(dir.substr(0, n)), FormatError) << n;
 }
 
+TEST(WorkbookDir, MessagesNameRecordsInHex) {
+    auto meldung = [](std::string dir) {
+        try {
+            DirLesen(dir);
+        } catch (const FormatError& e) {
+            return std::string(e.what());
+        }
+        return std::string("read");
+    };
+    // PROJECTCODEPAGE with one byte, MODULESTREAMNAME before any MODULENAME.
+    EXPECT_EQ(meldung(std::string("\x03\x00\x01\x00\x00\x00\xE4", 7)), "dir record 0x0003 is shorter than 2 bytes");
+    EXPECT_EQ(meldung(std::string("\x1A\x00\x01\x00\x00\x00x", 7)), "dir record 0x001A stands outside a module");
+    EXPECT_EQ(meldung(std::string("\x4A\x00\x00\x00\x00\x00", 6)), "dir record 0x004A is shorter than 4 bytes");
+}
+
 TEST(WorkbookDir, OptionalRecordsMayBeMissing) {
     // Office 97 style: no PROJECTCOMPATVERSION, no Unicode names, no doc strings.
     auto satz = [](std::string& d, std::uint16_t id, std::string daten) {
