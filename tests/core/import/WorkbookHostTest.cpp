@@ -170,6 +170,28 @@ TEST_F(MappenHost, SchlechterModulnameInDerMitteLaesstDieAnderenStehen) {
     EXPECT_EQ(mappen.UnlesbareMappen(), (std::vector<std::string>{zweite, dritte}));
 }
 
+// Any failure of the reader, not only its own error, leaves that workbook
+// out with the file named.
+TEST_F(MappenHost, JederLeseFehlerNenntDieDatei) {
+    WorkbookHost eigen(meldungen, [](const std::string& pfad) -> wb::VbaProjekt {
+        if (pfad.ends_with("b.xlsm"))
+            throw std::runtime_error("unerwartet");
+        wb::VbaProjekt p;
+        p.name = "Gut";
+        p.komponenten.push_back({"Modul1", wb::KomponentenArt::Standard, "a\r\nb\r\nc", 3, 3});
+        return p;
+    });
+    eigen.Oeffnen("/x/a.xlsm");
+    eigen.Oeffnen("/x/b.xlsm");
+    eigen.Oeffnen("/x/c.xlsm");
+    ASSERT_TRUE(ProjekteAuflisten(z, eigen, meldungen, treApp));
+    EXPECT_EQ(Texte(), (std::vector<std::string>{"Gut [a.xlsm] Fahne", "\tModul1 M2", "Gut [c.xlsm] Fahne",
+                                                 "\tModul1 M2"}));
+    ASSERT_EQ(meldungen.Gezeigt().size(), 1u);
+    EXPECT_EQ(meldungen.Gezeigt()[0].Text, "\"/x/b.xlsm\": unerwartet");
+    EXPECT_EQ(eigen.UnlesbareMappen(), std::vector<std::string>{"/x/b.xlsm"});
+}
+
 TEST_F(MappenHost, AktualisierenZeigtGeaenderteDatei) {
     const std::string a = Schreiben("a.xlsm", Umsatz());
     mappen.Oeffnen(a);
