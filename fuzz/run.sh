@@ -22,7 +22,10 @@ mkdir -p "$seeds" "$build/corpus" "$build/findings"
 "$CBWB" "$seeds/klein.bin" --generate 2 12
 "$CBWB" "$seeds/gesperrt.xlsm" --generate 3 20 --locked
 "$CBWB" "$seeds/kyrillisch.xls" --codepage 1251 --generate 3 25
-for k in module-stream module-offset module-truncated dir-size dir-count missing-stream project-stream truncated; do
+"$CBWB" "$seeds/klein.docm" --generate 3 20
+"$CBWB" "$seeds/klein.pptm" --generate 2 20
+"$CBWB" "$seeds/klein.doc" --generate 2 20
+for k in module-stream module-offset module-truncated dir-size dir-count missing-stream project-stream truncated module-name; do
   "$CBWB" "$seeds/$k.xlsm" --generate 3 20 --damage "$k"
 done
 if ls examples/*.bas >/dev/null 2>&1; then
@@ -36,6 +39,9 @@ if [ -d ../shared/testdata ]; then
   done < <(find ../shared/testdata -type f \( -name '*.xls*' -o -name '*.doc*' -o -name '*.bin' \) -size -200k -print0)
 fi
 
+# The slow unwinder costs speed but lets the leak suppressions name gsf's
+# function instead of every glib allocation.
+ASAN_OPTIONS="fast_unwind_on_malloc=0${ASAN_OPTIONS:+:$ASAN_OPTIONS}" \
 LSAN_OPTIONS="suppressions=$PWD/fuzz/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}" \
 "$build/bin/cbfuzz_workbook" -max_total_time="$secs" -rss_limit_mb=2048 -max_len=200000 \
   -timeout=30 -print_final_stats=1 -artifact_prefix="$build/findings/" "$build/corpus" "$seeds"

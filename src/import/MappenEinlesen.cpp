@@ -51,9 +51,10 @@ bool MappenEinlesen(Zustand& z, Meldungen& meldungen, Anzeige& anzeige, const st
         return false;
     }
     Baum treApp;
-    // A workbook left out would shift the numbers of the projects after it,
-    // so the number asked for might name another project than meant.
-    if (!ProjekteAuflisten(z, host, meldungen, treApp) || !host.UnlesbareMappen().empty())
+    // Unreadable workbooks are left out like locked ones, after the host's
+    // warning that names them; the number counts the listed projects only,
+    // so it means the same as the listing shows.
+    if (!ProjekteAuflisten(z, host, meldungen, treApp))
         return false;
     const auto projekte = ProjektKnoten(treApp);
     if (projekt < 1 || static_cast<std::size_t>(projekt) > projekte.size()) {

@@ -29,6 +29,17 @@ double FuehrendeZahl(const std::string& text) {
     return vorzeichen * wert;
 }
 
+// A name that cannot be part of a node key: the reading takes the module's
+// name back as the key's text after its last "\", and keys are unique.
+bool AlsSchluesselBrauchbar(const Baum& treApp, const std::string& schluessel, const std::string& name) {
+    return !name.empty() && name.find('\\') == std::string::npos && !treApp.Finden(schluessel + name);
+}
+
+std::string NichtAufgelistetText(const std::string& datei, const std::string& name, const std::string& modul) {
+    return "\"" + datei + "\": Das Projekt " + name + " wird nicht aufgelistet, da der Modulname \"" + modul +
+           "\" leer, doppelt oder ungültig ist.";
+}
+
 } // namespace
 
 std::unique_ptr<HostAnwendung> AnwendungHolen(Zustand& z, Host& host) {
@@ -93,6 +104,9 @@ bool ProjekteAuflisten(Zustand& z, Host& host, Meldungen& meldungen, Baum& treAp
         // Refused access; the caller's hint says so, the host's text is not shown.
         return false;
     }
+    // Projects whose module names cannot be keys are left out, each named,
+    // so that one odd workbook does not hide the ones after it.
+    std::string ausgelassen;
     try {
         for (std::int64_t n = 1; n <= anzahl; ++n) {
             auto projekt = projekte->Item(n);
@@ -105,24 +119,34 @@ bool ProjekteAuflisten(Zustand& z, Host& host, Meldungen& meldungen, Baum& treAp
             auto komponenten = projekt->VBComponents();
             const std::int64_t k = komponenten->Count();
             bool mitModul = false;
+            bool brauchbar = true;
             for (std::int64_t j = 1; j <= k; ++j) {
                 auto komponente = komponenten->Item(j);
                 if (komponente->CodeModule()->CountOfLines() <= 2)
                     continue;
                 const std::string kname = komponente->Name();
                 const int typ = komponente->Type();
+                if (!AlsSchluesselBrauchbar(treApp, schluessel, kname)) {
+                    ausgelassen += (ausgelassen.empty() ? "" : "\r\n") + NichtAufgelistetText(datei, name, kname);
+                    brauchbar = false;
+                    break;
+                }
                 treApp.Hinzufuegen(schluessel + kname, kname, KomponentenBild(typ), schluessel);
                 mitModul = true;
             }
-            if (!mitModul)
+            if (!mitModul || !brauchbar)
                 treApp.Entfernen(schluessel);
         }
         AlleAufklappen(treApp);
-        return true;
     } catch (const std::exception& e) {
+        if (!ausgelassen.empty())
+            meldungen.Melden(ausgelassen, MeldungsSymbol::Warnung);
         meldungen.Melden(e.what(), MeldungsSymbol::Keins);
         return false;
     }
+    if (!ausgelassen.empty())
+        meldungen.Melden(ausgelassen, MeldungsSymbol::Warnung);
+    return true;
 }
 
 void AlleAufklappen(Baum& baum) {

@@ -20,6 +20,8 @@ std::unique_ptr<HostAnwendung> AnwendungHolen(Zustand& z, Host& host);
 /// Fills treApp anew; true when the listing ran to its end. A failure on a
 /// project or component shows the host's description and keeps the nodes
 /// added so far; no running host or refused access leaves false, silently.
+/// A project with a module name that cannot be a node key (empty, with a
+/// "\", or twice) is left out and named in one warning at the end.
 bool ProjekteAuflisten(Zustand& z, Host& host, Meldungen& meldungen, Baum& treApp);
 
 /// Expands every node.

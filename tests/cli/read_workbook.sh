@@ -27,6 +27,19 @@ check "callers across modules" "$(printf 'ModRechnen\n\tBrutto\nKlsRechnung\n\tB
 out=$("$cli" outline "$tmp/teil" | tr -d '\r' | grep -v $'^\t')
 check "modules named in any case" "$(printf 'ModTexte\nKlsKunde')" "$out"
 
+# An unreadable workbook beside it is named on stderr and left out of the
+# listing; --project counts the listed projects only.
+printf 'keine Mappe' > "$tmp/kaputt.xlsm"
+err=$("$cli" read --out "$tmp/neben" "$tmp/kaputt.xlsm" "$mappe" 2>&1 >/dev/null); rc=$?
+check "read beside an unreadable workbook" 0 "$rc"
+case "$err" in *"$tmp/kaputt.xlsm"*) ;; *) check "unreadable workbook named" "$tmp/kaputt.xlsm ..." "$err";; esac
+out=$("$cli" outline "$tmp/neben" | tr -d '\r' | grep -v $'^\t' | head -1)
+check "the readable project was read" "FrmEingabe" "$out"
+"$cli" read --out "$tmp/x" --project 2 "$tmp/kaputt.xlsm" "$mappe" >/dev/null 2>&1
+check "the unreadable workbook is no project" 1 "$?"
+"$cli" read --out "$tmp/x" "$tmp/kaputt.xlsm" >/dev/null 2>&1
+check "nothing readable" 1 "$?"
+
 err=$("$cli" read --out "$tmp/x" --module Fehlt "$mappe" 2>&1); rc=$?
 check "a module that is not listed" 1 "$rc"
 [ -n "$err" ] || check "a message for the missing module" "a message" ""

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// cbwb: writes an .xlsm, .xls or bare vbaProject.bin from exported VBA
-// module sources (.bas, .cls, .frm) or from a generated project, with
-// options for locked, foreign-code-page and damaged projects.
+// cbwb: writes an Office file (.xlsm, .xls, .docm, .pptm, .doc...) or a
+// bare vbaProject.bin from exported VBA module sources (.bas, .cls, .frm)
+// or from a generated project, with options for locked, foreign-code-page
+// and damaged projects.
 #include "import/workbook/ExportDatei.h"
 #include "import/workbook/ProjektGenerator.h"
 #include "import/workbook/VbaProjectWriter.h"
@@ -25,8 +26,10 @@ using namespace cb::workbook;
 
 constexpr const char* Hilfe =
     "usage: cbwb [options] OUTPUT [SOURCE.bas|.cls|.frm ...]\n"
-    "  OUTPUT ends in .xlsm/.xlam/.xltm (zip package), .xls/.xla/.xlt (OLE file)\n"
-    "  or .bin (a bare vbaProject.bin)\n"
+    "  OUTPUT ends in .xlsm/.xltm/.xlam (a workbook package), .xls/.xla/.xlt (a BIFF8\n"
+    "  workbook), .docm/.dotm (Word), .pptm (PowerPoint), .doc (an OLE file with only\n"
+    "  the Macros storage, for testing readers; Word does not open it) or .bin (a bare\n"
+    "  vbaProject.bin). Workbooks get one empty sheet per document module.\n"
     "options:\n"
     "  --name NAME            project name (default VBAProject)\n"
     "  --locked               lock the project for viewing\n"
@@ -64,18 +67,11 @@ void Schreiben(const fs::path& datei, const std::string& bytes) {
         throw std::runtime_error("\"" + datei.string() + "\": cannot be written");
 }
 
-enum class Ziel { Zip, Ole, Bin };
-
-Ziel ZielAus(const fs::path& ausgabe) {
-    const std::string e = cb::KleinGefaltet(ausgabe.extension().string());
-    if (e == ".xlsm" || e == ".xlam" || e == ".xltm")
-        return Ziel::Zip;
-    if (e == ".xls" || e == ".xla" || e == ".xlt")
-        return Ziel::Ole;
-    if (e == ".bin")
-        return Ziel::Bin;
-    throw FalscherAufruf("OUTPUT must end in .xlsm, .xlam, .xltm, .xls, .xla, .xlt or .bin, not '" +
-                         ausgabe.filename().string() + "'");
+OfficeArt ZielAus(const fs::path& ausgabe) {
+    if (auto art = OfficeArtAusEndung(ausgabe.extension().string()))
+        return *art;
+    throw FalscherAufruf("OUTPUT must end in one of " + OfficeEndungen() + ", not '" + ausgabe.filename().string() +
+                         "'");
 }
 
 int Ausfuehren(const std::vector<std::string>& args) {
@@ -129,7 +125,7 @@ int Ausfuehren(const std::vector<std::string>& args) {
     if (frei.empty())
         throw FalscherAufruf("OUTPUT is missing");
     const fs::path ausgabe = frei.front();
-    const Ziel ziel = ZielAus(ausgabe);
+    const OfficeArt ziel = ZielAus(ausgabe);
     if (erzeugen && frei.size() > 1)
         throw FalscherAufruf("--generate takes no SOURCE files");
     if (!erzeugen && frei.size() == 1)
@@ -158,11 +154,7 @@ int Ausfuehren(const std::vector<std::string>& args) {
             throw std::runtime_error("module name \"" + m.name + "\" has characters that code page " +
                                      std::to_string(v.codepage) + " lacks");
 
-    switch (ziel) {
-    case Ziel::Zip: Schreiben(ausgabe, XlsmBauen(v)); break;
-    case Ziel::Ole: Schreiben(ausgabe, XlsBauen(v)); break;
-    case Ziel::Bin: Schreiben(ausgabe, VbaProjectBin(v)); break;
-    }
+    Schreiben(ausgabe, OfficeDateiBauen(v, ziel));
     return 0;
 }
 

@@ -47,6 +47,7 @@ struct Sitzung {
     std::vector<std::string> pfade;
     std::vector<std::optional<Mappe>> mappen;
     Meldungen& meldungen;
+    WorkbookHost::MappenLeser leser;
     std::shared_ptr<std::vector<std::string>> unlesbar;
     bool gemeldet = false;
 
@@ -57,7 +58,7 @@ struct Sitzung {
         if (!eintrag) {
             Mappe m{pfade[static_cast<std::size_t>(position) - 1], std::nullopt, {}};
             try {
-                m.projekt = wb::WorkbookLesen(m.pfad);
+                m.projekt = leser(m.pfad);
             } catch (const wb::WorkbookError& e) {
                 m.fehler = e.what();
             } catch (const std::exception& e) {
@@ -210,7 +211,10 @@ private:
 } // namespace
 
 WorkbookHost::WorkbookHost(Meldungen& meldungen)
-    : m_meldungen(meldungen), m_unlesbar(std::make_shared<std::vector<std::string>>()) {}
+    : WorkbookHost(meldungen, [](const std::string& pfad) { return wb::WorkbookLesen(pfad); }) {}
+
+WorkbookHost::WorkbookHost(Meldungen& meldungen, MappenLeser leser)
+    : m_meldungen(meldungen), m_leser(std::move(leser)), m_unlesbar(std::make_shared<std::vector<std::string>>()) {}
 
 bool WorkbookHost::Oeffnen(const std::filesystem::path& datei) {
     if (datei.empty())
@@ -236,7 +240,7 @@ std::unique_ptr<HostAnwendung> WorkbookHost::Anbinden() {
     if (m_mappen.empty())
         throw HostFehler("Es ist keine Mappe geöffnet.");
     auto s = std::make_shared<Sitzung>(Sitzung{m_mappen, std::vector<std::optional<Mappe>>(m_mappen.size()),
-                                               m_meldungen, m_unlesbar, false});
+                                               m_meldungen, m_leser, m_unlesbar, false});
     return std::make_unique<Anwendung>(std::move(s));
 }
 

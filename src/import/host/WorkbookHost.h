@@ -5,8 +5,10 @@
 // Every attach reads the files anew, so a listing shows what the files hold
 // now and a reading takes their content at the moment of reading.
 #include "import/host/Host.h"
+#include "import/workbook/VbaProject.h"
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,8 +19,14 @@ class Meldungen;
 
 class WorkbookHost final : public Host {
 public:
+    /// Reads the project of a workbook by its full path; throws
+    /// workbook::WorkbookError when it cannot.
+    using MappenLeser = std::function<workbook::VbaProjekt(const std::string& pfad)>;
+
     /// meldungen hears of the workbooks whose project cannot be read.
     explicit WorkbookHost(Meldungen& meldungen);
+    /// Reads through leser instead of from disk (the fuzzer hands it bytes).
+    WorkbookHost(Meldungen& meldungen, MappenLeser leser);
 
     /// Adds the workbook (by its full path) after the open ones; false when
     /// it is open already or the path is empty.
@@ -39,6 +47,7 @@ public:
 
 private:
     Meldungen& m_meldungen;
+    MappenLeser m_leser;
     std::vector<std::string> m_mappen;
     std::shared_ptr<std::vector<std::string>> m_unlesbar;
 };

@@ -191,7 +191,7 @@ private:
             Fehler(WorkbookFehler::KeinVbaProjekt);
         // Seeking inside a zip member is slow in gsf, so the OLE file is read
         // whole and opened from memory.
-        const std::string bin = ZipTeil(teil.get(), "vbaProject.bin", MaxTeilGroesse);
+        const std::string bin = ZipTeil(teil.get(), "vbaProject.bin", MaxZipTeil);
         if (!std::string_view(bin).starts_with(OleSignatur))
             Fehler(WorkbookFehler::Beschaedigt, "vbaProject.bin is no OLE file");
         return AusOle(bin);

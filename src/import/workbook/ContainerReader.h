@@ -10,8 +10,11 @@
 
 namespace cb::workbook {
 
-/// Members and streams beyond this are refused before they are read.
+/// Files and streams beyond this are refused before they are read.
 inline constexpr std::size_t MaxTeilGroesse = std::size_t{512} << 20;
+/// A zip member (the vbaProject.bin) beyond this is refused before it is
+/// inflated; real ones hold a few megabytes at most.
+inline constexpr std::size_t MaxZipTeil = std::size_t{128} << 20;
 /// [Content_Types].xml of real packages is a few kilobytes.
 inline constexpr std::size_t MaxInhaltsTypen = std::size_t{1} << 20;
 /// A zip member that inflates to more than this many times the whole file

@@ -24,17 +24,26 @@ enum : std::uint16_t {
     ModDocStringUnicode = 0x0048, CompatVersion = 0x004A,
 };
 
+// "dir record 0x0019", as MS-OVBA writes record ids.
+std::string Satzname(std::uint16_t id) {
+    static constexpr char Ziffern[] = "0123456789ABCDEF";
+    std::string name = "dir record 0x";
+    for (int stelle = 12; stelle >= 0; stelle -= 4)
+        name += Ziffern[(id >> stelle) & 0xF];
+    return name;
+}
+
 std::uint32_t U32Aus(std::string_view daten, std::uint16_t id) {
     ByteReader r(daten, "dir record");
     if (daten.size() < 4)
-        throw FormatError("dir record 0x" + std::to_string(id) + " is shorter than 4 bytes");
+        throw FormatError(Satzname(id) + " is shorter than 4 bytes");
     return r.U32();
 }
 
 std::uint16_t U16Aus(std::string_view daten, std::uint16_t id) {
     ByteReader r(daten, "dir record");
     if (daten.size() < 2)
-        throw FormatError("dir record 0x" + std::to_string(id) + " is shorter than 2 bytes");
+        throw FormatError(Satzname(id) + " is shorter than 2 bytes");
     return r.U16();
 }
 
@@ -181,7 +190,7 @@ private:
 
     DirModul& Offen(std::uint16_t id) {
         if (!m_modulOffen)
-            throw FormatError("dir record 0x" + std::to_string(id) + " stands outside a module");
+            throw FormatError(Satzname(id) + " stands outside a module");
         return m_info.module.back();
     }
 

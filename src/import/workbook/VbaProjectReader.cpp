@@ -7,7 +7,9 @@
 #include "import/workbook/OvbaCompression.h"
 #include "import/workbook/TextDekodierung.h"
 
-#include <set>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace cb::workbook {
 
@@ -53,20 +55,42 @@ Komponente KomponenteLesen(const VbaSpeicher& s, const DirModul& m, KomponentenA
     return {m.name, art, std::move(text.code), text.zeilen, text.gespeichert};
 }
 
-const DirModul* ModulFuer(const DirInfo& dir, const std::string& name) {
-    for (const DirModul& m : dir.module)
-        if (TextGleich(m.nameMbcs, name) || TextGleich(m.name, name))
-            return &m;
-    return nullptr;
+// A name the VBA editor would never accept: none at all, a control
+// character, or the backslash that the listing uses to join a project's key
+// to a module's name.
+void NamePruefen(std::string_view name, std::size_t nummer) {
+    const std::string modul = "module " + std::to_string(nummer);
+    if (name.empty())
+        throw FormatError(modul + " has an empty name");
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        const bool c1 = c == 0xC2 && i + 1 < name.size() && static_cast<unsigned char>(name[i + 1]) < 0xA0;
+        if (c < 0x20 || c == 0x7F || c1)
+            throw FormatError(modul + " has a control character in its name");
+        if (c == '\\')
+            throw FormatError(modul + " has a backslash in its name \"" + std::string(name) + "\"");
+    }
 }
 
 // VBA keeps module names unique without regard to case; two alike would
-// make every lookup by name ambiguous.
-void NamenPruefen(const DirInfo& dir) {
-    std::set<std::string> namen;
-    for (const DirModul& m : dir.module)
-        if (!namen.insert(KleinGefaltet(m.name)).second)
+// make every lookup by name ambiguous. The result finds a module by either
+// of its names, folded; where names of two modules meet, the earlier module
+// in the dir stream wins.
+std::unordered_map<std::string, std::size_t> NamenPruefen(const DirInfo& dir) {
+    std::unordered_set<std::string> namen;
+    std::unordered_map<std::string, std::size_t> index;
+    namen.reserve(dir.module.size());
+    index.reserve(dir.module.size() * 2);
+    for (std::size_t i = 0; i < dir.module.size(); ++i) {
+        const DirModul& m = dir.module[i];
+        NamePruefen(m.name, i + 1);
+        std::string gefaltet = KleinGefaltet(m.name);
+        if (!namen.insert(gefaltet).second)
             throw FormatError("the dir stream holds two modules named \"" + m.name + "\"");
+        index.emplace(KleinGefaltet(m.nameMbcs), i);
+        index.emplace(std::move(gefaltet), i);
+    }
+    return index;
 }
 
 } // namespace
@@ -82,7 +106,7 @@ VbaProjekt ProjektAusSpeicher(const VbaSpeicher& s) {
         throw FormatError(std::string("dir stream: ") + e.what());
     }
     DirInfo dir = DirLesen(dirRoh);
-    NamenPruefen(dir);
+    const auto modulIndex = NamenPruefen(dir);
     ProjektText text = ProjektTextLesen(s.project, dir.codepage);
 
     VbaProjekt p;
@@ -94,10 +118,11 @@ VbaProjekt ProjektAusSpeicher(const VbaSpeicher& s) {
 
     std::vector<bool> genommen(dir.module.size(), false);
     for (const ProjektEintrag& e : text.eintraege) {
-        const DirModul* m = ModulFuer(dir, e.name);
-        if (!m)
+        const auto gefunden = modulIndex.find(KleinGefaltet(e.name));
+        if (gefunden == modulIndex.end())
             throw FormatError("the PROJECT stream lists \"" + e.name + "\", which the dir stream does not hold");
-        const auto idx = static_cast<std::size_t>(m - dir.module.data());
+        const std::size_t idx = gefunden->second;
+        const DirModul* m = &dir.module[idx];
         if (genommen[idx])
             continue;
         genommen[idx] = true;

@@ -2,8 +2,10 @@
 #include "import/workbook/VbaProjectWriter.h"
 
 #include "app/Text.h"
+#include "import/workbook/BiffMappe.h"
 #include "import/workbook/Bytes.h"
 #include "import/workbook/DataEncryption.h"
+#include "import/workbook/OoxmlPaket.h"
 #include "import/workbook/OvbaCompression.h"
 
 namespace cb::workbook {
@@ -50,9 +52,15 @@ constexpr SchadenName SchadenNamen[] = {
     {Beschaedigung::StreamFehlt, "missing-stream"},
     {Beschaedigung::ProjectFremd, "project-stream"},
     {Beschaedigung::DateiAbgeschnitten, "truncated"},
+    {Beschaedigung::ModulName, "module-name"},
 };
 
 bool Hat(const ProjektVorlage& v, Beschaedigung b) { return v.schaden == b && !v.module.empty(); }
+
+// The name the records give the module, which a damage may take away.
+std::string ModulName(const ProjektVorlage& v, const QuellModul& m) {
+    return Hat(v, Beschaedigung::ModulName) && &m == &v.module.front() ? std::string() : m.name;
+}
 
 // A stand-in for the compiled cache: any bytes do, since a reader skips it.
 std::string Cache(std::size_t n) {
@@ -113,8 +121,8 @@ std::string Dir(const ProjektVorlage& v) {
     for (std::size_t i = 0; i < v.module.size(); ++i) {
         const QuellModul& m = v.module[i];
         const bool erstes = i == 0;
-        Satz(d, 0x0019, mbcs(m.name));
-        Satz(d, 0x0047, utf16(m.name));
+        Satz(d, 0x0019, mbcs(ModulName(v, m)));
+        Satz(d, 0x0047, utf16(ModulName(v, m)));
         Satz(d, 0x001A, mbcs(StreamName(m)));
         Satz(d, 0x0032, utf16(StreamName(m)));
         Satz(d, 0x001C, "");
@@ -138,10 +146,12 @@ std::string ProjectStream(const ProjektVorlage& v) {
         t += "Module=Unbekannt\r\n";
     for (const QuellModul& m : v.module) {
         switch (m.art) {
-        case KomponentenArt::Dokument: t += "Document=" + m.name + "/&H00000000\r\n"; break;
-        case KomponentenArt::Standard: t += "Module=" + m.name + "\r\n"; break;
-        case KomponentenArt::Klasse: t += "Class=" + m.name + "\r\n"; break;
-        case KomponentenArt::Designer: t += std::string("Package=") + FormsPackage + "\r\nBaseClass=" + m.name + "\r\n"; break;
+        case KomponentenArt::Dokument: t += "Document=" + ModulName(v, m) + "/&H00000000\r\n"; break;
+        case KomponentenArt::Standard: t += "Module=" + ModulName(v, m) + "\r\n"; break;
+        case KomponentenArt::Klasse: t += "Class=" + ModulName(v, m) + "\r\n"; break;
+        case KomponentenArt::Designer:
+            t += std::string("Package=") + FormsPackage + "\r\nBaseClass=" + ModulName(v, m) + "\r\n";
+            break;
         }
     }
     t += "Name=\"" + v.name + "\"\r\nHelpContextID=\"0\"\r\nVersionCompatible32=\"393222000\"\r\n";
@@ -154,15 +164,15 @@ std::string ProjectStream(const ProjektVorlage& v) {
     t += "\r\n[Host Extender Info]\r\n&H00000001={3832D640-CF90-11CF-8E43-00A0C911005A};VBE;&H00000000\r\n";
     t += "\r\n[Workspace]\r\n";
     for (const QuellModul& m : v.module)
-        t += m.name + "=0, 0, 0, 0, C\r\n";
+        t += ModulName(v, m) + "=0, 0, 0, 0, C\r\n";
     return Utf8NachCodepage(t, v.codepage);
 }
 
 std::string ProjectWm(const ProjektVorlage& v) {
     std::string out;
     for (const QuellModul& m : v.module) {
-        out += Utf8NachCodepage(m.name, v.codepage) + '\0';
-        out += Utf8NachCodepage(m.name, 1200) + std::string(2, '\0');
+        out += Utf8NachCodepage(ModulName(v, m), v.codepage) + '\0';
+        out += Utf8NachCodepage(ModulName(v, m), 1200) + std::string(2, '\0');
     }
     return out + std::string(2, '\0');
 }
@@ -207,26 +217,80 @@ std::string Fertig(const ProjektVorlage& v, std::string bytes) {
 
 std::string Bin(const ProjektVorlage& v) { return OleSchreiben(VbaSpeicherBauen(v)); }
 
+// Excel ties document modules to the workbook and its sheets by code
+// name: the workbook's is the one whose class is the workbook's (or the
+// first document module), every other document module is a sheet.
+ExcelCodeNamen CodeNamen(const ProjektVorlage& v) {
+    constexpr std::string_view ArbeitsmappenKlasse = "{00020819-0000-0000-C000-000000000046}";
+    ExcelCodeNamen namen;
+    const QuellModul* mappe = nullptr;
+    for (const QuellModul& m : v.module)
+        if (m.art == KomponentenArt::Dokument && (!mappe || (m.quelle.find(ArbeitsmappenKlasse) != std::string::npos &&
+                                                             mappe->quelle.find(ArbeitsmappenKlasse) == std::string::npos)))
+            mappe = &m;
+    for (const QuellModul& m : v.module)
+        if (m.art == KomponentenArt::Dokument && &m != mappe)
+            namen.tabellen.push_back(ModulName(v, m));
+    if (mappe)
+        namen.arbeitsmappe = ModulName(v, *mappe);
+    return namen;
+}
+
+struct Endung {
+    OfficeArt art;
+    const char* endung;
+};
+constexpr Endung Endungen[] = {
+    {OfficeArt::Xlsm, ".xlsm"}, {OfficeArt::Xltm, ".xltm"}, {OfficeArt::Xlam, ".xlam"}, {OfficeArt::Xls, ".xls"},
+    {OfficeArt::Xls, ".xla"},   {OfficeArt::Xls, ".xlt"},   {OfficeArt::Docm, ".docm"}, {OfficeArt::Dotm, ".dotm"},
+    {OfficeArt::Pptm, ".pptm"}, {OfficeArt::Doc, ".doc"},   {OfficeArt::Bin, ".bin"},
+};
+
+std::string Paket(const ProjektVorlage& v, PaketArt art) {
+    return ZipSchreiben(PaketTeile(art, CodeNamen(v), Bin(v)));
+}
+
+std::string Ole(const ProjektVorlage& v, std::string speicher, std::vector<ContainerEintrag> eintraege) {
+    for (ContainerEintrag& e : VbaSpeicherBauen(v))
+        eintraege.push_back({speicher + "/" + e.pfad, std::move(e.daten)});
+    return OleSchreiben(eintraege);
+}
+
 } // namespace
 
-std::string VbaProjectBin(const ProjektVorlage& v) { return Fertig(v, Bin(v)); }
-
-std::string XlsmBauen(const ProjektVorlage& v) {
-    const std::string typen =
-        "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n"
-        "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
-        "<Default Extension=\"bin\" ContentType=\"application/vnd.ms-office.vbaProject\"/>"
-        "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
-        "<Override PartName=\"/xl/vbaProject.bin\" ContentType=\"application/vnd.ms-office.vbaProject\"/>"
-        "</Types>";
-    return Fertig(v, ZipSchreiben({{"[Content_Types].xml", typen}, {"xl/vbaProject.bin", Bin(v)}}));
+std::optional<OfficeArt> OfficeArtAusEndung(std::string_view endung) {
+    const std::string klein = KleinGefaltet(endung);
+    for (const Endung& e : Endungen)
+        if (klein == e.endung)
+            return e.art;
+    return std::nullopt;
 }
 
-std::string XlsBauen(const ProjektVorlage& v) {
-    std::vector<ContainerEintrag> eintraege{{"Workbook", std::string(16, '\0')}};
-    for (ContainerEintrag& e : VbaSpeicherBauen(v))
-        eintraege.push_back({"_VBA_PROJECT_CUR/" + e.pfad, std::move(e.daten)});
-    return Fertig(v, OleSchreiben(eintraege));
+std::string OfficeEndungen() {
+    std::string out;
+    for (const Endung& e : Endungen)
+        out += (out.empty() ? "" : ", ") + std::string(e.endung);
+    return out;
 }
+
+std::string OfficeDateiBauen(const ProjektVorlage& v, OfficeArt art) {
+    switch (art) {
+    case OfficeArt::Xlsm: return Fertig(v, Paket(v, PaketArt::Xlsm));
+    case OfficeArt::Xltm: return Fertig(v, Paket(v, PaketArt::Xltm));
+    case OfficeArt::Xlam: return Fertig(v, Paket(v, PaketArt::Xlam));
+    case OfficeArt::Docm: return Fertig(v, Paket(v, PaketArt::Docm));
+    case OfficeArt::Dotm: return Fertig(v, Paket(v, PaketArt::Dotm));
+    case OfficeArt::Pptm: return Fertig(v, Paket(v, PaketArt::Pptm));
+    case OfficeArt::Xls:
+        return Fertig(v, Ole(v, "_VBA_PROJECT_CUR", {{"Workbook", BiffWorkbookStream(CodeNamen(v), true)}}));
+    case OfficeArt::Doc: return Fertig(v, Ole(v, "Macros", {}));
+    case OfficeArt::Bin: return Fertig(v, Bin(v));
+    }
+    return {};
+}
+
+std::string VbaProjectBin(const ProjektVorlage& v) { return OfficeDateiBauen(v, OfficeArt::Bin); }
+std::string XlsmBauen(const ProjektVorlage& v) { return OfficeDateiBauen(v, OfficeArt::Xlsm); }
+std::string XlsBauen(const ProjektVorlage& v) { return OfficeDateiBauen(v, OfficeArt::Xls); }
 
 } // namespace cb::workbook

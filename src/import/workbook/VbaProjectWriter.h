@@ -2,7 +2,7 @@
 #pragma once
 // Writes a VBA project storage (PROJECT, PROJECTwm, VBA/dir, VBA/_VBA_PROJECT
 // and one stream per module) as MS-OVBA lays it out, and wraps it in an
-// .xlsm package or an .xls OLE file.
+// Office file: .xlsm and its kin, .xls, .docm, .pptm, .doc.
 #include "import/workbook/ContainerWriter.h"
 #include "import/workbook/ProjectStream.h"
 
@@ -32,6 +32,7 @@ enum class Beschaedigung {
     StreamFehlt,       // the module's stream left out
     ProjectFremd,      // the PROJECT stream naming a module the dir lacks
     DateiAbgeschnitten, // the finished file cut in half
+    ModulName,         // the module's name left empty (its stream keeps its name)
 };
 
 /// The names the workbook writer tool takes: "module-stream", "dir-size"...
@@ -53,11 +54,24 @@ struct ProjektVorlage {
 /// The streams of the project storage, paths relative to it.
 std::vector<ContainerEintrag> VbaSpeicherBauen(const ProjektVorlage& vorlage);
 
+/// The files the writer makes, by the name ending they take.
+enum class OfficeArt { Xlsm, Xltm, Xlam, Xls, Docm, Dotm, Pptm, Doc, Bin };
+/// ".xlsm", ".XLA"...; nullopt for an ending the writer does not make.
+std::optional<OfficeArt> OfficeArtAusEndung(std::string_view endung);
+/// The endings OfficeArtAusEndung takes, separated by ", ".
+std::string OfficeEndungen();
+
+/// A file of the given kind holding the project. Workbooks get one empty
+/// worksheet per document module besides the workbook's own (at least one),
+/// tied to them by code name, so that Excel and LibreOffice open them. A
+/// .doc holds only the project's "Macros" storage, which Word does not open.
+std::string OfficeDateiBauen(const ProjektVorlage& vorlage, OfficeArt art);
+
 /// A bare vbaProject.bin.
 std::string VbaProjectBin(const ProjektVorlage& vorlage);
-/// An Office Open XML package with xl/vbaProject.bin (no worksheet content).
+/// An .xlsm package with xl/vbaProject.bin, its workbook and sheets.
 std::string XlsmBauen(const ProjektVorlage& vorlage);
-/// An OLE file with the project in _VBA_PROJECT_CUR (no worksheet content).
+/// An .xls OLE file: a BIFF8 Workbook stream and the project in _VBA_PROJECT_CUR.
 std::string XlsBauen(const ProjektVorlage& vorlage);
 
 } // namespace cb::workbook

@@ -152,3 +152,36 @@ TEST_F(Auflisten, FehlerZeigtBeschreibungUndBehaeltKnoten) {
         EXPECT_EQ(meldungen.Gezeigt().back().Text, std::string("Fehler bei ") + op);
     }
 }
+
+// A module name that cannot key a node (none, a "\", one twice) leaves its
+// project out with a warning that names the file; the projects after it stay.
+TEST_F(Auflisten, UnbrauchbarerModulnameLaesstNurSeinProjektAus) {
+    host.Projekte = {
+        Projekt("Erstes", "/m/e.xlsm", {Komp("Modul1", HostStandardModul, SubCode("A"))}),
+        Projekt("Leer", "/m/leer.xlsm", {Komp("Gut", HostStandardModul, SubCode("B")), Komp("", HostStandardModul, SubCode("C"))}),
+        Projekt("Strich", "/m/strich.xlsm", {Komp("A\\B", HostStandardModul, SubCode("D"))}),
+        Projekt("Doppelt", "/m/doppelt.xlsm",
+                {Komp("Modul1", HostStandardModul, SubCode("E")), Komp("Modul1", HostKlassenModul, SubCode("F"))}),
+        Projekt("Letztes", "/m/l.xlsm", {Komp("Modul1", HostStandardModul, SubCode("G"))}),
+    };
+    ASSERT_TRUE(Auflisten_()) << "the listing runs to its end";
+    EXPECT_EQ(Schluessel(), (std::vector<std::string>{"A1\\", "A1\\Modul1", "A5\\", "A5\\Modul1"}));
+    ASSERT_EQ(meldungen.Gezeigt().size(), 1u) << "one warning for all of them";
+    const std::string text = meldungen.Gezeigt()[0].Text;
+    EXPECT_EQ(meldungen.Gezeigt()[0].Symbol, MeldungsSymbol::Warnung);
+    EXPECT_EQ(text, "\"/m/leer.xlsm\": Das Projekt Leer wird nicht aufgelistet, da der Modulname \"\" leer, doppelt "
+                    "oder ungültig ist.\r\n"
+                    "\"/m/strich.xlsm\": Das Projekt Strich wird nicht aufgelistet, da der Modulname \"A\\B\" leer, "
+                    "doppelt oder ungültig ist.\r\n"
+                    "\"/m/doppelt.xlsm\": Das Projekt Doppelt wird nicht aufgelistet, da der Modulname \"Modul1\" "
+                    "leer, doppelt oder ungültig ist.");
+    EXPECT_EQ(host.LebendeObjekte(), 0);
+
+    // A host failure after such a project still ends the listing as before,
+    // and the warning is not lost.
+    host.Projekte[4].Fehler["Name"] = "Automatisierungsfehler";
+    EXPECT_FALSE(Auflisten_());
+    ASSERT_EQ(meldungen.Gezeigt().size(), 3u);
+    EXPECT_EQ(meldungen.Gezeigt()[1].Text, text);
+    EXPECT_EQ(meldungen.Gezeigt()[2].Text, "Automatisierungsfehler");
+}

@@ -141,6 +141,57 @@ TEST_F(MappenHost, UnlesbareMappeWirdGemeldetDieAnderenBleiben) {
     EXPECT_EQ(treApp.Knoten()[0].Text, "Heil [kaputt.xlsm]");
 }
 
+// A damaged module name in one workbook among several: that workbook is
+// named as unreadable, every other one is listed.
+TEST_F(MappenHost, SchlechterModulnameInDerMitteLaesstDieAnderenStehen) {
+    wb::ProjektVorlage leer = Umsatz();
+    leer.name = "Namenlos";
+    leer.schaden = wb::Beschaedigung::ModulName;
+    wb::ProjektVorlage strich = Umsatz();
+    strich.name = "Strich";
+    strich.module[1].name = "Rech\\nen";
+    const std::string zweite = Schreiben("zweite.xlsm", leer);
+    const std::string dritte = Schreiben("dritte.xls", strich);
+    mappen.Oeffnen(Schreiben("erste.xlsm", Umsatz()));
+    mappen.Oeffnen(zweite);
+    mappen.Oeffnen(dritte);
+    mappen.Oeffnen(Schreiben("vierte.xls", Mappe("Letzte", {Quelle("Modul1", wb::KomponentenArt::Standard,
+                                                                 "Sub A()\r\n    x = 1\r\nEnd Sub\r\n")})));
+    ASSERT_TRUE(Auflisten());
+    EXPECT_EQ(Texte(), (std::vector<std::string>{"Umsatz [erste.xlsm] Fahne", "\tRechnen M2", "\tKonto M3",
+                                                 "\tEingabe M1", "Letzte [vierte.xls] Fahne", "\tModul1 M2"}));
+    EXPECT_TRUE(treApp.Finden("A4\\Modul1"));
+    ASSERT_EQ(meldungen.Gezeigt().size(), 1u);
+    const std::string& text = meldungen.Gezeigt()[0].Text;
+    EXPECT_NE(text.find("\"" + zweite + "\": Das VBA-Projekt der Datei ist beschädigt."), std::string::npos) << text;
+    EXPECT_NE(text.find("\"" + dritte + "\": Das VBA-Projekt der Datei ist beschädigt."), std::string::npos) << text;
+    EXPECT_NE(text.find("empty name"), std::string::npos) << text;
+    EXPECT_NE(text.find("backslash"), std::string::npos) << text;
+    EXPECT_EQ(mappen.UnlesbareMappen(), (std::vector<std::string>{zweite, dritte}));
+}
+
+// Any failure of the reader, not only its own error, leaves that workbook
+// out with the file named.
+TEST_F(MappenHost, JederLeseFehlerNenntDieDatei) {
+    WorkbookHost eigen(meldungen, [](const std::string& pfad) -> wb::VbaProjekt {
+        if (pfad.ends_with("b.xlsm"))
+            throw std::runtime_error("unerwartet");
+        wb::VbaProjekt p;
+        p.name = "Gut";
+        p.komponenten.push_back({"Modul1", wb::KomponentenArt::Standard, "a\r\nb\r\nc", 3, 3});
+        return p;
+    });
+    eigen.Oeffnen("/x/a.xlsm");
+    eigen.Oeffnen("/x/b.xlsm");
+    eigen.Oeffnen("/x/c.xlsm");
+    ASSERT_TRUE(ProjekteAuflisten(z, eigen, meldungen, treApp));
+    EXPECT_EQ(Texte(), (std::vector<std::string>{"Gut [a.xlsm] Fahne", "\tModul1 M2", "Gut [c.xlsm] Fahne",
+                                                 "\tModul1 M2"}));
+    ASSERT_EQ(meldungen.Gezeigt().size(), 1u);
+    EXPECT_EQ(meldungen.Gezeigt()[0].Text, "\"/x/b.xlsm\": unerwartet");
+    EXPECT_EQ(eigen.UnlesbareMappen(), std::vector<std::string>{"/x/b.xlsm"});
+}
+
 TEST_F(MappenHost, AktualisierenZeigtGeaenderteDatei) {
     const std::string a = Schreiben("a.xlsm", Umsatz());
     mappen.Oeffnen(a);
@@ -230,10 +281,17 @@ TEST_F(MappenHost, MappenEinlesenFuerDieBefehlszeile) {
     EXPECT_FALSE(MappenEinlesen(z, meldungen, anzeige, {a}, 1, {"Rechnen", "Fehlt"}));
     EXPECT_EQ(meldungen.Gezeigt().back().Text, "Das Modul \"Fehlt\" ist im Projekt Umsatz [a.xlsm] nicht aufgelistet.");
     EXPECT_FALSE(MappenEinlesen(z, meldungen, anzeige, {}, 1));
+
+    // An unreadable workbook is named and left out like a locked one; the
+    // numbers count the listed projects, so 2 is still the second one listed.
     const std::size_t vorher = meldungen.Gezeigt().size();
-    EXPECT_FALSE(MappenEinlesen(z, meldungen, anzeige, {(ordner / "weg.xlsm").string(), a}, 1));
+    ASSERT_TRUE(MappenEinlesen(z, meldungen, anzeige, {a, (ordner / "weg.xlsm").string(), b}, 2));
     ASSERT_EQ(meldungen.Gezeigt().size(), vorher + 1);
     EXPECT_NE(meldungen.Gezeigt().back().Text.find("weg.xlsm"), std::string::npos);
+    EXPECT_EQ(Module(), (std::vector<std::string>{"Modul1"}));
+    EXPECT_EQ(anzeige.Titel(), "Excel Code Brindle 1.0 Projekt: Zweite [nicht gespeichert !!!]");
+    EXPECT_FALSE(MappenEinlesen(z, meldungen, anzeige, {(ordner / "weg.xlsm").string()}, 1));
+    EXPECT_EQ(meldungen.Gezeigt().back().Text, "Ein Projekt 1 gibt es nicht: aufgelistet sind 0 Projekte.");
 }
 
 TEST(CodeZeilen, ZahlUndAusschnitt) {

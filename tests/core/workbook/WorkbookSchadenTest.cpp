@@ -55,6 +55,7 @@ TEST(WorkbookErrors, EveryDamageKindInEveryContainer) {
         {Beschaedigung::DirModulAnzahl, "announces 3 modules but holds 2"},
         {Beschaedigung::StreamFehlt, "has no stream \"Modul1\""},
         {Beschaedigung::ProjectFremd, "\"Unbekannt\""},
+        {Beschaedigung::ModulName, "module 1 has an empty name"},
     };
     for (const auto& [name, bauen] : Container()) {
         for (const auto& [schaden, detail] : faelle) {
@@ -74,6 +75,30 @@ TEST(WorkbookErrors, EveryDamageKindInEveryContainer) {
         ASSERT_TRUE(e.has_value()) << name;
         EXPECT_EQ(e->Art(), WorkbookFehler::ContainerBeschaedigt) << e->what();
     }
+}
+
+// Names that the listing could not key a node by, nor the VBA editor take.
+TEST(WorkbookErrors, ModuleNamesThatNoEditorGives) {
+    for (const auto& [modul, detail] : std::vector<std::pair<std::string, std::string>>{
+             {"Teil\\Zwei", "module 2 has a backslash in its name \"Teil\\Zwei\""},
+             {"Mit\x01Steuer", "module 2 has a control character in its name"},
+             {"Mit\x7F" "Del", "module 2 has a control character in its name"},
+             {"Mit\u0085C1", "module 2 has a control character in its name"},
+             {"klasse1", "two modules named \"Klasse1\""}}) {
+        ProjektVorlage v = Klein();
+        v.module.insert(v.module.begin() + 1, {modul, KomponentenArt::Standard, "Sub X()\r\nEnd Sub\r\n"});
+        v.codepage = 65001;
+        SCOPED_TRACE(detail);
+        const auto e = Fehler(XlsmBauen(v), "names.xlsm");
+        ASSERT_TRUE(e.has_value());
+        EXPECT_EQ(e->Art(), WorkbookFehler::Beschaedigt);
+        EXPECT_NE(e->Detail().find(detail), std::string::npos) << e->Detail();
+    }
+    // Letters of any script and the usual underscores stay names.
+    ProjektVorlage v = Klein();
+    v.codepage = 65001;
+    v.module.push_back({"Übersicht_Лист", KomponentenArt::Standard, "Sub Y()\r\nEnd Sub\r\n"});
+    EXPECT_EQ(WorkbookAusBytes(XlsmBauen(v), "names.xlsm").komponenten.size(), 3u);
 }
 
 TEST(WorkbookErrors, EveryCutThroughAContainerIsRefused) {
