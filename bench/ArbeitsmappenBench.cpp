@@ -35,12 +35,15 @@ public:
 };
 
 struct Mappe {
-    fs::path ordner = fs::temp_directory_path() / ("cbbench_mappe_" + std::to_string(::getpid()));
-    fs::path datei = ordner / "Gross.xlsm";
+    fs::path ordner;
+    fs::path datei;
     std::size_t bytes = 0;
-    Mappe() {
+    Mappe(int module, int zeilen)
+        : ordner(fs::temp_directory_path() /
+                 ("cbbench_mappe_" + std::to_string(module) + "_" + std::to_string(::getpid()))),
+          datei(ordner / "Gross.xlsm") {
         fs::create_directories(ordner / "projekt");
-        const std::string inhalt = cb::workbook::XlsmBauen(cb::workbook::ProjektErzeugen(300, 100000));
+        const std::string inhalt = cb::workbook::XlsmBauen(cb::workbook::ProjektErzeugen(module, zeilen));
         bytes = inhalt.size();
         std::ofstream(datei, std::ios::binary) << inhalt;
     }
@@ -51,12 +54,11 @@ struct Mappe {
 };
 
 const Mappe& GrosseMappe() {
-    static const Mappe m;
+    static const Mappe m(300, 100000);
     return m;
 }
 
-void BM_Mappe300ModuleEinlesen(benchmark::State& state) {
-    const Mappe& m = GrosseMappe();
+void MappeEinlesen(benchmark::State& state, const Mappe& m) {
     cb::Zustand z;
     cb::StandardWerteSetzen(z);
     z.ProgrammOrdner = cb::ProgrammOrdnerErmitteln();
@@ -71,7 +73,16 @@ void BM_Mappe300ModuleEinlesen(benchmark::State& state) {
     state.counters["modules"] = static_cast<double>(z.ModulNummer);
     state.counters["routines"] = static_cast<double>(z.RoutinenNummer);
 }
+
+void BM_Mappe300ModuleEinlesen(benchmark::State& state) { MappeEinlesen(state, GrosseMappe()); }
 BENCHMARK(BM_Mappe300ModuleEinlesen)->Unit(benchmark::kMillisecond);
+
+// Every one of 8,000 modules ticked and looked up by name while reading.
+void BM_Mappe8000ModuleEinlesen(benchmark::State& state) {
+    static const Mappe m(8000, 24000);
+    MappeEinlesen(state, m);
+}
+BENCHMARK(BM_Mappe8000ModuleEinlesen)->Unit(benchmark::kMillisecond);
 
 // The share of opening the container, decompressing and decoding.
 void BM_Mappe300ModuleNurLesen(benchmark::State& state) {

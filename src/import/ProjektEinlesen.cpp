@@ -15,6 +15,8 @@
 #include "store/ProjektDatenbankVerbindung.h"
 
 #include <memory>
+#include <string_view>
+#include <unordered_set>
 
 namespace cb {
 
@@ -63,8 +65,12 @@ bool ProjektEinlesen(Zustand& z, Host& host, Meldungen& meldungen, Anzeige& anze
             std::string gewaehlt;
             std::unique_ptr<HostProjekt> projekt;
             std::unique_ptr<HostKomponenten> komponenten;
+            std::unordered_set<std::string_view> eltern;
+            for (const BaumKnoten& knoten : treApp.Knoten())
+                if (!knoten.Eltern.empty())
+                    eltern.insert(knoten.Eltern);
             for (const BaumKnoten& knoten : treApp.Knoten()) {
-                if (!knoten.Haken || treApp.HatKinder(knoten.Schluessel))
+                if (!knoten.Haken || eltern.contains(knoten.Schluessel))
                     continue;
                 const std::string eigen = LinkerTeilInStr(knoten.Schluessel, "\\");
                 if (!projekt) {

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <optional>
 #include <system_error>
+#include <unordered_map>
 
 namespace cb {
 
@@ -126,15 +127,23 @@ public:
     }
     std::unique_ptr<HostKomponente> Item(std::string_view name) override {
         const auto& k = LesbaresProjekt(*m_s, m_projekt).komponenten;
-        for (std::size_t i = 0; i < k.size(); ++i)
-            if (TextGleich(k[i].name, name))
-                return std::make_unique<Komp>(m_s, m_projekt, i);
-        throw HostFehler(IndexFehler);
+        // A read looks up every ticked module by name: one index keeps that
+        // linear in the number of modules. The session reads a workbook
+        // once, so the list stays as indexed. The first of equal names
+        // wins, as a walk from the front would find it.
+        if (m_index.empty())
+            for (std::size_t i = 0; i < k.size(); ++i)
+                m_index.emplace(KleinGefaltet(k[i].name), i);
+        auto it = m_index.find(KleinGefaltet(name));
+        if (it == m_index.end())
+            throw HostFehler(IndexFehler);
+        return std::make_unique<Komp>(m_s, m_projekt, it->second);
     }
 
 private:
     SitzungPtr m_s;
     std::int64_t m_projekt;
+    std::unordered_map<std::string, std::size_t> m_index;
 };
 
 // A workbook whose project cannot be read keeps its place, so that the
