@@ -36,7 +36,7 @@ if [ -d ../shared/testdata ]; then
   while IFS= read -r -d '' f; do
     i=$((i + 1))
     cp "$f" "$seeds/testdata_$i"
-  done < <(find ../shared/testdata -type f \( -name '*.xls*' -o -name '*.doc*' -o -name '*.bin' \) -size -200k -print0)
+  done < <(find ../shared/testdata -type f \( -name '*.xls*' -o -name '*.xla*' -o -name '*.doc*' -o -name '*.bin' \) -size -200k -print0)
 fi
 
 # The slow unwinder costs speed but lets the leak suppressions name gsf's

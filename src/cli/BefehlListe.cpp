@@ -20,6 +20,10 @@ int Liste(Zustand& z, const std::vector<std::string>& mappen, std::ostream& aus,
     Baum treApp;
     const bool ok = ProjekteAuflisten(z, host, meldungen, treApp);
     aus << StrukturText(treApp);
+    // An empty listing would not tell whether the files were read at all.
+    if (ok && !meldungen.Gemeldet() && treApp.Leer())
+        fehler << "codebrindle-cli: no project to list: locked projects and modules of two lines or fewer "
+                  "are left out\n";
     return ok && !meldungen.Gemeldet() ? 0 : 1;
 }
 

@@ -23,7 +23,7 @@ bool ExportZugang::Oeffnen(const std::string& ordner) {
 std::int64_t ExportZugang::Modul(const std::string& name) {
     std::int64_t n = ModulNachName(treProjekt.Knoten(), name);
     if (n == 0)
-        meldungen.Melden("Kein Modul " + name + " im Projekt", MeldungsSymbol::Warnung);
+        meldungen.Melden(KeinModulText(name), MeldungsSymbol::Warnung);
     return n;
 }
 

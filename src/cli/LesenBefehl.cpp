@@ -186,12 +186,23 @@ int Lesen(Zustand& z, const Aufruf& aufruf, std::ostream&, std::ostream& fehler)
         return 2;
 
     std::error_code ec;
+    const bool ordnerNeu = !fs::exists(*aus, ec);
     fs::create_directories(*aus, ec);
     if (!fs::is_directory(*aus)) {
         fehler << "codebrindle-cli: cannot create the folder '" << *aus << "'\n";
         return 1;
     }
     z.ProgrammOrdner = ProgrammOrdnerErmitteln();
+    // A folder made for a read that left nothing in it goes again; removing
+    // a folder that holds anything fails, so nothing else can go with it.
+    struct NeuenOrdnerAufraeumen {
+        fs::path ordner;
+        ~NeuenOrdnerAufraeumen() {
+            std::error_code fehlerCode;
+            if (!ordner.empty())
+                fs::remove(ordner, fehlerCode);
+        }
+    } const aufraeumen{ordnerNeu ? fs::path(*aus) : fs::path()};
     const LeseOrdner leseOrdner(fs::absolute(*aus).lexically_normal());
     z.ProjektPfad = MitTrenner(leseOrdner.Pfad().string());
     int ergebnis = 0;

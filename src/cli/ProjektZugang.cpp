@@ -65,11 +65,15 @@ std::optional<std::vector<BaumKnoten>> ProjektMitModulOeffnen(Zustand& z, Meldun
     const std::int64_t nummer = ModulNachName(*module, modul);
     if (nummer == 0) {
         DatenbankSchliessen(z);
-        fehler << "codebrindle-cli: the project has no module named '" << modul << "'\n";
+        fehler << KeinModulText(modul) << '\n';
         return std::nullopt;
     }
     z.AktModulIndex = nummer - 1;
     return module;
+}
+
+std::string KeinModulText(const std::string& name) {
+    return "codebrindle-cli: the project has no module named '" + name + "'";
 }
 
 } // namespace cb::cli

@@ -34,6 +34,9 @@ std::optional<std::vector<BaumKnoten>> ProjektOeffnen(Zustand& z, Meldungen& mel
 /// The module number of a name (letter case ignored); 0 when no module has it.
 std::int64_t ModulNachName(const std::vector<BaumKnoten>& module, std::string_view name);
 
+/// What the commands say of a module name the project does not have.
+std::string KeinModulText(const std::string& name);
+
 /// For the commands "DIR NAME --module MODULE": opens the project of DIR and
 /// makes MODULE the current one (AktModulIndex). The module nodes, or
 /// nothing after a message on fehler (the database is closed again then).

@@ -39,4 +39,10 @@ check "locked and unreadable beside a readable one" "${expected}rc=1" "$out"
 err=$("$cli" list "$locked" "$novba" "$bin" 2>&1 >/dev/null)
 case "$err" in *"$novba"*) ;; *) check "unreadable file named" "$novba ..." "$err";; esac
 case "$err" in *domisoft*) check "locked file not reported" "" "$err";; esac
+
+# Nothing listable: an empty listing, and a word on why
+out=$("$cli" list "$locked" 2>/dev/null; echo "rc=$?")
+check "only a locked project" "rc=0" "$out"
+err=$("$cli" list "$locked" 2>&1 >/dev/null)
+case "$err" in *"no project to list"*) ;; *) check "empty listing explained" "no project to list ..." "$err";; esac
 exit $fail

@@ -109,6 +109,8 @@ err=$("$cli" read --out proj src/Modul1.bas src/kaputt.bas 2>&1); rc=$?
 check "broken code over a project" 1 "$rc"
 contains "earlier project kept" "left as it was" "$err"
 check "earlier project intact after broken code" "$before" "$("$cli" outline proj)"
+"$cli" read --out leer src/gibtsnicht.vbp 2>/dev/null
+[ -e leer ] && check "no empty folder after a failed read" "no folder" "$(ls -la leer)"
 "$cli" read --out neu src/Modul1.bas src/kaputt.bas 2>/dev/null
 check "a failed read keeps its rows" "$(printf 'Modul1\r\n\tStart\r')" "$("$cli" outline neu)"
 

@@ -3,6 +3,7 @@
 
 #include "app/Text.h"
 #include "import/workbook/GsfObject.h"
+#include "import/workbook/OleKopf.h"
 #include "import/workbook/WorkbookError.h"
 
 #include <optional>
@@ -118,8 +119,13 @@ private:
         GsfInfile* projekt = speicher && IstSpeicher(speicher.get()) ? GSF_INFILE(speicher.get()) : ole.get();
         GsfPtr<GsfInput> vba = Kind(projekt, "VBA");
         GsfPtr<GsfInput> projectStream = Kind(projekt, "PROJECT");
-        if (!vba || !IstSpeicher(vba.get()) || !projectStream || IstSpeicher(projectStream.get()))
+        if (!vba || !IstSpeicher(vba.get()) || !projectStream || IstSpeicher(projectStream.get())) {
+            if (const std::uint64_t noetig = OleMindestLaenge(bytes); noetig > bytes.size())
+                Fehler(WorkbookFehler::ContainerBeschaedigt,
+                       "OLE file of " + std::to_string(bytes.size()) + " bytes uses sectors up to byte " +
+                           std::to_string(noetig));
             Fehler(WorkbookFehler::KeinVbaProjekt);
+        }
 
         // The streams of a sound OLE file occupy sectors of their own, so
         // together they cannot hold more than the file; a damaged sector

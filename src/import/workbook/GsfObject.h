@@ -23,9 +23,19 @@ struct GErrorFreigabe {
 };
 using GErrorPtr = std::unique_ptr<GError, GErrorFreigabe>;
 
+inline void GsfStilleMeldung(const gchar*, GLogLevelFlags, const gchar*, gpointer) {}
+
 inline void GsfStarten() {
     static const bool einmal = [] {
         gsf_init();
+        // gsf reports what it finds wrong in a damaged file on the terminal
+        // (assertion texts among them); the reader says it in its own error,
+        // naming the file, so those lines are only noise.
+        for (const char* bereich : {"libgsf", "libgsf:msole", "libgsf:zip"})
+            g_log_set_handler(bereich,
+                              static_cast<GLogLevelFlags>(G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING |
+                                                          G_LOG_LEVEL_MESSAGE | G_LOG_LEVEL_INFO | G_LOG_LEVEL_DEBUG),
+                              GsfStilleMeldung, nullptr);
         return true;
     }();
     (void)einmal;

@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <algorithm>
 #include <map>
 #include <sstream>
@@ -196,6 +197,38 @@ TEST_F(WorkbookTestdata, ForeignScriptNamesStayDistinct) {
     const VbaProjekt alt = WorkbookLesen(Daten() / "tafia__calamine/tests/optional_records.xls");
     ASSERT_EQ(alt.komponenten.size(), 1u);
     EXPECT_EQ(alt.referenzen.size(), 3u);
+}
+
+// An OLE file cut short loses the storages whose sectors are gone; what is
+// left must read as damaged, not as a file without a project.
+TEST_F(WorkbookTestdata, CutOleFilesAreDamagedNotEmpty) {
+    for (const char* datei : {"tafia__calamine/tests/any_sheets.xls", "tafia__calamine/tests/optional_records.xls",
+                              "liteninkiran__excel-interface/xl/vbaProject.bin",
+                              "felipepodolan__Git2Office/xl/vbaProject.bin"}) {
+        std::ifstream in(Daten() / datei, std::ios::binary);
+        const std::string ganz((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        ASSERT_FALSE(ganz.empty()) << datei;
+        ASSERT_NO_THROW(WorkbookAusBytes(ganz, datei));
+        for (int prozent = 5; prozent < 100; prozent += 5) {
+            SCOPED_TRACE(std::string(datei) + " cut at " + std::to_string(prozent) + "%");
+            try {
+                WorkbookAusBytes(std::string_view(ganz).substr(0, ganz.size() * prozent / 100), datei);
+                ADD_FAILURE() << "a cut file was read";
+            } catch (const WorkbookError& e) {
+                EXPECT_NE(e.Art(), WorkbookFehler::KeinVbaProjekt) << e.what();
+            }
+        }
+    }
+    // A sound file without a project still says so.
+    std::ifstream in(Daten() / "decalage2__oletools/tests/test-data/excel4-macros/excel4_sample_macro.xls",
+                     std::ios::binary);
+    const std::string excel4((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    try {
+        WorkbookAusBytes(excel4, "excel4.xls");
+        ADD_FAILURE() << "an Excel 4 macro sheet has no VBA project";
+    } catch (const WorkbookError& e) {
+        EXPECT_EQ(e.Art(), WorkbookFehler::KeinVbaProjekt) << e.what();
+    }
 }
 
 } // namespace
