@@ -16,6 +16,14 @@ bool IstOptionsSchluessel(const std::string& k) {
                        [&](const char* s) { return k == s; });
 }
 
+// Stored settings read a value that is no number as 0, as the program always
+// has; typed on the command line, such a value is a slip to point out.
+bool IstGanzeZahl(const std::string& wert) {
+    std::size_t i = wert.starts_with('-') || wert.starts_with('+') ? 1 : 0;
+    return i < wert.size() && std::all_of(wert.begin() + static_cast<std::ptrdiff_t>(i), wert.end(),
+                                          [](char c) { return c >= '0' && c <= '9'; });
+}
+
 } // namespace
 
 Aufruf Zerlegen(const std::vector<std::string>& argumente, const std::vector<std::string>& mitWert,
@@ -33,7 +41,10 @@ Aufruf Zerlegen(const std::vector<std::string>& argumente, const std::vector<std
             std::string k = kv.substr(0, gleich);
             if (!IstOptionsSchluessel(k))
                 throw FalscherAufruf("unknown option key '" + k + "'");
-            a.optionen.emplace_back(k, kv.substr(gleich + 1));
+            std::string wert = kv.substr(gleich + 1);
+            if (k != "font" && !IstGanzeZahl(wert))
+                throw FalscherAufruf("option " + k + " takes a whole number, not '" + wert + "'");
+            a.optionen.emplace_back(std::move(k), std::move(wert));
         } else if (arg.size() > 2 && arg.starts_with("--")) {
             std::string name = arg.substr(2);
             if (std::find(mitWert.begin(), mitWert.end(), name) != mitWert.end()) {
