@@ -10,6 +10,10 @@
 
 namespace cb {
 
+/// Module numbers were 16-bit; the 32768th module of a read cannot be
+/// numbered, and a read that reaches it fails.
+inline constexpr std::int64_t MaxModulNummer = 32767;
+
 struct Zustand;
 
 class ModulParser final : public RoutinenErfassung {

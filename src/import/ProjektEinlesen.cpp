@@ -75,8 +75,9 @@ bool ProjektEinlesen(Zustand& z, Host& host, Meldungen& meldungen, Anzeige& anze
                 const std::string eigen = LinkerTeilInStr(knoten.Schluessel, "\\");
                 if (!projekt) {
                     projekt = anwendung->VBProjects()->Item(ProjektNummer(eigen));
-                    treApp.Tag = projekt->Name();
-                    ProjektPruefen(*projekt, treApp.Tag, treApp, eigen + "\\");
+                    const std::string name = projekt->Name();
+                    ProjektPruefen(*projekt, name, treApp, eigen + "\\");
+                    treApp.Tag = name;
                     komponenten = projekt->VBComponents();
                     gewaehlt = eigen;
                 } else if (!TextGleich(eigen, gewaehlt)) {
@@ -89,6 +90,8 @@ bool ProjektEinlesen(Zustand& z, Host& host, Meldungen& meldungen, Anzeige& anze
                 z.ModulTyp = ModulTypCodeFuer(komponente->Type());
                 auto modul = komponente->CodeModule();
                 const std::int64_t zeilen = modul->CountOfLines();
+                if (z.ModulNummer >= MaxModulNummer)
+                    throw HostFehler("Mehr als " + std::to_string(MaxModulNummer) + " Module");
                 ++z.ModulNummer;
                 anzeige.StatusSetzen(Panel::Modul, "Modul: " + z.ModulName);
                 ModulSpeichern(z, modul->Lines(1, zeilen));

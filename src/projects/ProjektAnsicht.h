@@ -35,9 +35,12 @@ class ProjektAnsicht {
     /// Reads the ticked modules of the application tree from the host into
     /// ProjektPfad; false when nothing was read (the reader has said why).
     virtual bool ProjektEinlesen() = 0;
-    /// The refresh command of the host listing: drops the shown project and
-    /// lists the host's projects again.
-    virtual void AppProjekteAktualisieren() = 0;
+    /// The command for a new project, "&Neu" (the refresh command of the
+    /// host listing): asks to save an unsaved project, sets the caption to
+    /// ProgrammTitel and mode 0, drops the shown project and lists the
+    /// host's projects again. Not the bare listing: that would leave a
+    /// saved project's caption over an empty view.
+    virtual void NeuesProjekt() = 0;
 };
 
 } // namespace cb

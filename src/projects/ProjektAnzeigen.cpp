@@ -15,6 +15,8 @@
 #include "store/ProjektBaum.h"
 
 #include <algorithm>
+#include <string_view>
+#include <unordered_set>
 #include <exception>
 #include <filesystem>
 #include <system_error>
@@ -81,7 +83,7 @@ bool ProjektAnzeigen(ProjektKontext& k) {
         // with the working folder at the end.
         if (!k.z.TempPfad.empty() && k.anzeige.Titel().find(NichtGespeichertMarke) != std::string::npos)
             k.z.ProjektPfad = k.z.TempPfad;
-        k.ansicht.AppProjekteAktualisieren(); // the command "&Neu"
+        k.ansicht.NeuesProjekt(); // the command "&Neu"
     }
     k.anzeige.SanduhrSetzen(false);
     k.anzeige.StatusSetzen(Panel::Aktivitaet, "");
@@ -90,8 +92,15 @@ bool ProjektAnzeigen(ProjektKontext& k) {
 
 void mnuBearbeiten_Code_Click(ProjektKontext& k) {
     k.ansicht.ProjektGeladenSetzen(false);
+    // A ticked project whose modules are all unticked again holds nothing
+    // to read; it would empty the working folder for an empty project.
     const auto& knoten = k.treApp.Knoten();
-    if (std::none_of(knoten.begin(), knoten.end(), [](const BaumKnoten& n) { return n.Haken; })) {
+    std::unordered_set<std::string_view> eltern;
+    for (const BaumKnoten& n : knoten)
+        if (!n.Eltern.empty())
+            eltern.insert(n.Eltern);
+    if (std::none_of(knoten.begin(), knoten.end(),
+                     [&](const BaumKnoten& n) { return n.Haken && !eltern.contains(n.Schluessel); })) {
         k.meldungen.Melden("Bitte wählen Sie erst etwas aus", MeldungsSymbol::Keins);
         return;
     }
@@ -101,7 +110,7 @@ void mnuBearbeiten_Code_Click(ProjektKontext& k) {
     k.z.ProjektPfad = k.z.TempPfad;
     TempDateienLeeren(k.z);
     if (!k.ansicht.ProjektEinlesen()) {
-        k.ansicht.AppProjekteAktualisieren();
+        k.ansicht.NeuesProjekt();
         return;
     }
     if (ProjektAnzeigen(k))

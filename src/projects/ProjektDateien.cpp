@@ -132,10 +132,19 @@ bool Kopieren(ProjektKontext& k, const std::string& ziel, bool vorhanden) {
 } // namespace
 
 void mnuNeu_Click(ProjektKontext& k) {
-    k.ansicht.AppProjekteAktualisieren();
+    k.ansicht.NeuesProjekt();
 }
 
 bool ProjektOeffnen(ProjektKontext& k, const std::string& ordner) {
+    // The working area holds only working copies, this instance's and
+    // others': opened as a saved project, one would be emptied by the next
+    // save or at the end of its instance.
+    if (!k.z.TempPfad.empty() && LiegtUnter(ordner, ArbeitsbereichVon(k.z))) {
+        k.meldungen.Melden("Im Arbeitsbereich\r\n" + ArbeitsbereichVon(k.z) +
+                               "\r\nliegen nur Arbeitskopien. Bitte öffnen Sie ein gespeichertes Projekt.",
+                           MeldungsSymbol::Warnung);
+        return false;
+    }
     DatenbankSchliessen(k.z);
     k.z.ProjektPfad = ordner;
     // A project that cannot be shown is not put into the recent list, and
@@ -199,7 +208,7 @@ bool mnuSpeichern_Click(ProjektKontext& k) {
         DatenbankOeffnen(k.z);
     } catch (const std::exception&) {
         k.meldungen.Melden(NichtIntaktText(k.z.ProjektPfad), MeldungsSymbol::Warnung);
-        k.ansicht.AppProjekteAktualisieren();
+        k.ansicht.NeuesProjekt();
         return false;
     }
     ZuletztEintragen(k.z, k.einstellungen, k.zuletzt, ziel);

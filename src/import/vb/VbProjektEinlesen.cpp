@@ -19,9 +19,6 @@ namespace cb {
 
 namespace {
 
-// Module numbers were 16-bit; the 32768th module cannot be numbered.
-constexpr std::int64_t MaxModulNummer = 32767;
-
 void EinlesenSchliessen(Zustand& z) {
     if (z.ProjektDatenbank)
         z.ProjektDatenbank->EinlesenAbschliessen();

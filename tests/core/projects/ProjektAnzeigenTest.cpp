@@ -41,6 +41,15 @@ TEST_F(ProjektAnzeigenTest, NothingTickedAsksForAChoiceAndReadsNothing) {
     EXPECT_EQ(gelesen, 0);
 }
 
+TEST_F(ProjektAnzeigenTest, ATickedProjectWithoutTickedModulesReadsNothing) {
+    DateiSchreiben(I().z.TempPfad + "M1.txt", "ungespeichert");
+    I().treApp.Finden("P1")->Haken = true;
+    mnuBearbeiten_Code_Click(I().k);
+    EXPECT_EQ(Texte(I().meldungen), std::vector<std::string>{"Bitte wählen Sie erst etwas aus"});
+    EXPECT_EQ(gelesen, 0);
+    EXPECT_EQ(DateiInhalt(I().z.TempPfad + "M1.txt"), "ungespeichert") << "the working folder is kept";
+}
+
 TEST_F(ProjektAnzeigenTest, ReadingShowsTheProjectFromTheWorkingFolder) {
     I().treApp.Finden("K1")->Haken = true;
     I().z.AktModulIndex = 1;
@@ -91,7 +100,7 @@ TEST_F(ProjektAnzeigenTest, FailedReadListsTheHostAgain) {
     I().treApp.Finden("K1")->Haken = true;
     I().ansicht.einlesen = [] { return false; };
     mnuBearbeiten_Code_Click(I().k);
-    EXPECT_EQ(I().ansicht.aufrufe.back(), "AppProjekteAktualisieren");
+    EXPECT_EQ(I().ansicht.aufrufe.back(), "NeuesProjekt");
     EXPECT_FALSE(I().ansicht.Aufgerufen("AnsichtZuruecksetzen"));
     EXPECT_FALSE(I().ansicht.Aufgerufen("ProjektModus 1"));
 }
@@ -130,7 +139,7 @@ TEST_F(ProjektAnzeigenTest, BrokenProjectsSayNotIntactAndFallBack) {
         EXPECT_EQ(in.meldungen.Gezeigt()[0].Text,
                   "Projekt in " + MitTrenner(ordner.string()) + "\r\nist nicht mehr intakt");
         EXPECT_EQ(in.meldungen.Gezeigt()[0].Symbol, MeldungsSymbol::Warnung);
-        EXPECT_EQ(in.ansicht.aufrufe.back(), "AppProjekteAktualisieren") << ordner;
+        EXPECT_EQ(in.ansicht.aufrufe.back(), "NeuesProjekt") << ordner;
         EXPECT_FALSE(in.ansicht.Aufgerufen("ProjektGeladen 1"));
         EXPECT_EQ(in.z.ProjektDatenbank, nullptr);
         EXPECT_TRUE(in.treProjekt.Leer());

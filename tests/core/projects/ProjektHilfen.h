@@ -85,9 +85,9 @@ class AufzeichnendeAnsicht final : public ProjektAnsicht {
         Merken("ProjektEinlesen");
         return einlesen ? einlesen() : false;
     }
-    void AppProjekteAktualisieren() override {
+    void NeuesProjekt() override {
         modus = 0;
-        Merken("AppProjekteAktualisieren");
+        Merken("NeuesProjekt");
         if (aktualisieren)
             aktualisieren();
     }

@@ -7,6 +7,7 @@
 #include "import/AppFenster.h"
 #include "import/AppTexte.h"
 #include "import/host/SpeicherHost.h"
+#include "projects/Arbeitsbereich.h"
 #include "projects/ProjektAnzeigen.h"
 #include "projects/ProjektDateien.h"
 
@@ -62,6 +63,24 @@ TEST_F(ProjektOeffnenTest, CancelOrAFolderWithoutDatabaseChangesNothing) {
     EXPECT_FALSE(I().zuletzt[0].Sichtbar);
 }
 
+TEST_F(ProjektOeffnenTest, FoldersOfTheWorkingAreaAreNotOpened) {
+    const std::string anderer = ArbeitsbereichVon(I().z) + "T_999999/";
+    fs::create_directories(anderer);
+    ProjektAnlegen(anderer, ZweiModule());
+    ProjektAnlegen(I().z.TempPfad, ZweiModule());
+    const std::string vorher = I().z.ProjektPfad;
+    for (const std::string& ordner : {anderer, I().z.TempPfad}) {
+        SCOPED_TRACE(ordner);
+        I().dialoge.ordnerAntworten.push_back(ordner);
+        mnuOeffnen_Click(I().k);
+        ASSERT_FALSE(I().meldungen.Gezeigt().empty());
+        EXPECT_NE(I().meldungen.Gezeigt().back().Text.find("liegen nur Arbeitskopien"), std::string::npos);
+        EXPECT_EQ(I().z.ProjektPfad, vorher);
+        EXPECT_FALSE(I().zuletzt[0].Sichtbar) << "not put into the recent list";
+    }
+    EXPECT_TRUE(fs::exists(anderer + "M2.txt"));
+}
+
 TEST_F(ProjektOeffnenTest, RecentEntryOpensItsProject) {
     ZuletztEintragen(I().z, I().einstellungen, I().zuletzt, projekt);
     std::string anderes = I().z.ProjektOrdner + "Anderes/";
@@ -92,7 +111,7 @@ TEST_F(ProjektOeffnenTest, RecentEntryWhoseProjectIsGoneSaysNotIntactAndStaysWit
     mnuOpenIndex_Click(I().k, 1);
     ASSERT_EQ(I().meldungen.Gezeigt().size(), 1u);
     EXPECT_EQ(I().meldungen.Gezeigt()[0].Text, "Projekt in " + weg + "\r\nist nicht mehr intakt");
-    EXPECT_EQ(I().ansicht.aufrufe.back(), "AppProjekteAktualisieren");
+    EXPECT_EQ(I().ansicht.aufrufe.back(), "NeuesProjekt");
     EXPECT_EQ(I().ansicht.modus, 0) << "a broken project is not shown as saved";
     EXPECT_EQ(I().anzeige.Titel(), titel);
     EXPECT_EQ(I().zuletzt[0].Tag, projekt) << "a broken project does not move to the top";
@@ -130,7 +149,7 @@ TEST_F(ProjektOeffnenTest, RecentEntryWhoseWholeFolderIsGoneSaysNotIntact) {
     mnuOpenIndex_Click(I().k, 0);
     EXPECT_EQ(Texte(I().meldungen),
               std::vector<std::string>{"Projekt in " + weg + "\r\nist nicht mehr intakt"});
-    EXPECT_EQ(I().ansicht.aufrufe.back(), "AppProjekteAktualisieren");
+    EXPECT_EQ(I().ansicht.aufrufe.back(), "NeuesProjekt");
     EXPECT_EQ(I().ansicht.modus, 0);
     EXPECT_EQ(I().z.ProjektDatenbank, nullptr);
     EXPECT_TRUE(I().treProjekt.Leer());
