@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The clipboard as the core uses it: emptied, then given plain text. The Qt
-// application puts it on the system clipboard; tests and the command line
-// keep it in memory.
+// The clipboard as the core uses it: emptied, then given plain text, or
+// rich text together with its plain form. The Qt application puts it on
+// the system clipboard (rich text as "text/rtf"); tests and the command
+// line keep it in memory.
 #include <string>
 
 namespace cb {
@@ -12,6 +13,9 @@ public:
     virtual ~Zwischenablage() = default;
     virtual void Leeren() = 0;
     virtual void TextSetzen(const std::string& text) = 0;
+    /// An RTF document (its bytes) and the same text plain, as a rich-text
+    /// box copies a selection, so that every program can paste one of them.
+    virtual void RtfSetzen(const std::string& rtfBytes, const std::string& text) = 0;
     /// The plain text on the clipboard; "" when it holds none.
     virtual std::string TextLesen() const = 0;
 };
@@ -20,15 +24,26 @@ class ZwischenablageImSpeicher final : public Zwischenablage {
 public:
     void Leeren() override {
         m_text.clear();
+        m_rtf.clear();
         ++m_geleert;
     }
-    void TextSetzen(const std::string& text) override { m_text = text; }
+    void TextSetzen(const std::string& text) override {
+        m_text = text;
+        m_rtf.clear();
+    }
+    void RtfSetzen(const std::string& rtfBytes, const std::string& text) override {
+        m_rtf = rtfBytes;
+        m_text = text;
+    }
     std::string TextLesen() const override { return m_text; }
+    /// The rich text on the clipboard; "" when it holds none.
+    const std::string& RtfLesen() const { return m_rtf; }
     /// How often it was emptied, so that a test sees the clear before the set.
     int MalGeleert() const { return m_geleert; }
 
 private:
     std::string m_text;
+    std::string m_rtf;
     int m_geleert = 0;
 };
 

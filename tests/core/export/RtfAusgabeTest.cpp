@@ -123,6 +123,27 @@ TEST_F(RtfAusgabeTest, FailuresSayWhyAndKeepTheOldFile) {
     EXPECT_NE(meldungen.Gezeigt().back().Text.find("x.RTF"), std::string::npos);
 }
 
+TEST_F(RtfAusgabeTest, ReplacedFileKeepsItsRightsAndItsLink) {
+    Oeffnen(ZweiModule());
+    auto k = K();
+    z.AktModulIndex = 0;
+    const fs::path privat = ordner / "privat.RTF";
+    DateiSchreiben(privat.string(), "alt");
+    fs::permissions(privat, fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_TRUE(RtfModul(k, privat.string()));
+    EXPECT_EQ(fs::status(privat).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_TRUE(DateiInhalt(privat).starts_with("{\\rtf1"));
+
+    const fs::path echt = NeuerOrdner("ablage") / "echt.RTF";
+    DateiSchreiben(echt.string(), "alt");
+    const fs::path verweis = ordner / "verweis.RTF";
+    fs::create_symlink(echt, verweis);
+    ASSERT_TRUE(RtfModul(k, verweis.string()));
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(verweis))) << "the link stays a link";
+    EXPECT_TRUE(DateiInhalt(echt).starts_with("{\\rtf1")) << "the file it names is written";
+    EXPECT_TRUE(meldungen.Gezeigt().empty());
+}
+
 TEST_F(RtfAusgabeTest, FullDiskKeepsTheOldFile) {
     fs::path ort = NeuerOrdner("vollRtf");
     CB_KLEINES_DATEISYSTEM(klein, ort, 64 << 10);

@@ -2,7 +2,9 @@
 // Plain text to the clipboard and the text a code pane shows.
 #include "ExportHilfen.h"
 
+#include "export/RtfKopieren.h"
 #include "export/TextAusgabe.h"
+#include "render/Rtf.h"
 #include "render/ModulText.h"
 
 namespace cb::test {
@@ -38,6 +40,32 @@ TEST_F(TextAusgabeTest, ModuleTextWithoutMessageOptionIsCopiedSilently) {
     mnuExtras_ClearClip_Click(k);
     EXPECT_EQ(ablage.TextLesen(), "");
     EXPECT_TRUE(meldungen.Gezeigt().empty());
+}
+
+TEST_F(TextAusgabeTest, RichTextCopiesTheModuleOrZoomAsDocumentAndPlainText) {
+    Oeffnen({{"Modul1", ModulStandard, "Sub Größe() ' Привет\r\nEnd Sub"}});
+    const std::string gespeichert = ModulTextLesen(z, 1);
+    auto k = K();
+    mnuBearbeiten_Kopieren_Modul_Click(k, true, gespeichert);
+    ASSERT_EQ(Texte(meldungen), std::vector<std::string>{"Steht im Zoom Modus nicht zur Verfügung"});
+    EXPECT_EQ(meldungen.Gezeigt()[0].Symbol, MeldungsSymbol::Information);
+    EXPECT_EQ(ablage.MalGeleert(), 0) << "nothing copied in zoom mode";
+
+    mnuBearbeiten_Kopieren_Modul_Click(k, false, gespeichert);
+    EXPECT_EQ(ablage.MalGeleert(), 1);
+    std::string erwartet = gespeichert;
+    MarkenNachRtf(z, erwartet);
+    RtfDokumentBilden(z, erwartet);
+    EXPECT_EQ(ablage.RtfLesen(), RtfBytes(erwartet));
+    EXPECT_NE(ablage.RtfLesen().find("Gr\xF6\xDF" "e"), std::string::npos) << "Windows-1252 bytes";
+    EXPECT_NE(ablage.RtfLesen().find("\\u1055?"), std::string::npos) << "Cyrillic survives";
+    EXPECT_EQ(ablage.TextLesen(), AnzeigeText(gespeichert));
+    EXPECT_EQ(meldungen.Gezeigt().size(), 1u) << "a copy says nothing";
+
+    mnuPopUp_Zoom_Copy_Click(k, "Sub X()");
+    EXPECT_EQ(ablage.MalGeleert(), 2);
+    EXPECT_EQ(ablage.TextLesen(), "Sub X()");
+    EXPECT_TRUE(ablage.RtfLesen().starts_with("{\\rtf1")) << ablage.RtfLesen();
 }
 
 TEST_F(TextAusgabeTest, PaneTextIsTheStoredTextWithoutMarkers) {

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "export/RtfKopieren.h"
+
+#include "app/Meldungen.h"
+#include "app/Zwischenablage.h"
+#include "export/ExportKontext.h"
+#include "export/TextAusgabe.h"
+#include "render/Rtf.h"
+
+namespace cb {
+
+namespace {
+
+void RtfNachAblage(ExportKontext& k, const std::string& markiert) {
+    std::string dokument = markiert;
+    MarkenNachRtf(k.z, dokument);
+    RtfDokumentBilden(k.z, dokument);
+    k.ablage.Leeren();
+    k.ablage.RtfSetzen(RtfBytes(dokument), AnzeigeText(markiert));
+}
+
+} // namespace
+
+void mnuBearbeiten_Kopieren_Modul_Click(ExportKontext& k, bool zoomModus, const std::string& markierterModulText) {
+    if (zoomModus) {
+        k.meldungen.Melden("Steht im Zoom Modus nicht zur Verfügung", MeldungsSymbol::Information);
+        return;
+    }
+    RtfNachAblage(k, markierterModulText);
+}
+
+void mnuPopUp_Zoom_Copy_Click(ExportKontext& k, const std::string& markierterZoomText) {
+    RtfNachAblage(k, markierterZoomText);
+}
+
+} // namespace cb
