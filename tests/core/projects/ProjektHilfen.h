@@ -21,7 +21,9 @@
 #include "settings/IniEinstellungsSpeicher.h"
 #include "store/DatenbankDatei.h"
 
+#include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -133,6 +135,15 @@ class Instanz {
     InstanzSperre sperre;
     ProjektKontext k;
 };
+
+/// The regular files of a folder by name, with their contents.
+inline std::map<std::string, std::string> Dateien(const std::filesystem::path& ordner) {
+    std::map<std::string, std::string> d;
+    for (const auto& e : std::filesystem::directory_iterator(ordner))
+        if (e.is_regular_file())
+            d[e.path().filename().string()] = DateiInhalt(e.path());
+    return d;
+}
 
 /// The texts of the messages shown, in order.
 inline std::vector<std::string> Texte(const AufzeichnendeMeldungen& m) {

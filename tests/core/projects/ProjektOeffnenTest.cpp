@@ -160,14 +160,6 @@ TEST_F(ProjektOeffnenTest, RecentEntryWhoseWholeFolderIsGoneSaysNotIntact) {
     EXPECT_EQ(AlleEinstellungen(I().z, I().einstellungen, "recent").size(), 1u);
 }
 
-std::map<std::string, std::string> Dateien(const fs::path& ordner) {
-    std::map<std::string, std::string> d;
-    for (const auto& e : fs::directory_iterator(ordner))
-        if (e.is_regular_file())
-            d[e.path().filename().string()] = DateiInhalt(e.path());
-    return d;
-}
-
 // The window as the host listing's refresh sees it; its save command is
 // the real one.
 class SpeicherndesAppFenster final : public AppFenster {

@@ -13,14 +13,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::map<std::string, std::string> Dateien(const fs::path& ordner) {
-    std::map<std::string, std::string> d;
-    for (const auto& e : fs::directory_iterator(ordner))
-        if (e.is_regular_file())
-            d[e.path().filename().string()] = DateiInhalt(e.path());
-    return d;
-}
-
 class ProjektSpeichernTest : public ::testing::Test {
   protected:
     void SetUp() override {
