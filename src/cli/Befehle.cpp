@@ -87,6 +87,10 @@ int Html(const Zustand& z, std::istream& ein, std::ostream& aus) {
 
 int Ausfuehren(const std::vector<std::string>& argumente, std::istream& ein, std::ostream& aus,
                std::ostream& fehler) {
+    if (argumente.size() == 1 && (argumente[0] == "--help" || argumente[0] == "-h" || argumente[0] == "help")) {
+        aus << Gebrauch;
+        return 0;
+    }
     Aufruf aufruf;
     try {
         aufruf = Zerlegen(argumente, {"out", "codepage", "module", "project"}, {"credit"});

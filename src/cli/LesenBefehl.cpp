@@ -138,8 +138,10 @@ int MappenLesen(Zustand& z, const Aufruf& aufruf, const std::vector<std::string>
     std::int64_t projekt = 1;
     if (auto n = Benannt(aufruf, "project")) {
         auto [ende, f] = std::from_chars(n->data(), n->data() + n->size(), projekt);
-        if (f != std::errc() || ende != n->data() + n->size() || projekt < 1)
+        if (f != std::errc() || ende != n->data() + n->size() || projekt < 1) {
+            fehler << "codebrindle-cli: --project takes a number from 1 on, not '" << *n << "'\n";
             return 2;
+        }
     }
     std::vector<std::string> module;
     for (const auto& [name, wert] : aufruf.benannte)
@@ -182,8 +184,14 @@ int Lesen(Zustand& z, const Aufruf& aufruf, std::ostream&, std::ostream& fehler)
         fehler << "codebrindle-cli: workbooks are read without module files\n";
         return 1;
     }
-    if (mappen.empty() && (Benannt(aufruf, "project") || Benannt(aufruf, "module")))
+    if (mappen.empty() && (Benannt(aufruf, "project") || Benannt(aufruf, "module"))) {
+        fehler << "codebrindle-cli: --project and --module choose from the projects of workbooks\n";
         return 2;
+    }
+    if (!mappen.empty() && Benannt(aufruf, "codepage")) {
+        fehler << "codebrindle-cli: --codepage is for module files; a workbook names its own code page\n";
+        return 2;
+    }
 
     std::error_code ec;
     const bool ordnerNeu = !fs::exists(*aus, ec);

@@ -45,8 +45,12 @@ check "a module that is not listed" 1 "$rc"
 [ -n "$err" ] || check "a message for the missing module" "a message" ""
 err=$("$cli" read --out "$tmp/x" --project 2 "$mappe" 2>&1); rc=$?
 check "a project that is not listed" 1 "$rc"
-"$cli" read --out "$tmp/x" --project 0 "$mappe" >/dev/null 2>&1
-check "project 0 is a wrong argument" 2 "$?"
+err=$("$cli" read --out "$tmp/x" --project 0 "$mappe" 2>&1); rc=$?
+check "project 0 is a wrong argument" 2 "$rc"
+case "$err" in *"--project takes a number from 1 on, not '0'"*) ;; *) check "why project 0 is wrong" "..." "$err";; esac
+err=$("$cli" read --out "$tmp/x" --codepage 1251 "$mappe" 2>&1); rc=$?
+check "a code page for a workbook is a wrong argument" 2 "$rc"
+case "$err" in *"a workbook names its own code page"*) ;; *) check "why --codepage is wrong" "..." "$err";; esac
 "$cli" read --out "$tmp/x" --module A "$tmp/ganz/M1.txt" >/dev/null 2>&1
 check "a text file is no input" 1 "$?"
 exit $fail

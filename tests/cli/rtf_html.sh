@@ -42,6 +42,11 @@ for args in "" "rtf" "rtf x y" "bogus -" "rtf - --option" "rtf - --option nokey=
   case "$err" in *usage:*) ;; *) check "usage text for '$args'" "usage: ..." "$err";; esac
 done
 
+# Help is asked for, not a mistake
+out=$("$cli" --help); rc=$?
+check "help exit code" 0 "$rc"
+case "$out" in *usage:*) ;; *) check "help text on stdout" "usage: ..." "$out";; esac
+
 # A write failure is an error, not a success
 if [ -w /dev/full ]; then
   printf 'x' | "$cli" rtf - > /dev/full 2>/dev/null; rc=$?
