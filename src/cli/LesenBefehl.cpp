@@ -60,6 +60,13 @@ std::optional<int> CodepageAus(const std::optional<std::string>& wert) {
     auto [ende, fehler] = std::from_chars(wert->data(), wert->data() + wert->size(), cp);
     if (fehler != std::errc() || ende != wert->data() + wert->size() || cp <= 0)
         return std::nullopt;
+    // Asked before anything is read, so that an unknown code page is a
+    // wrong argument and not a module that cannot be read.
+    try {
+        CodepageNachUtf8({}, cp);
+    } catch (const std::runtime_error&) {
+        return std::nullopt;
+    }
     return cp;
 }
 

@@ -114,7 +114,7 @@ check "earlier project intact after broken code" "$before" "$("$cli" outline pro
 "$cli" read --out neu src/Modul1.bas src/kaputt.bas 2>/dev/null
 check "a failed read keeps its rows" "$(printf 'Modul1\r\n\tStart\r')" "$("$cli" outline neu)"
 
-for args in "read src/Modul1.bas" "read --out x" "read --out x --codepage abc src/Modul1.bas" \
+for args in "read src/Modul1.bas" "read --out x" "read --out x --codepage abc src/Modul1.bas" "read --out x --codepage 99999 src/Modul1.bas" \
             "read --out x --module M src/Modul1.bas" "outline" "outline proj extra" "callers proj Hilfe" \
             "definition proj --module Modul1" "outline proj --module Modul1"; do
   # shellcheck disable=SC2086
