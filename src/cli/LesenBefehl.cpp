@@ -18,13 +18,15 @@
 #include "import/vb/VbProjektEinlesen.h"
 #include "store/DatenbankDatei.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <charconv>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <ostream>
 #include <regex>
 #include <system_error>
-
-#include <unistd.h>
 
 namespace cb::cli {
 
@@ -70,32 +72,22 @@ std::optional<int> CodepageAus(const std::optional<std::string>& wert) {
     return cp;
 }
 
-// Files of an earlier read in the folder would stand beside the new ones;
-// only the program's own files go, nothing else the user keeps there.
-void AltesProjektEntfernen(const fs::path& ordner) {
-    static const std::regex modulText("M[0-9]+\\.txt");
-    std::error_code ec;
-    for (fs::directory_iterator it(ordner, ec), ende; !ec && it != ende; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        if (std::regex_match(name, modulText) && it->is_regular_file(ec))
-            fs::remove(it->path(), ec);
-    }
-}
-
 // A read is built in a folder of its own inside the target and moved over
 // the earlier project only when it succeeded. A failed read keeps the rows
 // it wrote so far, as the window does, where no earlier project would be
 // lost by it.
 class LeseOrdner {
 public:
-    explicit LeseOrdner(const fs::path& ziel)
-        : m_ziel(ziel), m_ordner(ziel / (".codebrindle-read-" + std::to_string(::getpid()))) {
-        fs::remove_all(m_ordner);
-        fs::create_directory(m_ordner);
+    explicit LeseOrdner(const fs::path& ziel) : m_ziel(ziel) {
+        std::string muster = (ziel / ".codebrindle-read-XXXXXX").string();
+        if (!::mkdtemp(muster.data()))
+            throw std::runtime_error("cannot create a folder in '" + ziel.string() + "': " + std::strerror(errno));
+        m_ordner = muster;
     }
     ~LeseOrdner() {
         std::error_code ec;
-        fs::remove_all(m_ordner, ec);
+        if (!m_behalten)
+            fs::remove_all(m_ordner, ec);
     }
     LeseOrdner(const LeseOrdner&) = delete;
     LeseOrdner& operator=(const LeseOrdner&) = delete;
@@ -103,21 +95,47 @@ public:
     const fs::path& Pfad() const { return m_ordner; }
 
     /// Moves the read project into the target; false when an earlier
-    /// project was kept instead of a failed read.
-    bool Uebernehmen(bool gelungen) const {
+    /// project was kept instead of a failed read. A move that fails part
+    /// way keeps the files not yet moved where they are and says so.
+    bool Uebernehmen(bool gelungen) {
         if (!fs::exists(m_ordner / DatenbankDateiName))
             return true;
         if (!gelungen && fs::exists(m_ziel / DatenbankDateiName))
             return false;
-        AltesProjektEntfernen(m_ziel);
+        // The module texts first, the database last: until it has moved,
+        // the folder still opens as the earlier project.
+        std::vector<fs::path> neu;
         for (const fs::directory_entry& e : fs::directory_iterator(m_ordner))
-            fs::rename(e.path(), m_ziel / e.path().filename());
+            if (e.path().filename() != DatenbankDateiName)
+                neu.push_back(e.path().filename());
+        neu.push_back(DatenbankDateiName);
+        for (const fs::path& name : neu) {
+            std::error_code ec;
+            fs::rename(m_ordner / name, m_ziel / name, ec);
+            if (ec) {
+                m_behalten = true;
+                throw std::runtime_error("cannot move " + name.string() + " into '" + m_ziel.string() +
+                                         "': " + ec.message() + "; the read project's files not yet moved are in '" +
+                                         m_ordner.string() + "'");
+            }
+        }
+        // Module texts of the earlier project that the new one has not
+        // replaced would stand beside it.
+        static const std::regex modulText("M[0-9]+\\.txt");
+        std::error_code ec;
+        for (fs::directory_iterator it(m_ziel, ec), ende; !ec && it != ende; it.increment(ec)) {
+            const fs::path name = it->path().filename();
+            if (std::regex_match(name.string(), modulText) && it->is_regular_file(ec) &&
+                std::find(neu.begin(), neu.end(), name) == neu.end())
+                fs::remove(it->path(), ec);
+        }
         return true;
     }
 
 private:
     fs::path m_ziel;
     fs::path m_ordner;
+    bool m_behalten = false;
 };
 
 int BaumEinlesen(Zustand& z, const Baum& baum, int codepage, std::ostream& fehler) {
@@ -218,7 +236,7 @@ int Lesen(Zustand& z, const Aufruf& aufruf, std::ostream&, std::ostream& fehler)
                 fs::remove(ordner, fehlerCode);
         }
     } const aufraeumen{ordnerNeu ? fs::path(*aus) : fs::path()};
-    const LeseOrdner leseOrdner(fs::absolute(*aus).lexically_normal());
+    LeseOrdner leseOrdner(fs::absolute(*aus).lexically_normal());
     z.ProjektPfad = MitTrenner(leseOrdner.Pfad().string());
     int ergebnis = 0;
     if (!mappen.empty())

@@ -33,14 +33,22 @@ void DateiErsetzen(const std::string& pfad, const std::string& bytes) {
         if (!ec)
             ziel = echt;
     }
-    std::string neu = (ziel.parent_path() / ("." + ziel.filename().string() + ".neu")).string();
-    int fd = ::open(neu.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // A name of its own, made new and never followed: a fixed name could be
+    // a link planted beforehand, or the file of a second writer.
+    std::string neu = (ziel.parent_path() / ("." + ziel.filename().string() + ".neu-XXXXXX")).string();
+    int fd = ::mkostemp(neu.data(), O_CLOEXEC);
     if (fd < 0)
         Fehler(pfad, errno);
-    // The replaced file keeps its access rights: a private file stays private.
+    // The replaced file keeps its access rights: a private file stays
+    // private; a new one gets what the user's umask allows.
     struct stat alt {};
-    if (::stat(ziel.c_str(), &alt) == 0)
+    if (::stat(ziel.c_str(), &alt) == 0) {
         ::fchmod(fd, alt.st_mode & 07777);
+    } else {
+        const mode_t maske = ::umask(0);
+        ::umask(maske);
+        ::fchmod(fd, 0666 & ~maske);
+    }
     auto abbrechen = [&](int fehler) {
         ::close(fd);
         ::unlink(neu.c_str());

@@ -109,6 +109,16 @@ err=$("$cli" read --out proj src/Modul1.bas src/kaputt.bas 2>&1); rc=$?
 check "broken code over a project" 1 "$rc"
 contains "earlier project kept" "left as it was" "$err"
 check "earlier project intact after broken code" "$before" "$("$cli" outline proj)"
+# A move into the folder that fails part way keeps the rest of the read and
+# says where it is.
+"$cli" read --out teil src/Modul1.bas src/sub/Werkzeug.bas src/Liste.cls >/dev/null
+rm teil/M2.txt && mkdir teil/M2.txt
+err=$("$cli" read --out teil src/Modul1.bas src/sub/Werkzeug.bas src/Liste.cls 2>&1); rc=$?
+check "a failed move" 1 "$rc"
+contains "a failed move named" "cannot move M2.txt" "$err"
+rest=$(ls -d teil/.codebrindle-read-* 2>/dev/null | head -1)
+[ -n "$rest" ] && [ -f "$rest/CodeBrindle.mdb" ] || check "the rest of the read kept" "a folder with CodeBrindle.mdb" "$(ls -A teil)"
+contains "the kept folder named" "$rest" "$err"
 "$cli" read --out leer src/gibtsnicht.vbp 2>/dev/null
 [ -e leer ] && check "no empty folder after a failed read" "no folder" "$(ls -la leer)"
 "$cli" read --out neu src/Modul1.bas src/kaputt.bas 2>/dev/null

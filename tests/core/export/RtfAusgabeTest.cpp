@@ -141,6 +141,16 @@ TEST_F(RtfAusgabeTest, ReplacedFileKeepsItsRightsAndItsLink) {
     ASSERT_TRUE(RtfModul(k, verweis.string()));
     EXPECT_TRUE(fs::is_symlink(fs::symlink_status(verweis))) << "the link stays a link";
     EXPECT_TRUE(DateiInhalt(echt).starts_with("{\\rtf1")) << "the file it names is written";
+
+    // A link planted where a temporary file might be made is never written through.
+    const fs::path opfer = NeuerOrdner("opfer") / "opfer.txt";
+    DateiSchreiben(opfer.string(), "bleibt");
+    fs::create_symlink(opfer, ordner / ".neu.RTF.neu");
+    ASSERT_TRUE(RtfModul(k, (ordner / "neu.RTF").string()));
+    EXPECT_EQ(DateiInhalt(opfer), "bleibt");
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(ordner / "neu.RTF")));
+    for (const auto& e : fs::directory_iterator(ordner))
+        EXPECT_EQ(e.path().filename().string().find(".neu-"), std::string::npos) << "left behind: " << e.path();
     EXPECT_TRUE(meldungen.Gezeigt().empty());
 }
 
