@@ -13,7 +13,9 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QSocketNotifier>
+#include <QWidget>
 
+#include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
@@ -21,10 +23,27 @@
 namespace {
 
 int signalRohr[2] = {-1, -1};
+bool beendenVerlangt = false;
 
 extern "C" void BeendenSignal(int) {
+    const int gesichert = errno;
     const char c = 1;
     [[maybe_unused]] ssize_t n = ::write(signalRohr[1], &c, 1);
+    errno = gesichert;
+}
+
+// A signal may come while a message of the start is open, before the main
+// loop runs, where quit() does nothing: the message is closed and the loop
+// is then not entered at all. The pipe is read empty, or the notifier
+// would fire again and again.
+void SignalBehandeln() {
+    char puffer[64];
+    while (::read(signalRohr[0], puffer, sizeof puffer) > 0) {
+    }
+    beendenVerlangt = true;
+    if (QWidget* dialog = QApplication::activeModalWidget())
+        dialog->close();
+    QApplication::quit();
 }
 
 // SIGTERM (a session that ends) and SIGINT close the program as closing
@@ -34,7 +53,7 @@ void BeendenBeiSignal(QApplication& app) {
     if (::pipe2(signalRohr, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
     auto* melder = new QSocketNotifier(signalRohr[0], QSocketNotifier::Read, &app);
-    QObject::connect(melder, &QSocketNotifier::activated, &app, [] { QApplication::quit(); });
+    QObject::connect(melder, &QSocketNotifier::activated, &app, [] { SignalBehandeln(); });
     struct sigaction sa {};
     sa.sa_handler = BeendenSignal;
     sigemptyset(&sa.sa_mask);
@@ -67,7 +86,8 @@ int main(int argc, char* argv[]) {
             host.Oeffnen(QFileInfo(argumente[i]).absoluteFilePath().toStdString());
         cb::HauptFenster fenster(zustand, host);
         fenster.show();
-        ergebnis = app.exec();
+        if (!beendenVerlangt)
+            ergebnis = app.exec();
     }
     cb::InstanzBeenden(zustand, sperre);
     return ergebnis;
