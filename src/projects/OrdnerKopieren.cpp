@@ -3,6 +3,7 @@
 
 #include "app/Allgemein.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -19,9 +20,6 @@ namespace cb {
 namespace fs = std::filesystem;
 
 namespace {
-
-// Hidden, so that a crash half way leaves nothing that looks like a project file.
-constexpr const char* Zwischenordner = ".CodeBrindle-neu";
 
 std::string OhneTrenner(std::string p) {
     while (p.size() > 1 && p.back() == Trenner)
@@ -143,6 +141,51 @@ std::string Text(const std::string& was, const fs::path& pfad, const std::error_
     return was + " " + pfad.string() + ": " + ec.message();
 }
 
+// A folder this user may not move to another parent (it belongs to someone
+// else, is read-only, or lies on another mount): the swap cannot be made.
+bool NichtVerschiebbar(const std::error_code& ec) {
+    return ec == std::errc::permission_denied || ec == std::errc::operation_not_permitted ||
+           ec == std::errc::cross_device_link || ec == std::errc::device_or_resource_busy;
+}
+
+// Where the folder cannot be swapped, its files are replaced inside it: the
+// new ones are first complete in a hidden folder within it, then each is
+// renamed over its old one, and the old files without a new one go last.
+// Until the first rename the old project is untouched.
+void ImOrdnerErsetzen(const std::string& quelle, const fs::path& alt, Umbenenner& u) {
+    fs::path neu;
+    try {
+        neu = Versteckt(alt / "Projekt", "neu");
+        OrdnerKopieren(quelle, neu.string());
+    } catch (const std::exception& e) {
+        if (!neu.empty())
+            VerstecktEntfernen(neu);
+        throw ErsetzenFehler(e.what());
+    }
+    const std::vector<fs::path> alte = DateienIn(alt.string());
+    const std::vector<fs::path> neue = DateienIn(neu.string());
+    bool begonnen = false;
+    for (const fs::path& datei : neue) {
+        if (auto f = u.Umbenennen(datei, alt / datei.filename())) {
+            const std::string text = Text("Nicht ersetzbar:", alt / datei.filename(), f);
+            if (!begonnen) {
+                VerstecktEntfernen(neu);
+                throw ErsetzenFehler(text);
+            }
+            throw ErsetzenFehler(text, {alt.string(), neu.string()});
+        }
+        begonnen = true;
+    }
+    for (const fs::path& datei : alte) {
+        const bool ersetzt = std::any_of(neue.begin(), neue.end(),
+                                         [&](const fs::path& n) { return n.filename() == datei.filename(); });
+        std::error_code ec;
+        if (!ersetzt)
+            fs::remove(datei, ec);
+    }
+    VerstecktEntfernen(neu);
+}
+
 } // namespace
 
 void OrdnerKopieren(const std::string& quelle, const std::string& ziel) {
@@ -178,8 +221,10 @@ void OrdnerErsetzen(const std::string& quelle, const std::string& ziel, Umbenenn
     fs::path neu;
     try {
         neu = Versteckt(alt, "neu");
-    } catch (const std::exception& e) {
-        throw ErsetzenFehler(e.what());
+    } catch (const std::exception&) {
+        // The folder above the project is not this user's to write in.
+        ImOrdnerErsetzen(quelle, alt, u);
+        return;
     }
     try {
         OrdnerKopieren(quelle, neu.string());
@@ -197,10 +242,13 @@ void OrdnerErsetzen(const std::string& quelle, const std::string& ziel, Umbenenn
         return alle;
     };
     fs::path weg; // where the old files are once the new folder is in place
+    bool imOrdner = false;
     try {
         for (const fs::path& eintrag : EintraegeIn(alt.string(), false)) {
-            if (auto f = u.Umbenennen(eintrag, neu / eintrag.filename()))
+            if (auto f = u.Umbenennen(eintrag, neu / eintrag.filename())) {
+                imOrdner = NichtVerschiebbar(f);
                 throw std::runtime_error(Text("Nicht verschiebbar:", eintrag, f));
+            }
             mitgenommen.push_back(eintrag.filename());
         }
         if (auto f = u.Tauschen(neu, alt); !f) {
@@ -233,6 +281,10 @@ void OrdnerErsetzen(const std::string& quelle, const std::string& ziel, Umbenenn
         if (!zurueckbringen())
             throw ErsetzenFehler(e.what(), {neu.string()});
         VerstecktEntfernen(neu);
+        if (imOrdner) {
+            ImOrdnerErsetzen(quelle, alt, u);
+            return;
+        }
         throw ErsetzenFehler(e.what());
     }
     fs::permissions(alt, rechte, ec);

@@ -44,7 +44,9 @@ class ErsetzenFehler : public std::runtime_error {
 /// is not a file (subfolders) moves over to them, and only then the
 /// complete folder takes the old one's place; the old files go last. On
 /// any failure ziel is put back as it was and ErsetzenFehler says what
-/// failed.
+/// failed. Where the folder cannot be swapped (its parent or a subfolder
+/// may not be moved by this user), the complete new files are renamed
+/// over the old ones inside it instead.
 void OrdnerErsetzen(const std::string& quelle, const std::string& ziel);
 void OrdnerErsetzen(const std::string& quelle, const std::string& ziel, Umbenenner& umbenenner);
 

@@ -113,6 +113,30 @@ TEST_F(OrdnerErsetzenTest, ReplacesTheFilesAndKeepsWhatIsNoFile) {
     }
 }
 
+// A subfolder that this user may not move elsewhere (someone else's, or
+// read-only) stands in the way of the swap; the files are replaced in the
+// folder instead.
+class GesperrteOrdner final : public Umbenenner {
+  public:
+    std::error_code Umbenennen(const fs::path& von, const fs::path& nach) override {
+        std::error_code ec;
+        if (fs::is_directory(fs::symlink_status(von, ec)) && von.parent_path() != nach.parent_path())
+            return std::make_error_code(std::errc::permission_denied);
+        ++dateien;
+        return Umbenenner::Umbenennen(von, nach);
+    }
+    int dateien = 0;
+};
+
+TEST_F(OrdnerErsetzenTest, ASubfolderThatMayNotMoveIsReplacedInPlace) {
+    AltesProjekt();
+    GesperrteOrdner u;
+    OrdnerErsetzen(quelle.string(), ziel.string(), u);
+    EXPECT_EQ(Stand(ziel), Erwartet());
+    EXPECT_EQ(Namen(basis), std::vector<std::string>{"Projekt"}) << "no hidden folder is left";
+    EXPECT_GE(u.dateien, 2) << "the new files were renamed into the folder";
+}
+
 TEST_F(OrdnerErsetzenTest, AFailedStepLeavesTheOldFolderAsItWas) {
     for (bool ohneTausch : {false, true}) {
         for (int schritt = 1;; ++schritt) {
