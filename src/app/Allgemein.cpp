@@ -65,4 +65,10 @@ std::string MitTrenner(std::string ordner) {
     return ordner;
 }
 
+std::string OhneTrenner(std::string pfad) {
+    while (pfad.size() > 1 && pfad.back() == Trenner)
+        pfad.pop_back();
+    return pfad;
+}
+
 } // namespace cb

@@ -34,5 +34,8 @@ void OrdnerLeeren(const std::string& ordner);
 inline constexpr char Trenner = '/';
 /// The folder with a separator at its end.
 std::string MitTrenner(std::string ordner);
+/// The path without separators at its end (the root stays "/"): the form
+/// that names a link itself rather than the folder behind it.
+std::string OhneTrenner(std::string pfad);
 
 } // namespace cb

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <string_view>
+#include <unordered_set>
 
 namespace cb {
 
@@ -59,6 +61,18 @@ const BaumKnoten* Baum::Finden(std::string_view schluessel) const {
 std::size_t Baum::KinderAnzahl(std::string_view schluessel) const {
     return static_cast<std::size_t>(std::count_if(m_knoten.begin(), m_knoten.end(),
                                                   [&](const BaumKnoten& k) { return k.Eltern == schluessel; }));
+}
+
+std::vector<const BaumKnoten*> Baum::GehakteBlaetter() const {
+    std::unordered_set<std::string_view> eltern;
+    for (const BaumKnoten& k : m_knoten)
+        if (!k.Eltern.empty())
+            eltern.insert(k.Eltern);
+    std::vector<const BaumKnoten*> blaetter;
+    for (const BaumKnoten& k : m_knoten)
+        if (k.Haken && !eltern.contains(k.Schluessel))
+            blaetter.push_back(&k);
+    return blaetter;
 }
 
 } // namespace cb

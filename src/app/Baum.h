@@ -42,6 +42,9 @@ public:
     const BaumKnoten* Finden(std::string_view schluessel) const;
     std::size_t KinderAnzahl(std::string_view schluessel) const;
     bool HatKinder(std::string_view schluessel) const { return KinderAnzahl(schluessel) > 0; }
+    /// The ticked nodes without children, in index order: what a read
+    /// takes. One pass, where asking HatKinder of every node would not be.
+    std::vector<const BaumKnoten*> GehakteBlaetter() const;
 
     /// The tree control's own tag (a folder, a project name).
     std::string Tag;

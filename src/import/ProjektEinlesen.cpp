@@ -15,8 +15,6 @@
 #include "store/ProjektDatenbankVerbindung.h"
 
 #include <memory>
-#include <string_view>
-#include <unordered_set>
 
 namespace cb {
 
@@ -65,13 +63,8 @@ bool ProjektEinlesen(Zustand& z, Host& host, Meldungen& meldungen, Anzeige& anze
             std::string gewaehlt;
             std::unique_ptr<HostProjekt> projekt;
             std::unique_ptr<HostKomponenten> komponenten;
-            std::unordered_set<std::string_view> eltern;
-            for (const BaumKnoten& knoten : treApp.Knoten())
-                if (!knoten.Eltern.empty())
-                    eltern.insert(knoten.Eltern);
-            for (const BaumKnoten& knoten : treApp.Knoten()) {
-                if (!knoten.Haken || eltern.contains(knoten.Schluessel))
-                    continue;
+            for (const BaumKnoten* blatt : treApp.GehakteBlaetter()) {
+                const BaumKnoten& knoten = *blatt;
                 const std::string eigen = LinkerTeilInStr(knoten.Schluessel, "\\");
                 if (!projekt) {
                     projekt = anwendung->VBProjects()->Item(ProjektNummer(eigen));

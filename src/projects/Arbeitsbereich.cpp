@@ -31,12 +31,6 @@ bool MitKennwort(const std::string& pfad) {
     return TextSuche(pfad, Kennwort) != std::string::npos;
 }
 
-std::string OhneTrenner(std::string p) {
-    while (p.size() > 1 && p.back() == Trenner)
-        p.pop_back();
-    return p;
-}
-
 // Deletes the files of the listing; the first failure ends the stage.
 bool DateienLoeschen(const DateiBaumListe& liste) {
     for (const std::string& datei : liste.Dateien) {

@@ -73,12 +73,9 @@ DateiBaumListe DateienBaum(const std::string& ordner, const std::string& endung)
 }
 
 bool IstVerweis(const std::string& ordner) {
-    std::string ohne = ordner;
     // A final separator would make the system look through the link.
-    while (ohne.size() > 1 && ohne.back() == Trenner)
-        ohne.pop_back();
     std::error_code ec;
-    return fs::is_symlink(fs::symlink_status(ohne, ec));
+    return fs::is_symlink(fs::symlink_status(OhneTrenner(ordner), ec));
 }
 
 } // namespace cb

@@ -17,12 +17,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string OhneTrenner(std::string p) {
-    while (p.size() > 1 && p.back() == Trenner)
-        p.pop_back();
-    return p;
-}
-
 bool IstSperrDatei(const fs::directory_entry& e) {
     std::error_code ec;
     return fs::is_regular_file(e.symlink_status(ec)) && e.path().extension() == ".lock" &&

@@ -21,12 +21,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string OhneTrenner(std::string p) {
-    while (p.size() > 1 && p.back() == Trenner)
-        p.pop_back();
-    return p;
-}
-
 std::runtime_error Fehler(const std::string& was, const std::string& pfad, int fehler) {
     return std::runtime_error(was + " " + pfad + ": " + std::strerror(fehler));
 }

@@ -14,9 +14,6 @@
 #include "store/DatenbankFehler.h"
 #include "store/ProjektBaum.h"
 
-#include <algorithm>
-#include <string_view>
-#include <unordered_set>
 #include <exception>
 #include <filesystem>
 #include <system_error>
@@ -94,13 +91,7 @@ void mnuBearbeiten_Code_Click(ProjektKontext& k) {
     k.ansicht.ProjektGeladenSetzen(false);
     // A ticked project whose modules are all unticked again holds nothing
     // to read; it would empty the working folder for an empty project.
-    const auto& knoten = k.treApp.Knoten();
-    std::unordered_set<std::string_view> eltern;
-    for (const BaumKnoten& n : knoten)
-        if (!n.Eltern.empty())
-            eltern.insert(n.Eltern);
-    if (std::none_of(knoten.begin(), knoten.end(),
-                     [&](const BaumKnoten& n) { return n.Haken && !eltern.contains(n.Schluessel); })) {
+    if (k.treApp.GehakteBlaetter().empty()) {
         k.meldungen.Melden("Bitte wählen Sie erst etwas aus", MeldungsSymbol::Keins);
         return;
     }

@@ -12,8 +12,6 @@
 #include "store/ProjektDatenbankVerbindung.h"
 
 #include <stdexcept>
-#include <string_view>
-#include <unordered_set>
 
 namespace cb {
 
@@ -44,13 +42,8 @@ bool VBProjektEinlesen(Zustand& z, Meldungen& meldungen, Anzeige& anzeige, const
         try {
             DatenbankOeffnen(z);
             z.ProjektDatenbank->EinlesenBeginnen();
-            std::unordered_set<std::string_view> eltern;
-            for (const BaumKnoten& k : baum.Knoten())
-                if (!k.Eltern.empty())
-                    eltern.insert(k.Eltern);
-            for (const BaumKnoten& k : baum.Knoten()) {
-                if (!k.Haken || eltern.contains(k.Schluessel))
-                    continue;
+            for (const BaumKnoten* blatt : baum.GehakteBlaetter()) {
+                const BaumKnoten& k = *blatt;
                 z.ModulTyp = TypAusSchluessel(k.Schluessel);
                 z.ModulName = k.Text;
                 if (z.ModulNummer >= MaxModulNummer)
