@@ -18,8 +18,8 @@
 namespace cb::cli {
 
 int Definition(Zustand& z, const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler) {
-    const auto modul = Benannt(aufruf, "module");
-    if (aufruf.positionen.size() != 2 || aufruf.positionen[1].empty() || !modul || !NurBenannte(aufruf, {"module"}))
+    const auto modul = ModulArgument(aufruf);
+    if (!modul)
         return 2;
     FehlerAusgabeMeldungen meldungen(fehler);
     auto module = ProjektMitModulOeffnen(z, meldungen, aufruf.positionen[0], *modul, fehler);

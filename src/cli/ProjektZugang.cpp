@@ -76,4 +76,11 @@ std::string KeinModulText(const std::string& name) {
     return "codebrindle-cli: the project has no module named '" + name + "'";
 }
 
+std::optional<std::string> ModulArgument(const Aufruf& aufruf) {
+    auto modul = Benannt(aufruf, "module");
+    if (aufruf.positionen.size() != 2 || aufruf.positionen[1].empty() || !NurBenannte(aufruf, {"module"}))
+        return std::nullopt;
+    return modul;
+}
+
 } // namespace cb::cli

@@ -37,6 +37,10 @@ std::int64_t ModulNachName(const std::vector<BaumKnoten>& module, std::string_vi
 /// What the commands say of a module name the project does not have.
 std::string KeinModulText(const std::string& name);
 
+/// The MODULE of a call "DIR NAME --module MODULE" with a NAME; nothing
+/// when the call has another shape.
+std::optional<std::string> ModulArgument(const Aufruf& aufruf);
+
 /// For the commands "DIR NAME --module MODULE": opens the project of DIR and
 /// makes MODULE the current one (AktModulIndex). The module nodes, or
 /// nothing after a message on fehler (the database is closed again then).
