@@ -74,7 +74,9 @@ void MappeEinlesen(benchmark::State& state, const Mappe& m) {
     state.counters["routines"] = static_cast<double>(z.RoutinenNummer);
 }
 
-void BM_Mappe300ModuleEinlesen(benchmark::State& state) { MappeEinlesen(state, GrosseMappe()); }
+void BM_Mappe300ModuleEinlesen(benchmark::State& state) {
+    MappeEinlesen(state, GrosseMappe());
+}
 BENCHMARK(BM_Mappe300ModuleEinlesen)->Unit(benchmark::kMillisecond);
 
 // Every one of 8,000 modules ticked and looked up by name while reading.

@@ -51,7 +51,8 @@ void ProjektEinlesen(cb::Zustand& z) {
         db.RoutineEinfuegen({cb::TypDeclareFunction, cb::OffenPrivate, 2, "GetTickCount", ++rouNum, m});
         db.RoutinenStartSetzen(rouNum, 2);
         for (int start = 10; start + ZeilenJeRoutine <= ZeilenJeModul; start += ZeilenJeRoutine) {
-            db.RoutineEinfuegen({cb::TypSub, cb::OffenPublic, 1, "Routine" + std::to_string(start), ++rouNum, m});
+            db.RoutineEinfuegen(
+                {cb::TypSub, cb::OffenPublic, 1, "Routine" + std::to_string(start), ++rouNum, m});
             db.RoutinenStartSetzen(rouNum, start);
             db.RoutinenEndeSetzen(rouNum, start + ZeilenJeRoutine - 2);
         }

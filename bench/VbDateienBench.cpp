@@ -46,7 +46,9 @@ public:
     }
 };
 
-std::size_t Zeilen(const std::string& t) { return static_cast<std::size_t>(std::count(t.begin(), t.end(), '\n')); }
+std::size_t Zeilen(const std::string& t) {
+    return static_cast<std::size_t>(std::count(t.begin(), t.end(), '\n'));
+}
 
 std::size_t Routinen(const std::string& t) {
     std::size_t n = 0;
@@ -152,13 +154,18 @@ void Lesen(benchmark::State& state, const Quellen& q, const std::string& ziel) {
         Einlesen(z, baum);
     state.counters["Module"] = static_cast<double>(q.dateien.size());
     state.counters["Zeilen"] = static_cast<double>(q.zeilen);
-    state.counters["Routinen"] = static_cast<double>(z.RoutinenNummer / static_cast<std::int64_t>(state.iterations()));
+    state.counters["Routinen"] =
+        static_cast<double>(z.RoutinenNummer / static_cast<std::int64_t>(state.iterations()));
 }
 
-void BM_VbModul5000RoutinenLesen(benchmark::State& state) { Lesen(state, GrossesModul(), "gross"); }
+void BM_VbModul5000RoutinenLesen(benchmark::State& state) {
+    Lesen(state, GrossesModul(), "gross");
+}
 BENCHMARK(BM_VbModul5000RoutinenLesen)->Unit(benchmark::kMillisecond);
 
-void BM_VbProjekt300ModuleLesen(benchmark::State& state) { Lesen(state, Projekt(), "projekt"); }
+void BM_VbProjekt300ModuleLesen(benchmark::State& state) {
+    Lesen(state, Projekt(), "projekt");
+}
 BENCHMARK(BM_VbProjekt300ModuleLesen)->Unit(benchmark::kMillisecond);
 
 // Stage: the files alone, as the read touches them.
@@ -202,12 +209,13 @@ void BM_VbProjektAnteilSqlite(benchmark::State& state) {
     std::vector<cb::RoutinenZeile> routinen;
     std::vector<std::pair<std::int64_t, std::int64_t>> zeilen; // start, end
     {
-        cb::sql::Anweisung a(quelle.ProjektDatenbank->Verbindung(),
-                             "SELECT rou_typ, rou_open, anz_dec_zeilen, rou_name, rou_num, mod_num, rou_start, "
-                             "rou_ende FROM td_rout ORDER BY rou_num");
+        cb::sql::Anweisung a(
+            quelle.ProjektDatenbank->Verbindung(),
+            "SELECT rou_typ, rou_open, anz_dec_zeilen, rou_name, rou_num, mod_num, rou_start, "
+            "rou_ende FROM td_rout ORDER BY rou_num");
         while (a.Schritt()) {
-            routinen.push_back({static_cast<int>(a.Ganzzahl(0)), static_cast<int>(a.Ganzzahl(1)), a.Ganzzahl(2),
-                                a.Text(3), a.Ganzzahl(4), a.Ganzzahl(5)});
+            routinen.push_back({static_cast<int>(a.Ganzzahl(0)), static_cast<int>(a.Ganzzahl(1)),
+                                a.Ganzzahl(2), a.Text(3), a.Ganzzahl(4), a.Ganzzahl(5)});
             zeilen.emplace_back(a.Ganzzahl(6), a.Ganzzahl(7));
         }
     }
@@ -269,10 +277,14 @@ void Aufrufe(benchmark::State& state, const std::string& routine) {
     cb::DatenbankSchliessen(z);
 }
 
-void BM_AufrufeSuchenImProjekt(benchmark::State& state) { Aufrufe(state, "Summe0"); }
+void BM_AufrufeSuchenImProjekt(benchmark::State& state) {
+    Aufrufe(state, "Summe0");
+}
 BENCHMARK(BM_AufrufeSuchenImProjekt)->Unit(benchmark::kMillisecond);
 
-void BM_AufrufeSuchenPrivat(benchmark::State& state) { Aufrufe(state, "Melden0"); }
+void BM_AufrufeSuchenPrivat(benchmark::State& state) {
+    Aufrufe(state, "Melden0");
+}
 BENCHMARK(BM_AufrufeSuchenPrivat)->Unit(benchmark::kMillisecond);
 
 } // namespace

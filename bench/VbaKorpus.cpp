@@ -10,8 +10,12 @@ std::string VbaModul(std::size_t bytes) {
     for (int n = 0; m.size() < bytes; ++n) {
         std::string s = std::to_string(n);
         m += "' ----------------------------------------------------------------\r\n"
-             "' Routine " + s + ": sums the used range, it's a sample\r\n"
-             "Public Function Summe" + s + "(ByVal ws As Worksheet, Optional ByVal spalte As Long = 1) As Double\r\n"
+             "' Routine " +
+             s +
+             ": sums the used range, it's a sample\r\n"
+             "Public Function Summe" +
+             s +
+             "(ByVal ws As Worksheet, Optional ByVal spalte As Long = 1) As Double\r\n"
              "    Dim i As Long, total As Double\r\n"
              "    Dim text As String\r\n"
              "    On Error GoTo Fehler\r\n"
@@ -22,13 +26,19 @@ std::string VbaModul(std::size_t bytes) {
              "            text = \"Zeile \"\"\" & i & \"\"\" ist leer\"\r\n"
              "        End If\r\n"
              "    Next i\r\n"
-             "    Summe" + s + " = total\r\n"
+             "    Summe" +
+             s +
+             " = total\r\n"
              "    Exit Function\r\n"
              "Fehler:\r\n"
-             "    MsgBox \"Fehler in Summe" + s + ": \" & Err.Description, vbExclamation, _\r\n"
+             "    MsgBox \"Fehler in Summe" +
+             s +
+             ": \" & Err.Description, vbExclamation, _\r\n"
              "        \"Code Brindle\"\r\n"
              "End Function\r\n\r\n"
-             "Private Sub Melden" + s + "(ByRef meldung As String)\r\n"
+             "Private Sub Melden" +
+             s +
+             "(ByRef meldung As String)\r\n"
              "    Select Case Len(meldung)\r\n"
              "        Case 0: Exit Sub\r\n"
              "        Case Else\r\n"
@@ -38,8 +48,12 @@ std::string VbaModul(std::size_t bytes) {
              "        .StatusBar = meldung\r\n"
              "    End With\r\n"
              "End Sub\r\n\r\n"
-             "Public Property Get Zaehler" + s + "() As Long\r\n"
-             "    Zaehler" + s + " = mZaehler\r\n"
+             "Public Property Get Zaehler" +
+             s +
+             "() As Long\r\n"
+             "    Zaehler" +
+             s +
+             " = mZaehler\r\n"
              "End Property\r\n\r\n";
     }
     return m;

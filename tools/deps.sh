@@ -6,7 +6,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libsqlite3-dev libgsf-1-dev
   googletest libgtest-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang clang-format libclang-rt-14-dev sqlite3
   xvfb xauth
 )
 missing=()

@@ -5,6 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh
+bash tools/format_check.sh
 export QT_QPA_PLATFORM=offscreen
 cmake --preset ci
 cmake --build --preset ci

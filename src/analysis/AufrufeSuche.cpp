@@ -24,7 +24,9 @@ namespace cb {
 
 namespace {
 
-std::string Oeffner() { return "|" + std::string(MarkeZeichen); }
+std::string Oeffner() {
+    return "|" + std::string(MarkeZeichen);
+}
 
 // The first occurrence of a marker at or after von. Every marker holds the
 // marker character once, and "|" is in every marker two or three times, so
@@ -122,7 +124,8 @@ public:
             const std::int64_t bis = std::min(abfrage.Ganzzahl(5), grenze);
             if (von > bis)
                 continue;
-            m_routinen.push_back({abfrage.Ganzzahl(0), abfrage.Text(1), abfrage.Ganzzahl(2), abfrage.Ganzzahl(3)});
+            m_routinen.push_back(
+                {abfrage.Ganzzahl(0), abfrage.Text(1), abfrage.Ganzzahl(2), abfrage.Ganzzahl(3)});
             bereiche.emplace_back(von, bis);
             letzte = std::max(letzte, bis);
         }
@@ -173,8 +176,9 @@ public:
         for (std::size_t h = tv.find(m_name); h != std::string_view::npos; h = tv.find(m_name, h + 1)) {
             if (!GanzesWort(tv, h, m_name.size()))
                 continue;
-            zeile += static_cast<std::int64_t>(std::count(tv.begin() + static_cast<std::ptrdiff_t>(gezaehltBis),
-                                                          tv.begin() + static_cast<std::ptrdiff_t>(h), '\r'));
+            zeile +=
+                static_cast<std::int64_t>(std::count(tv.begin() + static_cast<std::ptrdiff_t>(gezaehltBis),
+                                                     tv.begin() + static_cast<std::ptrdiff_t>(h), '\r'));
             gezaehltBis = h;
             if (!modulGeprueft) {
                 modulGeprueft = true;
@@ -207,7 +211,8 @@ private:
         if (!m_modulZeile.Schritt())
             return false;
         m_modulSchluessel = ModulSchluessel(m_modulZeile.Ganzzahl(2));
-        m_baum.Hinzufuegen(m_modulSchluessel, m_modulZeile.Text(1), "M" + std::to_string(m_modulZeile.Ganzzahl(0)));
+        m_baum.Hinzufuegen(m_modulSchluessel, m_modulZeile.Text(1),
+                           "M" + std::to_string(m_modulZeile.Ganzzahl(0)));
         return true;
     }
 
@@ -225,7 +230,8 @@ private:
 void MarkierteBereicheLeeren(std::string& text) {
     static const std::string oeffner = Oeffner();
     const std::size_t fettZeichen = oeffner.size(); // the letter after the marker character
-    for (std::size_t p = MarkeFinden(text, oeffner, 0); p != std::string::npos; p = MarkeFinden(text, oeffner, p)) {
+    for (std::size_t p = MarkeFinden(text, oeffner, 0); p != std::string::npos;
+         p = MarkeFinden(text, oeffner, p)) {
         const bool fett = p + fettZeichen < text.size() && text[p + fettZeichen] == 'x';
         const std::string_view schliesser = fett ? MarkeFettAus : MarkeNormal;
         std::size_t e = MarkeFinden(text, schliesser, p);

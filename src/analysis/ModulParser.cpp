@@ -84,7 +84,9 @@ std::int64_t PhysischeZeilen(std::string_view zeile) {
 class Durchgang {
 public:
     Durchgang(Zustand& z, std::string_view K)
-        : m_z(z), m_K(K), m_art(K == Woerter().sub ? TypSub : K == Woerter().function ? TypFunction : 99),
+        : m_z(z), m_K(K), m_art(K == Woerter().sub        ? TypSub
+                                : K == Woerter().function ? TypFunction
+                                                          : 99),
           m_tabs(z.Einruecken && z.RoutinenEinruecken) {}
 
     // Appends the line as this pass leaves it.

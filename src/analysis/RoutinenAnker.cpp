@@ -49,7 +49,8 @@ std::string RoutinenEndeMarke(std::int64_t nummer) {
     return Anker('E', nummer);
 }
 
-std::string AnkerAufloesen(std::string_view zeile, const std::function<void(const RoutinenAnker&)>& gefunden) {
+std::string AnkerAufloesen(std::string_view zeile,
+                           const std::function<void(const RoutinenAnker&)>& gefunden) {
     std::string out;
     std::size_t p = 0;
     for (;;) {

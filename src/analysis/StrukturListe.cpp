@@ -58,8 +58,8 @@ void StrukturInZwischenablage(const Zustand& z, const Baum& sichtbarerBaum, Zwis
     zwischenablage.Leeren();
     zwischenablage.TextSetzen(text);
     if (z.MeldungNachClip)
-        meldungen.Zeigen("Struktur in der Zwischenablage erstellt", MeldungsSymbol::Information, MeldungsKnoepfe::Ok,
-                         z.ProgrammTitel);
+        meldungen.Zeigen("Struktur in der Zwischenablage erstellt", MeldungsSymbol::Information,
+                         MeldungsKnoepfe::Ok, z.ProgrammTitel);
 }
 
 } // namespace cb

@@ -23,10 +23,12 @@ std::string LinkerTeilInStr(const std::string& text, const std::string& suche) {
     return text.substr(0, pos);
 }
 
-std::string DateiName(const std::string& pfad) { return RechterTeilInStr(pfad, std::string(1, Trenner)); }
+std::string DateiName(const std::string& pfad) {
+    return RechterTeilInStr(pfad, std::string(1, Trenner));
+}
 
-std::string EinstellungLesen(const Zustand& z, const EinstellungsSpeicher& s,
-                             const std::string& abschnitt, const std::string& schluessel) {
+std::string EinstellungLesen(const Zustand& z, const EinstellungsSpeicher& s, const std::string& abschnitt,
+                             const std::string& schluessel) {
     return s.Lesen(z.EinstellungsName, abschnitt, schluessel);
 }
 

@@ -18,8 +18,8 @@ std::string LinkerTeilInStr(const std::string& text, const std::string& suche);
 /// The file name part of a path.
 std::string DateiName(const std::string& pfad);
 
-std::string EinstellungLesen(const Zustand& z, const EinstellungsSpeicher& s,
-                             const std::string& abschnitt, const std::string& schluessel);
+std::string EinstellungLesen(const Zustand& z, const EinstellungsSpeicher& s, const std::string& abschnitt,
+                             const std::string& schluessel);
 void EinstellungSchreiben(const Zustand& z, EinstellungsSpeicher& s, const std::string& abschnitt,
                           const std::string& schluessel, const std::string& wert);
 EinstellungsPaare AlleEinstellungen(const Zustand& z, const EinstellungsSpeicher& s,

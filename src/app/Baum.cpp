@@ -8,7 +8,8 @@
 
 namespace cb {
 
-BaumKnoten& Baum::Hinzufuegen(std::string schluessel, std::string text, std::string bild, std::string eltern) {
+BaumKnoten& Baum::Hinzufuegen(std::string schluessel, std::string text, std::string bild,
+                              std::string eltern) {
     Hinzufuegen(BaumKnoten{std::move(schluessel), std::move(text), std::move(bild), std::move(eltern)});
     return m_knoten.back();
 }
@@ -59,8 +60,8 @@ const BaumKnoten* Baum::Finden(std::string_view schluessel) const {
 }
 
 std::size_t Baum::KinderAnzahl(std::string_view schluessel) const {
-    return static_cast<std::size_t>(std::count_if(m_knoten.begin(), m_knoten.end(),
-                                                  [&](const BaumKnoten& k) { return k.Eltern == schluessel; }));
+    return static_cast<std::size_t>(std::count_if(
+        m_knoten.begin(), m_knoten.end(), [&](const BaumKnoten& k) { return k.Eltern == schluessel; }));
 }
 
 std::vector<const BaumKnoten*> Baum::GehakteBlaetter() const {

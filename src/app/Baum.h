@@ -16,9 +16,9 @@ namespace cb {
 struct BaumKnoten {
     std::string Schluessel; // unique within the tree
     std::string Text;
-    std::string Bild;       // image key
-    std::string Eltern;     // key of the parent node; empty at the top level
-    bool Haken = false;     // ticked (trees with check boxes)
+    std::string Bild;   // image key
+    std::string Eltern; // key of the parent node; empty at the top level
+    bool Haken = false; // ticked (trees with check boxes)
     bool Aufgeklappt = false;
 };
 
@@ -26,7 +26,8 @@ class Baum {
 public:
     /// Adds a node as the last child of eltern (top level when empty).
     /// Throws std::invalid_argument on a duplicate key or an unknown parent.
-    BaumKnoten& Hinzufuegen(std::string schluessel, std::string text, std::string bild, std::string eltern = {});
+    BaumKnoten& Hinzufuegen(std::string schluessel, std::string text, std::string bild,
+                            std::string eltern = {});
     void Hinzufuegen(BaumKnoten knoten);
     /// Removes the node and everything below it; nothing when the key is unknown.
     void Entfernen(std::string_view schluessel);

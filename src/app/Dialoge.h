@@ -29,7 +29,7 @@ struct SpeichernDialogAnfrage {
 };
 
 class Dialoge {
-  public:
+public:
     virtual ~Dialoge() = default;
     /// The folder chosen, without a separator at its end; "" when cancelled.
     virtual std::string OrdnerWaehlen(const std::string& titel, const std::string& startOrdner) = 0;

@@ -20,7 +20,9 @@ public:
                                    const std::string& titel) = 0;
 
     /// A message with OK only, under the application's title.
-    void Melden(const std::string& text, MeldungsSymbol symbol) { Zeigen(text, symbol, MeldungsKnoepfe::Ok, {}); }
+    void Melden(const std::string& text, MeldungsSymbol symbol) {
+        Zeigen(text, symbol, MeldungsKnoepfe::Ok, {});
+    }
 };
 
 } // namespace cb

@@ -7,7 +7,7 @@
 namespace cb {
 
 class Shell {
-  public:
+public:
     virtual ~Shell() = default;
     /// Opens a local file or an address; false when no program could be started.
     virtual bool Oeffnen(const std::string& dateiOderAdresse) = 0;

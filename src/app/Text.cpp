@@ -5,8 +5,8 @@
 #include <clocale>
 #include <cwctype>
 #include <iconv.h>
-#include <memory>
 #include <locale.h>
+#include <memory>
 #include <stdexcept>
 #include <wctype.h>
 
@@ -14,10 +14,10 @@ namespace cb {
 
 namespace {
 
-constexpr char32_t Cp1252Oben[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr char32_t Cp1252Oben[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 // Unicode character classes come from glibc's built-in C.UTF-8 locale, so
 // the class does not depend on the user's locale settings.
@@ -67,12 +67,18 @@ int HexWert(char c) {
 
 std::string IconvName(int codepage) {
     switch (codepage) {
-    case 65001: return "UTF-8";
-    case 1200: return "UTF-16LE";
-    case 20127: return "ASCII";
-    case 28591: return "ISO-8859-1";
-    case 10000: return "MACINTOSH";
-    default: return "CP" + std::to_string(codepage);
+    case 65001:
+        return "UTF-8";
+    case 1200:
+        return "UTF-16LE";
+    case 20127:
+        return "ASCII";
+    case 28591:
+        return "ISO-8859-1";
+    case 10000:
+        return "MACINTOSH";
+    default:
+        return "CP" + std::to_string(codepage);
     }
 }
 
@@ -91,7 +97,8 @@ char32_t CodepunktAn(std::string_view t, std::size_t pos, std::size_t& laenge) {
             return c;
         cp = (cp << 6) | (b(k) & 0x3F);
     }
-    if ((n == 3 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) || (n == 4 && (cp < 0x10000 || cp > 0x10FFFF)))
+    if ((n == 3 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) ||
+        (n == 4 && (cp < 0x10000 || cp > 0x10FFFF)))
         return c;
     laenge = n;
     return cp;
@@ -197,21 +204,23 @@ std::string CodepageNachUtf8(std::string_view bytes, int codepage) {
         return Cp1252NachUtf8(bytes);
     // An invalid or cut sequence: keep the byte as Windows-1252 would read
     // it rather than lose the rest of the text.
-    return Umwandeln("UTF-8", IconvName(codepage), codepage, bytes, [](std::string_view rest, std::string& out) {
-        out += Cp1252NachUtf8(rest.substr(0, 1));
-        return std::size_t{1};
-    });
+    return Umwandeln("UTF-8", IconvName(codepage), codepage, bytes,
+                     [](std::string_view rest, std::string& out) {
+                         out += Cp1252NachUtf8(rest.substr(0, 1));
+                         return std::size_t{1};
+                     });
 }
 
 std::string Utf8NachCodepage(std::string_view text, int codepage) {
     // A character without a byte in the code page, or broken UTF-8: skip
     // the whole sequence and stand a "?" in for it.
-    return Umwandeln(IconvName(codepage), "UTF-8", codepage, text, [](std::string_view rest, std::string& out) {
-        std::size_t laenge = 1;
-        CodepunktAn(rest, 0, laenge);
-        out += '?';
-        return laenge;
-    });
+    return Umwandeln(IconvName(codepage), "UTF-8", codepage, text,
+                     [](std::string_view rest, std::string& out) {
+                         std::size_t laenge = 1;
+                         CodepunktAn(rest, 0, laenge);
+                         out += '?';
+                         return laenge;
+                     });
 }
 
 std::string TextAusBytes(std::string_view bytes) {
@@ -258,7 +267,9 @@ std::size_t TextSucheRueckwaerts(std::string_view text, std::string_view suche) 
     return idx == std::u32string::npos ? std::string::npos : ByteOffset(text, idx);
 }
 
-bool TextGleich(std::string_view a, std::string_view b) { return Gefaltet(a) == Gefaltet(b); }
+bool TextGleich(std::string_view a, std::string_view b) {
+    return Gefaltet(a) == Gefaltet(b);
+}
 
 std::string KleinGefaltet(std::string_view text) {
     std::string out;

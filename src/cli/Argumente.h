@@ -24,8 +24,7 @@ struct Aufruf {
 
 /// Splits the arguments; flags listed in mitWert take the next argument,
 /// those in ohneWert stand alone (kept with an empty value).
-Aufruf Zerlegen(const std::vector<std::string>& argumente,
-                const std::vector<std::string>& mitWert = {},
+Aufruf Zerlegen(const std::vector<std::string>& argumente, const std::vector<std::string>& mitWert = {},
                 const std::vector<std::string>& ohneWert = {});
 
 } // namespace cb::cli

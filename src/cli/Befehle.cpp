@@ -23,41 +23,40 @@ namespace cb::cli {
 
 namespace {
 
-const char* const Gebrauch =
-    "usage: codebrindle-cli COMMAND [ARGS] [--option KEY=VALUE]...\n"
-    "\n"
-    "commands:\n"
-    "  rtf -    colour VBA code from standard input, write the RTF document\n"
-    "  html -   colour VBA code from standard input, write the HTML fragment\n"
-    "  list FILE...\n"
-    "           list the VBA projects of workbook files and their modules\n"
-    "  read --out DIR [--codepage N] FILE...\n"
-    "           build the project folder DIR from a .vbp file or from module\n"
-    "           files (.bas .cls .frm); N is the code page of files that are\n"
-    "           not UTF-8 (default 1252)\n"
-    "  read --out DIR [--project N] [--module NAME]... WORKBOOK...\n"
-    "           build DIR from the N-th listed VBA project of the workbooks\n"
-    "           (default 1), from the modules named (default all listed)\n"
-    "  outline DIR\n"
-    "           write the structure listing of the project in DIR (CR LF lines)\n"
-    "  callers DIR ROUTINE --module NAME\n"
-    "           list the routines that call ROUTINE, seen from module NAME\n"
-    "  definition DIR NAME --module NAME\n"
-    "           write the module and line that NAME jumps to from module NAME\n"
-    "  html DIR [--module NAME] [--credit]\n"
-    "           write the HTML of module NAME or of the whole project in DIR,\n"
-    "           with the credit line on request\n"
-    "  rtf DIR [--module NAME] --out FILE\n"
-    "           write the RTF file of module NAME or of the whole project\n"
-    "  text DIR --module NAME\n"
-    "           write the text of module NAME as the code pane shows it\n"
-    "\n"
-    "options (values as the settings store writes them; booleans -1 or 0):\n"
-    "  fkey fkom fstr  keyword, comment, string colour (red in the low byte)\n"
-    "  rouf einr rer rle leer  bold routines, indent, indent bodies,\n"
-    "                  empty line before routines, remove empty lines\n"
-    "  tab             tab stop width in mm\n"
-    "  font            NAME,SIZE\n";
+const char* const Gebrauch = "usage: codebrindle-cli COMMAND [ARGS] [--option KEY=VALUE]...\n"
+                             "\n"
+                             "commands:\n"
+                             "  rtf -    colour VBA code from standard input, write the RTF document\n"
+                             "  html -   colour VBA code from standard input, write the HTML fragment\n"
+                             "  list FILE...\n"
+                             "           list the VBA projects of workbook files and their modules\n"
+                             "  read --out DIR [--codepage N] FILE...\n"
+                             "           build the project folder DIR from a .vbp file or from module\n"
+                             "           files (.bas .cls .frm); N is the code page of files that are\n"
+                             "           not UTF-8 (default 1252)\n"
+                             "  read --out DIR [--project N] [--module NAME]... WORKBOOK...\n"
+                             "           build DIR from the N-th listed VBA project of the workbooks\n"
+                             "           (default 1), from the modules named (default all listed)\n"
+                             "  outline DIR\n"
+                             "           write the structure listing of the project in DIR (CR LF lines)\n"
+                             "  callers DIR ROUTINE --module NAME\n"
+                             "           list the routines that call ROUTINE, seen from module NAME\n"
+                             "  definition DIR NAME --module NAME\n"
+                             "           write the module and line that NAME jumps to from module NAME\n"
+                             "  html DIR [--module NAME] [--credit]\n"
+                             "           write the HTML of module NAME or of the whole project in DIR,\n"
+                             "           with the credit line on request\n"
+                             "  rtf DIR [--module NAME] --out FILE\n"
+                             "           write the RTF file of module NAME or of the whole project\n"
+                             "  text DIR --module NAME\n"
+                             "           write the text of module NAME as the code pane shows it\n"
+                             "\n"
+                             "options (values as the settings store writes them; booleans -1 or 0):\n"
+                             "  fkey fkom fstr  keyword, comment, string colour (red in the low byte)\n"
+                             "  rouf einr rer rle leer  bold routines, indent, indent bodies,\n"
+                             "                  empty line before routines, remove empty lines\n"
+                             "  tab             tab stop width in mm\n"
+                             "  font            NAME,SIZE\n";
 
 // Code from standard input as the core takes it: UTF-8 (or Windows-1252
 // when it is not valid UTF-8) with CR LF line breaks.
@@ -87,7 +86,8 @@ int Html(const Zustand& z, std::istream& ein, std::ostream& aus) {
 
 int Ausfuehren(const std::vector<std::string>& argumente, std::istream& ein, std::ostream& aus,
                std::ostream& fehler) {
-    if (argumente.size() == 1 && (argumente[0] == "--help" || argumente[0] == "-h" || argumente[0] == "help")) {
+    if (argumente.size() == 1 &&
+        (argumente[0] == "--help" || argumente[0] == "-h" || argumente[0] == "help")) {
         aus << Gebrauch;
         return 0;
     }

@@ -20,12 +20,12 @@ struct Aufruf;
 
 /// Nothing to open on a terminal: the preview is never asked for here.
 class KeineShell final : public Shell {
-  public:
+public:
     bool Oeffnen(const std::string&) override { return false; }
 };
 
 class ExportZugang {
-  public:
+public:
     ExportZugang(Zustand& z, std::ostream& fehler) : meldungen(fehler), m_z(z) {}
     ~ExportZugang();
     /// Opens the project folder; false after the message when it is not intact.
@@ -40,7 +40,7 @@ class ExportZugang {
     KeineShell shell;
     Baum treProjekt;
 
-  private:
+private:
     Zustand& m_z;
 };
 

@@ -7,8 +7,8 @@
 
 namespace cb::cli {
 
-MeldungsAntwort FehlerAusgabeMeldungen::Zeigen(const std::string& text, MeldungsSymbol, MeldungsKnoepfe knoepfe,
-                                               const std::string&) {
+MeldungsAntwort FehlerAusgabeMeldungen::Zeigen(const std::string& text, MeldungsSymbol,
+                                               MeldungsKnoepfe knoepfe, const std::string&) {
     m_gemeldet = true;
     std::string zeilen = ZeilenumbruecheNachCrLf(text);
     std::string ausgabe;
@@ -20,10 +20,13 @@ MeldungsAntwort FehlerAusgabeMeldungen::Zeigen(const std::string& text, Meldungs
     }
     m_fehler << ausgabe << '\n';
     switch (knoepfe) {
-    case MeldungsKnoepfe::Ok: return MeldungsAntwort::Ok;
+    case MeldungsKnoepfe::Ok:
+        return MeldungsAntwort::Ok;
     case MeldungsKnoepfe::OkAbbrechen:
-    case MeldungsKnoepfe::JaNeinAbbrechen: return MeldungsAntwort::Abbrechen;
-    case MeldungsKnoepfe::JaNein: return MeldungsAntwort::Nein;
+    case MeldungsKnoepfe::JaNeinAbbrechen:
+        return MeldungsAntwort::Abbrechen;
+    case MeldungsKnoepfe::JaNein:
+        return MeldungsAntwort::Nein;
     }
     return MeldungsAntwort::Ok;
 }

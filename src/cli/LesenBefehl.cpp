@@ -37,8 +37,8 @@ namespace fs = std::filesystem;
 enum class EingabeArt { Vbp, ModulDatei, Arbeitsmappe, Unbekannt };
 
 bool IstArbeitsmappe(const std::string& endung) {
-    for (const char* e : {".xlsm", ".xlsb", ".xltm", ".xlam", ".xls", ".xla", ".xlt", ".docm", ".dotm", ".pptm",
-                          ".doc", ".bin"})
+    for (const char* e : {".xlsm", ".xlsb", ".xltm", ".xlam", ".xls", ".xla", ".xlt", ".docm", ".dotm",
+                          ".pptm", ".doc", ".bin"})
         if (endung == e)
             return true;
     return false;
@@ -81,7 +81,8 @@ public:
     explicit LeseOrdner(const fs::path& ziel) : m_ziel(ziel) {
         std::string muster = (ziel / ".codebrindle-read-XXXXXX").string();
         if (!::mkdtemp(muster.data()))
-            throw std::runtime_error("cannot create a folder in '" + ziel.string() + "': " + std::strerror(errno));
+            throw std::runtime_error("cannot create a folder in '" + ziel.string() +
+                                     "': " + std::strerror(errno));
         m_ordner = muster;
     }
     ~LeseOrdner() {
@@ -114,9 +115,9 @@ public:
             fs::rename(m_ordner / name, m_ziel / name, ec);
             if (ec) {
                 m_behalten = true;
-                throw std::runtime_error("cannot move " + name.string() + " into '" + m_ziel.string() +
-                                         "': " + ec.message() + "; the read project's files not yet moved are in '" +
-                                         m_ordner.string() + "'");
+                throw std::runtime_error(
+                    "cannot move " + name.string() + " into '" + m_ziel.string() + "': " + ec.message() +
+                    "; the read project's files not yet moved are in '" + m_ordner.string() + "'");
             }
         }
         // Module texts of the earlier project that the new one has not
@@ -153,13 +154,15 @@ int VbpLesen(Zustand& z, const std::string& vbp, int codepage, std::ostream& feh
     return BaumEinlesen(z, VbpBaum(vbp, codepage), codepage, fehler);
 }
 
-int ModulDateienLesen(Zustand& z, const std::vector<std::string>& dateien, int codepage, std::ostream& fehler) {
+int ModulDateienLesen(Zustand& z, const std::vector<std::string>& dateien, int codepage,
+                      std::ostream& fehler) {
     return BaumEinlesen(z, ModulDateienBaum(dateien, codepage), codepage, fehler);
 }
 
 // The workbooks are opened as the host's workbooks and listed as in the
 // window; --project N picks the N-th listed project, --module the modules.
-int MappenLesen(Zustand& z, const Aufruf& aufruf, const std::vector<std::string>& mappen, std::ostream& fehler) {
+int MappenLesen(Zustand& z, const Aufruf& aufruf, const std::vector<std::string>& mappen,
+                std::ostream& fehler) {
     std::int64_t projekt = 1;
     if (auto n = Benannt(aufruf, "project")) {
         auto [ende, f] = std::from_chars(n->data(), n->data() + n->size(), projekt);
@@ -186,18 +189,26 @@ int MappenLesen(Zustand& z, const Aufruf& aufruf, const std::vector<std::string>
 int Lesen(Zustand& z, const Aufruf& aufruf, std::ostream&, std::ostream& fehler) {
     const auto aus = Benannt(aufruf, "out");
     const auto codepage = CodepageAus(Benannt(aufruf, "codepage"));
-    if (!NurBenannte(aufruf, {"out", "codepage", "project", "module"}) || !aus || aus->empty() || !codepage || aufruf.positionen.empty())
+    if (!NurBenannte(aufruf, {"out", "codepage", "project", "module"}) || !aus || aus->empty() || !codepage ||
+        aufruf.positionen.empty())
         return 2;
 
     std::vector<std::string> vbps, moduldateien, mappen;
     for (const std::string& p : aufruf.positionen) {
         switch (ArtVon(p)) {
-        case EingabeArt::Vbp: vbps.push_back(p); break;
-        case EingabeArt::ModulDatei: moduldateien.push_back(p); break;
-        case EingabeArt::Arbeitsmappe: mappen.push_back(p); break;
+        case EingabeArt::Vbp:
+            vbps.push_back(p);
+            break;
+        case EingabeArt::ModulDatei:
+            moduldateien.push_back(p);
+            break;
+        case EingabeArt::Arbeitsmappe:
+            mappen.push_back(p);
+            break;
         case EingabeArt::Unbekannt:
             fehler << "codebrindle-cli: cannot read '" << p
-                   << "': not a workbook, a .vbp project file or a module file (.bas .cls .frm .ctl .dob .dsr .pag)\n";
+                   << "': not a workbook, a .vbp project file or a module file (.bas .cls .frm .ctl .dob "
+                      ".dsr .pag)\n";
             return 1;
         }
     }

@@ -11,9 +11,9 @@
 #include "store/DatenbankFehler.h"
 #include "store/ProjektBaum.h"
 
-#include <ostream>
 #include <algorithm>
 #include <filesystem>
+#include <ostream>
 #include <system_error>
 
 namespace cb::cli {
@@ -32,7 +32,8 @@ bool NurBenannte(const Aufruf& aufruf, std::initializer_list<std::string_view> e
     });
 }
 
-std::optional<std::vector<BaumKnoten>> ProjektOeffnen(Zustand& z, Meldungen& meldungen, const std::string& ordner) {
+std::optional<std::vector<BaumKnoten>> ProjektOeffnen(Zustand& z, Meldungen& meldungen,
+                                                      const std::string& ordner) {
     std::error_code ec;
     std::filesystem::path absolut = std::filesystem::absolute(ordner, ec);
     z.ProjektPfad = MitTrenner(ec ? ordner : absolut.lexically_normal().string());
@@ -44,7 +45,8 @@ std::optional<std::vector<BaumKnoten>> ProjektOeffnen(Zustand& z, Meldungen& mel
         DatenbankOeffnen(z);
         return ModullisteLaden(z);
     } catch (const DatenbankFehler&) {
-        meldungen.Melden("Projekt in " + z.ProjektPfad + "\r\nist nicht mehr intakt", MeldungsSymbol::Warnung);
+        meldungen.Melden("Projekt in " + z.ProjektPfad + "\r\nist nicht mehr intakt",
+                         MeldungsSymbol::Warnung);
         return std::nullopt;
     }
 }
@@ -57,7 +59,8 @@ std::int64_t ModulNachName(const std::vector<BaumKnoten>& module, std::string_vi
 }
 
 std::optional<std::vector<BaumKnoten>> ProjektMitModulOeffnen(Zustand& z, Meldungen& meldungen,
-                                                              const std::string& ordner, const std::string& modul,
+                                                              const std::string& ordner,
+                                                              const std::string& modul,
                                                               std::ostream& fehler) {
     auto module = ProjektOeffnen(z, meldungen, ordner);
     if (!module)

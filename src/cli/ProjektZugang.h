@@ -15,7 +15,7 @@
 namespace cb {
 struct Zustand;
 class Meldungen;
-}
+} // namespace cb
 
 namespace cb::cli {
 
@@ -29,7 +29,8 @@ bool NurBenannte(const Aufruf& aufruf, std::initializer_list<std::string_view> e
 /// Makes the folder the current project and opens its database; the
 /// module nodes of its project tree (ModulAnzahl set). Nothing, after
 /// "Projekt in ... ist nicht mehr intakt", when it holds no intact project.
-std::optional<std::vector<BaumKnoten>> ProjektOeffnen(Zustand& z, Meldungen& meldungen, const std::string& ordner);
+std::optional<std::vector<BaumKnoten>> ProjektOeffnen(Zustand& z, Meldungen& meldungen,
+                                                      const std::string& ordner);
 
 /// The module number of a name (letter case ignored); 0 when no module has it.
 std::int64_t ModulNachName(const std::vector<BaumKnoten>& module, std::string_view name);
@@ -45,7 +46,7 @@ std::optional<std::string> ModulArgument(const Aufruf& aufruf);
 /// makes MODULE the current one (AktModulIndex). The module nodes, or
 /// nothing after a message on fehler (the database is closed again then).
 std::optional<std::vector<BaumKnoten>> ProjektMitModulOeffnen(Zustand& z, Meldungen& meldungen,
-                                                              const std::string& ordner, const std::string& modul,
-                                                              std::ostream& fehler);
+                                                              const std::string& ordner,
+                                                              const std::string& modul, std::ostream& fehler);
 
 } // namespace cb::cli

@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <filesystem>
 #include <stdexcept>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 

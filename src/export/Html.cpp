@@ -16,33 +16,52 @@ namespace {
 // replaced first, so one pass gives the result of the replacements in turn.
 std::string_view EntitaetAscii(char c) {
     switch (c) {
-    case '&': return "&#38;";
-    case '<': return "&lt;";
-    case '>': return "&gt;";
-    case '"': return "&#34;";
-    case ':': return "&#58;";
-    case ')': return "&#41;";
-    case '(': return "&#40;";
-    case '+': return "&#43;";
-    default: return {};
+    case '&':
+        return "&#38;";
+    case '<':
+        return "&lt;";
+    case '>':
+        return "&gt;";
+    case '"':
+        return "&#34;";
+    case ':':
+        return "&#58;";
+    case ')':
+        return "&#41;";
+    case '(':
+        return "&#40;";
+    case '+':
+        return "&#43;";
+    default:
+        return {};
     }
 }
 
 std::string_view EntitaetLatin(unsigned char zweites) {
     // Second bytes of the UTF-8 forms C3 xx of the umlauts and sharp s
     switch (zweites) {
-    case 0xA4: return "&auml;";
-    case 0xB6: return "&ouml;";
-    case 0xBC: return "&uuml;";
-    case 0x84: return "&Auml;";
-    case 0x96: return "&Ouml;";
-    case 0x9C: return "&Uuml;";
-    case 0x9F: return "&szlig;";
-    default: return {};
+    case 0xA4:
+        return "&auml;";
+    case 0xB6:
+        return "&ouml;";
+    case 0xBC:
+        return "&uuml;";
+    case 0x84:
+        return "&Auml;";
+    case 0x96:
+        return "&Ouml;";
+    case 0x9C:
+        return "&Uuml;";
+    case 0x9F:
+        return "&szlig;";
+    default:
+        return {};
     }
 }
 
-std::string FarbSpan(std::int32_t farbe) { return "<span style=\"color:" + FarbeNachHtml(farbe) + "\"; >"; }
+std::string FarbSpan(std::int32_t farbe) {
+    return "<span style=\"color:" + FarbeNachHtml(farbe) + "\"; >";
+}
 
 } // namespace
 
@@ -82,8 +101,8 @@ void HtmlErzeugen(const Zustand& z, std::string& text) {
     AllesErsetzen(text, MarkeString, FarbSpan(z.FarbeString));
     AllesErsetzen(text, MarkeFettAn, z.RoutinenFett ? "<b>" : "");
     AllesErsetzen(text, MarkeFettAus, z.RoutinenFett ? "</b>" : "");
-    text = "<pre><span style=\"font-family=" + z.SchriftName + ",Arial; font-size=" +
-           std::to_string(z.SchriftGroesse) + "pt\"; >" + text + "</span></pre>";
+    text = "<pre><span style=\"font-family=" + z.SchriftName +
+           ",Arial; font-size=" + std::to_string(z.SchriftGroesse) + "pt\"; >" + text + "</span></pre>";
 }
 
 } // namespace cb

@@ -21,7 +21,8 @@ void RtfNachAblage(ExportKontext& k, const std::string& markiert) {
 
 } // namespace
 
-void mnuBearbeiten_Kopieren_Modul_Click(ExportKontext& k, bool zoomModus, const std::string& markierterModulText) {
+void mnuBearbeiten_Kopieren_Modul_Click(ExportKontext& k, bool zoomModus,
+                                        const std::string& markierterModulText) {
     if (zoomModus) {
         k.meldungen.Melden("Steht im Zoom Modus nicht zur Verfügung", MeldungsSymbol::Information);
         return;

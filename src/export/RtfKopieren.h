@@ -11,7 +11,8 @@ struct ExportKontext;
 
 /// "Kopieren &Modul": the whole current module; refused in zoom mode with
 /// "Steht im Zoom Modus nicht zur Verfügung".
-void mnuBearbeiten_Kopieren_Modul_Click(ExportKontext& k, bool zoomModus, const std::string& markierterModulText);
+void mnuBearbeiten_Kopieren_Modul_Click(ExportKontext& k, bool zoomModus,
+                                        const std::string& markierterModulText);
 /// "&Zoom Kopieren": the whole content of the zoom pane.
 void mnuPopUp_Zoom_Copy_Click(ExportKontext& k, const std::string& markierterZoomText);
 

@@ -14,8 +14,7 @@ namespace cb {
 
 namespace {
 
-template <class Schritt>
-void Versuchen(Schritt&& schritt) {
+template <class Schritt> void Versuchen(Schritt&& schritt) {
     try {
         schritt();
     } catch (...) {
@@ -53,8 +52,8 @@ void mnuAnsicht_App_Aktualisieren_Click(AppKontext& k) {
     // Only the marker of an unsaved reading counts: a saved project's folder
     // name may hold a "[" of its own.
     if (k.anzeige.Titel().find(NichtGespeichertMarke) != std::string::npos) {
-        const MeldungsAntwort antwort =
-            k.meldungen.Zeigen(SpeicherFrageText(), MeldungsSymbol::Frage, MeldungsKnoepfe::JaNeinAbbrechen, {});
+        const MeldungsAntwort antwort = k.meldungen.Zeigen(SpeicherFrageText(), MeldungsSymbol::Frage,
+                                                           MeldungsKnoepfe::JaNeinAbbrechen, {});
         if (antwort == MeldungsAntwort::Abbrechen)
             return;
         if (antwort == MeldungsAntwort::Ja)

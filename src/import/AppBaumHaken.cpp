@@ -11,7 +11,8 @@ namespace cb {
 namespace {
 
 bool IrgendeinHaken(const Baum& baum) {
-    return std::any_of(baum.Knoten().begin(), baum.Knoten().end(), [](const BaumKnoten& k) { return k.Haken; });
+    return std::any_of(baum.Knoten().begin(), baum.Knoten().end(),
+                       [](const BaumKnoten& k) { return k.Haken; });
 }
 
 bool BeginntMit(std::string_view text, std::string_view praefix) {

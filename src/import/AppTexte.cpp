@@ -41,8 +41,9 @@ std::string MitAppName(const std::string& text, const std::string& appName) {
 
 std::string NichtGeoeffnetText(const std::string& appName) {
     return MitAppName(
-        Zeilen({"Excel ist im Moment nicht geöffnet. Es können daher keine Projekte aus Excel angezeigt werden. ", "",
-                "Bitte öffnen Sie Excel und öffnen Sie die Mappe, deren Code Sie einlesen möchten !",
+        Zeilen({"Excel ist im Moment nicht geöffnet. Es können daher keine Projekte aus Excel angezeigt "
+                "werden. ",
+                "", "Bitte öffnen Sie Excel und öffnen Sie die Mappe, deren Code Sie einlesen möchten !",
                 "Klicken Sie danach auf Aktualisieren Excel Projekte.", "", "",
                 "Alternativ können Sie über Öffnen Projekte einlesen, die mit Code Brindle erzeugt wurden."}),
         appName);
@@ -51,9 +52,12 @@ std::string NichtGeoeffnetText(const std::string& appName) {
 std::string KeineProjekteText(const std::string& appName) {
     return MitAppName(
         Zeilen({"Excel ist zwar im Moment geöffnet, aber es gibt keine auslesbaren Projekte.", "",
-                "Bitte öffnen Sie in Excel die Datei, deren Code Sie einlesen möchten und klicken Sie danach auf "
+                "Bitte öffnen Sie in Excel die Datei, deren Code Sie einlesen möchten und klicken Sie danach "
+                "auf "
                 "Aktualisieren Excel Projekte.",
-                "", "Alternativ können Sie über Öffnen Projekte einlesen, die mit Code Brindle erzeugt wurden.", ""}),
+                "",
+                "Alternativ können Sie über Öffnen Projekte einlesen, die mit Code Brindle erzeugt wurden.",
+                ""}),
         appName);
 }
 
@@ -68,15 +72,18 @@ std::string ZugriffVerweigertText(const std::string& appName) {
 }
 
 std::string EinleseFehlerText() {
-    return Zeilen({"Fehler beim Einlesen !", "Dies kann mehrere Ursachen haben:",
-                   "1. Die Mappe mit dem Modul ist nicht mehr geöffnet.",
+    return Zeilen({"Fehler beim Einlesen !",
+                   "Dies kann mehrere Ursachen haben:", "1. Die Mappe mit dem Modul ist nicht mehr geöffnet.",
                    "2. Im Code sind Konstrukte, die die Codebrindle nicht auslesen kann, z.B.  spezielle "
                    "Doppelpunktonstrukte",
-                   "in der Art, ", "Private Sub Test : End Sub", "(Also Deklaration Sub und  End Sub in einer Zeile)",
+                   "in der Art, ", "Private Sub Test : End Sub",
+                   "(Also Deklaration Sub und  End Sub in einer Zeile)",
                    "3. Syntaktisch nicht korrekter Code (Sollte dann auch im Editior rot sein)", "",
                    "Siehe auch mögliche Fehler in der Hilfe"});
 }
 
-std::string SpeicherFrageText() { return "Projekt wurde nicht gespeichert !\r\nProjekt jetzt speichern ?"; }
+std::string SpeicherFrageText() {
+    return "Projekt wurde nicht gespeichert !\r\nProjekt jetzt speichern ?";
+}
 
 } // namespace cb

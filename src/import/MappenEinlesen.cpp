@@ -31,7 +31,8 @@ bool ModuleHaken(Baum& treApp, const BaumKnoten& projekt, const std::vector<std:
             if (k.Eltern == projekt.Schluessel && TextGleich(k.Text, name))
                 k.Haken = gefunden = true;
         if (!gefunden) {
-            meldungen.Melden("Das Modul \"" + name + "\" ist im Projekt " + projekt.Text + " nicht aufgelistet.",
+            meldungen.Melden("Das Modul \"" + name + "\" ist im Projekt " + projekt.Text +
+                                 " nicht aufgelistet.",
                              MeldungsSymbol::Warnung);
             return false;
         }
@@ -41,8 +42,9 @@ bool ModuleHaken(Baum& treApp, const BaumKnoten& projekt, const std::vector<std:
 
 } // namespace
 
-bool MappenEinlesen(Zustand& z, Meldungen& meldungen, Anzeige& anzeige, const std::vector<std::string>& mappen,
-                    std::int64_t projekt, const std::vector<std::string>& module) {
+bool MappenEinlesen(Zustand& z, Meldungen& meldungen, Anzeige& anzeige,
+                    const std::vector<std::string>& mappen, std::int64_t projekt,
+                    const std::vector<std::string>& module) {
     WorkbookHost host(meldungen);
     for (const auto& m : mappen)
         host.Oeffnen(m);
@@ -59,8 +61,9 @@ bool MappenEinlesen(Zustand& z, Meldungen& meldungen, Anzeige& anzeige, const st
     const auto projekte = ProjektKnoten(treApp);
     if (projekt < 1 || static_cast<std::size_t>(projekt) > projekte.size()) {
         meldungen.Melden("Ein Projekt " + std::to_string(projekt) + " gibt es nicht: aufgelistet " +
-                             (projekte.size() == 1 ? std::string("ist 1 Projekt.")
-                                                   : "sind " + std::to_string(projekte.size()) + " Projekte."),
+                             (projekte.size() == 1
+                                  ? std::string("ist 1 Projekt.")
+                                  : "sind " + std::to_string(projekte.size()) + " Projekte."),
                          MeldungsSymbol::Warnung);
         return false;
     }

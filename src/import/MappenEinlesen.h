@@ -19,7 +19,8 @@ class Meldungen;
 /// be read are reported and not listed, as locked ones are not. False, after
 /// a message, when the listing fails, the project or a module is not listed,
 /// or the reading fails.
-bool MappenEinlesen(Zustand& z, Meldungen& meldungen, Anzeige& anzeige, const std::vector<std::string>& mappen,
-                    std::int64_t projekt, const std::vector<std::string>& module = {});
+bool MappenEinlesen(Zustand& z, Meldungen& meldungen, Anzeige& anzeige,
+                    const std::vector<std::string>& mappen, std::int64_t projekt,
+                    const std::vector<std::string>& module = {});
 
 } // namespace cb

@@ -35,7 +35,8 @@ bool AlsSchluesselBrauchbar(const Baum& treApp, const std::string& schluessel, c
     return !name.empty() && name.find('\\') == std::string::npos && !treApp.Finden(schluessel + name);
 }
 
-std::string NichtAufgelistetText(const std::string& datei, const std::string& name, const std::string& modul) {
+std::string NichtAufgelistetText(const std::string& datei, const std::string& name,
+                                 const std::string& modul) {
     return "\"" + datei + "\": Das Projekt " + name + " wird nicht aufgelistet, da der Modulname \"" + modul +
            "\" leer, doppelt oder ungültig ist.";
 }
@@ -57,26 +58,38 @@ std::unique_ptr<HostAnwendung> AnwendungHolen(Zustand& z, Host& host) {
 
 std::string KomponentenBild(int hostTyp) {
     switch (hostTyp) {
-    case HostUserForm: return "M1";
-    case HostStandardModul: return "M2";
-    case HostKlassenModul: return "M3";
-    case HostDokument: return "M5";
-    default: return "XXX";
+    case HostUserForm:
+        return "M1";
+    case HostStandardModul:
+        return "M2";
+    case HostKlassenModul:
+        return "M3";
+    case HostDokument:
+        return "M5";
+    default:
+        return "XXX";
     }
 }
 
 int ModulTypCodeFuer(int hostTyp) {
     switch (hostTyp) {
-    case HostUserForm: return ModulUserForm;
-    case HostStandardModul: return ModulStandard;
-    case HostKlassenModul: return ModulKlasse;
-    case HostDokument: return ModulDokument;
-    default: return ModulAndere;
+    case HostUserForm:
+        return ModulUserForm;
+    case HostStandardModul:
+        return ModulStandard;
+    case HostKlassenModul:
+        return ModulKlasse;
+    case HostDokument:
+        return ModulDokument;
+    default:
+        return ModulAndere;
     }
 }
 
 // The trailing separator keeps project 1 apart from project 10.
-std::string ProjektSchluessel(std::int64_t n) { return "A" + std::to_string(n) + "\\"; }
+std::string ProjektSchluessel(std::int64_t n) {
+    return "A" + std::to_string(n) + "\\";
+}
 
 std::string ProjektKnotenText(const std::string& name, const std::string& fileName) {
     return name + " [" + DateiName(fileName) + "]";
@@ -127,7 +140,8 @@ bool ProjekteAuflisten(Zustand& z, Host& host, Meldungen& meldungen, Baum& treAp
                 const std::string kname = komponente->Name();
                 const int typ = komponente->Type();
                 if (!AlsSchluesselBrauchbar(treApp, schluessel, kname)) {
-                    ausgelassen += (ausgelassen.empty() ? "" : "\r\n") + NichtAufgelistetText(datei, name, kname);
+                    ausgelassen +=
+                        (ausgelassen.empty() ? "" : "\r\n") + NichtAufgelistetText(datei, name, kname);
                     brauchbar = false;
                     break;
                 }

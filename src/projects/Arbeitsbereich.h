@@ -44,13 +44,13 @@ void ArbeitsordnerEntfernen(Zustand& z, InstanzSperre& sperre) noexcept;
 /// Holds start-up of other instances back from checking, cleaning and
 /// creating their folders until this one has its own folder locked.
 class StartSperre {
-  public:
+public:
     explicit StartSperre(const std::string& arbeitsbereich);
     ~StartSperre();
     StartSperre(const StartSperre&) = delete;
     StartSperre& operator=(const StartSperre&) = delete;
 
-  private:
+private:
     int m_fd = -1;
 };
 

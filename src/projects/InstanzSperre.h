@@ -10,7 +10,7 @@
 namespace cb {
 
 class InstanzSperre {
-  public:
+public:
     InstanzSperre() = default;
     InstanzSperre(const InstanzSperre&) = delete;
     InstanzSperre& operator=(const InstanzSperre&) = delete;
@@ -29,7 +29,7 @@ class InstanzSperre {
     int Fehler() const { return m_fehler; }
     const std::string& Datei() const { return m_datei; }
 
-  private:
+private:
     int m_fd = -1;
     int m_fehler = 0;
     std::string m_datei;

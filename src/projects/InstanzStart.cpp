@@ -20,7 +20,7 @@ namespace {
 // Keeps messages until the start lock is given up: a message box waiting
 // for the user must not hold other instances' start-up back.
 class AufgeschobeneMeldungen final : public Meldungen {
-  public:
+public:
     MeldungsAntwort Zeigen(const std::string& text, MeldungsSymbol symbol, MeldungsKnoepfe,
                            const std::string&) override {
         m_texte.emplace_back(text, symbol);
@@ -31,7 +31,7 @@ class AufgeschobeneMeldungen final : public Meldungen {
             an.Melden(text, symbol);
     }
 
-  private:
+private:
     std::vector<std::pair<std::string, MeldungsSymbol>> m_texte;
 };
 

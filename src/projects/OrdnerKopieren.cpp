@@ -26,7 +26,7 @@ std::runtime_error Fehler(const std::string& was, const std::string& pfad, int f
 }
 
 class Deskriptor {
-  public:
+public:
     explicit Deskriptor(int fd) : m_fd(fd) {}
     ~Deskriptor() {
         if (m_fd >= 0)
@@ -42,7 +42,7 @@ class Deskriptor {
         return rc;
     }
 
-  private:
+private:
     int m_fd;
 };
 

@@ -18,7 +18,7 @@ void OrdnerKopieren(const std::string& quelle, const std::string& ziel);
 /// The renames a replacement is made of: done on the disk by default; a
 /// test lets one of them fail.
 class Umbenenner {
-  public:
+public:
     virtual ~Umbenenner() = default;
     virtual std::error_code Umbenennen(const std::filesystem::path& von, const std::filesystem::path& nach);
     /// Swaps two folders in one step; function_not_supported or
@@ -30,12 +30,12 @@ class Umbenenner {
 /// was; otherwise putting it back failed too, and Rest names the folders
 /// that now hold the old project or parts of it.
 class ErsetzenFehler : public std::runtime_error {
-  public:
+public:
     ErsetzenFehler(const std::string& text, std::vector<std::string> rest = {})
         : std::runtime_error(text), m_rest(std::move(rest)) {}
     const std::vector<std::string>& Rest() const { return m_rest; }
 
-  private:
+private:
     std::vector<std::string> m_rest;
 };
 

@@ -12,7 +12,7 @@ namespace cb {
 struct BaumKnoten;
 
 class ProjektAnsicht {
-  public:
+public:
     virtual ~ProjektAnsicht() = default;
     /// The flag that lets the code panes follow the caret.
     virtual void ProjektGeladenSetzen(bool geladen) = 0;

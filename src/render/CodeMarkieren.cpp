@@ -73,11 +73,8 @@ struct Phrase {
     std::string_view rest; // what follows "Option"
     int eintrag;
 };
-constexpr Phrase Phrasen[] = {{" Base 1", 0},
-                              {" Private Module", 1},
-                              {" Explicit", 2},
-                              {" Compare Text", 3},
-                              {" Compare Database", 4}};
+constexpr Phrase Phrasen[] = {
+    {" Base 1", 0}, {" Private Module", 1}, {" Explicit", 2}, {" Compare Text", 3}, {" Compare Database", 4}};
 
 enum class Zustandsart { Code, Zeichenkette, Kommentar };
 

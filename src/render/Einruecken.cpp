@@ -7,7 +7,9 @@ namespace cb {
 
 namespace {
 
-bool EndetMitFortsetzung(std::string_view z) { return z.ends_with(" _"); }
+bool EndetMitFortsetzung(std::string_view z) {
+    return z.ends_with(" _");
+}
 
 std::string_view OhneBlanks(std::string_view z) {
     std::size_t a = z.find_first_not_of(' ');

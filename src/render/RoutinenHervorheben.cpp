@@ -101,8 +101,8 @@ void RoutinenHervorhebenZusammen(const Zustand& z, std::string& text,
     // their keyword, and each walk wraps the line the one before left:
     // so one walk over those lines, with the three decisions in order,
     // gives the same text.
-    Hervorheber h[3] = {{z, MarkiertesWort("Sub")}, {z, MarkiertesWort("Function")},
-                        {z, MarkiertesWort("Property")}};
+    Hervorheber h[3] = {
+        {z, MarkiertesWort("Sub")}, {z, MarkiertesWort("Function")}, {z, MarkiertesWort("Property")}};
     std::string_view t = text;
     std::string out;
     out.reserve(text.size() + routinenWorte.size() * 16 + 64);

@@ -45,11 +45,16 @@ int MarkeBei(std::string_view t, std::size_t i) {
     if (b(1) != 0xC5 || b(2) != 0xB8)
         return -1;
     switch (b(3)) {
-    case 'k': return 1;
-    case 'f': return 2;
-    case 's': return 3;
-    case 'x': return 4;
-    default: return -1;
+    case 'k':
+        return 1;
+    case 'f':
+        return 2;
+    case 's':
+        return 3;
+    case 'x':
+        return 4;
+    default:
+        return -1;
     }
 }
 
@@ -86,10 +91,18 @@ void MarkenNachRtf(const Zustand& z, std::string& text) {
         std::string_view nach;
         std::size_t laenge = 1;
         switch (c) {
-        case '\\': nach = "\\\\"; break;
-        case '{': nach = "\\{"; break;
-        case '}': nach = "\\}"; break;
-        case '\t': nach = "\\tab "; break;
+        case '\\':
+            nach = "\\\\";
+            break;
+        case '{':
+            nach = "\\{";
+            break;
+        case '}':
+            nach = "\\}";
+            break;
+        case '\t':
+            nach = "\\tab ";
+            break;
         case '\n':
             // A CR LF, also one that meets once a bold marker has gone
             if (!(i > 0 && t[i - 1] == '\r') && !(out.size() && kopiert == i && out.back() == '\r')) {
@@ -112,7 +125,9 @@ void MarkenNachRtf(const Zustand& z, std::string& text) {
             nach = e[k].rtf;
             break;
         }
-        default: ++i; continue;
+        default:
+            ++i;
+            continue;
         }
         out.append(t.data() + kopiert, i - kopiert);
         out += nach;

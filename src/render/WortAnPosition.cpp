@@ -7,7 +7,9 @@
 
 namespace cb {
 
-bool IstWortZeichen(char32_t c) { return c == U'_' || IstBuchstabeOderZiffer(c); }
+bool IstWortZeichen(char32_t c) {
+    return c == U'_' || IstBuchstabeOderZiffer(c);
+}
 
 std::string WortAnPosition(std::string_view text, std::size_t p) {
     // Byte offsets of the code points, so that the scan can go both ways.

@@ -10,7 +10,9 @@ namespace cb {
 
 namespace {
 
-std::string Geschuetzt(std::string_view s) { return AllesErsetzt(s, " ", MarkeLeer); }
+std::string Geschuetzt(std::string_view s) {
+    return AllesErsetzt(s, " ", MarkeLeer);
+}
 
 } // namespace
 

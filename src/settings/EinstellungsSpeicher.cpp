@@ -19,8 +19,7 @@ std::string SpeicherImArbeitsspeicher::Lesen(const std::string& app, const std::
 void SpeicherImArbeitsspeicher::Schreiben(const std::string& app, const std::string& abschnitt,
                                           const std::string& schluessel, const std::string& wert) {
     auto& paare = m_abschnitte[{app, abschnitt}];
-    auto it = std::find_if(paare.begin(), paare.end(),
-                           [&](const auto& p) { return p.first == schluessel; });
+    auto it = std::find_if(paare.begin(), paare.end(), [&](const auto& p) { return p.first == schluessel; });
     if (it != paare.end())
         it->second = wert;
     else
@@ -33,8 +32,7 @@ EinstellungsPaare SpeicherImArbeitsspeicher::Alle(const std::string& app,
     return it == m_abschnitte.end() ? EinstellungsPaare{} : it->second;
 }
 
-void SpeicherImArbeitsspeicher::AbschnittLoeschen(const std::string& app,
-                                                  const std::string& abschnitt) {
+void SpeicherImArbeitsspeicher::AbschnittLoeschen(const std::string& app, const std::string& abschnitt) {
     m_abschnitte.erase({app, abschnitt});
 }
 

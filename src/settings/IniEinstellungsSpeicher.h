@@ -13,7 +13,7 @@
 namespace cb {
 
 class IniEinstellungsSpeicher final : public EinstellungsSpeicher {
-  public:
+public:
     /// Reads the file when it exists; a missing or unreadable file is an empty store.
     explicit IniEinstellungsSpeicher(std::string datei);
 
@@ -28,7 +28,7 @@ class IniEinstellungsSpeicher final : public EinstellungsSpeicher {
     bool Gesichert() const { return m_gesichert; }
     const std::string& Datei() const { return m_datei; }
 
-  private:
+private:
     void Laden();
     void Sichern();
 

@@ -15,9 +15,8 @@ namespace cb {
 
 namespace {
 
-const char* const LadeReihenfolge[] = {"fkey", "fkom", "fstr", "einr", "rouf", "vor",
-                                       "rer",  "rle",  "bis",  "meld", "usb",  "stapro",
-                                       "aufk", "leer", "tab",  "font"};
+const char* const LadeReihenfolge[] = {"fkey", "fkom", "fstr", "einr",   "rouf", "vor",  "rer", "rle",
+                                       "bis",  "meld", "usb",  "stapro", "aufk", "leer", "tab", "font"};
 
 template <typename T> T Gerundet(double wert) {
     double r = std::nearbyint(wert); // banker's rounding, as the runtime rounds
@@ -28,7 +27,9 @@ template <typename T> T Gerundet(double wert) {
     return static_cast<T>(r);
 }
 
-std::string Bool(bool b) { return b ? "-1" : "0"; }
+std::string Bool(bool b) {
+    return b ? "-1" : "0";
+}
 
 } // namespace
 
@@ -58,21 +59,36 @@ double ZahlenWert(const std::string& text) {
 
 bool OptionSetzen(Zustand& z, const std::string& k, const std::string& wert) {
     auto an = [&] { return ZahlenWert(wert) != 0; };
-    if (k == "fkey") z.FarbeSchluessel = Gerundet<std::int32_t>(ZahlenWert(wert));
-    else if (k == "fkom") z.FarbeKommentar = Gerundet<std::int32_t>(ZahlenWert(wert));
-    else if (k == "fstr") z.FarbeString = Gerundet<std::int32_t>(ZahlenWert(wert));
-    else if (k == "einr") z.Einruecken = an();
-    else if (k == "rouf") z.RoutinenFett = an();
-    else if (k == "vor") z.VorschauHtml = an();
-    else if (k == "rer") z.RoutinenEinruecken = an();
-    else if (k == "rle") z.LeerzeileVorRoutinen = an();
-    else if (k == "bis") z.WindowLayout = wert;
-    else if (k == "meld") z.MeldungNachClip = an();
-    else if (k == "usb") z.UserBildAnwenden = an();
-    else if (k == "stapro") z.StandardImmer = an();
-    else if (k == "aufk") z.ModullisteAufgeklappt = an();
-    else if (k == "leer") z.LeerzeilenEntfernen = an();
-    else if (k == "tab") z.TabstopMm = Gerundet<std::int16_t>(ZahlenWert(wert));
+    if (k == "fkey")
+        z.FarbeSchluessel = Gerundet<std::int32_t>(ZahlenWert(wert));
+    else if (k == "fkom")
+        z.FarbeKommentar = Gerundet<std::int32_t>(ZahlenWert(wert));
+    else if (k == "fstr")
+        z.FarbeString = Gerundet<std::int32_t>(ZahlenWert(wert));
+    else if (k == "einr")
+        z.Einruecken = an();
+    else if (k == "rouf")
+        z.RoutinenFett = an();
+    else if (k == "vor")
+        z.VorschauHtml = an();
+    else if (k == "rer")
+        z.RoutinenEinruecken = an();
+    else if (k == "rle")
+        z.LeerzeileVorRoutinen = an();
+    else if (k == "bis")
+        z.WindowLayout = wert;
+    else if (k == "meld")
+        z.MeldungNachClip = an();
+    else if (k == "usb")
+        z.UserBildAnwenden = an();
+    else if (k == "stapro")
+        z.StandardImmer = an();
+    else if (k == "aufk")
+        z.ModullisteAufgeklappt = an();
+    else if (k == "leer")
+        z.LeerzeilenEntfernen = an();
+    else if (k == "tab")
+        z.TabstopMm = Gerundet<std::int16_t>(ZahlenWert(wert));
     else if (k == "font") {
         auto komma = wert.find(',');
         if (komma == std::string::npos) {

@@ -11,9 +11,9 @@ namespace {
 
 // Base letters of the lower-case Latin-1 letters U+00DF to U+00FF, for the
 // first level of the order; "" marks the division sign, which stays itself.
-constexpr const char* Grundbuchstaben[] = {
-    "ss", "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i", "i",
-    "d", "n", "o", "o", "o", "o", "o", "", "o", "u", "u", "u", "u", "y", "th", "y"};
+constexpr const char* Grundbuchstaben[] = {"ss", "a", "a", "a", "a", "a", "a", "ae", "c", "e",  "e",
+                                           "e",  "e", "i", "i", "i", "i", "d", "n",  "o", "o",  "o",
+                                           "o",  "o", "",  "o", "u", "u", "u", "u",  "y", "th", "y"};
 
 void GrundformAnhaengen(std::u32string& ziel, char32_t cp) {
     if (cp >= 0xDF && cp <= 0xFF && *Grundbuchstaben[cp - 0xDF]) {
@@ -42,7 +42,9 @@ Schluessel SchluesselVon(std::string_view text) {
     return s;
 }
 
-int Vorzeichen(int r) { return r < 0 ? -1 : (r > 0 ? 1 : 0); }
+int Vorzeichen(int r) {
+    return r < 0 ? -1 : (r > 0 ? 1 : 0);
+}
 
 } // namespace
 

@@ -9,8 +9,12 @@
 
 namespace cb {
 
-std::string ModulSchluessel(std::int64_t modNum) { return "M" + std::to_string(modNum); }
-std::string RoutinenSchluessel(std::int64_t rouNum) { return "R" + std::to_string(rouNum); }
+std::string ModulSchluessel(std::int64_t modNum) {
+    return "M" + std::to_string(modNum);
+}
+std::string RoutinenSchluessel(std::int64_t rouNum) {
+    return "R" + std::to_string(rouNum);
+}
 
 std::string RoutinenBild(std::int64_t rouTyp, std::int64_t rouOpen) {
     return "R" + std::to_string(rouTyp) + "O" + std::to_string(rouOpen);
@@ -28,12 +32,12 @@ std::int64_t ModulNummerAusSchluessel(std::string_view schluessel) {
 }
 
 std::vector<BaumKnoten> ModullisteLaden(Zustand& z) {
-    sql::Anweisung a(OffeneDatenbank(z).Verbindung(),
-                     "SELECT mod_typ, mod_name, mod_num FROM td_mod "
-                     "ORDER BY mod_typ, mod_name COLLATE JET, mod_num");
+    sql::Anweisung a(OffeneDatenbank(z).Verbindung(), "SELECT mod_typ, mod_name, mod_num FROM td_mod "
+                                                      "ORDER BY mod_typ, mod_name COLLATE JET, mod_num");
     std::vector<BaumKnoten> knoten;
     while (a.Schritt())
-        knoten.push_back({ModulSchluessel(a.Ganzzahl(2)), a.Text(1), "M" + std::to_string(a.Ganzzahl(0)), {}});
+        knoten.push_back(
+            {ModulSchluessel(a.Ganzzahl(2)), a.Text(1), "M" + std::to_string(a.Ganzzahl(0)), {}});
     z.ModulAnzahl = static_cast<std::int64_t>(knoten.size());
     return knoten;
 }
@@ -47,8 +51,8 @@ std::vector<BaumKnoten> RoutinenlisteLaden(const Zustand& z) {
                      "ORDER BY r.mod_num, r.rou_name COLLATE JET, r.rou_num");
     std::vector<BaumKnoten> knoten;
     while (a.Schritt())
-        knoten.push_back({RoutinenSchluessel(a.Ganzzahl(1)), a.Text(2), RoutinenBild(a.Ganzzahl(3), a.Ganzzahl(4)),
-                          ModulSchluessel(a.Ganzzahl(0))});
+        knoten.push_back({RoutinenSchluessel(a.Ganzzahl(1)), a.Text(2),
+                          RoutinenBild(a.Ganzzahl(3), a.Ganzzahl(4)), ModulSchluessel(a.Ganzzahl(0))});
     return knoten;
 }
 

@@ -17,8 +17,8 @@ void SchemaPruefen(const sql::Verbindung& v) {
                           "anz_dec_zeilen FROM td_rout LIMIT 0")
             .Ausfuehren();
     } catch (const DatenbankFehler& f) {
-        throw DatenbankFehler("Die Datei " + v.Pfad() + " ist keine intakte Projektdatenbank (" + f.what() + ")",
-                              f.Code());
+        throw DatenbankFehler(
+            "Die Datei " + v.Pfad() + " ist keine intakte Projektdatenbank (" + f.what() + ")", f.Code());
     }
 }
 
@@ -60,7 +60,8 @@ void ProjektDatenbankVerbindung::EinlesenAbschliessen() {
     }
 }
 
-sql::Anweisung& ProjektDatenbankVerbindung::Vorbereitet(std::optional<sql::Anweisung>& ablage, const char* text) {
+sql::Anweisung& ProjektDatenbankVerbindung::Vorbereitet(std::optional<sql::Anweisung>& ablage,
+                                                        const char* text) {
     if (!ablage)
         ablage.emplace(m_verbindung, text);
     return *ablage;
@@ -75,9 +76,10 @@ struct NachLaufZuruecksetzen {
 } // namespace
 
 void ProjektDatenbankVerbindung::RoutineEinfuegen(const RoutinenZeile& z) {
-    auto& a = Vorbereitet(m_routineEinfuegen,
-                          "INSERT INTO td_rout(rou_typ, rou_open, anz_dec_zeilen, rou_name, rou_num, mod_num) "
-                          "VALUES (?1, ?2, ?3, ?4, ?5, ?6)");
+    auto& a =
+        Vorbereitet(m_routineEinfuegen,
+                    "INSERT INTO td_rout(rou_typ, rou_open, anz_dec_zeilen, rou_name, rou_num, mod_num) "
+                    "VALUES (?1, ?2, ?3, ?4, ?5, ?6)");
     NachLaufZuruecksetzen r{a};
     a.Binden(1, std::int64_t{z.RouTyp});
     a.Binden(2, std::int64_t{z.RouOpen});
@@ -105,16 +107,18 @@ void ProjektDatenbankVerbindung::RoutinenEndeSetzen(std::int64_t rouNum, std::in
 }
 
 void ProjektDatenbankVerbindung::DeklarationsEndenSetzen(std::int64_t modNum) {
-    auto& a = Vorbereitet(m_deklarationsEnden, "UPDATE td_rout SET rou_ende = rou_start + (anz_dec_zeilen - 1) "
-                                               "WHERE rou_typ > 10 AND mod_num = ?1");
+    auto& a =
+        Vorbereitet(m_deklarationsEnden, "UPDATE td_rout SET rou_ende = rou_start + (anz_dec_zeilen - 1) "
+                                         "WHERE rou_typ > 10 AND mod_num = ?1");
     NachLaufZuruecksetzen r{a};
     a.Binden(1, modNum);
     a.Ausfuehren();
 }
 
 void ProjektDatenbankVerbindung::ModulEinfuegen(const ModulZeile& z) {
-    auto& a = Vorbereitet(m_modulEinfuegen,
-                          "INSERT INTO td_mod(mod_num, mod_name, mod_typ, mod_zeilen) VALUES (?1, ?2, ?3, ?4)");
+    auto& a =
+        Vorbereitet(m_modulEinfuegen,
+                    "INSERT INTO td_mod(mod_num, mod_name, mod_typ, mod_zeilen) VALUES (?1, ?2, ?3, ?4)");
     NachLaufZuruecksetzen r{a};
     a.Binden(1, z.ModNum);
     a.Binden(2, z.ModName);

@@ -34,8 +34,8 @@ std::string RoutineImStatus(const Zustand& z, std::int64_t zeile, std::string_vi
     return r ? r->RouName : std::string();
 }
 
-int RoutineNachName(const Zustand& z, Meldungen& meldungen, const std::string& name, std::int64_t aktModulNummer,
-                    std::int64_t& rouNum) {
+int RoutineNachName(const Zustand& z, Meldungen& meldungen, const std::string& name,
+                    std::int64_t aktModulNummer, std::int64_t& rouNum) {
     int typ = 0, offen = 0;
     std::int64_t nummer = 0;
     try {
@@ -83,8 +83,9 @@ std::optional<std::int64_t> RoutineAnspringen(const Zustand& z, std::int64_t rou
 std::optional<ZoomBereich> RoutineZoomen(const Zustand& z, std::int64_t zeile, std::int64_t aktModulNummer) {
     const sql::Verbindung& v = OffeneDatenbank(z).Verbindung();
     {
-        sql::Anweisung a(v, "SELECT rou_start, rou_ende FROM td_rout "
-                            "WHERE rou_start <= ?1 AND rou_ende >= ?1 AND mod_num = ?2 ORDER BY rou_num LIMIT 1");
+        sql::Anweisung a(
+            v, "SELECT rou_start, rou_ende FROM td_rout "
+               "WHERE rou_start <= ?1 AND rou_ende >= ?1 AND mod_num = ?2 ORDER BY rou_num LIMIT 1");
         a.Binden(1, zeile);
         a.Binden(2, aktModulNummer);
         if (a.Schritt())

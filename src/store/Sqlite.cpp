@@ -20,20 +20,25 @@ void Pruefen(int rc, sqlite3* db) {
     throw DatenbankFehler(text, rc);
 }
 
-void Verbindung::Schliesser::operator()(sqlite3* db) const noexcept { sqlite3_close_v2(db); }
+void Verbindung::Schliesser::operator()(sqlite3* db) const noexcept {
+    sqlite3_close_v2(db);
+}
 
 Verbindung::Verbindung(const std::string& pfad, int flags) : m_pfad(pfad) {
     sqlite3* roh = nullptr;
     int rc = sqlite3_open_v2(pfad.c_str(), &roh, flags | SQLITE_OPEN_EXRESCODE, nullptr);
     m_db.reset(roh); // a failed open still hands out a handle that must be closed
     if (rc != SQLITE_OK)
-        throw DatenbankFehler("Die Datenbank " + pfad + " lässt sich nicht öffnen: " + sqlite3_errstr(rc), rc);
+        throw DatenbankFehler("Die Datenbank " + pfad + " lässt sich nicht öffnen: " + sqlite3_errstr(rc),
+                              rc);
     sqlite3_extended_result_codes(roh, 1);
     // Another program holding the file for a moment should not fail a read.
     Pruefen(sqlite3_busy_timeout(roh, 2000), roh);
 }
 
-Verbindung Verbindung::Oeffnen(const std::string& pfad) { return Verbindung(pfad, SQLITE_OPEN_READWRITE); }
+Verbindung Verbindung::Oeffnen(const std::string& pfad) {
+    return Verbindung(pfad, SQLITE_OPEN_READWRITE);
+}
 
 Verbindung Verbindung::Anlegen(const std::string& pfad) {
     return Verbindung(pfad, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
@@ -46,7 +51,9 @@ void Verbindung::Ausfuehren(const char* sql) {
     Pruefen(rc, m_db.get());
 }
 
-bool Verbindung::Autocommit() const noexcept { return sqlite3_get_autocommit(m_db.get()) != 0; }
+bool Verbindung::Autocommit() const noexcept {
+    return sqlite3_get_autocommit(m_db.get()) != 0;
+}
 
 namespace {
 int KollationAufruf(void* arg, int n1, const void* s1, int n2, const void* s2) {
@@ -70,7 +77,9 @@ void Verbindung::KollationRegistrieren(const char* name, Vergleicher vergleich) 
             m_db.get());
 }
 
-void Anweisung::Finalisierer::operator()(sqlite3_stmt* st) const noexcept { sqlite3_finalize(st); }
+void Anweisung::Finalisierer::operator()(sqlite3_stmt* st) const noexcept {
+    sqlite3_finalize(st);
+}
 
 Anweisung::Anweisung(const Verbindung& verbindung, std::string_view sql) : m_db(verbindung.Handle()) {
     sqlite3_stmt* roh = nullptr;
@@ -107,9 +116,13 @@ void Anweisung::Zuruecksetzen() {
     sqlite3_reset(m_st.get());
 }
 
-bool Anweisung::IstNull(int spalte) const { return sqlite3_column_type(m_st.get(), spalte) == SQLITE_NULL; }
+bool Anweisung::IstNull(int spalte) const {
+    return sqlite3_column_type(m_st.get(), spalte) == SQLITE_NULL;
+}
 
-std::int64_t Anweisung::Ganzzahl(int spalte) const { return sqlite3_column_int64(m_st.get(), spalte); }
+std::int64_t Anweisung::Ganzzahl(int spalte) const {
+    return sqlite3_column_int64(m_st.get(), spalte);
+}
 
 std::string Anweisung::Text(int spalte) const {
     const unsigned char* t = sqlite3_column_text(m_st.get(), spalte);
@@ -117,7 +130,9 @@ std::string Anweisung::Text(int spalte) const {
     return t ? std::string(reinterpret_cast<const char*>(t), static_cast<std::size_t>(n)) : std::string();
 }
 
-Transaktion::Transaktion(Verbindung& verbindung) : m_verbindung(verbindung) { m_verbindung.Ausfuehren("BEGIN"); }
+Transaktion::Transaktion(Verbindung& verbindung) : m_verbindung(verbindung) {
+    m_verbindung.Ausfuehren("BEGIN");
+}
 
 Transaktion::~Transaktion() {
     if (!m_fertig && !m_verbindung.Autocommit())

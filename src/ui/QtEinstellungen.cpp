@@ -18,7 +18,9 @@ std::unique_ptr<QSettings> Oeffnen(const std::string& app) {
     return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, org, anwendung);
 }
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 } // namespace
 

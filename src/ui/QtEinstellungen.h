@@ -11,8 +11,8 @@ class QtEinstellungen final : public EinstellungsSpeicher {
 public:
     std::string Lesen(const std::string& app, const std::string& abschnitt,
                       const std::string& schluessel) const override;
-    void Schreiben(const std::string& app, const std::string& abschnitt,
-                   const std::string& schluessel, const std::string& wert) override;
+    void Schreiben(const std::string& app, const std::string& abschnitt, const std::string& schluessel,
+                   const std::string& wert) override;
     EinstellungsPaare Alle(const std::string& app, const std::string& abschnitt) const override;
     void AbschnittLoeschen(const std::string& app, const std::string& abschnitt) override;
 };

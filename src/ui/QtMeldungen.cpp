@@ -11,25 +11,45 @@ MeldungsAntwort QtMeldungen::Zeigen(const std::string& text, MeldungsSymbol symb
     box.setWindowTitle(QString::fromStdString(titel.empty() ? m_titel : titel));
     box.setText(QString::fromStdString(text));
     switch (symbol) {
-    case MeldungsSymbol::Keins: box.setIcon(QMessageBox::NoIcon); break;
-    case MeldungsSymbol::Kritisch: box.setIcon(QMessageBox::Critical); break;
-    case MeldungsSymbol::Warnung: box.setIcon(QMessageBox::Warning); break;
-    case MeldungsSymbol::Information: box.setIcon(QMessageBox::Information); break;
-    case MeldungsSymbol::Frage: box.setIcon(QMessageBox::Question); break;
+    case MeldungsSymbol::Keins:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case MeldungsSymbol::Kritisch:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case MeldungsSymbol::Warnung:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MeldungsSymbol::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case MeldungsSymbol::Frage:
+        box.setIcon(QMessageBox::Question);
+        break;
     }
     switch (knoepfe) {
-    case MeldungsKnoepfe::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case MeldungsKnoepfe::OkAbbrechen: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    case MeldungsKnoepfe::JaNein: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case MeldungsKnoepfe::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case MeldungsKnoepfe::OkAbbrechen:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case MeldungsKnoepfe::JaNein:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
     case MeldungsKnoepfe::JaNeinAbbrechen:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
     switch (box.exec()) {
-    case QMessageBox::Yes: return MeldungsAntwort::Ja;
-    case QMessageBox::No: return MeldungsAntwort::Nein;
-    case QMessageBox::Cancel: return MeldungsAntwort::Abbrechen;
-    default: return MeldungsAntwort::Ok;
+    case QMessageBox::Yes:
+        return MeldungsAntwort::Ja;
+    case QMessageBox::No:
+        return MeldungsAntwort::Nein;
+    case QMessageBox::Cancel:
+        return MeldungsAntwort::Abbrechen;
+    default:
+        return MeldungsAntwort::Ok;
     }
 }
 

@@ -18,7 +18,7 @@ struct EingabeFrage {
 };
 
 class AufzeichnendeDialoge final : public Dialoge {
-  public:
+public:
     std::string OrdnerWaehlen(const std::string& titel, const std::string& startOrdner) override {
         ordnerFragen.push_back({titel, startOrdner});
         return Naechste(ordnerAntworten);
@@ -38,7 +38,7 @@ class AufzeichnendeDialoge final : public Dialoge {
     std::vector<SpeichernDialogAnfrage> speichernFragen;
     std::vector<EingabeFrage> eingabeFragen;
 
-  private:
+private:
     static std::string Naechste(std::deque<std::string>& antworten) {
         if (antworten.empty())
             return {};

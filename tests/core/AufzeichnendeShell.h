@@ -9,7 +9,7 @@
 namespace cb::test {
 
 class AufzeichnendeShell final : public Shell {
-  public:
+public:
     bool Oeffnen(const std::string& dateiOderAdresse) override {
         geoeffnet.push_back(dateiOderAdresse);
         return gelingt;

@@ -13,7 +13,7 @@
 namespace cb::test {
 
 class KleinesDateisystem {
-  public:
+public:
     KleinesDateisystem(const std::filesystem::path& ort, std::size_t groesse) : m_ort(ort) {
         std::filesystem::create_directories(ort);
         std::string optionen = "size=" + std::to_string(groesse) + ",mode=0755";
@@ -34,7 +34,7 @@ class KleinesDateisystem {
                                    MS_REMOUNT | MS_RDONLY | MS_NOSUID | MS_NODEV, nullptr) == 0;
     }
 
-  private:
+private:
     std::filesystem::path m_ort;
     bool m_bereit = false;
 };

@@ -44,7 +44,8 @@ TEST(Startup, EditionTable) {
 
 TEST(Startup, SavedProjectsFolderNeedsTwoCharacters) {
     auto ordner = std::filesystem::path(::testing::TempDir()) / "cb_projektordner";
-    for (auto [wert, erwartet] : {std::pair<std::string, std::string>{"D", ""}, {"D:", "D:"}, {"/srv/p/", "/srv/p/"}}) {
+    for (auto [wert, erwartet] :
+         {std::pair<std::string, std::string>{"D", ""}, {"D:", "D:"}, {"/srv/p/", "/srv/p/"}}) {
         cb::Zustand z;
         cb::SpeicherImArbeitsspeicher s;
         s.Schreiben("QX_Brindle\\Co_Brindle_Excel", "proj", "proj_pf", wert);
@@ -131,8 +132,8 @@ TEST(Options, ReadOverDefaults) {
     EXPECT_EQ(z.TabstopMm, 25);
     EXPECT_FALSE(z.RoutinenFett);
     EXPECT_TRUE(z.Einruecken);
-    EXPECT_EQ(z.FarbeSchluessel, 0);  // not a number
-    EXPECT_EQ(z.FarbeString, 0x80);   // empty keeps the default
+    EXPECT_EQ(z.FarbeSchluessel, 0); // not a number
+    EXPECT_EQ(z.FarbeString, 0x80);  // empty keeps the default
     cb::OptionSetzen(z, "font", "Arial");
     EXPECT_EQ(z.SchriftName, "Arial");
     EXPECT_EQ(z.SchriftGroesse, 0);
@@ -153,7 +154,11 @@ TEST(TextConversion, BoundariesOfTheCore) {
     EXPECT_THROW(cb::CodepageNachUtf8("x", 4242), std::runtime_error);
     // A byte that does not decode stands as Windows-1252 reads it, and the
     // rest of the text survives; also a long run of such bytes
-    EXPECT_EQ(cb::CodepageNachUtf8("a\xFF" "b\xD6", 936), "a\xC3\xBF" "b\xC3\x96");
+    EXPECT_EQ(cb::CodepageNachUtf8("a\xFF"
+                                   "b\xD6",
+                                   936),
+              "a\xC3\xBF"
+              "b\xC3\x96");
     const std::string kaputt(20000, '\xFF');
     EXPECT_EQ(cb::CodepageNachUtf8(kaputt, 936).size(), 2 * kaputt.size());
     EXPECT_TRUE(cb::TextGleich("STRASSE\xC3\x84", "strasse\xC3\xA4"));

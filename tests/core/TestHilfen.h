@@ -9,9 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <unistd.h>
 #include <random>
 #include <string>
+#include <unistd.h>
 
 namespace cb::test {
 
@@ -40,13 +40,27 @@ inline std::string M(std::string_view kurz) {
     for (std::size_t i = 0; i < kurz.size(); ++i) {
         if (kurz[i] == '~' && i + 1 < kurz.size()) {
             switch (kurz[++i]) {
-            case 'K': t += MarkeSchluessel; break;
-            case 'N': t += MarkeNormal; break;
-            case 'C': t += MarkeKommentar; break;
-            case 'S': t += MarkeString; break;
-            case 'B': t += MarkeFettAn; break;
-            case 'b': t += MarkeFettAus; break;
-            default: t += '~'; t += kurz[i];
+            case 'K':
+                t += MarkeSchluessel;
+                break;
+            case 'N':
+                t += MarkeNormal;
+                break;
+            case 'C':
+                t += MarkeKommentar;
+                break;
+            case 'S':
+                t += MarkeString;
+                break;
+            case 'B':
+                t += MarkeFettAn;
+                break;
+            case 'b':
+                t += MarkeFettAus;
+                break;
+            default:
+                t += '~';
+                t += kurz[i];
             }
         } else {
             t += kurz[i];

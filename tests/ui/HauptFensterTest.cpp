@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "BaumAnsicht.h"
 #include "HauptFenster.h"
+#include "BaumAnsicht.h"
 #include "QtEinstellungen.h"
 
 #include "app/Allgemein.h"
@@ -47,9 +47,14 @@ private slots:
         cb::Starten(z, s, m_dir.path().toStdString(), m_dir.path().toStdString());
         cb::SpeicherHost host;
         const std::string code = "Sub A()\r\nEnd Sub\r\n'";
-        host.Projekte.push_back({"Erstes", "/m/Eins.xlsm", 0, {{"Modul1", cb::HostStandardModul, code, {}},
-                                                             {"Modul2", cb::HostStandardModul, code, {}}}, {}});
-        host.Projekte.push_back({"Zweites", "/m/Zwei.xlsm", 0, {{"Modul1", cb::HostStandardModul, code, {}}}, {}});
+        host.Projekte.push_back(
+            {"Erstes",
+             "/m/Eins.xlsm",
+             0,
+             {{"Modul1", cb::HostStandardModul, code, {}}, {"Modul2", cb::HostStandardModul, code, {}}},
+             {}});
+        host.Projekte.push_back(
+            {"Zweites", "/m/Zwei.xlsm", 0, {{"Modul1", cb::HostStandardModul, code, {}}}, {}});
         cb::HauptFenster fenster(z, host);
         cb::BaumAnsicht& tree = fenster.AppAnsicht();
         QCOMPARE(fenster.AppHinweis(), QString());

@@ -3,10 +3,10 @@
 // bare vbaProject.bin from exported VBA module sources (.bas, .cls, .frm)
 // or from a generated project, with options for locked, foreign-code-page
 // and damaged projects.
+#include "app/Text.h"
 #include "import/workbook/ExportDatei.h"
 #include "import/workbook/ProjektGenerator.h"
 #include "import/workbook/VbaProjectWriter.h"
-#include "app/Text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -70,8 +70,8 @@ void Schreiben(const fs::path& datei, const std::string& bytes) {
 OfficeArt ZielAus(const fs::path& ausgabe) {
     if (auto art = OfficeArtAusEndung(ausgabe.extension().string()))
         return *art;
-    throw FalscherAufruf("OUTPUT must end in one of " + OfficeEndungen() + ", not '" + ausgabe.filename().string() +
-                         "'");
+    throw FalscherAufruf("OUTPUT must end in one of " + OfficeEndungen() + ", not '" +
+                         ausgabe.filename().string() + "'");
 }
 
 int Ausfuehren(const std::vector<std::string>& args) {

@@ -28,7 +28,8 @@ bool Erzeugen(const std::string& schemaPfad, const std::string& ziel) {
     std::string temp = ziel + ".neu";
     std::remove(temp.c_str());
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(temp.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(temp.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
+        SQLITE_OK) {
         sqlite3_close(db);
         return Fehler("cannot create " + temp);
     }

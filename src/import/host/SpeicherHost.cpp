@@ -100,7 +100,8 @@ public:
         auto& p = Projekt(m_projekt);
         if (position < 1 || static_cast<std::size_t>(position) > p.Komponenten.size())
             throw HostFehler(IndexFehler);
-        return std::make_unique<Komp>(m_host, m_projekt, p.Komponenten[static_cast<std::size_t>(position) - 1].Name);
+        return std::make_unique<Komp>(m_host, m_projekt,
+                                      p.Komponenten[static_cast<std::size_t>(position) - 1].Name);
     }
     std::unique_ptr<HostKomponente> Item(std::string_view name) override {
         return std::make_unique<Komp>(m_host, m_projekt, Komponente(m_projekt, std::string(name)).Name);

@@ -47,7 +47,8 @@ public:
 
     /// Refuses access to the VBA projects, as the host's trust setting does.
     void ZugriffVerweigern() {
-        Fehler["VBProjects.Count"] = "Der programmatische Zugriff auf das Visual Basic-Projekt ist nicht sicher.";
+        Fehler["VBProjects.Count"] =
+            "Der programmatische Zugriff auf das Visual Basic-Projekt ist nicht sicher.";
     }
 
     std::unique_ptr<HostAnwendung> Anbinden() override;

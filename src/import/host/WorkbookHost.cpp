@@ -28,10 +28,14 @@ std::string VollerPfad(const std::filesystem::path& datei) {
 
 int HostTyp(wb::KomponentenArt art) {
     switch (art) {
-    case wb::KomponentenArt::Dokument: return HostDokument;
-    case wb::KomponentenArt::Standard: return HostStandardModul;
-    case wb::KomponentenArt::Klasse: return HostKlassenModul;
-    case wb::KomponentenArt::Designer: return HostUserForm;
+    case wb::KomponentenArt::Dokument:
+        return HostDokument;
+    case wb::KomponentenArt::Standard:
+        return HostStandardModul;
+    case wb::KomponentenArt::Klasse:
+        return HostKlassenModul;
+    case wb::KomponentenArt::Designer:
+        return HostUserForm;
     }
     return HostActiveXDesigner;
 }
@@ -86,7 +90,8 @@ const wb::Komponente& KomponenteAn(Sitzung& s, std::int64_t projekt, std::size_t
 
 class Modul final : public HostCodeModul {
 public:
-    Modul(SitzungPtr s, std::int64_t projekt, std::size_t index) : m_s(std::move(s)), m_projekt(projekt), m_index(index) {}
+    Modul(SitzungPtr s, std::int64_t projekt, std::size_t index)
+        : m_s(std::move(s)), m_projekt(projekt), m_index(index) {}
     std::int64_t CountOfLines() override {
         return static_cast<std::int64_t>(KomponenteAn(*m_s, m_projekt, m_index).zeilen);
     }
@@ -102,10 +107,13 @@ private:
 
 class Komp final : public HostKomponente {
 public:
-    Komp(SitzungPtr s, std::int64_t projekt, std::size_t index) : m_s(std::move(s)), m_projekt(projekt), m_index(index) {}
+    Komp(SitzungPtr s, std::int64_t projekt, std::size_t index)
+        : m_s(std::move(s)), m_projekt(projekt), m_index(index) {}
     std::string Name() override { return KomponenteAn(*m_s, m_projekt, m_index).name; }
     int Type() override { return HostTyp(KomponenteAn(*m_s, m_projekt, m_index).art); }
-    std::unique_ptr<HostCodeModul> CodeModule() override { return std::make_unique<Modul>(m_s, m_projekt, m_index); }
+    std::unique_ptr<HostCodeModul> CodeModule() override {
+        return std::make_unique<Modul>(m_s, m_projekt, m_index);
+    }
 
 private:
     SitzungPtr m_s;
@@ -223,7 +231,8 @@ WorkbookHost::WorkbookHost(Meldungen& meldungen)
     : WorkbookHost(meldungen, [](const std::string& pfad) { return wb::WorkbookLesen(pfad); }) {}
 
 WorkbookHost::WorkbookHost(Meldungen& meldungen, MappenLeser leser)
-    : m_meldungen(meldungen), m_leser(std::move(leser)), m_unlesbar(std::make_shared<std::vector<std::string>>()) {}
+    : m_meldungen(meldungen), m_leser(std::move(leser)),
+      m_unlesbar(std::make_shared<std::vector<std::string>>()) {}
 
 bool WorkbookHost::Oeffnen(const std::filesystem::path& datei) {
     if (datei.empty())

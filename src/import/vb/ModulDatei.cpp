@@ -16,7 +16,8 @@ constexpr std::string_view AttributWort = "Attribute ";
 bool BeginntMitOhneFall(std::string_view text, std::string_view anfang) {
     return text.size() >= anfang.size() &&
            std::equal(anfang.begin(), anfang.end(), text.begin(), [](char a, char b) {
-               return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+               return std::tolower(static_cast<unsigned char>(a)) ==
+                      std::tolower(static_cast<unsigned char>(b));
            });
 }
 
@@ -57,8 +58,7 @@ bool NurCrLf(std::string_view t) {
 
 // Calls f with each line (without its CR LF) and its start offset; false
 // from f stops the walk.
-template <typename F>
-void ZeilenDurchgehen(std::string_view text, F f) {
+template <typename F> void ZeilenDurchgehen(std::string_view text, F f) {
     for (std::size_t pos = 0;;) {
         std::size_t cr = text.find("\r\n", pos);
         std::size_t ende = cr == std::string_view::npos ? text.size() : cr;
@@ -83,7 +83,9 @@ std::string ModulDateiText(std::string_view bytes, int ersatzCodepage) {
     return NurCrLf(text) ? text : ZeilenumbruecheNachCrLf(text);
 }
 
-bool IstAttributZeile(std::string_view zeile) { return BeginntMitOhneFall(OhneBlankVorn(zeile), AttributWort); }
+bool IstAttributZeile(std::string_view zeile) {
+    return BeginntMitOhneFall(OhneBlankVorn(zeile), AttributWort);
+}
 
 std::string CodeAusModulDatei(std::string_view text) {
     enum { VorDemBlock, ImBlock } stand = VorDemBlock;

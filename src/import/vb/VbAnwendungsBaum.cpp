@@ -33,7 +33,9 @@ std::string_view OhneAnfuehrungszeichen(std::string_view s) {
     return s;
 }
 
-std::string Bild(int typ) { return "M" + std::to_string(typ == 0 ? 32 : typ); }
+std::string Bild(int typ) {
+    return "M" + std::to_string(typ == 0 ? 32 : typ);
+}
 
 // The module name a file gives itself; its file name when it names none or
 // cannot be read now (the reading reports that file later).
@@ -47,7 +49,8 @@ std::string ModulNameAusDatei(const fs::path& datei, int codepage) {
     return datei.stem().string();
 }
 
-void BlattHinzufuegen(Baum& baum, const std::string& relativ, std::string name, int typ, const std::string& eltern) {
+void BlattHinzufuegen(Baum& baum, const std::string& relativ, std::string name, int typ,
+                      const std::string& eltern) {
     std::string schluessel = VbDateiSchluessel(relativ, typ);
     if (baum.Finden(schluessel))
         return; // the same file named twice is read once
@@ -154,7 +157,8 @@ Baum VbpBaum(const std::string& vbpPfad, int ersatzCodepage) {
     std::string projektName;
     for (std::size_t pos = 0; pos <= text.size();) {
         std::size_t cr = text.find("\r\n", pos);
-        std::string_view zeile = std::string_view(text).substr(pos, cr == std::string::npos ? std::string::npos : cr - pos);
+        std::string_view zeile =
+            std::string_view(text).substr(pos, cr == std::string::npos ? std::string::npos : cr - pos);
         pos = cr == std::string::npos ? text.size() + 1 : cr + 2;
         zeile = Getrimmt(zeile);
         if (zeile.starts_with('['))
@@ -191,8 +195,8 @@ Baum VbpBaum(const std::string& vbpPfad, int ersatzCodepage) {
     baum.Tag = MitTrenner(ordner.string());
     if (projektName.empty())
         projektName = vbp.stem().string();
-    BaumKnoten& projekt =
-        baum.Hinzufuegen(std::string(ProjektPraefix), projektName + " [" + vbp.filename().string() + "]", "Fahne");
+    BaumKnoten& projekt = baum.Hinzufuegen(std::string(ProjektPraefix),
+                                           projektName + " [" + vbp.filename().string() + "]", "Fahne");
     projekt.Haken = true;
     projekt.Aufgeklappt = true;
     for (Modul& m : module)
@@ -213,8 +217,8 @@ Baum ModulDateienBaum(const std::vector<std::string>& dateien, int ersatzCodepag
     const fs::path ordner = GemeinsamerOrdner(absolut);
     baum.Tag = MitTrenner(ordner.string());
     for (const fs::path& d : absolut)
-        BlattHinzufuegen(baum, d.lexically_relative(ordner).generic_string(), ModulNameAusDatei(d, ersatzCodepage),
-                         *ModulTypNachEndung(d.string()), {});
+        BlattHinzufuegen(baum, d.lexically_relative(ordner).generic_string(),
+                         ModulNameAusDatei(d, ersatzCodepage), *ModulTypNachEndung(d.string()), {});
     return baum;
 }
 

@@ -31,8 +31,8 @@ std::string VbProjektFehlerText() {
            "Im Code befinden sich Syntaxerrors";
 }
 
-bool VBProjektEinlesen(Zustand& z, Meldungen& meldungen, Anzeige& anzeige, const Baum& baum, int ersatzCodepage,
-                       std::string* ursache) {
+bool VBProjektEinlesen(Zustand& z, Meldungen& meldungen, Anzeige& anzeige, const Baum& baum,
+                       int ersatzCodepage, std::string* ursache) {
     z.ModulNummer = 0;
     anzeige.StatusSetzen(Panel::Aktivitaet, "Erzeuge Projekt");
     // A read whose template is missing has said so already; it is no success.

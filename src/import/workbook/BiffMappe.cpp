@@ -10,14 +10,47 @@ namespace {
 
 // Record types of MS-XLS 2.3.
 enum : std::uint16_t {
-    Bof = 0x0809, Eof = 0x000A, InterfaceHdr = 0x00E1, Mms = 0x00C1, InterfaceEnd = 0x00E2,
-    WriteAccess = 0x005C, CodePage = 0x0042, Dsf = 0x0161, RRTabId = 0x013D, ObProj = 0x00D3,
-    CodeName = 0x01BA, FnGroupCount = 0x009C, WinProtect = 0x0019, Protect = 0x0012, Password = 0x0013,
-    Prot4Rev = 0x01AF, Prot4RevPass = 0x01BC, Window1 = 0x003D, Backup = 0x0040, HideObj = 0x008D,
-    Date1904 = 0x0022, CalcPrecision = 0x000E, RefreshAll = 0x01B7, BookBool = 0x00DA, Font = 0x0031,
-    Xf = 0x00E0, Style = 0x0293, UsesElfs = 0x0160, BoundSheet8 = 0x0085, Country = 0x008C, Sst = 0x00FC,
-    ExtSst = 0x00FF, Index = 0x020B, CalcMode = 0x000D, CalcCount = 0x000C, CalcRefMode = 0x000F,
-    DefaultRowHeight = 0x0225, WsBool = 0x0081, DefColWidth = 0x0055, Dimensions = 0x0200, Window2 = 0x023E,
+    Bof = 0x0809,
+    Eof = 0x000A,
+    InterfaceHdr = 0x00E1,
+    Mms = 0x00C1,
+    InterfaceEnd = 0x00E2,
+    WriteAccess = 0x005C,
+    CodePage = 0x0042,
+    Dsf = 0x0161,
+    RRTabId = 0x013D,
+    ObProj = 0x00D3,
+    CodeName = 0x01BA,
+    FnGroupCount = 0x009C,
+    WinProtect = 0x0019,
+    Protect = 0x0012,
+    Password = 0x0013,
+    Prot4Rev = 0x01AF,
+    Prot4RevPass = 0x01BC,
+    Window1 = 0x003D,
+    Backup = 0x0040,
+    HideObj = 0x008D,
+    Date1904 = 0x0022,
+    CalcPrecision = 0x000E,
+    RefreshAll = 0x01B7,
+    BookBool = 0x00DA,
+    Font = 0x0031,
+    Xf = 0x00E0,
+    Style = 0x0293,
+    UsesElfs = 0x0160,
+    BoundSheet8 = 0x0085,
+    Country = 0x008C,
+    Sst = 0x00FC,
+    ExtSst = 0x00FF,
+    Index = 0x020B,
+    CalcMode = 0x000D,
+    CalcCount = 0x000C,
+    CalcRefMode = 0x000F,
+    DefaultRowHeight = 0x0225,
+    WsBool = 0x0081,
+    DefColWidth = 0x0055,
+    Dimensions = 0x0200,
+    Window2 = 0x023E,
 };
 
 class Saetze {
@@ -129,7 +162,7 @@ void Globale(Saetze& s, const ExcelCodeNamen& namen, bool mitVba, std::size_t bl
         PutU16(d, flags); // locked, style or cell, parent
         d += '\x20';      // aligned to the bottom
         d += std::string(3, '\0');
-        PutU32(d, 0);     // no borders
+        PutU32(d, 0); // no borders
         PutU32(d, 0);
         PutU16(d, 0x20C0); // pattern colours: system foreground and background
         return d;
@@ -139,7 +172,7 @@ void Globale(Saetze& s, const ExcelCodeNamen& namen, bool mitVba, std::size_t bl
     s.Satz(Xf, xf(0x0001));
     std::string normal;
     PutU16(normal, 0x8000); // built-in style of XF 0
-    normal += '\0';          // "Normal"
+    normal += '\0';         // "Normal"
     normal += '\xFF';
     s.Satz(Style, normal);
     s.Satz16(UsesElfs, 0);

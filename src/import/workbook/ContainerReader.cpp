@@ -94,14 +94,14 @@ private:
     std::string ZipTeil(GsfInput* teil, const std::string& was, std::size_t limit) const {
         const gsf_off_t groesse = gsf_input_size(teil);
         if (groesse > (1 << 20) && static_cast<std::uint64_t>(groesse) / MaxZipVerhaeltnis > m_bytes.size())
-            Fehler(WorkbookFehler::ZuGross, was + " claims " + std::to_string(groesse) + " bytes in a file of " +
-                                                std::to_string(m_bytes.size()));
+            Fehler(WorkbookFehler::ZuGross, was + " claims " + std::to_string(groesse) +
+                                                " bytes in a file of " + std::to_string(m_bytes.size()));
         return Inhalt(teil, was, limit);
     }
 
     VbaSpeicher AusOle(std::string_view bytes) {
-        GsfPtr<GsfInput> eingabe(
-            gsf_input_memory_new(reinterpret_cast<const guint8*>(bytes.data()), static_cast<gsf_off_t>(bytes.size()), FALSE));
+        GsfPtr<GsfInput> eingabe(gsf_input_memory_new(reinterpret_cast<const guint8*>(bytes.data()),
+                                                      static_cast<gsf_off_t>(bytes.size()), FALSE));
         GError* roh = nullptr;
         GsfPtr<GsfInfile> ole(gsf_infile_msole_new(eingabe.get(), &roh));
         GErrorPtr fehler(roh);
@@ -121,9 +121,9 @@ private:
         GsfPtr<GsfInput> projectStream = Kind(projekt, "PROJECT");
         if (!vba || !IstSpeicher(vba.get()) || !projectStream || IstSpeicher(projectStream.get())) {
             if (const std::uint64_t noetig = OleMindestLaenge(bytes); noetig > bytes.size())
-                Fehler(WorkbookFehler::ContainerBeschaedigt,
-                       "OLE file of " + std::to_string(bytes.size()) + " bytes uses sectors up to byte " +
-                           std::to_string(noetig));
+                Fehler(WorkbookFehler::ContainerBeschaedigt, "OLE file of " + std::to_string(bytes.size()) +
+                                                                 " bytes uses sectors up to byte " +
+                                                                 std::to_string(noetig));
             Fehler(WorkbookFehler::KeinVbaProjekt);
         }
 
@@ -186,7 +186,8 @@ private:
         GsfPtr<GsfInfile> zip(gsf_infile_zip_new(eingabe.get(), &roh));
         GErrorPtr fehler(roh);
         if (!zip)
-            Fehler(WorkbookFehler::ContainerBeschaedigt, std::string("zip: ") + (fehler ? fehler->message : "unreadable"));
+            Fehler(WorkbookFehler::ContainerBeschaedigt,
+                   std::string("zip: ") + (fehler ? fehler->message : "unreadable"));
         GsfPtr<GsfInput> teil;
         if (auto name = TeilAusInhaltsTypen(zip.get()))
             teil = Pfad(zip.get(), *name);
@@ -209,6 +210,8 @@ private:
 
 } // namespace
 
-VbaSpeicher VbaSpeicherLesen(std::string_view bytes, const std::string& datei) { return Leser(bytes, datei).Lesen(); }
+VbaSpeicher VbaSpeicherLesen(std::string_view bytes, const std::string& datei) {
+    return Leser(bytes, datei).Lesen();
+}
 
 } // namespace cb::workbook

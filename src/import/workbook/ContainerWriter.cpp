@@ -21,7 +21,8 @@ public:
         GsfOutfile* eltern = slash == std::string::npos ? m_wurzel : Ordner(e.pfad.substr(0, slash));
         const std::string name = slash == std::string::npos ? e.pfad : e.pfad.substr(slash + 1);
         GsfPtr<GsfOutput> kind(gsf_outfile_new_child(eltern, name.c_str(), FALSE));
-        if (!kind || !gsf_output_write(kind.get(), e.daten.size(), reinterpret_cast<const guint8*>(e.daten.data())) ||
+        if (!kind ||
+            !gsf_output_write(kind.get(), e.daten.size(), reinterpret_cast<const guint8*>(e.daten.data())) ||
             !gsf_output_close(kind.get()))
             throw std::runtime_error("cannot write stream " + e.pfad);
     }

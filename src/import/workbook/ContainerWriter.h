@@ -8,7 +8,7 @@
 namespace cb::workbook {
 
 struct ContainerEintrag {
-    std::string pfad;  // "VBA/dir": storages (folders) separated by "/"
+    std::string pfad; // "VBA/dir": storages (folders) separated by "/"
     std::string daten;
 };
 

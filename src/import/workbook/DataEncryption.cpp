@@ -32,12 +32,14 @@ struct Verkettung {
     std::uint8_t letztesKlar;
 
     std::uint8_t Entschluesseln(std::uint8_t enc) {
-        const auto klar = static_cast<std::uint8_t>(enc ^ static_cast<std::uint8_t>(vorletztesVerschluesselt + letztesKlar));
+        const auto klar = static_cast<std::uint8_t>(
+            enc ^ static_cast<std::uint8_t>(vorletztesVerschluesselt + letztesKlar));
         Schieben(enc, klar);
         return klar;
     }
     std::uint8_t Verschluesseln(std::uint8_t klar) {
-        const auto enc = static_cast<std::uint8_t>(klar ^ static_cast<std::uint8_t>(vorletztesVerschluesselt + letztesKlar));
+        const auto enc = static_cast<std::uint8_t>(
+            klar ^ static_cast<std::uint8_t>(vorletztesVerschluesselt + letztesKlar));
         Schieben(enc, klar);
         return enc;
     }
@@ -72,8 +74,8 @@ std::string Entschluesseln(std::string_view hex) {
     for (int k = 0; k < 4; ++k)
         laenge |= static_cast<std::uint32_t>(kette.Entschluesseln(enc[pos++])) << (8 * k);
     if (laenge != enc.size() - pos)
-        throw FormatError("encrypted field's length (" + std::to_string(laenge) + ") does not match its data (" +
-                          std::to_string(enc.size() - pos) + " bytes)");
+        throw FormatError("encrypted field's length (" + std::to_string(laenge) +
+                          ") does not match its data (" + std::to_string(enc.size() - pos) + " bytes)");
     std::string out;
     out.reserve(laenge);
     while (pos < enc.size())

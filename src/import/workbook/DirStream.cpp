@@ -13,15 +13,45 @@ namespace {
 
 // Record ids of MS-OVBA 2.3.4.2.
 enum : std::uint16_t {
-    SysKind = 0x0001, Lcid = 0x0002, CodePage = 0x0003, Name = 0x0004, DocString = 0x0005,
-    HelpFile1 = 0x0006, HelpContext = 0x0007, LibFlags = 0x0008, Version = 0x0009, Constants = 0x000C,
-    RefRegistered = 0x000D, RefProject = 0x000E, Modules = 0x000F, DirEnde = 0x0010, ProjectCookie = 0x0013,
-    LcidInvoke = 0x0014, RefName = 0x0016, ModName = 0x0019, ModStreamName = 0x001A, ModDocString = 0x001C,
-    ModHelpContext = 0x001E, ModProzedural = 0x0021, ModKlasse = 0x0022, ModReadOnly = 0x0025,
-    ModPrivate = 0x0028, ModEnde = 0x002B, ModCookie = 0x002C, RefControl = 0x002F, RefExtended = 0x0030,
-    ModOffset = 0x0031, ModStreamNameUnicode = 0x0032, RefOriginal = 0x0033, ConstantsUnicode = 0x003C,
-    HelpFile2 = 0x003D, RefNameUnicode = 0x003E, DocStringUnicode = 0x0040, ModNameUnicode = 0x0047,
-    ModDocStringUnicode = 0x0048, CompatVersion = 0x004A,
+    SysKind = 0x0001,
+    Lcid = 0x0002,
+    CodePage = 0x0003,
+    Name = 0x0004,
+    DocString = 0x0005,
+    HelpFile1 = 0x0006,
+    HelpContext = 0x0007,
+    LibFlags = 0x0008,
+    Version = 0x0009,
+    Constants = 0x000C,
+    RefRegistered = 0x000D,
+    RefProject = 0x000E,
+    Modules = 0x000F,
+    DirEnde = 0x0010,
+    ProjectCookie = 0x0013,
+    LcidInvoke = 0x0014,
+    RefName = 0x0016,
+    ModName = 0x0019,
+    ModStreamName = 0x001A,
+    ModDocString = 0x001C,
+    ModHelpContext = 0x001E,
+    ModProzedural = 0x0021,
+    ModKlasse = 0x0022,
+    ModReadOnly = 0x0025,
+    ModPrivate = 0x0028,
+    ModEnde = 0x002B,
+    ModCookie = 0x002C,
+    RefControl = 0x002F,
+    RefExtended = 0x0030,
+    ModOffset = 0x0031,
+    ModStreamNameUnicode = 0x0032,
+    RefOriginal = 0x0033,
+    ConstantsUnicode = 0x003C,
+    HelpFile2 = 0x003D,
+    RefNameUnicode = 0x003E,
+    DocStringUnicode = 0x0040,
+    ModNameUnicode = 0x0047,
+    ModDocStringUnicode = 0x0048,
+    CompatVersion = 0x004A,
 };
 
 // "dir record 0x0019", as MS-OVBA writes record ids.
@@ -47,7 +77,9 @@ std::uint16_t U16Aus(std::string_view daten, std::uint16_t id) {
     return r.U16();
 }
 
-std::string Unicode(std::string_view utf16) { return NachUtf8(utf16, 1200); }
+std::string Unicode(std::string_view utf16) {
+    return NachUtf8(utf16, 1200);
+}
 
 // Texts are decoded at the end, since the code page record might in theory
 // follow a text; the raw bytes wait here.
@@ -67,15 +99,20 @@ public:
             // PROJECTVERSION's size field says 4 but six bytes follow.
             std::string_view daten = id == Version ? (m_r.U32(), m_r.Bytes(6)) : m_r.SizedBytes();
             switch (id) {
-            case Modules: anzahl = U16Aus(daten, id); break;
-            case DirEnde: ende = true; break;
+            case Modules:
+                anzahl = U16Aus(daten, id);
+                break;
+            case DirEnde:
+                ende = true;
+                break;
             default:
                 if (!Projektfeld(id, daten) && !Referenzfeld(id, daten))
                     Modulfeld(id, daten);
             }
         }
         if (m_modulOffen)
-            throw FormatError("dir stream ends inside the record of module " + std::to_string(m_info.module.size()));
+            throw FormatError("dir stream ends inside the record of module " +
+                              std::to_string(m_info.module.size()));
         if (!anzahl)
             throw FormatError("dir stream has no PROJECTMODULES record");
         if (*anzahl != m_info.module.size())
@@ -88,28 +125,58 @@ public:
 private:
     bool Projektfeld(std::uint16_t id, std::string_view d) {
         switch (id) {
-        case SysKind: m_info.sysKind = U32Aus(d, id); break;
-        case CompatVersion: m_info.compatVersion = U32Aus(d, id); break;
-        case Lcid: m_info.lcid = U32Aus(d, id); break;
-        case LcidInvoke: m_info.lcidInvoke = U32Aus(d, id); break;
-        case CodePage: m_info.codepage = U16Aus(d, id); break;
-        case Name: m_roh.name = d; break;
-        case DocString: m_roh.docString = d; break;
-        case DocStringUnicode: m_info.docString = Unicode(d); break;
-        case HelpFile1: m_roh.helpFile = d; break;
-        case HelpFile2: break; // a second copy of the help file path
-        case HelpContext: m_info.helpContext = U32Aus(d, id); break;
-        case LibFlags: m_info.libFlags = U32Aus(d, id); break;
+        case SysKind:
+            m_info.sysKind = U32Aus(d, id);
+            break;
+        case CompatVersion:
+            m_info.compatVersion = U32Aus(d, id);
+            break;
+        case Lcid:
+            m_info.lcid = U32Aus(d, id);
+            break;
+        case LcidInvoke:
+            m_info.lcidInvoke = U32Aus(d, id);
+            break;
+        case CodePage:
+            m_info.codepage = U16Aus(d, id);
+            break;
+        case Name:
+            m_roh.name = d;
+            break;
+        case DocString:
+            m_roh.docString = d;
+            break;
+        case DocStringUnicode:
+            m_info.docString = Unicode(d);
+            break;
+        case HelpFile1:
+            m_roh.helpFile = d;
+            break;
+        case HelpFile2:
+            break; // a second copy of the help file path
+        case HelpContext:
+            m_info.helpContext = U32Aus(d, id);
+            break;
+        case LibFlags:
+            m_info.libFlags = U32Aus(d, id);
+            break;
         case Version: {
             ByteReader r(d, "PROJECTVERSION");
             m_info.versionMajor = r.U32();
             m_info.versionMinor = r.U16();
             break;
         }
-        case Constants: m_roh.konstanten = d; break;
-        case ConstantsUnicode: m_info.konstanten = Unicode(d); break;
-        case ProjectCookie: m_info.projektCookie = U16Aus(d, id); break;
-        default: return false;
+        case Constants:
+            m_roh.konstanten = d;
+            break;
+        case ConstantsUnicode:
+            m_info.konstanten = Unicode(d);
+            break;
+        case ProjectCookie:
+            m_info.projektCookie = U16Aus(d, id);
+            break;
+        default:
+            return false;
         }
         return true;
     }
@@ -183,7 +250,8 @@ private:
             m_inControl = false;
             break;
         }
-        default: return false;
+        default:
+            return false;
         }
         return true;
     }
@@ -203,18 +271,43 @@ private:
             m_modulOffen = true;
             m_info.module.back().nameMbcs = d; // decoded later
             break;
-        case ModNameUnicode: Offen(id).name = Unicode(d); break;
-        case ModStreamName: Offen(id).streamName = d; break; // decoded later unless Unicode follows
-        case ModStreamNameUnicode: Offen(id).streamName = "\x01" + std::string(d); break;
-        case ModDocString: Offen(id).docString = d; break;
-        case ModDocStringUnicode: Offen(id).docString = "\x01" + std::string(d); break;
-        case ModOffset: Offen(id).textOffset = U32Aus(d, id); m_hatOffset = true; break;
-        case ModHelpContext: Offen(id).helpContext = U32Aus(d, id); break;
-        case ModCookie: Offen(id).cookie = U16Aus(d, id); break;
-        case ModProzedural: Offen(id).prozedural = true; break;
-        case ModKlasse: Offen(id).prozedural = false; break;
-        case ModReadOnly: Offen(id).nurLesen = true; break;
-        case ModPrivate: Offen(id).privat = true; break;
+        case ModNameUnicode:
+            Offen(id).name = Unicode(d);
+            break;
+        case ModStreamName:
+            Offen(id).streamName = d;
+            break; // decoded later unless Unicode follows
+        case ModStreamNameUnicode:
+            Offen(id).streamName = "\x01" + std::string(d);
+            break;
+        case ModDocString:
+            Offen(id).docString = d;
+            break;
+        case ModDocStringUnicode:
+            Offen(id).docString = "\x01" + std::string(d);
+            break;
+        case ModOffset:
+            Offen(id).textOffset = U32Aus(d, id);
+            m_hatOffset = true;
+            break;
+        case ModHelpContext:
+            Offen(id).helpContext = U32Aus(d, id);
+            break;
+        case ModCookie:
+            Offen(id).cookie = U16Aus(d, id);
+            break;
+        case ModProzedural:
+            Offen(id).prozedural = true;
+            break;
+        case ModKlasse:
+            Offen(id).prozedural = false;
+            break;
+        case ModReadOnly:
+            Offen(id).nurLesen = true;
+            break;
+        case ModPrivate:
+            Offen(id).privat = true;
+            break;
         case ModEnde: {
             DirModul& m = Offen(id);
             if (m.streamName.empty())
@@ -225,7 +318,8 @@ private:
             m_hatOffset = false;
             break;
         }
-        default: break; // records of later versions that we do not need
+        default:
+            break; // records of later versions that we do not need
         }
     }
 
@@ -275,6 +369,8 @@ private:
 
 } // namespace
 
-DirInfo DirLesen(std::string_view dir) { return Parser(dir).Lesen(); }
+DirInfo DirLesen(std::string_view dir) {
+    return Parser(dir).Lesen();
+}
 
 } // namespace cb::workbook

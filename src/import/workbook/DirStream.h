@@ -23,14 +23,14 @@ struct Referenz {
 };
 
 struct DirModul {
-    std::string name;          // Unicode name where stored, else the MBCS one
-    std::string nameMbcs;      // as the PROJECT stream spells it
-    std::string streamName;    // name of its stream in the VBA storage
+    std::string name;       // Unicode name where stored, else the MBCS one
+    std::string nameMbcs;   // as the PROJECT stream spells it
+    std::string streamName; // name of its stream in the VBA storage
     std::string docString;
     std::uint32_t textOffset = 0;
     std::uint32_t helpContext = 0;
     std::uint16_t cookie = 0;
-    bool prozedural = true;    // MODULETYPE 0x21; 0x22 is a document, class or designer
+    bool prozedural = true; // MODULETYPE 0x21; 0x22 is a document, class or designer
     bool nurLesen = false;
     bool privat = false;
 };

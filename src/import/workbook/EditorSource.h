@@ -8,9 +8,9 @@
 namespace cb::workbook {
 
 struct EditorText {
-    std::string code;             // lines without Attribute lines, joined by CR LF
-    std::size_t zeilen = 0;       // lines of code
-    std::size_t gespeichert = 0;  // lines of the stored source, Attribute lines included
+    std::string code;            // lines without Attribute lines, joined by CR LF
+    std::size_t zeilen = 0;      // lines of code
+    std::size_t gespeichert = 0; // lines of the stored source, Attribute lines included
 };
 
 /// Drops every line beginning with "Attribute " (the editor hides them, at

@@ -99,19 +99,22 @@ QuellModul ModulAusExport(std::string_view inhalt, const std::string& dateiname)
     }
     m.quelle = std::move(quelle);
     if (m.name.empty())
-        throw std::invalid_argument("\"" + dateiname + "\": the module name in \"Attribute VB_Name\" is empty");
+        throw std::invalid_argument("\"" + dateiname +
+                                    "\": the module name in \"Attribute VB_Name\" is empty");
     return m;
 }
 
 std::string VorlagenFehler(const ProjektVorlage& v) {
     if (!IstBezeichner(v.name) || ZeichenAnzahl(v.name) > 31)
-        return "project name \"" + v.name + "\" is no VBA name (a letter, then letters, digits or _, 31 at most)";
+        return "project name \"" + v.name +
+               "\" is no VBA name (a letter, then letters, digits or _, 31 at most)";
     if (v.module.size() > 32000)
         return "a project holds 32000 modules at most";
     std::set<std::string> namen;
     for (const QuellModul& m : v.module) {
         if (!IstBezeichner(m.name) || ZeichenAnzahl(m.name) > 31)
-            return "module name \"" + m.name + "\" is no VBA name (a letter, then letters, digits or _, 31 at most)";
+            return "module name \"" + m.name +
+                   "\" is no VBA name (a letter, then letters, digits or _, 31 at most)";
         if (!namen.insert(KleinGefaltet(m.name)).second)
             return "module name \"" + m.name + "\" occurs twice";
     }

@@ -15,8 +15,7 @@ struct GObjectFreigabe {
     }
 };
 
-template <typename T>
-using GsfPtr = std::unique_ptr<T, GObjectFreigabe>;
+template <typename T> using GsfPtr = std::unique_ptr<T, GObjectFreigabe>;
 
 struct GErrorFreigabe {
     void operator()(GError* e) const { g_error_free(e); }
@@ -34,7 +33,8 @@ inline void GsfStarten() {
         for (const char* bereich : {"libgsf", "libgsf:msole", "libgsf:zip"})
             g_log_set_handler(bereich,
                               static_cast<GLogLevelFlags>(G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING |
-                                                          G_LOG_LEVEL_MESSAGE | G_LOG_LEVEL_INFO | G_LOG_LEVEL_DEBUG),
+                                                          G_LOG_LEVEL_MESSAGE | G_LOG_LEVEL_INFO |
+                                                          G_LOG_LEVEL_DEBUG),
                               GsfStilleMeldung, nullptr);
         return true;
     }();

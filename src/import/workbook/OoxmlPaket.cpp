@@ -20,11 +20,20 @@ std::string Xml(std::string_view text) {
     std::string out;
     for (char c : text) {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
         }
     }
     return out;
@@ -63,14 +72,21 @@ Hauptteil Arbeitsmappe(PaketArt art, const ExcelCodeNamen& namen) {
     constexpr const char* Ns = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
     Hauptteil h{"xl", "workbook.xml", {}, {}, {}, {}};
     switch (art) {
-    case PaketArt::Xltm: h.typ = "application/vnd.ms-excel.template.macroEnabled.main+xml"; break;
-    case PaketArt::Xlam: h.typ = "application/vnd.ms-excel.addin.macroEnabled.main+xml"; break;
-    default: h.typ = "application/vnd.ms-excel.sheet.macroEnabled.main+xml"; break;
+    case PaketArt::Xltm:
+        h.typ = "application/vnd.ms-excel.template.macroEnabled.main+xml";
+        break;
+    case PaketArt::Xlam:
+        h.typ = "application/vnd.ms-excel.addin.macroEnabled.main+xml";
+        break;
+    default:
+        h.typ = "application/vnd.ms-excel.sheet.macroEnabled.main+xml";
+        break;
     }
     const std::vector<std::string> titel = BlattNamen(namen);
     h.daten = std::string(XmlKopf) + "<workbook xmlns=\"" + Ns + "\" xmlns:r=\"" +
               "http://schemas.openxmlformats.org/officeDocument/2006/relationships\">";
-    h.daten += namen.arbeitsmappe.empty() ? "<workbookPr/>" : "<workbookPr codeName=\"" + Xml(namen.arbeitsmappe) + "\"/>";
+    h.daten += namen.arbeitsmappe.empty() ? "<workbookPr/>"
+                                          : "<workbookPr codeName=\"" + Xml(namen.arbeitsmappe) + "\"/>";
     h.daten += "<bookViews><workbookView/></bookViews><sheets>";
     for (std::size_t i = 0; i < titel.size(); ++i) {
         const std::string n = std::to_string(i + 1);
@@ -82,7 +98,8 @@ Hauptteil Arbeitsmappe(PaketArt art, const ExcelCodeNamen& namen) {
             blatt += "<sheetPr codeName=\"" + Xml(code) + "\"/>";
         blatt += "<sheetData/></worksheet>";
         h.weitere.push_back({"xl/worksheets/sheet" + n + ".xml",
-                             "application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml", blatt});
+                             "application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml",
+                             blatt});
     }
     h.daten += "</sheets></workbook>";
     return h;
@@ -101,16 +118,20 @@ Hauptteil Dokument(PaketArt art) {
 // A presentation without slides still needs a master, its one layout and
 // the theme the master uses.
 Hauptteil Praesentation() {
-    constexpr const char* Ns = "xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\" "
-                               "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\" "
-                               "xmlns:p=\"http://schemas.openxmlformats.org/presentationml/2006/main\"";
+    constexpr const char* Ns =
+        "xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\" "
+        "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\" "
+        "xmlns:p=\"http://schemas.openxmlformats.org/presentationml/2006/main\"";
     constexpr const char* LeererBaum =
         "<p:cSld><p:spTree><p:nvGrpSpPr><p:cNvPr id=\"1\" name=\"\"/><p:cNvGrpSpPr/><p:nvPr/></p:nvGrpSpPr>"
         "<p:grpSpPr/></p:spTree></p:cSld>";
-    Hauptteil h{"ppt", "presentation.xml", "application/vnd.ms-powerpoint.presentation.macroEnabled.main+xml", {}, {}, {}};
-    h.daten = std::string(XmlKopf) + "<p:presentation " + Ns +
-              "><p:sldMasterIdLst><p:sldMasterId id=\"2147483648\" r:id=\"rId1\"/></p:sldMasterIdLst>"
-              "<p:sldSz cx=\"9144000\" cy=\"6858000\"/><p:notesSz cx=\"6858000\" cy=\"9144000\"/></p:presentation>";
+    Hauptteil h{
+        "ppt", "presentation.xml", "application/vnd.ms-powerpoint.presentation.macroEnabled.main+xml", {}, {},
+        {}};
+    h.daten =
+        std::string(XmlKopf) + "<p:presentation " + Ns +
+        "><p:sldMasterIdLst><p:sldMasterId id=\"2147483648\" r:id=\"rId1\"/></p:sldMasterIdLst>"
+        "<p:sldSz cx=\"9144000\" cy=\"6858000\"/><p:notesSz cx=\"6858000\" cy=\"9144000\"/></p:presentation>";
     h.beziehungen.push_back({std::string(RelTyp) + "slideMaster", "slideMasters/slideMaster1.xml"});
     h.beziehungen.push_back({std::string(RelTyp) + "theme", "theme/theme1.xml"});
 
@@ -126,7 +147,7 @@ Hauptteil Praesentation() {
     const std::pair<const char*, const char*> schema[] = {
         {"dk1", "000000"},     {"lt1", "FFFFFF"},     {"dk2", "44546A"},     {"lt2", "E7E6E6"},
         {"accent1", "4472C4"}, {"accent2", "ED7D31"}, {"accent3", "A5A5A5"}, {"accent4", "FFC000"},
-        {"accent5", "5B9BD5"}, {"accent6", "70AD47"}, {"hlink", "0563C1"},  {"folHlink", "954F72"}};
+        {"accent5", "5B9BD5"}, {"accent6", "70AD47"}, {"hlink", "0563C1"},   {"folHlink", "954F72"}};
     for (const auto& [name, rgb] : schema)
         farben += std::string("<a:") + name + "><a:srgbClr val=\"" + rgb + "\"/></a:" + name + ">";
     const std::string fuellung = "<a:solidFill><a:schemeClr val=\"phClr\"/></a:solidFill>";
@@ -141,25 +162,36 @@ Hauptteil Praesentation() {
     }
     const std::string thema =
         std::string(XmlKopf) +
-        "<a:theme xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\" name=\"Office\"><a:themeElements>"
-        "<a:clrScheme name=\"Office\">" + farben + "</a:clrScheme>"
+        "<a:theme xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\" "
+        "name=\"Office\"><a:themeElements>"
+        "<a:clrScheme name=\"Office\">" +
+        farben +
+        "</a:clrScheme>"
         "<a:fontScheme name=\"Office\"><a:majorFont><a:latin typeface=\"Calibri\"/><a:ea typeface=\"\"/>"
         "<a:cs typeface=\"\"/></a:majorFont><a:minorFont><a:latin typeface=\"Calibri\"/><a:ea typeface=\"\"/>"
         "<a:cs typeface=\"\"/></a:minorFont></a:fontScheme>"
-        "<a:fmtScheme name=\"Office\"><a:fillStyleLst>" + dreimal[0] + "</a:fillStyleLst><a:lnStyleLst>" +
-        dreimal[1] + "</a:lnStyleLst><a:effectStyleLst>" + dreimal[2] + "</a:effectStyleLst><a:bgFillStyleLst>" +
-        dreimal[3] + "</a:bgFillStyleLst></a:fmtScheme></a:themeElements></a:theme>";
+        "<a:fmtScheme name=\"Office\"><a:fillStyleLst>" +
+        dreimal[0] + "</a:fillStyleLst><a:lnStyleLst>" + dreimal[1] + "</a:lnStyleLst><a:effectStyleLst>" +
+        dreimal[2] + "</a:effectStyleLst><a:bgFillStyleLst>" + dreimal[3] +
+        "</a:bgFillStyleLst></a:fmtScheme></a:themeElements></a:theme>";
 
     h.weitere.push_back({"ppt/slideMasters/slideMaster1.xml",
-                         "application/vnd.openxmlformats-officedocument.presentationml.slideMaster+xml", master});
-    h.weitere.push_back({"ppt/slideMasters/_rels/slideMaster1.xml.rels", {},
-                         Beziehungen({{std::string(RelTyp) + "slideLayout", "../slideLayouts/slideLayout1.xml"},
-                                      {std::string(RelTyp) + "theme", "../theme/theme1.xml"}})});
+                         "application/vnd.openxmlformats-officedocument.presentationml.slideMaster+xml",
+                         master});
+    h.weitere.push_back(
+        {"ppt/slideMasters/_rels/slideMaster1.xml.rels",
+         {},
+         Beziehungen({{std::string(RelTyp) + "slideLayout", "../slideLayouts/slideLayout1.xml"},
+                      {std::string(RelTyp) + "theme", "../theme/theme1.xml"}})});
     h.weitere.push_back({"ppt/slideLayouts/slideLayout1.xml",
-                         "application/vnd.openxmlformats-officedocument.presentationml.slideLayout+xml", layout});
-    h.weitere.push_back({"ppt/slideLayouts/_rels/slideLayout1.xml.rels", {},
-                         Beziehungen({{std::string(RelTyp) + "slideMaster", "../slideMasters/slideMaster1.xml"}})});
-    h.weitere.push_back({"ppt/theme/theme1.xml", "application/vnd.openxmlformats-officedocument.theme+xml", thema});
+                         "application/vnd.openxmlformats-officedocument.presentationml.slideLayout+xml",
+                         layout});
+    h.weitere.push_back(
+        {"ppt/slideLayouts/_rels/slideLayout1.xml.rels",
+         {},
+         Beziehungen({{std::string(RelTyp) + "slideMaster", "../slideMasters/slideMaster1.xml"}})});
+    h.weitere.push_back(
+        {"ppt/theme/theme1.xml", "application/vnd.openxmlformats-officedocument.theme+xml", thema});
     return h;
 }
 
@@ -168,7 +200,8 @@ Hauptteil Praesentation() {
 std::vector<std::string> BlattNamen(const ExcelCodeNamen& namen) {
     const std::size_t anzahl = std::max<std::size_t>(namen.tabellen.size(), 1);
     auto brauchbar = [](const std::string& n) {
-        return !n.empty() && Utf8NachCodepage(n, 1200).size() <= 62 && n.find_first_of("[]:*?/\\") == std::string::npos;
+        return !n.empty() && Utf8NachCodepage(n, 1200).size() <= 62 &&
+               n.find_first_of("[]:*?/\\") == std::string::npos;
     };
     std::set<std::string> vergeben;
     for (const std::string& n : namen.tabellen)
@@ -189,29 +222,41 @@ std::vector<std::string> BlattNamen(const ExcelCodeNamen& namen) {
     return out;
 }
 
-std::vector<ContainerEintrag> PaketTeile(PaketArt art, const ExcelCodeNamen& namen, std::string vbaProjectBin) {
+std::vector<ContainerEintrag> PaketTeile(PaketArt art, const ExcelCodeNamen& namen,
+                                         std::string vbaProjectBin) {
     Hauptteil h;
     switch (art) {
     case PaketArt::Xlsm:
     case PaketArt::Xltm:
-    case PaketArt::Xlam: h = Arbeitsmappe(art, namen); break;
+    case PaketArt::Xlam:
+        h = Arbeitsmappe(art, namen);
+        break;
     case PaketArt::Docm:
-    case PaketArt::Dotm: h = Dokument(art); break;
-    case PaketArt::Pptm: h = Praesentation(); break;
+    case PaketArt::Dotm:
+        h = Dokument(art);
+        break;
+    case PaketArt::Pptm:
+        h = Praesentation();
+        break;
     }
     h.beziehungen.push_back({VbaRelTyp, "vbaProject.bin"});
 
     const std::string haupt = h.ordner + "/" + h.name;
     std::string typen = std::string(XmlKopf) +
                         "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
-                        "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+                        "<Default Extension=\"rels\" "
+                        "ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
                         "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
-                        "<Default Extension=\"bin\" ContentType=\"" + VbaTyp + "\"/>"
-                        "<Override PartName=\"/" + haupt + "\" ContentType=\"" + h.typ + "\"/>";
+                        "<Default Extension=\"bin\" ContentType=\"" +
+                        VbaTyp +
+                        "\"/>"
+                        "<Override PartName=\"/" +
+                        haupt + "\" ContentType=\"" + h.typ + "\"/>";
     for (const Teil& t : h.weitere)
         if (!t.typ.empty())
             typen += "<Override PartName=\"/" + t.pfad + "\" ContentType=\"" + t.typ + "\"/>";
-    typen += "<Override PartName=\"/" + h.ordner + "/vbaProject.bin\" ContentType=\"" + VbaTyp + "\"/></Types>";
+    typen +=
+        "<Override PartName=\"/" + h.ordner + "/vbaProject.bin\" ContentType=\"" + VbaTyp + "\"/></Types>";
 
     std::vector<ContainerEintrag> out;
     out.push_back({"[Content_Types].xml", std::move(typen)});

@@ -24,6 +24,7 @@ struct ExcelCodeNamen {
 std::vector<std::string> BlattNamen(const ExcelCodeNamen& namen);
 
 /// Every part of the package, vbaProject.bin included.
-std::vector<ContainerEintrag> PaketTeile(PaketArt art, const ExcelCodeNamen& namen, std::string vbaProjectBin);
+std::vector<ContainerEintrag> PaketTeile(PaketArt art, const ExcelCodeNamen& namen,
+                                         std::string vbaProjectBin);
 
 } // namespace cb::workbook

@@ -14,7 +14,9 @@ constexpr std::size_t ChunkGroesse = 4096;
 constexpr std::uint16_t SignaturBits = 0x3000;
 constexpr std::uint16_t KomprimiertBit = 0x8000;
 
-std::string Offset(std::size_t pos) { return " at offset " + std::to_string(pos); }
+std::string Offset(std::size_t pos) {
+    return " at offset " + std::to_string(pos);
+}
 
 // The split between offset and length in a copy token depends on how far
 // the decompressed chunk has got: the offset needs just enough bits to reach

@@ -11,7 +11,8 @@ namespace {
 
 constexpr const char* ArbeitsmappeBasis = "0{00020819-0000-0000-C000-000000000046}";
 constexpr const char* TabelleBasis = "0{00020820-0000-0000-C000-000000000046}";
-constexpr const char* FormularBasis = "0{C62A69F0-16DC-11CE-9E98-00AA00574A4F}{4B2C1D3E-5F60-4A71-8B92-A3B4C5D6E7F8}";
+constexpr const char* FormularBasis =
+    "0{C62A69F0-16DC-11CE-9E98-00AA00574A4F}{4B2C1D3E-5F60-4A71-8B92-A3B4C5D6E7F8}";
 
 struct Plan {
     std::string name;
@@ -33,9 +34,11 @@ Plan PlanFuer(std::size_t i) {
 std::string Attribute(const Plan& p) {
     std::string a = "Attribute VB_Name = \"" + p.name + "\"\r\n";
     switch (p.art) {
-    case KomponentenArt::Standard: return a;
+    case KomponentenArt::Standard:
+        return a;
     case KomponentenArt::Dokument:
-        a += std::string("Attribute VB_Base = \"") + (p.name == "Tabelle1" ? TabelleBasis : ArbeitsmappeBasis) + "\"\r\n";
+        a += std::string("Attribute VB_Base = \"") +
+             (p.name == "Tabelle1" ? TabelleBasis : ArbeitsmappeBasis) + "\"\r\n";
         return a + "Attribute VB_GlobalNameSpace = False\r\nAttribute VB_Creatable = False\r\n"
                    "Attribute VB_PredeclaredId = True\r\nAttribute VB_Exposed = True\r\n"
                    "Attribute VB_TemplateDerived = False\r\nAttribute VB_Customizable = True\r\n";
@@ -87,15 +90,11 @@ std::vector<std::string> Prozedur(const Plan& p, std::size_t i, std::size_t k, c
                 ""};
     case 3:
         return {"Friend Function Teil" + n + "(ByRef feld() As Variant) As Variant",
-                "    Teil" + n + " = feld(LBound(feld))",
-                "End Function",
-                ""};
+                "    Teil" + n + " = feld(LBound(feld))", "End Function", ""};
     default:
         return {"Public Sub Lauf" + n + "()",
                 "    Call Schritt" + std::to_string(k - 3) + "   ' Rem ist auch ein Kommentar",
-                "    MsgBox \"Fertig: \" & " + aufruf + "(" + n + ")",
-                "End Sub",
-                ""};
+                "    MsgBox \"Fertig: \" & " + aufruf + "(" + n + ")", "End Sub", ""};
     }
 }
 

@@ -11,9 +11,9 @@
 namespace cb::workbook {
 
 struct Komponente {
-    std::string name;  // UTF-8
+    std::string name; // UTF-8
     KomponentenArt art = KomponentenArt::Standard;
-    std::string code;  // without Attribute lines, lines joined by CR LF
+    std::string code; // without Attribute lines, lines joined by CR LF
     std::size_t zeilen = 0;
     std::size_t gespeicherteZeilen = 0; // of the stored source, Attribute lines included
 };

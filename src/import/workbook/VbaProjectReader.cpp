@@ -120,7 +120,8 @@ VbaProjekt ProjektAusSpeicher(const VbaSpeicher& s) {
     for (const ProjektEintrag& e : text.eintraege) {
         const auto gefunden = modulIndex.find(KleinGefaltet(e.name));
         if (gefunden == modulIndex.end())
-            throw FormatError("the PROJECT stream lists \"" + e.name + "\", which the dir stream does not hold");
+            throw FormatError("the PROJECT stream lists \"" + e.name +
+                              "\", which the dir stream does not hold");
         const std::size_t idx = gefunden->second;
         const DirModul* m = &dir.module[idx];
         if (genommen[idx])
@@ -132,9 +133,10 @@ VbaProjekt ProjektAusSpeicher(const VbaSpeicher& s) {
     // its kind then comes from the dir stream alone.
     for (std::size_t i = 0; i < dir.module.size(); ++i)
         if (!genommen[i])
-            p.komponenten.push_back(KomponenteLesen(
-                s, dir.module[i], dir.module[i].prozedural ? KomponentenArt::Standard : KomponentenArt::Klasse,
-                dir.codepage, budget));
+            p.komponenten.push_back(
+                KomponenteLesen(s, dir.module[i],
+                                dir.module[i].prozedural ? KomponentenArt::Standard : KomponentenArt::Klasse,
+                                dir.codepage, budget));
     return p;
 }
 

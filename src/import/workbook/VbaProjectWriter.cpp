@@ -36,7 +36,9 @@ std::string Sized(std::string_view s) {
     return d + std::string(s);
 }
 
-std::string StreamName(const QuellModul& m) { return m.name; }
+std::string StreamName(const QuellModul& m) {
+    return m.name;
+}
 
 struct SchadenName {
     Beschaedigung art;
@@ -55,7 +57,9 @@ constexpr SchadenName SchadenNamen[] = {
     {Beschaedigung::ModulName, "module-name"},
 };
 
-bool Hat(const ProjektVorlage& v, Beschaedigung b) { return v.schaden == b && !v.module.empty(); }
+bool Hat(const ProjektVorlage& v, Beschaedigung b) {
+    return v.schaden == b && !v.module.empty();
+}
 
 // The name the records give the module, which a damage may take away.
 std::string ModulName(const ProjektVorlage& v, const QuellModul& m) {
@@ -112,11 +116,13 @@ std::string Dir(const ProjektVorlage& v) {
     // stdole, as every project created by Excel references it.
     Satz(d, 0x0016, "stdole");
     Satz(d, 0x003E, utf16("stdole"));
-    std::string reg = Sized("*\\G{00020430-0000-0000-C000-000000000046}#2.0#0#C:\\Windows\\System32\\stdole2.tlb#OLE Automation");
+    std::string reg = Sized(
+        "*\\G{00020430-0000-0000-C000-000000000046}#2.0#0#C:\\Windows\\System32\\stdole2.tlb#OLE Automation");
     PutU32(reg, 0);
     PutU16(reg, 0);
     Satz(d, 0x000D, reg);
-    Satz16(d, 0x000F, static_cast<std::uint16_t>(v.module.size() + (Hat(v, Beschaedigung::DirModulAnzahl) ? 1 : 0)));
+    Satz16(d, 0x000F,
+           static_cast<std::uint16_t>(v.module.size() + (Hat(v, Beschaedigung::DirModulAnzahl) ? 1 : 0)));
     Satz16(d, 0x0013, 0xFFFF);
     for (std::size_t i = 0; i < v.module.size(); ++i) {
         const QuellModul& m = v.module[i];
@@ -146,9 +152,15 @@ std::string ProjectStream(const ProjektVorlage& v) {
         t += "Module=Unbekannt\r\n";
     for (const QuellModul& m : v.module) {
         switch (m.art) {
-        case KomponentenArt::Dokument: t += "Document=" + ModulName(v, m) + "/&H00000000\r\n"; break;
-        case KomponentenArt::Standard: t += "Module=" + ModulName(v, m) + "\r\n"; break;
-        case KomponentenArt::Klasse: t += "Class=" + ModulName(v, m) + "\r\n"; break;
+        case KomponentenArt::Dokument:
+            t += "Document=" + ModulName(v, m) + "/&H00000000\r\n";
+            break;
+        case KomponentenArt::Standard:
+            t += "Module=" + ModulName(v, m) + "\r\n";
+            break;
+        case KomponentenArt::Klasse:
+            t += "Class=" + ModulName(v, m) + "\r\n";
+            break;
         case KomponentenArt::Designer:
             t += std::string("Package=") + FormsPackage + "\r\nBaseClass=" + ModulName(v, m) + "\r\n";
             break;
@@ -157,10 +169,13 @@ std::string ProjectStream(const ProjektVorlage& v) {
     t += "Name=\"" + v.name + "\"\r\nHelpContextID=\"0\"\r\nVersionCompatible32=\"393222000\"\r\n";
     const std::string zustand = v.gesperrt ? std::string("\x01\0\0\0", 4) : std::string(4, '\0');
     // A locked project carries a password hash; its value is never checked here.
-    const std::string passwort = v.gesperrt ? std::string("\xFF\x10\0\0") + std::string(25, '\x2A') : std::string(1, '\0');
+    const std::string passwort =
+        v.gesperrt ? std::string("\xFF\x10\0\0") + std::string(25, '\x2A') : std::string(1, '\0');
     t += "CMG=\"" + Verschluesseln(zustand, ProjektId, 0x34) + "\"\r\n";
     t += "DPB=\"" + Verschluesseln(passwort, ProjektId, 0x36) + "\"\r\n";
-    t += "GC=\"" + Verschluesseln(v.gesperrt ? std::string(1, '\0') : std::string(1, '\xFF'), ProjektId, 0x38) + "\"\r\n";
+    t += "GC=\"" +
+         Verschluesseln(v.gesperrt ? std::string(1, '\0') : std::string(1, '\xFF'), ProjektId, 0x38) +
+         "\"\r\n";
     t += "\r\n[Host Extender Info]\r\n&H00000001={3832D640-CF90-11CF-8E43-00A0C911005A};VBE;&H00000000\r\n";
     t += "\r\n[Workspace]\r\n";
     for (const QuellModul& m : v.module)
@@ -215,7 +230,9 @@ std::string Fertig(const ProjektVorlage& v, std::string bytes) {
     return bytes;
 }
 
-std::string Bin(const ProjektVorlage& v) { return OleSchreiben(VbaSpeicherBauen(v)); }
+std::string Bin(const ProjektVorlage& v) {
+    return OleSchreiben(VbaSpeicherBauen(v));
+}
 
 // Excel ties document modules to the workbook and its sheets by code
 // name: the workbook's is the one whose class is the workbook's (or the
@@ -225,8 +242,9 @@ ExcelCodeNamen CodeNamen(const ProjektVorlage& v) {
     ExcelCodeNamen namen;
     const QuellModul* mappe = nullptr;
     for (const QuellModul& m : v.module)
-        if (m.art == KomponentenArt::Dokument && (!mappe || (m.quelle.find(ArbeitsmappenKlasse) != std::string::npos &&
-                                                             mappe->quelle.find(ArbeitsmappenKlasse) == std::string::npos)))
+        if (m.art == KomponentenArt::Dokument &&
+            (!mappe || (m.quelle.find(ArbeitsmappenKlasse) != std::string::npos &&
+                        mappe->quelle.find(ArbeitsmappenKlasse) == std::string::npos)))
             mappe = &m;
     for (const QuellModul& m : v.module)
         if (m.art == KomponentenArt::Dokument && &m != mappe)
@@ -241,9 +259,10 @@ struct Endung {
     const char* endung;
 };
 constexpr Endung Endungen[] = {
-    {OfficeArt::Xlsm, ".xlsm"}, {OfficeArt::Xltm, ".xltm"}, {OfficeArt::Xlam, ".xlam"}, {OfficeArt::Xls, ".xls"},
-    {OfficeArt::Xls, ".xla"},   {OfficeArt::Xls, ".xlt"},   {OfficeArt::Docm, ".docm"}, {OfficeArt::Dotm, ".dotm"},
-    {OfficeArt::Pptm, ".pptm"}, {OfficeArt::Doc, ".doc"},   {OfficeArt::Bin, ".bin"},
+    {OfficeArt::Xlsm, ".xlsm"}, {OfficeArt::Xltm, ".xltm"}, {OfficeArt::Xlam, ".xlam"},
+    {OfficeArt::Xls, ".xls"},   {OfficeArt::Xls, ".xla"},   {OfficeArt::Xls, ".xlt"},
+    {OfficeArt::Docm, ".docm"}, {OfficeArt::Dotm, ".dotm"}, {OfficeArt::Pptm, ".pptm"},
+    {OfficeArt::Doc, ".doc"},   {OfficeArt::Bin, ".bin"},
 };
 
 std::string Paket(const ProjektVorlage& v, PaketArt art) {
@@ -275,22 +294,36 @@ std::string OfficeEndungen() {
 
 std::string OfficeDateiBauen(const ProjektVorlage& v, OfficeArt art) {
     switch (art) {
-    case OfficeArt::Xlsm: return Fertig(v, Paket(v, PaketArt::Xlsm));
-    case OfficeArt::Xltm: return Fertig(v, Paket(v, PaketArt::Xltm));
-    case OfficeArt::Xlam: return Fertig(v, Paket(v, PaketArt::Xlam));
-    case OfficeArt::Docm: return Fertig(v, Paket(v, PaketArt::Docm));
-    case OfficeArt::Dotm: return Fertig(v, Paket(v, PaketArt::Dotm));
-    case OfficeArt::Pptm: return Fertig(v, Paket(v, PaketArt::Pptm));
+    case OfficeArt::Xlsm:
+        return Fertig(v, Paket(v, PaketArt::Xlsm));
+    case OfficeArt::Xltm:
+        return Fertig(v, Paket(v, PaketArt::Xltm));
+    case OfficeArt::Xlam:
+        return Fertig(v, Paket(v, PaketArt::Xlam));
+    case OfficeArt::Docm:
+        return Fertig(v, Paket(v, PaketArt::Docm));
+    case OfficeArt::Dotm:
+        return Fertig(v, Paket(v, PaketArt::Dotm));
+    case OfficeArt::Pptm:
+        return Fertig(v, Paket(v, PaketArt::Pptm));
     case OfficeArt::Xls:
         return Fertig(v, Ole(v, "_VBA_PROJECT_CUR", {{"Workbook", BiffWorkbookStream(CodeNamen(v), true)}}));
-    case OfficeArt::Doc: return Fertig(v, Ole(v, "Macros", {}));
-    case OfficeArt::Bin: return Fertig(v, Bin(v));
+    case OfficeArt::Doc:
+        return Fertig(v, Ole(v, "Macros", {}));
+    case OfficeArt::Bin:
+        return Fertig(v, Bin(v));
     }
     return {};
 }
 
-std::string VbaProjectBin(const ProjektVorlage& v) { return OfficeDateiBauen(v, OfficeArt::Bin); }
-std::string XlsmBauen(const ProjektVorlage& v) { return OfficeDateiBauen(v, OfficeArt::Xlsm); }
-std::string XlsBauen(const ProjektVorlage& v) { return OfficeDateiBauen(v, OfficeArt::Xls); }
+std::string VbaProjectBin(const ProjektVorlage& v) {
+    return OfficeDateiBauen(v, OfficeArt::Bin);
+}
+std::string XlsmBauen(const ProjektVorlage& v) {
+    return OfficeDateiBauen(v, OfficeArt::Xlsm);
+}
+std::string XlsBauen(const ProjektVorlage& v) {
+    return OfficeDateiBauen(v, OfficeArt::Xls);
+}
 
 } // namespace cb::workbook

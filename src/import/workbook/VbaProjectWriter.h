@@ -15,24 +15,24 @@
 namespace cb::workbook {
 
 struct QuellModul {
-    std::string name;                  // UTF-8
+    std::string name; // UTF-8
     KomponentenArt art = KomponentenArt::Standard;
-    std::string quelle;                // stored source, Attribute lines included, UTF-8
+    std::string quelle; // stored source, Attribute lines included, UTF-8
 };
 
 /// Faults written on purpose, so that tests, benchmarks and the fuzzer's
 /// seeds get files that a reader must refuse. "Module" means the first one.
 enum class Beschaedigung {
     Keine,
-    ModulStream,       // a copy token that reaches before its chunk
-    ModulOffset,       // MODULEOFFSET beyond the end of the module's stream
+    ModulStream,        // a copy token that reaches before its chunk
+    ModulOffset,        // MODULEOFFSET beyond the end of the module's stream
     ModulAbgeschnitten, // the module's stream cut in half
-    DirGroesse,        // a dir record claiming more bytes than follow
-    DirModulAnzahl,    // PROJECTMODULES counting one module too many
-    StreamFehlt,       // the module's stream left out
-    ProjectFremd,      // the PROJECT stream naming a module the dir lacks
+    DirGroesse,         // a dir record claiming more bytes than follow
+    DirModulAnzahl,     // PROJECTMODULES counting one module too many
+    StreamFehlt,        // the module's stream left out
+    ProjectFremd,       // the PROJECT stream naming a module the dir lacks
     DateiAbgeschnitten, // the finished file cut in half
-    ModulName,         // the module's name left empty (its stream keeps its name)
+    ModulName,          // the module's name left empty (its stream keeps its name)
 };
 
 /// The names the workbook writer tool takes: "module-stream", "dir-size"...
@@ -43,7 +43,7 @@ std::string BeschaedigungsNamen();
 struct ProjektVorlage {
     std::string name = "VBAProject";
     int codepage = 1252;
-    bool gesperrt = false;             // locked for viewing
+    bool gesperrt = false; // locked for viewing
     std::vector<QuellModul> module;
     /// Bytes before each module's source where the compiled cache would
     /// stand; MODULEOFFSET points past them.

@@ -8,12 +8,12 @@
 namespace cb::workbook {
 
 enum class WorkbookFehler {
-    NichtGefunden,   // no such file, or unreadable
-    KeinContainer,   // neither a zip package nor an OLE file
-    KeinVbaProjekt,  // a valid container without a VBA project
-    Verschluesselt,  // an encrypted OOXML package
-    ZuGross,         // a member or stream beyond the size limits (zip bombs)
-    Beschaedigt,     // a VBA stream that breaks its format
+    NichtGefunden,        // no such file, or unreadable
+    KeinContainer,        // neither a zip package nor an OLE file
+    KeinVbaProjekt,       // a valid container without a VBA project
+    Verschluesselt,       // an encrypted OOXML package
+    ZuGross,              // a member or stream beyond the size limits (zip bombs)
+    Beschaedigt,          // a VBA stream that breaks its format
     ContainerBeschaedigt, // a zip package or OLE file that breaks its format
 };
 

@@ -23,7 +23,9 @@ protected:
         anzeige.StatusSetzen(Panel::Routine, routine);
         return AufrufeSuchen(z, meldungen, anzeige);
     }
-    std::string Liste(const std::optional<AufrufeErgebnis>& e) { return e ? StrukturText(e->RoutSuche) : "(nichts)"; }
+    std::string Liste(const std::optional<AufrufeErgebnis>& e) {
+        return e ? StrukturText(e->RoutSuche) : "(nichts)";
+    }
     std::string SchluesselVon(const Baum& projekt, const std::string& text) {
         for (const auto& k : projekt.Knoten())
             if (k.Text == text)
@@ -34,22 +36,11 @@ protected:
 
 TEST_F(AufrufeSuche, NurGanzeWoerterImCodeZaehlenUndJederAufruferEinmal) {
     Modul("Modul1", {"Public Sub Foo()", "    Debug.Print 1", "End Sub"});
-    Modul("Modul2", {"Private Const Grenze = 1",
-                     "Sub Aufrufer()",
-                     "    x = Foo(1)",
-                     "    Call Foo",
-                     "End Sub",
-                     "Sub Keiner()",
-                     "    FooBar = 1: MyFoo = 2: Foo2 = 3: Foo_x = 4",
-                     "    ' Foo im Kommentar",
-                     "    s = \"Foo im String\"",
-                     "    y = foo",
-                     "End Sub",
+    Modul("Modul2", {"Private Const Grenze = 1", "Sub Aufrufer()", "    x = Foo(1)", "    Call Foo",
+                     "End Sub", "Sub Keiner()", "    FooBar = 1: MyFoo = 2: Foo2 = 3: Foo_x = 4",
+                     "    ' Foo im Kommentar", "    s = \"Foo im String\"", "    y = foo", "End Sub",
                      // a header over four lines: its blanked line breaks must still count
-                     "Sub Lang(a, _", "    b, _", "    c, _", "    d)",
-                     "End Sub",
-                     "Sub Danach()",
-                     "    Foo",
+                     "Sub Lang(a, _", "    b, _", "    c, _", "    d)", "End Sub", "Sub Danach()", "    Foo",
                      "End Sub"});
     Modul("Tabelle1", {"Private Const Wert As Long = Foo", "Sub Leer()", "End Sub"}, ModulDokument);
     Baum projekt = Anzeigen();
@@ -110,10 +101,10 @@ TEST_F(AufrufeSuche, NichtsGesuchtOderNichtSuchbarLaesstDieAnsichtStehen) {
 }
 
 TEST_F(AufrufeSuche, BezeichnerAusBuchstabenJederSchrift) {
-    Modul("Módulo1", {"Public Function Größe() As Long", "End Function",
-                      "Sub Nutzer()", "    x = Größe() + ÄGröße + GrößeÄ + Größe_ + Größe2", "End Sub",
-                      "Sub Ändern()", "    y = Größe", "End Sub",
-                      "Sub Keiner()", "    z = äGröße + GrößeŸ + ЖGröße", "End Sub"});
+    Modul("Módulo1",
+          {"Public Function Größe() As Long", "End Function", "Sub Nutzer()",
+           "    x = Größe() + ÄGröße + GrößeÄ + Größe_ + Größe2", "End Sub", "Sub Ändern()", "    y = Größe",
+           "End Sub", "Sub Keiner()", "    z = äGröße + GrößeŸ + ЖGröße", "End Sub"});
     Anzeigen();
     EXPECT_EQ(Liste(Suchen(1, "Größe")), "Módulo1\r\n\tNutzer\r\n\tÄndern\r\n");
 }
@@ -135,7 +126,8 @@ TEST_F(AufrufeSucheBeschaedigt, UeberlappendeRoutinenWieRoutineAnZeileUndJedeNur
     Routine(1, 1, "Innen", TypSub, OffenPublic, 5, 6);
     Routine(2, 1, "Aussen", TypSub, OffenPublic, 1, 10);
     Routine(3, 1, "Ziel", TypSub, OffenPublic, 11, 12);
-    test::DateiSchreiben(ModulTextPfad(z, 1), "a\r\nb\r\nZiel\r\nd\r\nZiel\r\nf\r\ng\r\nZiel\r\ni\r\nj\r\nk\r\nl\r\n");
+    test::DateiSchreiben(ModulTextPfad(z, 1),
+                         "a\r\nb\r\nZiel\r\nd\r\nZiel\r\nf\r\ng\r\nZiel\r\ni\r\nj\r\nk\r\nl\r\n");
     test::DateiSchreiben(ModulTextPfad(z, 2), "Ziel\r\n");
     z.ModulAnzahl = 2; // module 2 has its text file but lost its row
     AnzeigeImSpeicher anzeige;

@@ -23,8 +23,8 @@ struct Rou {
 };
 
 std::ostream& operator<<(std::ostream& o, const Rou& r) {
-    return o << "{" << r.num << "," << r.typ << "," << r.open << "," << r.dec << ",'" << r.name << "'," << r.start
-             << "," << r.ende << "," << r.mod << "}";
+    return o << "{" << r.num << "," << r.typ << "," << r.open << "," << r.dec << ",'" << r.name << "',"
+             << r.start << "," << r.ende << "," << r.mod << "}";
 }
 
 class ModulParserTest : public StoreProjekt {
@@ -38,7 +38,8 @@ protected:
     }
 
     /// Stores code as the next module of the read and returns the stored text.
-    std::string Speichern(const std::string& code, const std::string& name = "Modul1", int typ = ModulStandard) {
+    std::string Speichern(const std::string& code, const std::string& name = "Modul1",
+                          int typ = ModulStandard) {
         ++z.ModulNummer;
         z.ModulName = name;
         z.ModulTyp = typ;
@@ -52,7 +53,8 @@ protected:
         std::vector<Rou> r;
         while (a.Schritt())
             r.push_back({a.Ganzzahl(0), a.Ganzzahl(1), a.Ganzzahl(2), a.Ganzzahl(3), a.Text(4),
-                         a.IstNull(5) ? -1 : a.Ganzzahl(5), a.IstNull(6) ? -1 : a.Ganzzahl(6), a.Ganzzahl(7)});
+                         a.IstNull(5) ? -1 : a.Ganzzahl(5), a.IstNull(6) ? -1 : a.Ganzzahl(6),
+                         a.Ganzzahl(7)});
         return r;
     }
 
@@ -130,7 +132,8 @@ TEST_F(ModulParserTest, EmptyLineBeforeRoutinesAndBodyTabsCountInLineNumbers) {
     z.LeerzeileVorRoutinen = true;
     z.Einruecken = true;
     z.RoutinenEinruecken = true;
-    const std::string code = "Dim a\r\nDim b\r\nDim c\r\nSub Eins()\r\na = 1\r\nEnd Sub\r\nFunction Zwei() _\r\n  As Long\r\nEnd Function";
+    const std::string code = "Dim a\r\nDim b\r\nDim c\r\nSub Eins()\r\na = 1\r\nEnd Sub\r\nFunction Zwei() "
+                             "_\r\n  As Long\r\nEnd Function";
     const std::string text = Speichern(code);
     EXPECT_EQ(Routinen(), (std::vector<Rou>{{1, 1, 1, 1, "Eins", 5, 7, 1}, {2, 2, 1, 2, "Zwei", 9, 11, 1}}));
     std::string transient = code;
@@ -161,9 +164,9 @@ TEST_F(ModulParserTest, UnderscoreWithoutBlankEndsTheLine) {
     // "x_" is a name and a comment ending in it ends there; only " _" continues
     Speichern("' siehe x_\r\nSub B()\r\nEnd Sub\r\nx = a_\r\nSub C()\r\nEnd Sub\r\n"
               "Sub D(a, _\r\n\tb)\r\nEnd Sub\r\n");
-    EXPECT_EQ(Routinen(), (std::vector<Rou>{{1, 1, 1, 1, "B", 2, 3, 1},
-                                            {2, 1, 1, 1, "C", 5, 6, 1},
-                                            {3, 1, 1, 2, "D", 7, 9, 1}}));
+    EXPECT_EQ(Routinen(),
+              (std::vector<Rou>{
+                  {1, 1, 1, 1, "B", 2, 3, 1}, {2, 1, 1, 1, "C", 5, 6, 1}, {3, 1, 1, 2, "D", 7, 9, 1}}));
 }
 
 TEST_F(ModulParserTest, LineThatTwoPassesTakeLeavesNoAnchor) {
@@ -183,15 +186,19 @@ TEST_F(ModulParserTest, NamesAsTheMarkersLeaveThem) {
     // A keyword as name is marked like one: the name comes out empty
     Speichern("Public Sub Close()\r\nEnd Sub\r\n"
               "Sub Größe_Ändern()\r\nEnd Sub\r\n"
-              "Sub M\xC3\xB3" "dulo1()\r\nEnd Sub\r\n"
-              "Sub Ab\xC5\xB8" "cd()\r\nEnd Sub\r\n"
+              "Sub M\xC3\xB3"
+              "dulo1()\r\nEnd Sub\r\n"
+              "Sub Ab\xC5\xB8"
+              "cd()\r\nEnd Sub\r\n"
               "Sub SubTotal()\r\nEnd Sub\r\n");
     auto r = Routinen();
     ASSERT_EQ(r.size(), 5u);
     EXPECT_EQ(r[0].name, "");
     EXPECT_EQ(r[1].name, "Größe_Ändern");
-    EXPECT_EQ(r[2].name, "M\xC3\xB3" "dulo1");
-    EXPECT_EQ(r[3].name, "Ab\xC5\xB8" "cd");
+    EXPECT_EQ(r[2].name, "M\xC3\xB3"
+                         "dulo1");
+    EXPECT_EQ(r[3].name, "Ab\xC5\xB8"
+                         "cd");
     EXPECT_EQ(r[4].name, "SubTotal");
     // A quote in a name is stored like any other character
     Speichern("Sub O'Brien()\r\nEnd Sub\r\n", "Modul'2");

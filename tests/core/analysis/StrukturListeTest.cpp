@@ -28,7 +28,8 @@ TEST(StrukturText, NurZweiEbenenUndKinderInIhrerIndexreihenfolge) {
     b.Hinzufuegen("A1\\M\\R", "tiefer", "R1O1", "A1\\M");
     b.Hinzufuegen("X\\K", "Kind von Zweites", "M2", "X");
     b.Hinzufuegen("A1\\N", "Nachzügler", "M3", "A1\\");
-    EXPECT_EQ(StrukturText(b), "Projekt [Mappe.xlsm]\r\n\tModul\r\n\tNachzügler\r\nZweites\r\n\tKind von Zweites\r\n");
+    EXPECT_EQ(StrukturText(b),
+              "Projekt [Mappe.xlsm]\r\n\tModul\r\n\tNachzügler\r\nZweites\r\n\tKind von Zweites\r\n");
     EXPECT_EQ(StrukturText(Baum{}), "");
 }
 

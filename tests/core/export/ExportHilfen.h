@@ -12,7 +12,7 @@
 namespace cb::test {
 
 class ExportTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         ordner = NeuerOrdner("export");
         StandardWerteSetzen(z);

@@ -131,7 +131,8 @@ TEST_F(RtfAusgabeTest, ReplacedFileKeepsItsRightsAndItsLink) {
     DateiSchreiben(privat.string(), "alt");
     fs::permissions(privat, fs::perms::owner_read | fs::perms::owner_write);
     ASSERT_TRUE(RtfModul(k, privat.string()));
-    EXPECT_EQ(fs::status(privat).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(fs::status(privat).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_TRUE(DateiInhalt(privat).starts_with("{\\rtf1"));
 
     const fs::path echt = NeuerOrdner("ablage") / "echt.RTF";
@@ -150,7 +151,8 @@ TEST_F(RtfAusgabeTest, ReplacedFileKeepsItsRightsAndItsLink) {
     EXPECT_EQ(DateiInhalt(opfer), "bleibt");
     EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(ordner / "neu.RTF")));
     for (const auto& e : fs::directory_iterator(ordner))
-        EXPECT_EQ(e.path().filename().string().find(".neu-"), std::string::npos) << "left behind: " << e.path();
+        EXPECT_EQ(e.path().filename().string().find(".neu-"), std::string::npos)
+            << "left behind: " << e.path();
     EXPECT_TRUE(meldungen.Gezeigt().empty());
 }
 

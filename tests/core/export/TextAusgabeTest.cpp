@@ -4,8 +4,8 @@
 
 #include "export/RtfKopieren.h"
 #include "export/TextAusgabe.h"
-#include "render/Rtf.h"
 #include "render/ModulText.h"
+#include "render/Rtf.h"
 
 namespace cb::test {
 namespace {
@@ -57,7 +57,10 @@ TEST_F(TextAusgabeTest, RichTextCopiesTheModuleOrZoomAsDocumentAndPlainText) {
     MarkenNachRtf(z, erwartet);
     RtfDokumentBilden(z, erwartet);
     EXPECT_EQ(ablage.RtfLesen(), RtfBytes(erwartet));
-    EXPECT_NE(ablage.RtfLesen().find("Gr\xF6\xDF" "e"), std::string::npos) << "Windows-1252 bytes";
+    EXPECT_NE(ablage.RtfLesen().find("Gr\xF6\xDF"
+                                     "e"),
+              std::string::npos)
+        << "Windows-1252 bytes";
     EXPECT_NE(ablage.RtfLesen().find("\\u1055?"), std::string::npos) << "Cyrillic survives";
     EXPECT_EQ(ablage.TextLesen(), AnzeigeText(gespeichert));
     EXPECT_EQ(meldungen.Gezeigt().size(), 1u) << "a copy says nothing";

@@ -28,7 +28,8 @@ const char* const KeineProjekte =
 const char* const ZugriffVerweigert =
     "Sie benutzen ExcelXP.\r\n"
     "Ihre Anwendung ist zwar geöffnet, aber der Zugriff wird verweigert.\r\n"
-    "Dies können Sie ändern, indem Sie in Excel bei Extras - Makro - Sicherheit -vertrauenswürdige Quellen\r\n"
+    "Dies können Sie ändern, indem Sie in Excel bei Extras - Makro - Sicherheit -vertrauenswürdige "
+    "Quellen\r\n"
     "den Zugriff auf VBA-Projekte vertrauen anhaken.\r\n"
     "Lesen Sie dazu unbedingt auch in der Hilfe die Informationen zu Office XP\r\n\r\n"
     "Klicken Sie nachdem Sie die Einstellungen vorgenommen haben auf Aktualisieren";
@@ -54,9 +55,9 @@ TEST_F(Aktualisieren, FensterSchritteUndListe) {
     fenster.HinweisSichtbar = true;
     Auffrischen();
     EXPECT_EQ(z.ProjektDatenbank, nullptr) << "the shown project is closed";
-    EXPECT_EQ(fenster.Schritte, (std::vector<std::string>{"ProjektGeladen=0", "ProjektBaumLeeren",
-                                                           "RoutinenAnsichtSchliessen", "AppBaumZeigen",
-                                                           "CodeFensterLeeren", "AnsichtZuruecksetzen"}));
+    EXPECT_EQ(fenster.Schritte,
+              (std::vector<std::string>{"ProjektGeladen=0", "ProjektBaumLeeren", "RoutinenAnsichtSchliessen",
+                                        "AppBaumZeigen", "CodeFensterLeeren", "AnsichtZuruecksetzen"}));
     EXPECT_FALSE(fenster.HinweisSichtbar);
     EXPECT_EQ(Schluessel(), (std::vector<std::string>{"A1\\", "A1\\Modul1"}));
 }
@@ -98,10 +99,12 @@ TEST_F(Aktualisieren, DieDreiHinweise) {
 TEST_F(Aktualisieren, AbbruchDerListeZeigtFehlerUndHinweis) {
     host.Projekte = {Projekt("Gut", "/g.xlsm", {Komp("Modul1", HostStandardModul, SubCode("A"))}),
                      Projekt("Kaputt", "/k.xlsm", {Komp("Modul1", HostStandardModul, SubCode("A"))})};
-    host.Projekte[1].Fehler["VBComponents"] = "Methode 'VBComponents' für das Objekt '_VBProject' ist fehlgeschlagen";
+    host.Projekte[1].Fehler["VBComponents"] =
+        "Methode 'VBComponents' für das Objekt '_VBProject' ist fehlgeschlagen";
     Auffrischen();
     ASSERT_EQ(meldungen.Gezeigt().size(), 1u);
-    EXPECT_EQ(meldungen.Gezeigt()[0].Text, "Methode 'VBComponents' für das Objekt '_VBProject' ist fehlgeschlagen");
+    EXPECT_EQ(meldungen.Gezeigt()[0].Text,
+              "Methode 'VBComponents' für das Objekt '_VBProject' ist fehlgeschlagen");
     EXPECT_EQ(fenster.Hinweis, ZugriffVerweigert);
     EXPECT_TRUE(treApp.Finden("A1\\Modul1")) << "the nodes listed before the failure stay";
 }

@@ -23,7 +23,9 @@ namespace cb::test {
 
 class AufzeichnendesAppFenster final : public AppFenster {
 public:
-    void ProjektGeladenSetzen(bool geladen) override { Schritt(geladen ? "ProjektGeladen=1" : "ProjektGeladen=0"); }
+    void ProjektGeladenSetzen(bool geladen) override {
+        Schritt(geladen ? "ProjektGeladen=1" : "ProjektGeladen=0");
+    }
     void ProjektBaumLeeren() override { Schritt("ProjektBaumLeeren"); }
     void RoutinenAnsichtSchliessen() override { Schritt("RoutinenAnsichtSchliessen"); }
     void AppBaumZeigen() override { Schritt("AppBaumZeigen"); }
@@ -76,7 +78,8 @@ protected:
     void SetUp() override {
         z = FrischerZustand();
         z.ProgrammOrdner = std::string(CB_BIN_DIR) + "/";
-        z.ProjektPfad = NeuerOrdner(::testing::UnitTest::GetInstance()->current_test_info()->name()).string() + "/";
+        z.ProjektPfad =
+            NeuerOrdner(::testing::UnitTest::GetInstance()->current_test_info()->name()).string() + "/";
     }
     void TearDown() override { DatenbankSchliessen(z); }
 

@@ -11,7 +11,8 @@ namespace {
 
 TEST(ModulDatei, OhneAttributblockGanzAttributblockAmEndeLeer) {
     EXPECT_EQ(CodeAusModulDatei("Sub A()\r\nEnd Sub\r\n"), "Sub A()\r\nEnd Sub");
-    EXPECT_EQ(CodeAusModulDatei("Attribute VB_Name = \"Leer\""), "") << "a module without code, not a failure";
+    EXPECT_EQ(CodeAusModulDatei("Attribute VB_Name = \"Leer\""), "")
+        << "a module without code, not a failure";
     EXPECT_EQ(CodeAusModulDatei("Attribute VB_Name = \"Leer\"\r\n"), "");
     EXPECT_EQ(CodeAusModulDatei("Attribute VB_Name = \"X\"\r\nSub A()\r\n\r\n"), "Sub A()\r\n")
         << "only the one line break that ends the last line goes";
@@ -29,10 +30,16 @@ TEST(ModulDatei, NameAusVbNameOderNichts) {
 }
 
 TEST(ModulDatei, Utf8WennGueltigSonstDieCodepage) {
-    EXPECT_EQ(ModulDateiText("\xEF\xBB\xBFx = \"Gr\xC3\xB6\xC3\x9F" "e\"\n"), "x = \"Größe\"\r\n");
-    EXPECT_EQ(ModulDateiText("x = \"Gr\xF6\xDF" "e\"\r\n"), "x = \"Größe\"\r\n") << "Windows-1252";
+    EXPECT_EQ(ModulDateiText("\xEF\xBB\xBFx = \"Gr\xC3\xB6\xC3\x9F"
+                             "e\"\n"),
+              "x = \"Größe\"\r\n");
+    EXPECT_EQ(ModulDateiText("x = \"Gr\xF6\xDF"
+                             "e\"\r\n"),
+              "x = \"Größe\"\r\n")
+        << "Windows-1252";
     EXPECT_EQ(ModulDateiText("' \xCF\xF0\xE8\xE2\xE5\xF2\r", 1251), "' Привет\r\n");
-    EXPECT_EQ(ModulDateiText("' \xC3\xA4", 1251), "' ä") << "valid UTF-8 is read as UTF-8 whatever the code page";
+    EXPECT_EQ(ModulDateiText("' \xC3\xA4", 1251), "' ä")
+        << "valid UTF-8 is read as UTF-8 whatever the code page";
     EXPECT_THROW(ModulDateiText("\xFF", 4711), std::runtime_error);
     EXPECT_EQ(ModulDateiText("\xEF\xBB\xBF' \xCF\xF0\xE8\xE2\xE5\xF2", 1251), "' Привет")
         << "a mark in front of bytes that are no UTF-8 leaves the code page to the caller";

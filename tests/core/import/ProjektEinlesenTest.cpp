@@ -22,13 +22,15 @@ protected:
         ImportTest::SetUp();
         host.Projekte = {
             Projekt("Erstes", "/m/erstes.xlsm", {Komp("Modul1", HostStandardModul, SubCode("Eins"))}),
-            Projekt("Umsatz", "/m/umsatz.xlsm",
-                    {Komp("Tabelle1", HostDokument, SubCode("Worksheet_Change")),
-                     Komp("Rechnen", HostStandardModul,
-                          "Option Explicit\r\nPublic Function Summe(a, b)\r\n    Summe = a + b\r\nEnd Function\r\n"
-                          "Private Sub Hilfe()\r\nEnd Sub"),
-                     Komp("Designer1", HostActiveXDesigner, SubCode("D")),
-                     Komp("Maske", HostUserForm, SubCode("UserForm_Click"))}),
+            Projekt(
+                "Umsatz", "/m/umsatz.xlsm",
+                {Komp("Tabelle1", HostDokument, SubCode("Worksheet_Change")),
+                 Komp(
+                     "Rechnen", HostStandardModul,
+                     "Option Explicit\r\nPublic Function Summe(a, b)\r\n    Summe = a + b\r\nEnd Function\r\n"
+                     "Private Sub Hilfe()\r\nEnd Sub"),
+                 Komp("Designer1", HostActiveXDesigner, SubCode("D")),
+                 Komp("Maske", HostUserForm, SubCode("UserForm_Click"))}),
         };
         ASSERT_TRUE(ProjekteAuflisten(z, host, meldungen, treApp));
     }
@@ -119,14 +121,13 @@ TEST_F(Einlesen, EntferntesModulGibtDieFehlermeldungUndBehaeltDasGelesene) {
     EXPECT_FALSE(Lesen());
     ASSERT_EQ(meldungen.Gezeigt().size(), 1u);
     const auto& m = meldungen.Gezeigt()[0];
-    EXPECT_EQ(m.Text,
-              "Fehler beim Einlesen !\r\nDies kann mehrere Ursachen haben:\r\n"
-              "1. Die Mappe mit dem Modul ist nicht mehr geöffnet.\r\n"
-              "2. Im Code sind Konstrukte, die die Codebrindle nicht auslesen kann, z.B.  spezielle "
-              "Doppelpunktonstrukte\r\nin der Art, \r\nPrivate Sub Test : End Sub\r\n"
-              "(Also Deklaration Sub und  End Sub in einer Zeile)\r\n"
-              "3. Syntaktisch nicht korrekter Code (Sollte dann auch im Editior rot sein)\r\n\r\n"
-              "Siehe auch mögliche Fehler in der Hilfe");
+    EXPECT_EQ(m.Text, "Fehler beim Einlesen !\r\nDies kann mehrere Ursachen haben:\r\n"
+                      "1. Die Mappe mit dem Modul ist nicht mehr geöffnet.\r\n"
+                      "2. Im Code sind Konstrukte, die die Codebrindle nicht auslesen kann, z.B.  spezielle "
+                      "Doppelpunktonstrukte\r\nin der Art, \r\nPrivate Sub Test : End Sub\r\n"
+                      "(Also Deklaration Sub und  End Sub in einer Zeile)\r\n"
+                      "3. Syntaktisch nicht korrekter Code (Sollte dann auch im Editior rot sein)\r\n\r\n"
+                      "Siehe auch mögliche Fehler in der Hilfe");
     EXPECT_EQ(m.Symbol, MeldungsSymbol::Warnung);
     EXPECT_EQ(m.Knoepfe, MeldungsKnoepfe::Ok);
     EXPECT_EQ(anzeige.Titel(), "Excel Code Brindle 1.0") << "no caption for a failed reading";
@@ -162,7 +163,8 @@ TEST_F(Einlesen, VerschobenesProjektWirdNichtStattDesGelistetenGelesen) {
     ASSERT_TRUE(ProjekteAuflisten(z, host, meldungen, treApp));
     Haken("A2\\Modul1");
     host.Projekte.erase(host.Projekte.begin());
-    host.Projekte.push_back(Projekt("Drittes", "/m/drittes.xlsm", {Komp("Modul1", HostStandardModul, SubCode("X"))}));
+    host.Projekte.push_back(
+        Projekt("Drittes", "/m/drittes.xlsm", {Komp("Modul1", HostStandardModul, SubCode("X"))}));
     EXPECT_FALSE(Lesen());
     ASSERT_EQ(meldungen.Gezeigt().size(), 1u);
     EXPECT_EQ(meldungen.Gezeigt()[0].Text, EinleseFehlerText());

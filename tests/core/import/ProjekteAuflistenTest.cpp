@@ -25,16 +25,18 @@ protected:
 TEST_F(Auflisten, ProjekteMitDateiTeilUndModulen) {
     host.Projekte = {
         Projekt("VBAProject", "/home/anna/Mappen/Umsatz 2024.xlsm",
-                {Komp("DieseArbeitsmappe", HostDokument, SubCode("Workbook_Open")), Komp("Modul1", HostStandardModul, SubCode("A")),
-                 Komp("Klasse1", HostKlassenModul, SubCode("B")), Komp("Formular", HostUserForm, SubCode("C")),
+                {Komp("DieseArbeitsmappe", HostDokument, SubCode("Workbook_Open")),
+                 Komp("Modul1", HostStandardModul, SubCode("A")),
+                 Komp("Klasse1", HostKlassenModul, SubCode("B")),
+                 Komp("Formular", HostUserForm, SubCode("C")),
                  Komp("Designer1", HostActiveXDesigner, SubCode("D"))}),
         Projekt("Ohne", "Mappe3", {Komp("M", HostStandardModul, SubCode("E"))}),
         Projekt("Ordner", "/tmp/x/", {Komp("M", HostStandardModul, SubCode("E"))}),
     };
     ASSERT_TRUE(Auflisten_());
-    EXPECT_EQ(Schluessel(), (std::vector<std::string>{"A1\\", "A1\\DieseArbeitsmappe", "A1\\Modul1", "A1\\Klasse1",
-                                                      "A1\\Formular", "A1\\Designer1", "A2\\", "A2\\M", "A3\\",
-                                                      "A3\\M"}));
+    EXPECT_EQ(Schluessel(),
+              (std::vector<std::string>{"A1\\", "A1\\DieseArbeitsmappe", "A1\\Modul1", "A1\\Klasse1",
+                                        "A1\\Formular", "A1\\Designer1", "A2\\", "A2\\M", "A3\\", "A3\\M"}));
     EXPECT_EQ(Knoten("A1\\").Text, "VBAProject [Umsatz 2024.xlsm]");
     EXPECT_EQ(Knoten("A1\\").Bild, "Fahne");
     EXPECT_EQ(Knoten("A2\\").Text, "Ohne [Mappe3]") << "no separator: the whole text";
@@ -80,8 +82,9 @@ TEST_F(Auflisten, GesperrteUndLeereProjekteFehlenOhneMeldung) {
 
 TEST_F(Auflisten, Projekt10NebenProjekt1) {
     for (int i = 1; i <= 10; ++i)
-        host.Projekte.push_back(Projekt("P" + std::to_string(i), "/p" + std::to_string(i) + ".xlsm",
-                                        {Komp("Modul" + std::to_string(i), HostStandardModul, SubCode("A"))}));
+        host.Projekte.push_back(
+            Projekt("P" + std::to_string(i), "/p" + std::to_string(i) + ".xlsm",
+                    {Komp("Modul" + std::to_string(i), HostStandardModul, SubCode("A"))}));
     ASSERT_TRUE(Auflisten_());
     EXPECT_EQ(Knoten("A10\\Modul10").Eltern, "A10\\");
     EXPECT_EQ(Knoten("A1\\Modul1").Eltern, "A1\\");
@@ -126,8 +129,9 @@ TEST_F(Auflisten, VersionAlsZahl) {
 TEST_F(Auflisten, FehlerZeigtBeschreibungUndBehaeltKnoten) {
     host.Projekte = {
         Projekt("Erstes", "/e.xlsm", {Komp("Modul1", HostStandardModul, SubCode("A"))}),
-        Projekt("Zweites", "/z.xlsm",
-                {Komp("Gut", HostStandardModul, SubCode("B")), Komp("Kaputt", HostStandardModul, SubCode("C"))}),
+        Projekt(
+            "Zweites", "/z.xlsm",
+            {Komp("Gut", HostStandardModul, SubCode("B")), Komp("Kaputt", HostStandardModul, SubCode("C"))}),
         Projekt("Drittes", "/d.xlsm", {Komp("Modul1", HostStandardModul, SubCode("D"))}),
     };
     host.Projekte[1].Komponenten[1].Fehler["Name"] = "Anwendungs- oder objektdefinierter Fehler";
@@ -158,10 +162,12 @@ TEST_F(Auflisten, FehlerZeigtBeschreibungUndBehaeltKnoten) {
 TEST_F(Auflisten, UnbrauchbarerModulnameLaesstNurSeinProjektAus) {
     host.Projekte = {
         Projekt("Erstes", "/m/e.xlsm", {Komp("Modul1", HostStandardModul, SubCode("A"))}),
-        Projekt("Leer", "/m/leer.xlsm", {Komp("Gut", HostStandardModul, SubCode("B")), Komp("", HostStandardModul, SubCode("C"))}),
+        Projekt("Leer", "/m/leer.xlsm",
+                {Komp("Gut", HostStandardModul, SubCode("B")), Komp("", HostStandardModul, SubCode("C"))}),
         Projekt("Strich", "/m/strich.xlsm", {Komp("A\\B", HostStandardModul, SubCode("D"))}),
         Projekt("Doppelt", "/m/doppelt.xlsm",
-                {Komp("Modul1", HostStandardModul, SubCode("E")), Komp("Modul1", HostKlassenModul, SubCode("F"))}),
+                {Komp("Modul1", HostStandardModul, SubCode("E")),
+                 Komp("Modul1", HostKlassenModul, SubCode("F"))}),
         Projekt("Letztes", "/m/l.xlsm", {Komp("Modul1", HostStandardModul, SubCode("G"))}),
     };
     ASSERT_TRUE(Auflisten_()) << "the listing runs to its end";
@@ -169,12 +175,14 @@ TEST_F(Auflisten, UnbrauchbarerModulnameLaesstNurSeinProjektAus) {
     ASSERT_EQ(meldungen.Gezeigt().size(), 1u) << "one warning for all of them";
     const std::string text = meldungen.Gezeigt()[0].Text;
     EXPECT_EQ(meldungen.Gezeigt()[0].Symbol, MeldungsSymbol::Warnung);
-    EXPECT_EQ(text, "\"/m/leer.xlsm\": Das Projekt Leer wird nicht aufgelistet, da der Modulname \"\" leer, doppelt "
-                    "oder ungültig ist.\r\n"
-                    "\"/m/strich.xlsm\": Das Projekt Strich wird nicht aufgelistet, da der Modulname \"A\\B\" leer, "
-                    "doppelt oder ungültig ist.\r\n"
-                    "\"/m/doppelt.xlsm\": Das Projekt Doppelt wird nicht aufgelistet, da der Modulname \"Modul1\" "
-                    "leer, doppelt oder ungültig ist.");
+    EXPECT_EQ(
+        text,
+        "\"/m/leer.xlsm\": Das Projekt Leer wird nicht aufgelistet, da der Modulname \"\" leer, doppelt "
+        "oder ungültig ist.\r\n"
+        "\"/m/strich.xlsm\": Das Projekt Strich wird nicht aufgelistet, da der Modulname \"A\\B\" leer, "
+        "doppelt oder ungültig ist.\r\n"
+        "\"/m/doppelt.xlsm\": Das Projekt Doppelt wird nicht aufgelistet, da der Modulname \"Modul1\" "
+        "leer, doppelt oder ungültig ist.");
     EXPECT_EQ(host.LebendeObjekte(), 0);
 
     // A host failure after such a project still ends the listing as before,

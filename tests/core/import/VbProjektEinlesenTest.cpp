@@ -48,7 +48,8 @@ protected:
         sql::Anweisung a(v, "SELECT mod_num, mod_name, mod_typ FROM td_mod ORDER BY mod_num");
         std::vector<std::string> m;
         while (a.Schritt())
-            m.push_back(std::to_string(a.Ganzzahl(0)) + " " + a.Text(1) + " " + std::to_string(a.Ganzzahl(2)));
+            m.push_back(std::to_string(a.Ganzzahl(0)) + " " + a.Text(1) + " " +
+                        std::to_string(a.Ganzzahl(2)));
         return m;
     }
     std::int64_t ErsteRoutinenNummer() {
@@ -125,7 +126,8 @@ TEST_F(VbEinlesen, FehlendeDateiBehaeltDieGelesenenModuleUndWarnt) {
               "Im Code befinden sich Syntaxerrors");
     EXPECT_EQ(meldungen.Gezeigt()[0].Symbol, MeldungsSymbol::Warnung);
     EXPECT_NE(ursache.find("Zwei.bas"), std::string::npos) << ursache;
-    EXPECT_EQ(ModuleAufDerPlatte(), std::vector<std::string>{"1 Eins 2"}) << "written before the failure, kept";
+    EXPECT_EQ(ModuleAufDerPlatte(), std::vector<std::string>{"1 Eins 2"})
+        << "written before the failure, kept";
     EXPECT_EQ(anzeige.Status(Panel::Aktivitaet), "");
 }
 
@@ -156,22 +158,24 @@ TEST_F(VbEinlesen, VbpMitRelativenPfadenNamenUndArten) {
     Datei("Knopf.ctl", "Sub K()\r\nEnd Sub\r\n");
     Datei("Umgebung.dsr", "Attribute VB_Name = \"Umgebung\"\r\n");
     Datei("Seite.pag", "Sub P()\r\nEnd Sub\r\n");
-    fs::path vbp = Datei("projekt.vbp", "Type=Exe\r\n"
-                                        "Reference=*\\G{00020430-0000-0000-C000-000000000046}#2.0#0#stdole2.tlb#OLE\r\n"
-                                        "Form=Haupt.frm\r\n"
-                                        "Module=Werkzeug; sub\\Werkzeug.bas\r\n"
-                                        "Class=Liste; ..\\gemeinsam\\Liste.cls\r\n"
-                                        "UserControl=C:\\anderswo\\Knopf.ctl\r\n"
-                                        "Designer=UMGEBUNG.DSR\r\n"
-                                        "PropertyPage=Seite.pag\r\n"
-                                        "Name=\"Projekt1\"\r\n"
-                                        "[MS Transaction Server]\r\n"
-                                        "Module=Nicht; Nicht.bas\r\n");
+    fs::path vbp =
+        Datei("projekt.vbp", "Type=Exe\r\n"
+                             "Reference=*\\G{00020430-0000-0000-C000-000000000046}#2.0#0#stdole2.tlb#OLE\r\n"
+                             "Form=Haupt.frm\r\n"
+                             "Module=Werkzeug; sub\\Werkzeug.bas\r\n"
+                             "Class=Liste; ..\\gemeinsam\\Liste.cls\r\n"
+                             "UserControl=C:\\anderswo\\Knopf.ctl\r\n"
+                             "Designer=UMGEBUNG.DSR\r\n"
+                             "PropertyPage=Seite.pag\r\n"
+                             "Name=\"Projekt1\"\r\n"
+                             "[MS Transaction Server]\r\n"
+                             "Module=Nicht; Nicht.bas\r\n");
     Baum baum = VbpBaum(vbp.string());
     EXPECT_EQ(baum.Tag, Quellen());
     std::vector<std::string> knoten;
     for (const BaumKnoten& k : baum.Knoten())
-        knoten.push_back(k.Schluessel + "|" + k.Text + "|" + k.Bild + "|" + k.Eltern + (k.Haken ? "|x" : "|"));
+        knoten.push_back(k.Schluessel + "|" + k.Text + "|" + k.Bild + "|" + k.Eltern +
+                         (k.Haken ? "|x" : "|"));
     EXPECT_EQ(knoten, (std::vector<std::string>{
                           "A1\\|Projekt1 [projekt.vbp]|Fahne||x",
                           "A1\\Haupt.frm:1|Form1|M1|A1\\|x",
@@ -183,8 +187,8 @@ TEST_F(VbEinlesen, VbpMitRelativenPfadenNamenUndArten) {
                       }));
 
     ASSERT_TRUE(Einlesen(baum)) << ursache;
-    EXPECT_EQ(ModuleAufDerPlatte(), (std::vector<std::string>{"1 Form1 1", "2 Werkzeug 2", "3 Liste 3", "4 Knopf 4",
-                                                               "5 Umgebung 7", "6 Seite 32"}));
+    EXPECT_EQ(ModuleAufDerPlatte(), (std::vector<std::string>{"1 Form1 1", "2 Werkzeug 2", "3 Liste 3",
+                                                              "4 Knopf 4", "5 Umgebung 7", "6 Seite 32"}));
     EXPECT_EQ(Gespeichert(5), "\r\n\r\n") << "a file that is all attributes is an empty module";
 
     EXPECT_THROW(VbpBaum((m_ordner / "fehlt.vbp").string()), std::runtime_error);
@@ -193,7 +197,8 @@ TEST_F(VbEinlesen, VbpMitRelativenPfadenNamenUndArten) {
 TEST_F(VbEinlesen, ModuldateienUnterIhremGemeinsamenOrdner) {
     Datei("a/Eins.bas", "Attribute VB_Name = \"Modul1\"\r\nSub A()\r\nEnd Sub\r\n");
     Datei("b/c/Zwei.cls", "Sub B()\r\nEnd Sub\r\n");
-    Baum baum = ModulDateienBaum({Quellen() + "a/Eins.bas", Quellen() + "b/c/Zwei.cls", Quellen() + "a/../a/Eins.bas"});
+    Baum baum = ModulDateienBaum(
+        {Quellen() + "a/Eins.bas", Quellen() + "b/c/Zwei.cls", Quellen() + "a/../a/Eins.bas"});
     EXPECT_EQ(baum.Tag, Quellen());
     ASSERT_EQ(baum.Anzahl(), 2u) << "a file named twice is read once";
     EXPECT_EQ(baum.Knoten()[0].Schluessel, "A1\\a/Eins.bas:2");
@@ -216,7 +221,8 @@ TEST_F(VbEinlesen, ExportierteDateienAusEchtenProjekten) {
 
     ASSERT_TRUE(Einlesen(ModulDateienBaum({form.string()}))) << ursache;
     EXPECT_EQ(ModuleAufDerPlatte(), std::vector<std::string>{"1 ProgressForm 1"});
-    EXPECT_TRUE(Gespeichert(1).starts_with("\r\nOption Explicit\r\n")) << "the first line after the attributes";
+    EXPECT_TRUE(Gespeichert(1).starts_with("\r\nOption Explicit\r\n"))
+        << "the first line after the attributes";
     EXPECT_EQ(Gespeichert(1).find("Attribute VB_"), std::string::npos);
 
     ASSERT_TRUE(Einlesen(ModulDateienBaum({chinesisch.string()}, 936), 936)) << ursache;

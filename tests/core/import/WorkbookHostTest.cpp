@@ -36,20 +36,23 @@ wb::ProjektVorlage Mappe(const std::string& name, std::vector<wb::QuellModul> mo
 }
 
 wb::ProjektVorlage Umsatz() {
-    return Mappe("Umsatz", {Quelle("DieseArbeitsmappe", wb::KomponentenArt::Dokument, "Option Explicit\r\n"),
-                            Quelle("Rechnen", wb::KomponentenArt::Standard,
-                                   "Option Explicit\r\nPublic Function Größe() As Long\r\n    Größe = 1\r\nEnd Function\r\n"),
-                            Quelle("Konto", wb::KomponentenArt::Klasse,
-                                   "Private m_x As Long\r\nPublic Property Get X() As Long\r\n    X = m_x\r\nEnd Property\r\n"),
-                            Quelle("Eingabe", wb::KomponentenArt::Designer,
-                                   "Private Sub UserForm_Click()\r\n    Me.Hide\r\nEnd Sub\r\n")});
+    return Mappe(
+        "Umsatz",
+        {Quelle("DieseArbeitsmappe", wb::KomponentenArt::Dokument, "Option Explicit\r\n"),
+         Quelle("Rechnen", wb::KomponentenArt::Standard,
+                "Option Explicit\r\nPublic Function Größe() As Long\r\n    Größe = 1\r\nEnd Function\r\n"),
+         Quelle("Konto", wb::KomponentenArt::Klasse,
+                "Private m_x As Long\r\nPublic Property Get X() As Long\r\n    X = m_x\r\nEnd Property\r\n"),
+         Quelle("Eingabe", wb::KomponentenArt::Designer,
+                "Private Sub UserForm_Click()\r\n    Me.Hide\r\nEnd Sub\r\n")});
 }
 
 class MappenHost : public ImportTest {
 protected:
     void SetUp() override {
         ImportTest::SetUp();
-        ordner = NeuerOrdner("mappen_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        ordner = NeuerOrdner("mappen_" +
+                             std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     }
     std::string Schreiben(const std::string& datei, const wb::ProjektVorlage& v) {
         const auto pfad = ordner / datei;
@@ -102,9 +105,10 @@ TEST_F(MappenHost, ListeMitTypenOhneGesperrteUndLeere) {
     gesperrt.gesperrt = true;
     mappen.Oeffnen(Schreiben("umsatz.xlsm", Umsatz()));
     mappen.Oeffnen(Schreiben("geheim.xlsm", gesperrt));
-    mappen.Oeffnen(Schreiben("leer.xls", Mappe("Leer", {Quelle("Tabelle1", wb::KomponentenArt::Dokument, "")})));
+    mappen.Oeffnen(
+        Schreiben("leer.xls", Mappe("Leer", {Quelle("Tabelle1", wb::KomponentenArt::Dokument, "")})));
     mappen.Oeffnen(Schreiben("alt.xls", Mappe("Alt", {Quelle("Modul1", wb::KomponentenArt::Standard,
-                                                            "Sub A()\r\n    x = 1\r\nEnd Sub\r\n")})));
+                                                             "Sub A()\r\n    x = 1\r\nEnd Sub\r\n")})));
     ASSERT_TRUE(Auflisten());
     EXPECT_EQ(Texte(), (std::vector<std::string>{"Umsatz [umsatz.xlsm] Fahne", "\tRechnen M2", "\tKonto M3",
                                                  "\tEingabe M1", "Alt [alt.xls] Fahne", "\tModul1 M2"}));
@@ -132,7 +136,8 @@ TEST_F(MappenHost, UnlesbareMappeWirdGemeldetDieAnderenBleiben) {
     EXPECT_EQ(treApp.Knoten()[0].Text, "Umsatz [umsatz.xlsm]");
 
     // Mended, the file is listed at the next refresh.
-    Schreiben("kaputt.xlsm", Mappe("Heil", {Quelle("Modul1", wb::KomponentenArt::Standard, "a\r\nb\r\nc\r\n")}));
+    Schreiben("kaputt.xlsm",
+              Mappe("Heil", {Quelle("Modul1", wb::KomponentenArt::Standard, "a\r\nb\r\nc\r\n")}));
     fs::remove(fehlt);
     mappen.Schliessen(fehlt);
     ASSERT_TRUE(Auflisten());
@@ -156,15 +161,18 @@ TEST_F(MappenHost, SchlechterModulnameInDerMitteLaesstDieAnderenStehen) {
     mappen.Oeffnen(zweite);
     mappen.Oeffnen(dritte);
     mappen.Oeffnen(Schreiben("vierte.xls", Mappe("Letzte", {Quelle("Modul1", wb::KomponentenArt::Standard,
-                                                                 "Sub A()\r\n    x = 1\r\nEnd Sub\r\n")})));
+                                                                   "Sub A()\r\n    x = 1\r\nEnd Sub\r\n")})));
     ASSERT_TRUE(Auflisten());
-    EXPECT_EQ(Texte(), (std::vector<std::string>{"Umsatz [erste.xlsm] Fahne", "\tRechnen M2", "\tKonto M3",
-                                                 "\tEingabe M1", "Letzte [vierte.xls] Fahne", "\tModul1 M2"}));
+    EXPECT_EQ(Texte(),
+              (std::vector<std::string>{"Umsatz [erste.xlsm] Fahne", "\tRechnen M2", "\tKonto M3",
+                                        "\tEingabe M1", "Letzte [vierte.xls] Fahne", "\tModul1 M2"}));
     EXPECT_TRUE(treApp.Finden("A4\\Modul1"));
     ASSERT_EQ(meldungen.Gezeigt().size(), 1u);
     const std::string& text = meldungen.Gezeigt()[0].Text;
-    EXPECT_NE(text.find("\"" + zweite + "\": Das VBA-Projekt der Datei ist beschädigt."), std::string::npos) << text;
-    EXPECT_NE(text.find("\"" + dritte + "\": Das VBA-Projekt der Datei ist beschädigt."), std::string::npos) << text;
+    EXPECT_NE(text.find("\"" + zweite + "\": Das VBA-Projekt der Datei ist beschädigt."), std::string::npos)
+        << text;
+    EXPECT_NE(text.find("\"" + dritte + "\": Das VBA-Projekt der Datei ist beschädigt."), std::string::npos)
+        << text;
     EXPECT_NE(text.find("empty name"), std::string::npos) << text;
     EXPECT_NE(text.find("backslash"), std::string::npos) << text;
     EXPECT_EQ(mappen.UnlesbareMappen(), (std::vector<std::string>{zweite, dritte}));
@@ -254,10 +262,12 @@ TEST_F(MappenHost, EinlesenNimmtDenStandDerDateiBeimLesen) {
 }
 
 TEST_F(MappenHost, MappenEinlesenFuerDieBefehlszeile) {
-    const std::string leer = Schreiben("leer.xlsm", Mappe("Leer", {Quelle("T", wb::KomponentenArt::Dokument, "")}));
+    const std::string leer =
+        Schreiben("leer.xlsm", Mappe("Leer", {Quelle("T", wb::KomponentenArt::Dokument, "")}));
     const std::string a = Schreiben("a.xlsm", Umsatz());
-    const std::string b = Schreiben("b.xlsm", Mappe("Zweite", {Quelle("Modul1", wb::KomponentenArt::Standard,
-                                                                     "Sub A()\r\n    x = 1\r\nEnd Sub\r\n")}));
+    const std::string b =
+        Schreiben("b.xlsm", Mappe("Zweite", {Quelle("Modul1", wb::KomponentenArt::Standard,
+                                                    "Sub A()\r\n    x = 1\r\nEnd Sub\r\n")}));
     auto Module = [&] {
         DatenbankOeffnen(z);
         std::vector<std::string> m;
@@ -279,7 +289,8 @@ TEST_F(MappenHost, MappenEinlesenFuerDieBefehlszeile) {
     EXPECT_FALSE(MappenEinlesen(z, meldungen, anzeige, {a, b}, 3));
     EXPECT_EQ(meldungen.Gezeigt().back().Text, "Ein Projekt 3 gibt es nicht: aufgelistet sind 2 Projekte.");
     EXPECT_FALSE(MappenEinlesen(z, meldungen, anzeige, {a}, 1, {"Rechnen", "Fehlt"}));
-    EXPECT_EQ(meldungen.Gezeigt().back().Text, "Das Modul \"Fehlt\" ist im Projekt Umsatz [a.xlsm] nicht aufgelistet.");
+    EXPECT_EQ(meldungen.Gezeigt().back().Text,
+              "Das Modul \"Fehlt\" ist im Projekt Umsatz [a.xlsm] nicht aufgelistet.");
     EXPECT_FALSE(MappenEinlesen(z, meldungen, anzeige, {}, 1));
 
     // An unreadable workbook is named and left out like a locked one; the

@@ -18,7 +18,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path Daten() { return fs::path(CB_TESTDATA_DIR); }
+fs::path Daten() {
+    return fs::path(CB_TESTDATA_DIR);
+}
 
 class EchteMappen : public ImportTest {
 protected:
@@ -38,7 +40,8 @@ TEST_F(EchteMappen, GesperrtFehltUnlesbareWerdenGenannt) {
     const fs::path ohneVba = Daten() / "tafia__calamine/tests/issue3.xlsm";
     const fs::path verschluesselt =
         Daten() / "decalage2__oletools/tests/test-data/encrypted/autostart-encrypt-standardpassword.xlsm";
-    const fs::path excel4 = Daten() / "decalage2__oletools/tests/test-data/excel4-macros/excel4_sample_macro.xls";
+    const fs::path excel4 =
+        Daten() / "decalage2__oletools/tests/test-data/excel4-macros/excel4_sample_macro.xls";
     for (const auto& p : {gesperrt, ohneVba, offen, verschluesselt, excel4})
         mappen.Oeffnen(p);
     ASSERT_TRUE(ProjekteAuflisten(z, mappen, meldungen, treApp));
@@ -77,7 +80,8 @@ TEST_F(EchteMappen, AllesGelisteteLiestSichEin) {
     const auto module = ModullisteLaden(z);
     ASSERT_EQ(module.size(), gelistet.size());
     for (const auto& name : gelistet)
-        EXPECT_TRUE(std::any_of(module.begin(), module.end(), [&](const BaumKnoten& k) { return k.Text == name; }))
-            << name;
+        EXPECT_TRUE(std::any_of(module.begin(), module.end(), [&](const BaumKnoten& k) {
+            return k.Text == name;
+        })) << name;
     EXPECT_FALSE(RoutinenlisteLaden(z).empty());
 }

@@ -241,7 +241,7 @@ TEST(Arbeitsbereich, ALockFileThatCannotBeOpenedCountsAsRunning) {
 }
 
 class TempDateienLeerenTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         cache = NeuerOrdner("leeren");
         StandardWerteSetzen(z);

@@ -41,7 +41,7 @@ std::vector<std::string> Namen(const fs::path& ordner) {
 // Fails the renames from step `ab` on (only that one when `einmal`);
 // `ohneTausch` stands for a file system without the swap in one step.
 class ScheiternderUmbenenner final : public Umbenenner {
-  public:
+public:
     ScheiternderUmbenenner(int ab, bool einmal, bool ohneTausch)
         : m_ab(ab), m_einmal(einmal), m_ohneTausch(ohneTausch) {}
     std::error_code Umbenennen(const fs::path& von, const fs::path& nach) override {
@@ -58,7 +58,7 @@ class ScheiternderUmbenenner final : public Umbenenner {
     }
     int schritte = 0;
 
-  private:
+private:
     bool Scheitern() {
         ++schritte;
         return m_einmal ? schritte == m_ab : schritte >= m_ab;
@@ -68,7 +68,7 @@ class ScheiternderUmbenenner final : public Umbenenner {
 };
 
 class OrdnerErsetzenTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         quelle = NeuerOrdner("quelle");
         DateiSchreiben(quelle / "CodeBrindle.mdb", "neue Datenbank");
@@ -117,7 +117,7 @@ TEST_F(OrdnerErsetzenTest, ReplacesTheFilesAndKeepsWhatIsNoFile) {
 // read-only) stands in the way of the swap; the files are replaced in the
 // folder instead.
 class GesperrteOrdner final : public Umbenenner {
-  public:
+public:
     std::error_code Umbenennen(const fs::path& von, const fs::path& nach) override {
         std::error_code ec;
         if (fs::is_directory(fs::symlink_status(von, ec)) && von.parent_path() != nach.parent_path())

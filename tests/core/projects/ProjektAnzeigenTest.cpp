@@ -13,7 +13,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class ProjektAnzeigenTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         cache = NeuerOrdner("anzeigen");
         i = std::make_unique<Instanz>(cache.string());

@@ -62,7 +62,7 @@ inline std::vector<TestModul> ZweiModule() {
 
 /// The main window as far as the project commands see it.
 class AufzeichnendeAnsicht final : public ProjektAnsicht {
-  public:
+public:
     void ProjektGeladenSetzen(bool g) override {
         geladen = g;
         Merken("ProjektGeladen " + std::to_string(g));
@@ -107,14 +107,14 @@ class AufzeichnendeAnsicht final : public ProjektAnsicht {
     bool geladen = false;
     int modus = -1;
 
-  private:
+private:
     void Merken(std::string s) { aufrufe.push_back(std::move(s)); }
 };
 
 /// One program instance on a cache folder (shared by several instances
 /// when given), started as the window starts it.
 class Instanz {
-  public:
+public:
     explicit Instanz(const std::string& cache, bool starten = true)
         : einstellungen(cache + "/einstellungen.ini"), k{z,       einstellungen, meldungen,  dialoge, anzeige,
                                                          ansicht, treApp,        treProjekt, zuletzt} {

@@ -19,7 +19,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class ProjektOeffnenTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         i = std::make_unique<Instanz>(NeuerOrdner("oeffnen").string());
         i->z.ProjektOrdner = NeuerOrdner("projekte").string() + "/";
@@ -163,7 +163,7 @@ TEST_F(ProjektOeffnenTest, RecentEntryWhoseWholeFolderIsGoneSaysNotIntact) {
 // The window as the host listing's refresh sees it; its save command is
 // the real one.
 class SpeicherndesAppFenster final : public AppFenster {
-  public:
+public:
     explicit SpeicherndesAppFenster(Instanz& i) : m_i(i) {}
     void ProjektGeladenSetzen(bool g) override { m_i.ansicht.ProjektGeladenSetzen(g); }
     void ProjektBaumLeeren() override { m_i.treProjekt.Leeren(); }
@@ -176,14 +176,14 @@ class SpeicherndesAppFenster final : public AppFenster {
     void Speichern() override { gespeichert = mnuSpeichern_Click(m_i.k); }
     bool gespeichert = false;
 
-  private:
+private:
     Instanz& m_i;
 };
 
 // A project just read from the host and not saved, shown from the working
 // folder, while the refresh of the fall-back is the real command.
 class UngespeichertTest : public ProjektOeffnenTest {
-  protected:
+protected:
     void SetUp() override {
         ProjektOeffnenTest::SetUp();
         fenster = std::make_unique<SpeicherndesAppFenster>(I());

@@ -14,7 +14,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class ProjektSpeichernTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         i = std::make_unique<Instanz>(NeuerOrdner("speichern").string());
         I().z.ProjektOrdner = NeuerOrdner("projekte").string() + "/";
@@ -160,7 +160,7 @@ TEST_F(ProjektSpeichernTest, WorkingAreaIsNoPlaceForAProject) {
 
 // Gives folders their rights back at the end, so that they can be removed.
 class RechteZurueck {
-  public:
+public:
     ~RechteZurueck() {
         std::error_code ec;
         for (const fs::path& p : m_ordner)
@@ -172,7 +172,7 @@ class RechteZurueck {
                                fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
     }
 
-  private:
+private:
     std::vector<fs::path> m_ordner;
 };
 

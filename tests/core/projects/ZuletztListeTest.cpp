@@ -11,7 +11,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class ZuletztListeTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         basis = NeuerOrdner("zuletzt");
         StandardWerteSetzen(z);

@@ -125,7 +125,8 @@ TEST_F(Colouring, MarkerCharacterAndNulComeBackUnchanged) {
     for (const std::string& t : texte)
         EXPECT_EQ(cb::test::OhneMarken(Mk(t)), t) << t;
     // Literal marker text in the source is protected: no keyword, no bold.
-    const std::string falsch = "x |\xC5\xB8" "f|Sub|n\xC5\xB8|";
+    const std::string falsch = "x |\xC5\xB8"
+                               "f|Sub|n\xC5\xB8|";
     EXPECT_EQ(Mk(falsch), falsch);
 }
 
@@ -145,7 +146,8 @@ TEST(ZeileMitStrings, CommentAfterStringWithApostrophe) {
     std::string leer(cb::MarkeLeer);
     EXPECT_EQ(cb::ZeileMitStringsMarkieren("s = \"it's\" ' a b"),
               "s = " + std::string(cb::MarkeString) + "\"it's\"" + std::string(cb::MarkeNormal) + " " +
-                  std::string(cb::MarkeKommentar) + "'" + leer + "a" + leer + "b" + std::string(cb::MarkeNormal));
+                  std::string(cb::MarkeKommentar) + "'" + leer + "a" + leer + "b" +
+                  std::string(cb::MarkeNormal));
     EXPECT_EQ(cb::ZeileMitStringsMarkieren("\"a b"),
               std::string(cb::MarkeString) + "\"a" + leer + "b" + std::string(cb::MarkeNormal));
 }

@@ -20,7 +20,8 @@ std::vector<int> Tabs(const std::vector<std::string>& zeilen) {
     for (std::size_t i = 0; i < zeilen.size(); ++i) {
         std::size_t e = r.find("\r\n", pos);
         std::string z = r.substr(pos, e - pos);
-        tabs.push_back(static_cast<int>(z.find_first_not_of('\t') == std::string::npos ? z.size() : z.find_first_not_of('\t')));
+        tabs.push_back(static_cast<int>(
+            z.find_first_not_of('\t') == std::string::npos ? z.size() : z.find_first_not_of('\t')));
         pos = e + 2;
     }
     return tabs;
@@ -29,8 +30,10 @@ std::vector<int> Tabs(const std::vector<std::string>& zeilen) {
 using V = std::vector<int>;
 
 TEST(Indenter, Blocks) {
-    EXPECT_EQ(Tabs({"Sub A()", "For i = 1 To 3", "If a Then b = 1", "Next i", "End Sub"}), (V{0, 0, 1, 0, 0}));
-    EXPECT_EQ(Tabs({"Select Case x", "Case 1", "y = 1", "Case Else", "y = 2", "End Select"}), (V{0, 1, 2, 1, 2, 0}));
+    EXPECT_EQ(Tabs({"Sub A()", "For i = 1 To 3", "If a Then b = 1", "Next i", "End Sub"}),
+              (V{0, 0, 1, 0, 0}));
+    EXPECT_EQ(Tabs({"Select Case x", "Case 1", "y = 1", "Case Else", "y = 2", "End Select"}),
+              (V{0, 1, 2, 1, 2, 0}));
     EXPECT_EQ(Tabs({"If a Then", "x = 1", "Else", "x = 2", "End If"}), (V{0, 1, 0, 1, 0}));
     EXPECT_EQ(Tabs({"If a Then", "ElseIf b Then", "End If"}), (V{0, 1, 0}));
     EXPECT_EQ(Tabs({"With x", ".a = 1", "End With ' done", "y"}), (V{0, 1, 0, 0}));
@@ -80,8 +83,16 @@ TEST(WordAtCaret, FindsTheIdentifier) {
     EXPECT_EQ(cb::WortAnPosition(t, 14), "MyRoutine"); // right after it
     EXPECT_EQ(cb::WortAnPosition(t, 5), "");           // right before it
     EXPECT_EQ(cb::WortAnPosition(t, 0), "");
-    EXPECT_EQ(cb::WortAnPosition("x = Gr\xC3\xB6\xC3\x9F" "e", 6), "Gr\xC3\xB6\xC3\x9F" "e");
-    EXPECT_EQ(cb::WortAnPosition("Call M\xC3\xB3" "dulo1.Run", 7), "M\xC3\xB3" "dulo1");
+    EXPECT_EQ(cb::WortAnPosition("x = Gr\xC3\xB6\xC3\x9F"
+                                 "e",
+                                 6),
+              "Gr\xC3\xB6\xC3\x9F"
+              "e");
+    EXPECT_EQ(cb::WortAnPosition("Call M\xC3\xB3"
+                                 "dulo1.Run",
+                                 7),
+              "M\xC3\xB3"
+              "dulo1");
     EXPECT_EQ(cb::WortAnPosition("a = \xD0\x9C\xD0\xBE\xD0\xB9_1", 6), "\xD0\x9C\xD0\xBE\xD0\xB9_1");
 }
 

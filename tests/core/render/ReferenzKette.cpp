@@ -38,7 +38,9 @@ std::string Verbinden(const std::vector<std::string>& teile, const std::string& 
     return t;
 }
 
-std::string Leer(std::string s) { return AllesErsetzt(s, " ", MarkeLeer); }
+std::string Leer(std::string s) {
+    return AllesErsetzt(s, " ", MarkeLeer);
+}
 
 std::string ZeileMarkieren(const std::string& zeile) {
     std::size_t q = zeile.find('"'), a = zeile.find('\'');
@@ -68,7 +70,9 @@ std::string ZeileMarkieren(const std::string& zeile) {
     return out;
 }
 
-bool Hat(const std::string& s, const std::string& t) { return s.find(t) != std::string::npos; }
+bool Hat(const std::string& s, const std::string& t) {
+    return s.find(t) != std::string::npos;
+}
 
 void Hervorheben(const Zustand& z, std::string& text, const std::string& K) {
     if (!Hat(text, K))
@@ -152,9 +156,10 @@ std::string CodeMarkierenTransient(const Zustand& z, std::string text) {
     for (std::string_view eintrag : Schluesselwoerter()) {
         std::string w(eintrag);
         std::string e = " " + w + " ";
-        std::string markiert = " " + std::string(MarkeSchluessel) +
-                               AllesErsetzt(w, " ", std::string(MarkeNormal) + " " + std::string(MarkeSchluessel)) +
-                               std::string(MarkeNormal) + " ";
+        std::string markiert =
+            " " + std::string(MarkeSchluessel) +
+            AllesErsetzt(w, " ", std::string(MarkeNormal) + " " + std::string(MarkeSchluessel)) +
+            std::string(MarkeNormal) + " ";
         t = Verbinden(Teilen(t, e), markiert);
     }
     AllesErsetzen(t, MarkeLeer, " ");

@@ -10,7 +10,8 @@ const std::string Kopf =
     "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fswiss MS Sans Serif;}\r\n"
     "{\\f1\\froman\\fcharset2 Symbol;}{\\f2\\fswiss MS Sans Serif;}{\\f3\\fswiss MS Sans Serif;}"
     "{\\f4\\fswiss\\fprq2 System;}}\r\n"
-    "{\\colortbl\\red0\\green0\\blue0;\\red0\\green0\\blue128;\\red0\\green128\\blue0;\\red128\\green0\\blue0;}\r\n"
+    "{\\colortbl\\red0\\green0\\blue0;\\red0\\green0\\blue128;\\red0\\green128\\blue0;"
+    "\\red128\\green0\\blue0;}\r\n"
     "\\deflang1031\\pard\\li105\\tx283\\tx566\\tx849\\tx1132\\tx1415\\tx1698\\tx1981\\tx2264\\tx2547\\tx2830"
     "\\plain\\f3\\fs20 ";
 
@@ -69,10 +70,13 @@ TEST_F(RtfBuilder, BoldOnlyWithTheOption) {
 }
 
 TEST(RtfBytesTest, Windows1252AndUnicodeEscapes) {
-    EXPECT_EQ(cb::RtfBytes("Gr\xC3\xB6\xC3\x9F" "e \xE2\x82\xAC \xC5\xB8"), "Gr\xF6\xDF" "e \x80 \x9F");
-    EXPECT_EQ(cb::RtfBytes("\xD0\x96"), "\\u1046?");                 // Cyrillic Zhe
-    EXPECT_EQ(cb::RtfBytes("\xE4\xB8\xAD"), "\\u20013?");             // CJK
-    EXPECT_EQ(cb::RtfBytes("\xEF\xBF\xBD"), "\\u-3?");                // above 0x7FFF: signed
+    EXPECT_EQ(cb::RtfBytes("Gr\xC3\xB6\xC3\x9F"
+                           "e \xE2\x82\xAC \xC5\xB8"),
+              "Gr\xF6\xDF"
+              "e \x80 \x9F");
+    EXPECT_EQ(cb::RtfBytes("\xD0\x96"), "\\u1046?");                    // Cyrillic Zhe
+    EXPECT_EQ(cb::RtfBytes("\xE4\xB8\xAD"), "\\u20013?");               // CJK
+    EXPECT_EQ(cb::RtfBytes("\xEF\xBF\xBD"), "\\u-3?");                  // above 0x7FFF: signed
     EXPECT_EQ(cb::RtfBytes("\xF0\x9F\x98\x80"), "\\u-10179?\\u-8704?"); // surrogate pair
 }
 

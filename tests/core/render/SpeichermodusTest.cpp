@@ -28,9 +28,11 @@ TEST(StoreMode, KeepsTheTrailingLineBreakAndWritesTheModuleFile) {
     Aufzeichnung parser;
     std::string text = "x = \"\xC5\xB8\" ' \xC3\xA4\r\nDim a As _\r\n  Long";
     cb::CodeMarkieren(z, text, parser);
-    EXPECT_EQ(parser.schluessel, (std::vector<std::string>{cb::test::M("~KSub~N"), cb::test::M("~KFunction~N"),
-                                                             cb::test::M("~KProperty~N")}));
-    const std::string erwartet = cb::test::M("x = ~S\"\xC5\xB8\"~N ~C' \xC3\xA4~N\r\n~KDim~N a ~KAs~N _\r\n  ~KLong~N\r\n");
+    EXPECT_EQ(parser.schluessel,
+              (std::vector<std::string>{cb::test::M("~KSub~N"), cb::test::M("~KFunction~N"),
+                                        cb::test::M("~KProperty~N")}));
+    const std::string erwartet =
+        cb::test::M("x = ~S\"\xC5\xB8\"~N ~C' \xC3\xA4~N\r\n~KDim~N a ~KAs~N _\r\n  ~KLong~N\r\n");
     EXPECT_EQ(text, erwartet);
     // The parser reads the anchors while literal marker characters are protected
     EXPECT_NE(parser.beimZeilennummern.find(cb::MarkeEscape), std::string::npos);

@@ -24,10 +24,12 @@ TEST(StoreJetVergleich, AkzenteSindAndereBuchstaben) {
 }
 
 TEST(StoreJetVergleich, UmlauteStehenBeiIhremGrundbuchstaben) {
-    std::vector<std::string> namen = {"Zebra", "Birne", "Ärger", "apfel", "Öl", "Otto", "Masse", "Maße", "Mast"};
+    std::vector<std::string> namen = {"Zebra", "Birne", "Ärger", "apfel", "Öl",
+                                      "Otto",  "Masse", "Maße",  "Mast"};
     std::sort(namen.begin(), namen.end(),
               [](const std::string& a, const std::string& b) { return JetVergleich(a, b) < 0; });
-    std::vector<std::string> erwartet = {"apfel", "Ärger", "Birne", "Masse", "Maße", "Mast", "Öl", "Otto", "Zebra"};
+    std::vector<std::string> erwartet = {"apfel", "Ärger", "Birne", "Masse", "Maße",
+                                         "Mast",  "Öl",    "Otto",  "Zebra"};
     EXPECT_EQ(namen, erwartet);
 }
 

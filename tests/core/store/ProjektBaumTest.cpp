@@ -64,9 +64,10 @@ TEST_F(StoreProjektBaum, RoutinenAlphabetischUnterIhremModul) {
 
     auto k = RoutinenlisteLaden(z);
     ASSERT_EQ(k.size(), 7u);
-    EXPECT_EQ(Spalte(k, &BaumKnoten::Text),
-              (std::vector<std::string>{"anfang", "GetTickCount", "Mitte", "Zuletzt", "Mitte", "Wert", "Wert"}));
-    EXPECT_EQ(Spalte(k, &BaumKnoten::Eltern), (std::vector<std::string>{"M1", "M1", "M1", "M1", "M2", "M2", "M2"}));
+    EXPECT_EQ(Spalte(k, &BaumKnoten::Text), (std::vector<std::string>{"anfang", "GetTickCount", "Mitte",
+                                                                      "Zuletzt", "Mitte", "Wert", "Wert"}));
+    EXPECT_EQ(Spalte(k, &BaumKnoten::Eltern),
+              (std::vector<std::string>{"M1", "M1", "M1", "M1", "M2", "M2", "M2"}));
     EXPECT_EQ(Spalte(k, &BaumKnoten::Schluessel),
               (std::vector<std::string>{"R2", "R7", "R3", "R1", "R4", "R5", "R6"}));
     EXPECT_EQ(Spalte(k, &BaumKnoten::Bild),

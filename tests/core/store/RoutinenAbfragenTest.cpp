@@ -140,7 +140,8 @@ TEST_F(StoreRoutineZoomen, RoutineOderDeklarationsteil) {
     EXPECT_EQ(RoutineZoomen(z, 12, 1), (ZoomBereich{10, 14}));
     EXPECT_EQ(RoutineZoomen(z, 23, 1), (ZoomBereich{22, 23}));
     EXPECT_EQ(RoutineZoomen(z, 3, 1), (ZoomBereich{1, 9})) << "first routine starts at line 10";
-    EXPECT_EQ(RoutineZoomen(z, 15, 1), (ZoomBereich{1, 9})) << "a gap between routines shows the declarations";
+    EXPECT_EQ(RoutineZoomen(z, 15, 1), (ZoomBereich{1, 9}))
+        << "a gap between routines shows the declarations";
 }
 
 TEST_F(StoreRoutineZoomen, ModulOhneRoutinenIstGanzDeklarationsteil) {

@@ -38,7 +38,8 @@ void ErwarteBeispiel(const VbaProjekt& p) {
     EXPECT_NE(start.code.find("Private Declare PtrSafe Function GetTickCount"), std::string::npos);
     // An Attribute line inside a procedure is hidden like those at the top.
     const Komponente& kunde = p.komponenten[5];
-    EXPECT_NE(kunde.code.find("Public Property Get Name() As String\r\n    Name = m_name"), std::string::npos);
+    EXPECT_NE(kunde.code.find("Public Property Get Name() As String\r\n    Name = m_name"),
+              std::string::npos);
     EXPECT_NE(kunde.code.find("Public Property Set Rechnung"), std::string::npos);
     // Windows-1252 characters survive the round trip.
     EXPECT_NE(p.komponenten[4].code.find("\" €\""), std::string::npos);
@@ -49,7 +50,9 @@ TEST(WorkbookExample, SourcesWriteAReadableWorkbook) {
     ProjektVorlage v;
     v.name = "Beispiel";
     for (const auto& [name, art] : Erwartet) {
-        const std::string endung = art == KomponentenArt::Standard ? ".bas" : art == KomponentenArt::Designer ? ".frm" : ".cls";
+        const std::string endung = art == KomponentenArt::Standard   ? ".bas"
+                                   : art == KomponentenArt::Designer ? ".frm"
+                                                                     : ".cls";
         const fs::path datei = ordner / (name + endung);
         std::ifstream in(datei, std::ios::binary);
         ASSERT_TRUE(in) << datei;

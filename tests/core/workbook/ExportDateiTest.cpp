@@ -24,12 +24,13 @@ TEST(WorkbookExportFile, HeaderDroppedKindFromExtensionAndBase) {
     EXPECT_EQ(klasse.name, "Konto");
     EXPECT_EQ(klasse.art, KomponentenArt::Klasse);
     // LF line breaks (as git may leave them) become CR LF.
-    EXPECT_EQ(klasse.quelle, "Attribute VB_Name = \"Konto\"\r\nAttribute VB_Exposed = False\r\nPrivate m As Long\r\n");
+    EXPECT_EQ(klasse.quelle,
+              "Attribute VB_Name = \"Konto\"\r\nAttribute VB_Exposed = False\r\nPrivate m As Long\r\n");
 
-    const QuellModul blatt = ModulAusExport(
-        "VERSION 1.0 CLASS\r\nBEGIN\r\nEND\r\nAttribute VB_Name = \"Tabelle1\"\r\n"
-        "Attribute VB_Base = \"0{00020820-0000-0000-C000-000000000046}\"\r\nOption Explicit",
-        "Tabelle1.CLS");
+    const QuellModul blatt =
+        ModulAusExport("VERSION 1.0 CLASS\r\nBEGIN\r\nEND\r\nAttribute VB_Name = \"Tabelle1\"\r\n"
+                       "Attribute VB_Base = \"0{00020820-0000-0000-C000-000000000046}\"\r\nOption Explicit",
+                       "Tabelle1.CLS");
     EXPECT_EQ(blatt.art, KomponentenArt::Dokument);
     EXPECT_EQ(blatt.quelle.substr(blatt.quelle.size() - 17), "Option Explicit\r\n");
 
@@ -45,7 +46,10 @@ TEST(WorkbookExportFile, HeaderDroppedKindFromExtensionAndBase) {
     EXPECT_EQ(roh.name, "Maße");
     EXPECT_EQ(roh.quelle, "Attribute VB_Name = \"Maße\"\r\nSub Größe()\r\nEnd Sub\r\n");
     // Windows-1252 bytes are taken as such.
-    EXPECT_EQ(ModulAusExport("Attribute VB_Name = \"M\"\r\n' Gr\xF6\xDF" "e\r\n", "M.bas").quelle,
+    EXPECT_EQ(ModulAusExport("Attribute VB_Name = \"M\"\r\n' Gr\xF6\xDF"
+                             "e\r\n",
+                             "M.bas")
+                  .quelle,
               "Attribute VB_Name = \"M\"\r\n' Größe\r\n");
 }
 
@@ -66,7 +70,8 @@ TEST(WorkbookExportFile, WhatIsNoModuleIsRefusedWithItsName) {
     EXPECT_EQ(VorlagenFehler(v), "");
     v.module = {{"Modul1", KomponentenArt::Standard, ""}, {"MODUL1", KomponentenArt::Standard, ""}};
     EXPECT_NE(VorlagenFehler(v).find("twice"), std::string::npos);
-    for (const char* falsch : {"1Modul", "_Modul", "Mo dul", "Mo-dul", "", "M23456789012345678901234567890123"}) {
+    for (const char* falsch :
+         {"1Modul", "_Modul", "Mo dul", "Mo-dul", "", "M23456789012345678901234567890123"}) {
         v.module = {{falsch, KomponentenArt::Standard, ""}};
         EXPECT_NE(VorlagenFehler(v), "") << falsch;
     }
@@ -105,7 +110,10 @@ TEST(WorkbookGenerator, ProjectOfTheAskedSizeReadsBack) {
 }
 
 TEST(WorkbookTextDecoding, BrokenBytesStandForThemselves) {
-    EXPECT_EQ(NachUtf8("A\x82\xA0\xFF" "B", 932), "AあÿB");
+    EXPECT_EQ(NachUtf8("A\x82\xA0\xFF"
+                       "B",
+                       932),
+              "AあÿB");
     EXPECT_EQ(NachUtf8("\xC4\xE3\xBA\xC3", 936), "你好");
     EXPECT_EQ(NachUtf8("\xCB\xE8\xF1\xF2", 1251), "Лист");
     EXPECT_EQ(NachUtf8(std::string("a\0b\0", 4), 1200), "ab");

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "import/workbook/FormatError.h"
 #include "import/workbook/OvbaCompression.h"
+#include "import/workbook/FormatError.h"
 
 #include <gtest/gtest.h>
 
@@ -47,14 +47,15 @@ std::string Zufall(std::size_t n, unsigned seed, int alphabet = 256) {
 // print them, both ways.
 TEST(OvbaCompression, PublishedExamples) {
     const std::string ohne = "abcdefghijklmnopqrstuv.";
-    const std::string ohneKomprimiert = Hex("01 19 B0 00 61 62 63 64 65 66 67 68 00 69 6A 6B 6C 6D 6E 6F 70 00 71 72 73 74 75 76 2E");
+    const std::string ohneKomprimiert =
+        Hex("01 19 B0 00 61 62 63 64 65 66 67 68 00 69 6A 6B 6C 6D 6E 6F 70 00 71 72 73 74 75 76 2E");
     EXPECT_EQ(Dekomprimieren(ohneKomprimiert), ohne);
     EXPECT_EQ(Komprimieren(ohne), ohneKomprimiert);
 
     const std::string normal = "#aaabcdefaaaaghijaaaaaklaaamnopqaaaaaaaaaaaarstuvwxyzaaa";
-    const std::string normalKomprimiert =
-        Hex("01 2F B0 00 23 61 61 61 62 63 64 65 82 66 00 70 61 67 68 69 6A 01 38 08 61 6B 6C 00 20 6D 6E 6F 70 06 71 "
-            "02 70 04 00 72 73 74 75 76 10 77 78 79 7A 00 2C");
+    const std::string normalKomprimiert = Hex("01 2F B0 00 23 61 61 61 62 63 64 65 82 66 00 70 61 67 68 69 "
+                                              "6A 01 38 08 61 6B 6C 00 20 6D 6E 6F 70 06 71 "
+                                              "02 70 04 00 72 73 74 75 76 10 77 78 79 7A 00 2C");
     EXPECT_EQ(Dekomprimieren(normalKomprimiert), normal);
     EXPECT_EQ(Komprimieren(normal), normalKomprimiert);
 }

@@ -20,7 +20,8 @@ ProjektVorlage Klein() {
     ProjektVorlage v;
     v.name = "Klein";
     v.module = {
-        {"Modul1", KomponentenArt::Standard, "Attribute VB_Name = \"Modul1\"\r\nSub A()\r\n    B\r\nEnd Sub\r\n"},
+        {"Modul1", KomponentenArt::Standard,
+         "Attribute VB_Name = \"Modul1\"\r\nSub A()\r\n    B\r\nEnd Sub\r\n"},
         {"Klasse1", KomponentenArt::Klasse, "Attribute VB_Name = \"Klasse1\"\r\nPublic X As Long\r\n"},
     };
     return v;
@@ -67,7 +68,8 @@ TEST(WorkbookErrors, EveryDamageKindInEveryContainer) {
             ASSERT_TRUE(e.has_value());
             EXPECT_EQ(e->Art(), WorkbookFehler::Beschaedigt) << e->what();
             EXPECT_NE(e->Detail().find(detail), std::string::npos) << e->Detail();
-            EXPECT_NE(std::string(e->what()).find("Das VBA-Projekt der Datei ist beschädigt."), std::string::npos);
+            EXPECT_NE(std::string(e->what()).find("Das VBA-Projekt der Datei ist beschädigt."),
+                      std::string::npos);
         }
         ProjektVorlage v = Klein();
         v.schaden = Beschaedigung::DateiAbgeschnitten;
@@ -82,7 +84,9 @@ TEST(WorkbookErrors, ModuleNamesThatNoEditorGives) {
     for (const auto& [modul, detail] : std::vector<std::pair<std::string, std::string>>{
              {"Teil\\Zwei", "module 2 has a backslash in its name \"Teil\\Zwei\""},
              {"Mit\x01Steuer", "module 2 has a control character in its name"},
-             {"Mit\x7F" "Del", "module 2 has a control character in its name"},
+             {"Mit\x7F"
+              "Del",
+              "module 2 has a control character in its name"},
              {"Mit\u0085C1", "module 2 has a control character in its name"},
              {"klasse1", "two modules named \"Klasse1\""}}) {
         ProjektVorlage v = Klein();
@@ -141,7 +145,10 @@ TEST(WorkbookErrors, FlippedBytesNeverEscapeAsAnotherError) {
 std::string Bombe(std::size_t chunks) {
     std::string c = "\x01";
     for (std::size_t i = 0; i < chunks; ++i)
-        c += std::string("\x03\xB0\x02" "a" "\xFC\x0F", 6);
+        c += std::string("\x03\xB0\x02"
+                         "a"
+                         "\xFC\x0F",
+                         6);
     return c;
 }
 
@@ -168,17 +175,19 @@ TEST(WorkbookErrors, ContentTypesBombAndOddPackages) {
 
     // The project found where the content types say, not at the usual place.
     const std::string bin = VbaProjectBin(Klein());
-    const std::string anderswo =
-        "<Types><Override PartName=\"/xl/vbaProjectSignature.bin\" "
-        "ContentType=\"application/vnd.ms-office.vbaProjectSignature\"/>"
-        "<Override PartName=\"/macros/code.bin\" ContentType=\"application/vnd.ms-office.vbaProject\"/></Types>";
-    const VbaProjekt p = WorkbookAusBytes(
-        ZipSchreiben({{"[Content_Types].xml", anderswo}, {"xl/vbaProjectSignature.bin", "sig"}, {"macros/code.bin", bin}}),
-        "moved.xlsm");
+    const std::string anderswo = "<Types><Override PartName=\"/xl/vbaProjectSignature.bin\" "
+                                 "ContentType=\"application/vnd.ms-office.vbaProjectSignature\"/>"
+                                 "<Override PartName=\"/macros/code.bin\" "
+                                 "ContentType=\"application/vnd.ms-office.vbaProject\"/></Types>";
+    const VbaProjekt p = WorkbookAusBytes(ZipSchreiben({{"[Content_Types].xml", anderswo},
+                                                        {"xl/vbaProjectSignature.bin", "sig"},
+                                                        {"macros/code.bin", bin}}),
+                                          "moved.xlsm");
     EXPECT_EQ(p.name, "Klein");
 
     // A Word document keeps it in word/.
-    EXPECT_EQ(WorkbookAusBytes(ZipSchreiben({{"word/vbaProject.bin", bin}}), "a.docm").komponenten.size(), 2u);
+    EXPECT_EQ(WorkbookAusBytes(ZipSchreiben({{"word/vbaProject.bin", bin}}), "a.docm").komponenten.size(),
+              2u);
     // A folder where the project should be is no project.
     const auto ordner = Fehler(ZipSchreiben({{"xl/vbaProject.bin/x", bin}}), "folder.xlsm");
     ASSERT_TRUE(ordner.has_value());
@@ -207,7 +216,8 @@ TEST(WorkbookWriter, ComponentsFollowTheProjectStream) {
     std::vector<ContainerEintrag> s = VbaSpeicherBauen(Klein());
     ASSERT_EQ(s[0].pfad, "PROJECT");
     // Klasse1 before Modul1 in the PROJECT stream, the other way in dir.
-    s[0].daten = Ersetzt(s[0].daten, "Module=Modul1\r\nClass=Klasse1\r\n", "Class=Klasse1\r\nModule=Modul1\r\n");
+    s[0].daten =
+        Ersetzt(s[0].daten, "Module=Modul1\r\nClass=Klasse1\r\n", "Class=Klasse1\r\nModule=Modul1\r\n");
     const VbaProjekt p = WorkbookAusBytes(OleSchreiben(s), "order.bin");
     ASSERT_EQ(p.komponenten.size(), 2u);
     EXPECT_EQ(p.komponenten[0].name, "Klasse1");
@@ -236,7 +246,8 @@ TEST(WorkbookWriter, SourcesBehindACacheAndInOtherCodePages) {
     k.codepage = 1251;
     k.name = "Проект";
     k.module = {{"Модуль1", KomponentenArt::Standard,
-                 "Attribute VB_Name = \"Модуль1\"\r\n' Привет, мир\r\nSub Пуск()\r\n    MsgBox \"Здравствуйте\"\r\nEnd Sub\r\n"}};
+                 "Attribute VB_Name = \"Модуль1\"\r\n' Привет, мир\r\nSub Пуск()\r\n    MsgBox "
+                 "\"Здравствуйте\"\r\nEnd Sub\r\n"}};
     const VbaProjekt c = WorkbookAusBytes(XlsBauen(k), "cp1251.xls");
     EXPECT_EQ(c.name, "Проект");
     ASSERT_EQ(c.komponenten.size(), 1u);

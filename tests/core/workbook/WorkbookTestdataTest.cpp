@@ -7,10 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <algorithm>
 #include <map>
 #include <sstream>
 
@@ -23,7 +23,9 @@ struct ManifestZeile {
     std::string datei, container, projekt, codepage, gesperrt, modul, art, zeilen, export_, vergleich;
 };
 
-fs::path Daten() { return fs::path(CB_TESTDATA_DIR); }
+fs::path Daten() {
+    return fs::path(CB_TESTDATA_DIR);
+}
 
 std::vector<ManifestZeile> Manifest() {
     std::ifstream in(Daten() / "MANIFEST.tsv");
@@ -43,10 +45,14 @@ std::vector<ManifestZeile> Manifest() {
 
 std::string ArtName(KomponentenArt a) {
     switch (a) {
-    case KomponentenArt::Dokument: return "document";
-    case KomponentenArt::Standard: return "standard";
-    case KomponentenArt::Klasse: return "class";
-    case KomponentenArt::Designer: return "userform";
+    case KomponentenArt::Dokument:
+        return "document";
+    case KomponentenArt::Standard:
+        return "standard";
+    case KomponentenArt::Klasse:
+        return "class";
+    case KomponentenArt::Designer:
+        return "userform";
     }
     return "?";
 }
@@ -142,7 +148,8 @@ TEST_F(WorkbookTestdata, EveryFileAsTheManifestSays) {
             } catch (const WorkbookError& e) {
                 EXPECT_NE(std::string(e.what()).find(pfad.string()), std::string::npos);
                 const bool verschluesselt = module[0].vergleich.find("encrypted") != std::string::npos;
-                EXPECT_EQ(e.Art(), verschluesselt ? WorkbookFehler::Verschluesselt : WorkbookFehler::KeinVbaProjekt)
+                EXPECT_EQ(e.Art(),
+                          verschluesselt ? WorkbookFehler::Verschluesselt : WorkbookFehler::KeinVbaProjekt)
                     << e.what();
             }
             continue;
@@ -202,9 +209,9 @@ TEST_F(WorkbookTestdata, ForeignScriptNamesStayDistinct) {
 // An OLE file cut short loses the storages whose sectors are gone; what is
 // left must read as damaged, not as a file without a project.
 TEST_F(WorkbookTestdata, CutOleFilesAreDamagedNotEmpty) {
-    for (const char* datei : {"tafia__calamine/tests/any_sheets.xls", "tafia__calamine/tests/optional_records.xls",
-                              "liteninkiran__excel-interface/xl/vbaProject.bin",
-                              "felipepodolan__Git2Office/xl/vbaProject.bin"}) {
+    for (const char* datei :
+         {"tafia__calamine/tests/any_sheets.xls", "tafia__calamine/tests/optional_records.xls",
+          "liteninkiran__excel-interface/xl/vbaProject.bin", "felipepodolan__Git2Office/xl/vbaProject.bin"}) {
         std::ifstream in(Daten() / datei, std::ios::binary);
         const std::string ganz((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         ASSERT_FALSE(ganz.empty()) << datei;

@@ -29,10 +29,15 @@ ProjektVorlage Vorlage() {
     ProjektVorlage v;
     v.name = "Mappe";
     v.module = {
-        {"DieseArbeitsmappe", KomponentenArt::Dokument, "Attribute VB_Name = \"DieseArbeitsmappe\"\r\nAttribute VB_Base = \"0{00020819-0000-0000-C000-000000000046}\"\r\nPrivate Sub Workbook_Open()\r\nEnd Sub\r\n"},
-        {"Modul1", KomponentenArt::Standard, "Attribute VB_Name = \"Modul1\"\r\nOption Explicit\r\nPublic Function Größe() As Long\r\nAttribute Größe.VB_Description = \"Maß\"\r\n    Größe = 1\r\nEnd Function\r\n"},
+        {"DieseArbeitsmappe", KomponentenArt::Dokument,
+         "Attribute VB_Name = \"DieseArbeitsmappe\"\r\nAttribute VB_Base = "
+         "\"0{00020819-0000-0000-C000-000000000046}\"\r\nPrivate Sub Workbook_Open()\r\nEnd Sub\r\n"},
+        {"Modul1", KomponentenArt::Standard,
+         "Attribute VB_Name = \"Modul1\"\r\nOption Explicit\r\nPublic Function Größe() As Long\r\nAttribute "
+         "Größe.VB_Description = \"Maß\"\r\n    Größe = 1\r\nEnd Function\r\n"},
         {"Klasse1", KomponentenArt::Klasse, "Attribute VB_Name = \"Klasse1\"\r\nPrivate m_x As Long\r\n"},
-        {"Formular", KomponentenArt::Designer, "Attribute VB_Name = \"Formular\"\r\nPrivate Sub UserForm_Click()\r\nEnd Sub\r\n"},
+        {"Formular", KomponentenArt::Designer,
+         "Attribute VB_Name = \"Formular\"\r\nPrivate Sub UserForm_Click()\r\nEnd Sub\r\n"},
     };
     return v;
 }
@@ -56,7 +61,8 @@ void ErwarteVorlage(const VbaProjekt& p) {
     EXPECT_EQ(p.komponenten[0].name, "DieseArbeitsmappe");
     EXPECT_EQ(p.komponenten[0].art, KomponentenArt::Dokument);
     EXPECT_EQ(p.komponenten[1].art, KomponentenArt::Standard);
-    EXPECT_EQ(p.komponenten[1].code, "Option Explicit\r\nPublic Function Größe() As Long\r\n    Größe = 1\r\nEnd Function");
+    EXPECT_EQ(p.komponenten[1].code,
+              "Option Explicit\r\nPublic Function Größe() As Long\r\n    Größe = 1\r\nEnd Function");
     EXPECT_EQ(p.komponenten[1].zeilen, 4u);
     EXPECT_EQ(p.komponenten[1].gespeicherteZeilen, 6u);
     EXPECT_EQ(p.komponenten[2].art, KomponentenArt::Klasse);
@@ -86,7 +92,8 @@ TEST(WorkbookWriter, EveryContainerReadsBack) {
 // PowerPoint keep the project, read back by the container reader.
 TEST(WorkbookWriter, EveryOfficeFileReadsBack) {
     const ProjektVorlage v = Vorlage();
-    for (const char* endung : {".xlsm", ".xltm", ".xlam", ".xls", ".XLA", ".xlt", ".docm", ".dotm", ".pptm", ".doc", ".bin"}) {
+    for (const char* endung :
+         {".xlsm", ".xltm", ".xlam", ".xls", ".XLA", ".xlt", ".docm", ".dotm", ".pptm", ".doc", ".bin"}) {
         const auto art = OfficeArtAusEndung(endung);
         ASSERT_TRUE(art.has_value()) << endung;
         SCOPED_TRACE(endung);
@@ -124,8 +131,10 @@ TEST(WorkbookWriter, PackagesHoldTheirMainDocument) {
         {PaketArt::Xltm, "xl/workbook.xml", "application/vnd.ms-excel.template.macroEnabled.main+xml"},
         {PaketArt::Xlam, "xl/workbook.xml", "application/vnd.ms-excel.addin.macroEnabled.main+xml"},
         {PaketArt::Docm, "word/document.xml", "application/vnd.ms-word.document.macroEnabled.main+xml"},
-        {PaketArt::Dotm, "word/document.xml", "application/vnd.ms-word.template.macroEnabledTemplate.main+xml"},
-        {PaketArt::Pptm, "ppt/presentation.xml", "application/vnd.ms-powerpoint.presentation.macroEnabled.main+xml"},
+        {PaketArt::Dotm, "word/document.xml",
+         "application/vnd.ms-word.template.macroEnabledTemplate.main+xml"},
+        {PaketArt::Pptm, "ppt/presentation.xml",
+         "application/vnd.ms-powerpoint.presentation.macroEnabled.main+xml"},
     };
     ExcelCodeNamen namen{"DieseArbeitsmappe", {"Tabelle1", "Übersicht"}};
     for (const auto& [art, haupt, typ] : arten) {
@@ -136,9 +145,11 @@ TEST(WorkbookWriter, PackagesHoldTheirMainDocument) {
             nach[t.pfad] = t.daten;
         ASSERT_EQ(teile.front().pfad, "[Content_Types].xml");
         const std::string& typen = nach["[Content_Types].xml"];
-        EXPECT_NE(typen.find("<Override PartName=\"/" + haupt + "\" ContentType=\"" + typ + "\"/>"), std::string::npos);
+        EXPECT_NE(typen.find("<Override PartName=\"/" + haupt + "\" ContentType=\"" + typ + "\"/>"),
+                  std::string::npos);
         const std::string ordner = haupt.substr(0, haupt.find('/'));
-        EXPECT_NE(typen.find("<Override PartName=\"/" + ordner + "/vbaProject.bin\" ContentType=\"application/vnd.ms-office.vbaProject\"/>"),
+        EXPECT_NE(typen.find("<Override PartName=\"/" + ordner +
+                             "/vbaProject.bin\" ContentType=\"application/vnd.ms-office.vbaProject\"/>"),
                   std::string::npos);
         EXPECT_EQ(nach[ordner + "/vbaProject.bin"], "BIN");
         for (const std::string& teil : attribute(typen, "PartName"))
@@ -160,8 +171,10 @@ TEST(WorkbookWriter, PackagesHoldTheirMainDocument) {
             }
         }
         const std::string rels = nach[ordner + "/_rels/" + haupt.substr(ordner.size() + 1) + ".rels"];
-        EXPECT_NE(rels.find("Type=\"http://schemas.microsoft.com/office/2006/relationships/vbaProject\" Target=\"vbaProject.bin\""),
-                  std::string::npos) << rels;
+        EXPECT_NE(rels.find("Type=\"http://schemas.microsoft.com/office/2006/relationships/vbaProject\" "
+                            "Target=\"vbaProject.bin\""),
+                  std::string::npos)
+            << rels;
     }
 
     const std::vector<ContainerEintrag> xlsm = PaketTeile(PaketArt::Xlsm, namen, "BIN");
@@ -169,7 +182,8 @@ TEST(WorkbookWriter, PackagesHoldTheirMainDocument) {
     for (const ContainerEintrag& t : xlsm)
         nach[t.pfad] = t.daten;
     EXPECT_EQ(attribute(nach["xl/workbook.xml"], "codeName"), std::vector<std::string>{"DieseArbeitsmappe"});
-    EXPECT_EQ(attribute(nach["xl/workbook.xml"], "name"), (std::vector<std::string>{"Tabelle1", "Übersicht"}));
+    EXPECT_EQ(attribute(nach["xl/workbook.xml"], "name"),
+              (std::vector<std::string>{"Tabelle1", "Übersicht"}));
     EXPECT_EQ(attribute(nach["xl/worksheets/sheet2.xml"], "codeName"), std::vector<std::string>{"Übersicht"});
 
     // Without document modules there is still one sheet, without a code name.
@@ -214,7 +228,8 @@ TEST(WorkbookWriter, BiffWorkbookStream) {
         p += 4 + laenge;
     }
     auto u16 = [](const std::string& d, std::size_t i) {
-        return static_cast<std::uint16_t>(static_cast<unsigned char>(d[i]) | (static_cast<unsigned char>(d[i + 1]) << 8));
+        return static_cast<std::uint16_t>(static_cast<unsigned char>(d[i]) |
+                                          (static_cast<unsigned char>(d[i + 1]) << 8));
     };
     auto u32 = [&](const std::string& d, std::size_t i) {
         return static_cast<std::uint32_t>(u16(d, i)) | (static_cast<std::uint32_t>(u16(d, i + 2)) << 16);
@@ -239,7 +254,8 @@ TEST(WorkbookWriter, BiffWorkbookStream) {
         }
         if (s.typ == 0x0085) {
             const std::size_t bof = u32(s.daten, 0);
-            const auto ziel = std::find_if(saetze.begin(), saetze.end(), [&](const Satz& t) { return t.lage == bof; });
+            const auto ziel =
+                std::find_if(saetze.begin(), saetze.end(), [&](const Satz& t) { return t.lage == bof; });
             ASSERT_NE(ziel, saetze.end()) << "a sheet offset points into a record";
             EXPECT_EQ(ziel->typ, 0x0809);
             EXPECT_EQ(u16(ziel->daten, 2), 0x0010) << "a worksheet";
@@ -249,7 +265,8 @@ TEST(WorkbookWriter, BiffWorkbookStream) {
         }
         if (s.typ == 0x020B) {
             const std::size_t breite = u32(s.daten, 12);
-            const auto ziel = std::find_if(saetze.begin(), saetze.end(), [&](const Satz& t) { return t.lage == breite; });
+            const auto ziel =
+                std::find_if(saetze.begin(), saetze.end(), [&](const Satz& t) { return t.lage == breite; });
             ASSERT_NE(ziel, saetze.end());
             EXPECT_EQ(ziel->typ, 0x0055) << "INDEX points at DEFCOLWIDTH";
         }
@@ -278,7 +295,8 @@ TEST(WorkbookWriter, LockedProjectAndForeignScripts) {
                             std::tuple{936, "工作表1", "工作表2"}}) {
         ProjektVorlage f;
         f.codepage = cp;
-        f.module = {{a, KomponentenArt::Dokument, "' Комментарий\r\n"}, {b, KomponentenArt::Standard, "Sub X()\r\nEnd Sub\r\n"}};
+        f.module = {{a, KomponentenArt::Dokument, "' Комментарий\r\n"},
+                    {b, KomponentenArt::Standard, "Sub X()\r\nEnd Sub\r\n"}};
         const VbaProjekt p = WorkbookAusBytes(XlsBauen(f), "cp.xls");
         EXPECT_EQ(p.codepage, cp);
         ASSERT_EQ(p.komponenten.size(), 2u);
@@ -293,9 +311,11 @@ TEST(WorkbookWriter, ManyLargeModules) {
     ProjektVorlage v;
     std::string lang;
     for (int i = 0; i < 3000; ++i)
-        lang += "    x = x + " + std::to_string(i) + " ' " + std::string(static_cast<std::size_t>(i % 300), 'k') + "\r\n";
+        lang += "    x = x + " + std::to_string(i) + " ' " +
+                std::string(static_cast<std::size_t>(i % 300), 'k') + "\r\n";
     for (int m = 0; m < 40; ++m)
-        v.module.push_back({"M" + std::to_string(m), KomponentenArt::Standard, "Sub S()\r\n" + lang + "End Sub\r\n"});
+        v.module.push_back(
+            {"M" + std::to_string(m), KomponentenArt::Standard, "Sub S()\r\n" + lang + "End Sub\r\n"});
     const VbaProjekt p = WorkbookAusBytes(XlsmBauen(v), "big.xlsm");
     ASSERT_EQ(p.komponenten.size(), 40u);
     EXPECT_EQ(p.komponenten[39].name, "M39");
@@ -313,18 +333,22 @@ std::vector<ContainerEintrag> MitErsetzt(std::string pfad, std::string daten) {
 TEST(WorkbookErrors, FilesWithoutReadableProject) {
     EXPECT_EQ(FehlerArt("Sub Main()\r\nEnd Sub\r\n", "renamed.xlsm"), WorkbookFehler::KeinContainer);
     EXPECT_EQ(FehlerArt("", "empty.xlsm"), WorkbookFehler::KeinContainer);
-    EXPECT_EQ(FehlerArt(ZipSchreiben({{"[Content_Types].xml", "<Types/>"}, {"xl/workbook.xml", "<w/>"}}), "plain.xlsx"),
+    EXPECT_EQ(FehlerArt(ZipSchreiben({{"[Content_Types].xml", "<Types/>"}, {"xl/workbook.xml", "<w/>"}}),
+                        "plain.xlsx"),
               WorkbookFehler::KeinVbaProjekt);
     EXPECT_EQ(FehlerArt(OleSchreiben({{"EncryptionInfo", "x"}, {"EncryptedPackage", "y"}}), "secret.xlsm"),
               WorkbookFehler::Verschluesselt);
-    EXPECT_EQ(FehlerArt(OleSchreiben({{"Workbook", std::string(64, '\0')}}), "xlm.xls"), WorkbookFehler::KeinVbaProjekt);
+    EXPECT_EQ(FehlerArt(OleSchreiben({{"Workbook", std::string(64, '\0')}}), "xlm.xls"),
+              WorkbookFehler::KeinVbaProjekt);
     // A container's signature followed by rubbish is a damaged file, not a
     // foreign one.
     EXPECT_EQ(FehlerArt(std::string("PK\x03\x04", 4) + std::string(100, 'z'), "cut.xlsm"),
               WorkbookFehler::ContainerBeschaedigt);
-    EXPECT_EQ(FehlerArt(std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + std::string(600, '\0'), "cut.xls"),
-              WorkbookFehler::ContainerBeschaedigt);
-    EXPECT_EQ(FehlerArt(ZipSchreiben({{"xl/vbaProject.bin", "not an OLE file"}}), "fake.xlsm"), WorkbookFehler::Beschaedigt);
+    EXPECT_EQ(
+        FehlerArt(std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + std::string(600, '\0'), "cut.xls"),
+        WorkbookFehler::ContainerBeschaedigt);
+    EXPECT_EQ(FehlerArt(ZipSchreiben({{"xl/vbaProject.bin", "not an OLE file"}}), "fake.xlsm"),
+              WorkbookFehler::Beschaedigt);
 
     try {
         WorkbookLesen("/nonexistent/folder/Mappe.xlsm");
@@ -349,7 +373,8 @@ TEST(WorkbookErrors, ZipBombIsRefusedBeforeInflating) {
         x ^= x << 13, x ^= x >> 17, x ^= x << 5;
         c = static_cast<char>(x);
     }
-    std::string gross = ZipSchreiben({{"xl/media/bild.bin", rauschen}, {"xl/vbaProject.bin", VbaProjectBin(Vorlage())}});
+    std::string gross =
+        ZipSchreiben({{"xl/media/bild.bin", rauschen}, {"xl/vbaProject.bin", VbaProjectBin(Vorlage())}});
     ASSERT_GT(gross.size(), (std::size_t{200} << 20) / MaxZipVerhaeltnis);
     ASSERT_EQ(WorkbookAusBytes(gross, "gross.xlsm").komponenten.size(), 4u);
     const std::string name = "xl/vbaProject.bin";
@@ -371,13 +396,17 @@ TEST(WorkbookErrors, ZipBombIsRefusedBeforeInflating) {
 }
 
 TEST(WorkbookErrors, DamagedStreams) {
-    EXPECT_EQ(FehlerArt(OleSchreiben(MitErsetzt("VBA/dir", "garbage")), "dir.bin"), WorkbookFehler::Beschaedigt);
+    EXPECT_EQ(FehlerArt(OleSchreiben(MitErsetzt("VBA/dir", "garbage")), "dir.bin"),
+              WorkbookFehler::Beschaedigt);
     EXPECT_EQ(FehlerArt(OleSchreiben(MitErsetzt("VBA/dir", Komprimieren("\x01\x00\x04\x00"))), "dir2.bin"),
               WorkbookFehler::Beschaedigt);
     // A copy token reaching before its chunk, in a module's source.
-    EXPECT_EQ(FehlerArt(OleSchreiben(MitErsetzt("VBA/Modul1", std::string("\x01\x03\xB0\x02\x61\x00\x10", 7))), "window.bin"),
+    EXPECT_EQ(
+        FehlerArt(OleSchreiben(MitErsetzt("VBA/Modul1", std::string("\x01\x03\xB0\x02\x61\x00\x10", 7))),
+                  "window.bin"),
+        WorkbookFehler::Beschaedigt);
+    EXPECT_EQ(FehlerArt(OleSchreiben(MitErsetzt("VBA/Klasse1", "")), "empty.bin"),
               WorkbookFehler::Beschaedigt);
-    EXPECT_EQ(FehlerArt(OleSchreiben(MitErsetzt("VBA/Klasse1", "")), "empty.bin"), WorkbookFehler::Beschaedigt);
     std::vector<ContainerEintrag> ohneModul = VbaSpeicherBauen(Vorlage());
     std::erase_if(ohneModul, [](const ContainerEintrag& e) { return e.pfad == "VBA/Formular"; });
     EXPECT_EQ(FehlerArt(OleSchreiben(ohneModul), "missing.bin"), WorkbookFehler::Beschaedigt);
@@ -409,9 +438,12 @@ TEST(WorkbookDir, MessagesNameRecordsInHex) {
         return std::string("read");
     };
     // PROJECTCODEPAGE with one byte, MODULESTREAMNAME before any MODULENAME.
-    EXPECT_EQ(meldung(std::string("\x03\x00\x01\x00\x00\x00\xE4", 7)), "dir record 0x0003 is shorter than 2 bytes");
-    EXPECT_EQ(meldung(std::string("\x1A\x00\x01\x00\x00\x00x", 7)), "dir record 0x001A stands outside a module");
-    EXPECT_EQ(meldung(std::string("\x4A\x00\x00\x00\x00\x00", 6)), "dir record 0x004A is shorter than 4 bytes");
+    EXPECT_EQ(meldung(std::string("\x03\x00\x01\x00\x00\x00\xE4", 7)),
+              "dir record 0x0003 is shorter than 2 bytes");
+    EXPECT_EQ(meldung(std::string("\x1A\x00\x01\x00\x00\x00x", 7)),
+              "dir record 0x001A stands outside a module");
+    EXPECT_EQ(meldung(std::string("\x4A\x00\x00\x00\x00\x00", 6)),
+              "dir record 0x004A is shorter than 4 bytes");
 }
 
 TEST(WorkbookDir, OptionalRecordsMayBeMissing) {
