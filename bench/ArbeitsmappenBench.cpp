@@ -9,10 +9,10 @@
 #include "app/Start.h"
 #include "app/Zustand.h"
 #include "import/MappenEinlesen.h"
-#include "import/workbook/ProjektGenerator.h"
-#include "import/workbook/VbaProjectWriter.h"
 #include "import/workbook/WorkbookReader.h"
 #include "store/DatenbankDatei.h"
+#include "testhilfen/ProjektGenerator.h"
+#include "testhilfen/VbaProjectWriter.h"
 
 #include <benchmark/benchmark.h>
 

@@ -9,6 +9,7 @@
 
 #include "analysis/AufrufeSuche.h"
 #include "app/Anzeige.h"
+#include "app/Dateien.h"
 #include "app/Meldungen.h"
 #include "app/Start.h"
 #include "app/Zustand.h"

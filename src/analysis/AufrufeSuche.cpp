@@ -2,6 +2,7 @@
 #include "analysis/AufrufeSuche.h"
 
 #include "app/Anzeige.h"
+#include "app/Dateien.h"
 #include "app/Marken.h"
 #include "app/Text.h"
 #include "app/Zustand.h"

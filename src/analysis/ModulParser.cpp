@@ -2,9 +2,9 @@
 #include "analysis/ModulParser.h"
 
 #include "analysis/RoutinenAnker.h"
+#include "app/Ersetzen.h"
 #include "app/Marken.h"
 #include "app/Zustand.h"
-#include "render/Ersetzen.h"
 #include "render/Schluesselwoerter.h"
 #include "store/ProjektDatenbankVerbindung.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small string, settings and folder utilities that every subsystem uses.
-#include "settings/EinstellungsSpeicher.h"
+#include "app/EinstellungsSpeicher.h"
 
 #include <string>
 

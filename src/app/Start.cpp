@@ -75,4 +75,10 @@ std::string CacheOrdnerErmitteln() {
     return MitTrenner(MitTrenner(basis) + "codebrindle");
 }
 
+std::string ArbeitsbereichVon(const Zustand& z) {
+    if (z.TempPfad.empty())
+        return z.ProjektPfad;
+    return MitTrenner(std::filesystem::path(OhneTrenner(z.TempPfad)).parent_path().string());
+}
+
 } // namespace cb

@@ -25,4 +25,8 @@ std::string ProgrammOrdnerErmitteln();
 /// The user's cache folder for this program (XDG). Ends with a separator.
 std::string CacheOrdnerErmitteln();
 
+/// The working area of the state: the folder above TempPfad once the
+/// instance folder exists, ProjektPfad before (as start-up leaves it).
+std::string ArbeitsbereichVon(const Zustand& z);
+
 } // namespace cb

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/Html.h"
 
+#include "app/Ersetzen.h"
 #include "app/Marken.h"
 #include "app/Zustand.h"
-#include "render/Ersetzen.h"
 
 #include <cstdio>
 

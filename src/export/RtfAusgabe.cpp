@@ -3,12 +3,11 @@
 
 #include "app/Anzeige.h"
 #include "app/Baum.h"
+#include "app/DateiErsetzen.h"
 #include "app/Meldungen.h"
 #include "app/Zustand.h"
-#include "export/DateiErsetzen.h"
 #include "export/ExportKontext.h"
 #include "export/ModulKopf.h"
-#include "projects/SpeichernUnter.h"
 #include "render/ModulText.h"
 #include "render/Rtf.h"
 #include "store/ProjektBaum.h"
@@ -36,12 +35,6 @@ bool RtfSchreiben(ExportKontext& k, const std::string& pfad, const char* vorgang
     k.anzeige.SanduhrSetzen(false);
     k.anzeige.StatusSetzen(Panel::Aktivitaet, "");
     return ok;
-}
-
-std::string AktuellerOrdner() {
-    std::error_code ec;
-    std::filesystem::path p = std::filesystem::current_path(ec);
-    return ec ? std::string() : p.string();
 }
 
 } // namespace
@@ -82,20 +75,6 @@ std::string RtfDateiPfad(const std::string& gewaehlt) {
     if (name.size() >= 4 && name[name.size() - 4] == '.')
         return gewaehlt.substr(0, gewaehlt.size() - 3) + "RTF";
     return gewaehlt + ".RTF";
-}
-
-void mnuRtf_Modul_Click(ExportKontext& k, Dialoge& dialoge) {
-    std::string pfad = SpeichernUnter(dialoge, k.meldungen, "RTF-Dokument:RTF;", "RTF", AktuellerOrdner(),
-                                      k.anzeige.Status(Panel::Modul));
-    if (!pfad.empty())
-        RtfModul(k, RtfDateiPfad(pfad));
-}
-
-void mnuRtf_Projekt_Click(ExportKontext& k, Dialoge& dialoge, const std::string& projektName) {
-    std::string pfad =
-        SpeichernUnter(dialoge, k.meldungen, "RTF-Dokument:RTF;", "RTF", AktuellerOrdner(), projektName);
-    if (!pfad.empty())
-        RtfProjekt(k, RtfDateiPfad(pfad));
 }
 
 } // namespace cb

@@ -9,7 +9,6 @@ namespace cb {
 
 struct Zustand;
 struct ExportKontext;
-class Dialoge;
 
 /// The RTF document of one module from its module text file (UTF-8);
 /// throws std::runtime_error when the file cannot be read.
@@ -27,10 +26,5 @@ bool RtfProjekt(ExportKontext& k, const std::string& pfad);
 /// The path chosen with its extension made "RTF": a three-letter
 /// extension is replaced, a name without one gets ".RTF" added.
 std::string RtfDateiPfad(const std::string& gewaehlt);
-
-/// "&Modul" of the menu RTF: the save chooser, proposing the name in panel 1.
-void mnuRtf_Modul_Click(ExportKontext& k, Dialoge& dialoge);
-/// "&Projekt" of the menu RTF: the save chooser, proposing the project's name.
-void mnuRtf_Projekt_Click(ExportKontext& k, Dialoge& dialoge, const std::string& projektName);
 
 } // namespace cb

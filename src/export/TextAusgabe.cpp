@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/TextAusgabe.h"
 
+#include "app/Ersetzen.h"
 #include "app/Marken.h"
 #include "app/Meldungen.h"
 #include "app/Zustand.h"
 #include "app/Zwischenablage.h"
 #include "export/ExportKontext.h"
-#include "render/Ersetzen.h"
 
 namespace cb {
 

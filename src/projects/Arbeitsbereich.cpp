@@ -3,6 +3,7 @@
 
 #include "app/Allgemein.h"
 #include "app/Meldungen.h"
+#include "app/Start.h"
 #include "app/Text.h"
 #include "app/Zustand.h"
 #include "projects/DateiListen.h"
@@ -44,12 +45,6 @@ bool DateienLoeschen(const DateiBaumListe& liste) {
 }
 
 } // namespace
-
-std::string ArbeitsbereichVon(const Zustand& z) {
-    if (z.TempPfad.empty())
-        return z.ProjektPfad;
-    return MitTrenner(fs::path(OhneTrenner(z.TempPfad)).parent_path().string());
-}
 
 bool LiegtUnter(const std::string& pfad, const std::string& ordner) {
     if (pfad.empty() || ordner.empty())

@@ -12,10 +12,6 @@ struct Zustand;
 class Meldungen;
 class InstanzSperre;
 
-/// The working area of the state: the folder above TempPfad once the
-/// instance folder exists, ProjektPfad before (as start-up leaves it).
-std::string ArbeitsbereichVon(const Zustand& z);
-
 /// True when the path is the folder or lies below it, links resolved.
 bool LiegtUnter(const std::string& pfad, const std::string& ordner);
 

@@ -2,8 +2,8 @@
 #include "projects/DateiListen.h"
 
 #include "app/Allgemein.h"
+#include "app/Ersetzen.h"
 #include "app/Text.h"
-#include "render/Ersetzen.h"
 
 #include <filesystem>
 #include <system_error>

@@ -6,6 +6,7 @@
 #include "app/Baum.h"
 #include "app/Dialoge.h"
 #include "app/Meldungen.h"
+#include "app/Start.h"
 #include "app/Zustand.h"
 #include "projects/Arbeitsbereich.h"
 #include "projects/DateiListen.h"

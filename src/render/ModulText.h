@@ -15,9 +15,4 @@ void ModulTextSchreiben(const Zustand& z, const std::string& text);
 /// Reads a module text file whole; throws std::runtime_error naming it.
 std::string ModulTextLesen(const Zustand& z, std::int64_t modulNummer);
 
-/// A whole file as bytes; throws std::runtime_error naming it.
-std::string DateiLesen(const std::string& pfad);
-/// Writes bytes to a file, replacing it; throws std::runtime_error naming it.
-void DateiSchreiben(const std::string& pfad, const std::string& bytes);
-
 } // namespace cb

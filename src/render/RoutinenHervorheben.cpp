@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/Ersetzen.h"
 #include "app/Marken.h"
 #include "app/Zustand.h"
 #include "render/CodeMarkieren.h"
-#include "render/Ersetzen.h"
 #include "render/Schluesselwoerter.h"
 
 #include <cstring>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/Rtf.h"
 
+#include "app/Ersetzen.h"
 #include "app/Marken.h"
 #include "app/Text.h"
 #include "app/Zustand.h"
-#include "render/Ersetzen.h"
 
 #include <array>
 #include <cmath>

@@ -2,9 +2,9 @@
 // The character-by-character form of a line's comment and string marking,
 // as the replacement chain defines it; the one-pass colouring folds the
 // same rule into its scan.
+#include "app/Ersetzen.h"
 #include "app/Marken.h"
 #include "render/CodeMarkieren.h"
-#include "render/Ersetzen.h"
 
 namespace cb {
 

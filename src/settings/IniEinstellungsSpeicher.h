@@ -4,7 +4,7 @@
 // the command line and for tests that need settings to outlive one object
 // (two program instances, a restart). Every change is written through at
 // once, replacing the file whole so that a crash never leaves half of it.
-#include "settings/EinstellungsSpeicher.h"
+#include "app/EinstellungsSpeicher.h"
 
 #include <string>
 #include <utility>

@@ -2,8 +2,8 @@
 #include "settings/Optionen.h"
 
 #include "app/Allgemein.h"
+#include "app/EinstellungsSpeicher.h"
 #include "app/Zustand.h"
-#include "settings/EinstellungsSpeicher.h"
 
 #include <cctype>
 #include <cmath>

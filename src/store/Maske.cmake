@@ -16,5 +16,5 @@ add_custom_command(
   VERBATIM)
 add_custom_target(cb_maske ALL DEPENDS "${CB_MASKE}")
 # Everything that opens a project needs the template beside it.
-add_dependencies(cbcore cb_maske)
+add_dependencies(cb_store cb_maske)
 install(FILES "${CB_MASKE}" DESTINATION "${CB_DATA_INSTALL_DIR}")

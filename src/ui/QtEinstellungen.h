@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "settings/EinstellungsSpeicher.h"
+#include "app/EinstellungsSpeicher.h"
 
 namespace cb {
 

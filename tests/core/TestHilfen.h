@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "app/EinstellungsSpeicher.h"
+#include "app/Ersetzen.h"
 #include "app/Marken.h"
 #include "app/Start.h"
 #include "app/Zustand.h"
-#include "render/Ersetzen.h"
-#include "settings/EinstellungsSpeicher.h"
 
 #include <gtest/gtest.h>
 

@@ -7,8 +7,8 @@
 #include "app/Start.h"
 #include "app/Zustand.h"
 #include "import/AppTexte.h"
-#include "import/host/SpeicherHost.h"
 #include "settings/Optionen.h"
+#include "testhilfen/SpeicherHost.h"
 
 #include <QSettings>
 #include <QStandardPaths>

@@ -4,9 +4,9 @@
 // or from a generated project, with options for locked, foreign-code-page
 // and damaged projects.
 #include "app/Text.h"
-#include "import/workbook/ExportDatei.h"
-#include "import/workbook/ProjektGenerator.h"
-#include "import/workbook/VbaProjectWriter.h"
+#include "testhilfen/ExportDatei.h"
+#include "testhilfen/ProjektGenerator.h"
+#include "testhilfen/VbaProjectWriter.h"
 
 #include <algorithm>
 #include <charconv>

@@ -2,8 +2,8 @@
 #include "import/vb/VbAnwendungsBaum.h"
 
 #include "app/Allgemein.h"
+#include "app/Dateien.h"
 #include "app/Text.h"
-#include "render/ModulText.h"
 
 #include <algorithm>
 #include <filesystem>

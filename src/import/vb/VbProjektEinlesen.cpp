@@ -4,10 +4,10 @@
 #include "analysis/ModulParser.h"
 #include "app/Anzeige.h"
 #include "app/Baum.h"
+#include "app/Dateien.h"
 #include "app/Meldungen.h"
 #include "app/Zustand.h"
 #include "import/vb/VbAnwendungsBaum.h"
-#include "render/ModulText.h"
 #include "store/DatenbankDatei.h"
 #include "store/ProjektDatenbankVerbindung.h"
 

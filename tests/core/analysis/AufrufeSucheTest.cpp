@@ -6,6 +6,7 @@
 
 #include "analysis/AufrufeSuche.h"
 #include "analysis/StrukturListe.h"
+#include "app/Dateien.h"
 #include "app/Marken.h"
 #include "render/ModulText.h"
 #include "store/RoutinenAbfragen.h"

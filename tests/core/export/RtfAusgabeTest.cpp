@@ -3,10 +3,12 @@
 // file name, failures that must not cost the old file, and a real reader.
 #include "../KleinesDateisystem.h"
 #include "ExportHilfen.h"
+#include "app/Dateien.h"
 
 #include "app/Marken.h"
 #include "export/ModulKopf.h"
 #include "export/RtfAusgabe.h"
+#include "steuerung/RtfBefehle.h"
 
 #include <cstdlib>
 #include <sstream>

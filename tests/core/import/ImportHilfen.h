@@ -7,7 +7,7 @@
 #include "app/Zustand.h"
 #include "import/AppAktualisieren.h"
 #include "import/AppFenster.h"
-#include "import/host/SpeicherHost.h"
+#include "testhilfen/SpeicherHost.h"
 
 #include "AufzeichnendeMeldungen.h"
 #include "TestHilfen.h"

@@ -7,6 +7,7 @@
 
 #include "app/Anzeige.h"
 #include "app/Baum.h"
+#include "app/Dateien.h"
 #include "import/vb/VbAnwendungsBaum.h"
 #include "import/vb/VbProjektEinlesen.h"
 #include "render/ModulText.h"

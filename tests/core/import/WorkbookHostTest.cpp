@@ -3,15 +3,16 @@
 // listing shows of them, how unreadable files are reported, and reading
 // into a project database.
 #include "import/host/WorkbookHost.h"
+#include "app/Dateien.h"
 
 #include "import/AppTexte.h"
 #include "import/MappenEinlesen.h"
 #include "import/ProjektEinlesen.h"
 #include "import/ProjekteAuflisten.h"
 #include "import/host/CodeZeilen.h"
-#include "import/workbook/VbaProjectWriter.h"
 #include "store/DatenbankDatei.h"
 #include "store/ProjektBaum.h"
+#include "testhilfen/VbaProjectWriter.h"
 
 #include "ImportHilfen.h"
 

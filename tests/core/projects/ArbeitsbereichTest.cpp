@@ -2,6 +2,7 @@
 // The working area on real folders: what its clean-ups delete and never
 // delete, and instances told apart by their locks, also across a kill.
 #include "ProjektHilfen.h"
+#include "app/Dateien.h"
 
 #include "projects/Arbeitsbereich.h"
 #include "projects/DateiListen.h"

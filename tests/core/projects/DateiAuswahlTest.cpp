@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The save chooser's filter text, the name cleaner and the file listings.
 #include "ProjektHilfen.h"
+#include "app/Dateien.h"
 
 #include "projects/DateiListen.h"
 #include "projects/SpeichernUnter.h"

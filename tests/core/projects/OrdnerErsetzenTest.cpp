@@ -5,6 +5,7 @@
 // says.
 #include "../TestHilfen.h"
 #include "../store/StoreHilfen.h"
+#include "app/Dateien.h"
 
 #include "projects/OrdnerKopieren.h"
 

@@ -3,6 +3,7 @@
 // the window sees, and the fall-back when a project is broken.
 #include "ProjektHilfen.h"
 
+#include "app/Dateien.h"
 #include "projects/ProjektAnzeigen.h"
 #include "render/ModulText.h"
 #include "store/ProjektBaum.h"

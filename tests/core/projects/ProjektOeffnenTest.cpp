@@ -2,14 +2,16 @@
 // Opening project folders and recent entries: the states and captions of
 // a saved project, and the refusals.
 #include "ProjektHilfen.h"
+#include "app/Dateien.h"
+#include "app/Start.h"
 
 #include "import/AppAktualisieren.h"
 #include "import/AppFenster.h"
 #include "import/AppTexte.h"
-#include "import/host/SpeicherHost.h"
 #include "projects/Arbeitsbereich.h"
 #include "projects/ProjektAnzeigen.h"
 #include "projects/ProjektDateien.h"
+#include "testhilfen/SpeicherHost.h"
 
 #include <map>
 

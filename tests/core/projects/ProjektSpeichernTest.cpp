@@ -3,6 +3,7 @@
 // what stays when the target is refused or the copy fails half way.
 #include "../KleinesDateisystem.h"
 #include "ProjektHilfen.h"
+#include "app/Dateien.h"
 
 #include "projects/ProjektDateien.h"
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ReferenzKette.h"
 
+#include "app/Ersetzen.h"
 #include "app/Marken.h"
 #include "app/Zustand.h"
 #include "render/CodeMarkieren.h"
 #include "render/Einruecken.h"
-#include "render/Ersetzen.h"
 #include "render/Schluesselwoerter.h"
 
 #include <vector>

@@ -2,6 +2,7 @@
 // The settings file: values survive a new object, sections stay apart,
 // awkward text survives, and a write that fails loses nothing in memory.
 #include "../store/StoreHilfen.h"
+#include "app/Dateien.h"
 
 #include "settings/IniEinstellungsSpeicher.h"
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/DatenbankDatei.h"
+#include "app/Dateien.h"
 
 #include "app/Zustand.h"
 #include "store/ProjektBaum.h"

@@ -2,6 +2,7 @@
 #pragma once
 // A project folder of its own per test, the real template from the build's
 // program folder, and rows written through the store as the parser writes them.
+#include "app/Dateien.h"
 #include "app/Zustand.h"
 #include "store/DatenbankDatei.h"
 #include "store/ProjektDatenbankVerbindung.h"

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The example workbook: built by cbwb from examples/, read back as the VBA
 // editor would show it.
-#include "import/workbook/ExportDatei.h"
-#include "import/workbook/VbaProjectWriter.h"
 #include "import/workbook/WorkbookReader.h"
+#include "testhilfen/ExportDatei.h"
+#include "testhilfen/VbaProjectWriter.h"
 
 #include <gtest/gtest.h>
 

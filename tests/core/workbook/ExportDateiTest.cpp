@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the workbook writer makes of exported module files and of generated
 // projects, and the text decoding the reader relies on.
-#include "import/workbook/ExportDatei.h"
+#include "testhilfen/ExportDatei.h"
 #include "import/workbook/FormatError.h"
-#include "import/workbook/ProjektGenerator.h"
 #include "import/workbook/TextDekodierung.h"
 #include "import/workbook/WorkbookReader.h"
+#include "testhilfen/ProjektGenerator.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Damaged, hostile and unusual workbooks: every one gives a project or a
 // WorkbookError that names the file, never a crash or another exception.
-#include "import/workbook/ContainerWriter.h"
 #include "import/workbook/OvbaCompression.h"
 #include "import/workbook/VbaProjectReader.h"
-#include "import/workbook/VbaProjectWriter.h"
 #include "import/workbook/WorkbookError.h"
 #include "import/workbook/WorkbookReader.h"
+#include "testhilfen/ContainerWriter.h"
+#include "testhilfen/VbaProjectWriter.h"
 
 #include <gtest/gtest.h>
 

@@ -2,16 +2,16 @@
 // Workbooks of every shape written by our own writer, read back, and the
 // ways a file can fail to hold a readable project.
 #include "app/Text.h"
-#include "import/workbook/BiffMappe.h"
 #include "import/workbook/ContainerReader.h"
-#include "import/workbook/ContainerWriter.h"
 #include "import/workbook/DirStream.h"
 #include "import/workbook/FormatError.h"
-#include "import/workbook/OoxmlPaket.h"
 #include "import/workbook/OvbaCompression.h"
-#include "import/workbook/VbaProjectWriter.h"
 #include "import/workbook/WorkbookError.h"
 #include "import/workbook/WorkbookReader.h"
+#include "testhilfen/BiffMappe.h"
+#include "testhilfen/ContainerWriter.h"
+#include "testhilfen/OoxmlPaket.h"
+#include "testhilfen/VbaProjectWriter.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // Module sources as the VBA editor exports them (.bas, .cls, .frm: a header,
 // the Attribute lines, the code) turned into what a project stores, for the
 // workbook writer.
-#include "import/workbook/VbaProjectWriter.h"
+#include "testhilfen/VbaProjectWriter.h"
 
 #include <string>
 #include <string_view>

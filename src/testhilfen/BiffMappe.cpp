@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "import/workbook/BiffMappe.h"
+#include "testhilfen/BiffMappe.h"
 
 #include "app/Text.h"
 #include "import/workbook/Bytes.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "import/workbook/ProjektGenerator.h"
+#include "testhilfen/ProjektGenerator.h"
 
 #include <algorithm>
 #include <string>

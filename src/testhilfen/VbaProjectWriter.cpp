@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "import/workbook/VbaProjectWriter.h"
+#include "testhilfen/VbaProjectWriter.h"
 
 #include "app/Text.h"
-#include "import/workbook/BiffMappe.h"
 #include "import/workbook/Bytes.h"
 #include "import/workbook/DataEncryption.h"
-#include "import/workbook/OoxmlPaket.h"
 #include "import/workbook/OvbaCompression.h"
+#include "testhilfen/BiffMappe.h"
+#include "testhilfen/OoxmlPaket.h"
 
 namespace cb::workbook {
 

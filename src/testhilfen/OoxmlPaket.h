@@ -3,7 +3,7 @@
 // The parts of a macro-enabled Office Open XML package around its
 // vbaProject.bin: content types, relationships and the smallest main
 // document that Excel, Word or PowerPoint and LibreOffice open.
-#include "import/workbook/ContainerWriter.h"
+#include "testhilfen/ContainerWriter.h"
 
 #include <string>
 #include <vector>

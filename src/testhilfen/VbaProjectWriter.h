@@ -3,8 +3,8 @@
 // Writes a VBA project storage (PROJECT, PROJECTwm, VBA/dir, VBA/_VBA_PROJECT
 // and one stream per module) as MS-OVBA lays it out, and wraps it in an
 // Office file: .xlsm and its kin, .xls, .docm, .pptm, .doc.
-#include "import/workbook/ContainerWriter.h"
 #include "import/workbook/ProjectStream.h"
+#include "testhilfen/ContainerWriter.h"
 
 #include <cstddef>
 #include <optional>

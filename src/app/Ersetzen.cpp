@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "render/Ersetzen.h"
+#include "app/Ersetzen.h"
 
 #include <cstring>
 

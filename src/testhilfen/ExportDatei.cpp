@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "import/workbook/ExportDatei.h"
+#include "testhilfen/ExportDatei.h"
 
 #include "app/Text.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "import/workbook/ContainerWriter.h"
+#include "testhilfen/ContainerWriter.h"
 
 #include "import/workbook/GsfObject.h"
 

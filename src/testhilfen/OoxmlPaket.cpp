@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "import/workbook/OoxmlPaket.h"
+#include "testhilfen/OoxmlPaket.h"
 
 #include "app/Text.h"
 

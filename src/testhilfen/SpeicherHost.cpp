@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "import/host/SpeicherHost.h"
+#include "testhilfen/SpeicherHost.h"
 
 #include "app/Text.h"
 #include "import/host/CodeZeilen.h"

@@ -2,7 +2,7 @@
 #pragma once
 // The Workbook stream of an .xls file (BIFF8, MS-XLS): the workbook globals
 // with the records Excel requires, then one empty worksheet per sheet.
-#include "import/workbook/OoxmlPaket.h"
+#include "testhilfen/OoxmlPaket.h"
 
 #include <string>
 

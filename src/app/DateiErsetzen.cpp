@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "export/DateiErsetzen.h"
+#include "app/DateiErsetzen.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -3,7 +3,7 @@
 // Synthetic VBA projects of any size, for benchmarks and stress tests: the
 // workbook and a sheet module first, then standard modules with classes and
 // now and then a form between them, whose procedures call across modules.
-#include "import/workbook/VbaProjectWriter.h"
+#include "testhilfen/VbaProjectWriter.h"
 
 #include <cstddef>
 

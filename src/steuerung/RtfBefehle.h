@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The two commands of the menu RTF: the save chooser, then the file.
+#include <string>
+
+namespace cb {
+
+struct ExportKontext;
+class Dialoge;
+
+/// "&Modul" of the menu RTF: the save chooser, proposing the name in panel 1.
+void mnuRtf_Modul_Click(ExportKontext& k, Dialoge& dialoge);
+/// "&Projekt" of the menu RTF: the save chooser, proposing the project's name.
+void mnuRtf_Projekt_Click(ExportKontext& k, Dialoge& dialoge, const std::string& projektName);
+
+} // namespace cb
