@@ -70,7 +70,10 @@ void MappeEinlesen(benchmark::State& state, const Mappe& m) {
             state.SkipWithError("reading failed");
         cb::DatenbankSchliessen(z);
     }
-    state.counters["modules"] = static_cast<double>(z.ModulNummer);
+    double module = 0;
+    for (const auto& e : std::filesystem::directory_iterator(z.ProjektPfad))
+        module += e.path().extension() == ".txt";
+    state.counters["modules"] = module;
     state.counters["routines"] = static_cast<double>(z.RoutinenNummer);
 }
 

@@ -26,13 +26,13 @@ const std::string& Modul() {
 
 void BM_ColourThenRtf(benchmark::State& state) {
     cb::Zustand z = Standard();
-    z.Einruecken = state.range(0);
+    z.Opt.Einruecken = state.range(0);
     const std::string& modul = Modul();
     for (auto _ : state) {
         std::string t = modul;
-        cb::CodeMarkieren(z, t);
-        cb::MarkenNachRtf(z, t);
-        cb::RtfDokumentBilden(z, t);
+        cb::CodeMarkieren(z.Opt, t);
+        cb::MarkenNachRtf(z.Opt, t);
+        cb::RtfDokumentBilden(z.Opt, t);
         std::string bytes = cb::RtfBytes(t);
         benchmark::DoNotOptimize(bytes.data());
     }
@@ -45,7 +45,7 @@ void BM_ColourOnly(benchmark::State& state) {
     const std::string& modul = Modul();
     for (auto _ : state) {
         std::string t = modul;
-        cb::CodeMarkieren(z, t);
+        cb::CodeMarkieren(z.Opt, t);
         benchmark::DoNotOptimize(t.data());
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * modul.size()));
@@ -55,10 +55,10 @@ BENCHMARK(BM_ColourOnly)->Unit(benchmark::kMillisecond);
 void BM_HtmlOfMarkedText(benchmark::State& state) {
     cb::Zustand z = Standard();
     std::string markiert = Modul();
-    cb::CodeMarkieren(z, markiert);
+    cb::CodeMarkieren(z.Opt, markiert);
     for (auto _ : state) {
         std::string t = markiert;
-        cb::HtmlErzeugen(z, t);
+        cb::HtmlErzeugen(z.Opt, t);
         benchmark::DoNotOptimize(t.data());
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * Modul().size()));

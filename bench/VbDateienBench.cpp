@@ -16,8 +16,8 @@
 #include "import/vb/VbAnwendungsBaum.h"
 #include "import/vb/VbProjektEinlesen.h"
 #include "render/CodeMarkieren.h"
-#include "render/ModulText.h"
 #include "store/DatenbankDatei.h"
+#include "store/ModulText.h"
 #include "store/ProjektBaum.h"
 #include "store/ProjektDatenbankVerbindung.h"
 
@@ -174,11 +174,10 @@ void BM_VbProjektAnteilDateien(benchmark::State& state) {
     const Quellen& q = Projekt();
     cb::Zustand z = Ziel("anteil_dateien");
     for (auto _ : state) {
-        z.ModulNummer = 0;
+        std::int64_t nummer = 0;
         for (const std::string& d : q.dateien) {
-            ++z.ModulNummer;
             std::string code = cb::CodeAusModulDatei(cb::ModulDateiText(cb::DateiLesen(d)));
-            cb::ModulTextSchreiben(z, code);
+            cb::ModulTextSchreiben(z.ProjektPfad, ++nummer, code);
         }
     }
 }
@@ -195,7 +194,7 @@ void BM_VbProjektAnteilFaerben(benchmark::State& state) {
     for (auto _ : state)
         for (const std::string& c : codes) {
             std::string t = c;
-            cb::CodeMarkieren(z, t);
+            cb::CodeMarkieren(z.Opt, t);
             benchmark::DoNotOptimize(t.data());
         }
 }

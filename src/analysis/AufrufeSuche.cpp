@@ -6,9 +6,9 @@
 #include "app/Marken.h"
 #include "app/Text.h"
 #include "app/Zustand.h"
-#include "render/ModulText.h"
 #include "render/WortAnPosition.h"
 #include "store/DatenbankDatei.h"
+#include "store/ModulText.h"
 #include "store/ProjektBaum.h"
 #include "store/ProjektDatenbankVerbindung.h"
 #include "store/RoutinenAbfragen.h"
@@ -166,7 +166,7 @@ public:
                      "WHERE mod_num = ?1 AND rou_start IS NOT NULL AND rou_ende IS NOT NULL") {}
 
     void Modul(std::int64_t m) {
-        std::string t = Einlesen(ModulTextPfad(m_z, m));
+        std::string t = Einlesen(ModulTextPfad(m_z.ProjektPfad, m));
         MarkierteBereicheLeeren(t);
         const std::string_view tv = t;
         bool modulGeprueft = false;

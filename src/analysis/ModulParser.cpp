@@ -4,10 +4,12 @@
 #include "analysis/RoutinenAnker.h"
 #include "app/Ersetzen.h"
 #include "app/Marken.h"
-#include "app/Zustand.h"
+#include "app/Optionen.h"
 #include "render/Schluesselwoerter.h"
+#include "store/ModulText.h"
 #include "store/ProjektDatenbankVerbindung.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace cb {
@@ -35,12 +37,6 @@ const Markierte& Woerter() {
 
 bool Enthaelt(std::string_view zeile, std::string_view teil) {
     return Finden(zeile, teil) != std::string_view::npos;
-}
-
-ProjektDatenbankVerbindung& Datenbank(const Zustand& z) {
-    if (!z.ProjektDatenbank)
-        throw std::logic_error("Keine Projektdatenbank geöffnet");
-    return *z.ProjektDatenbank;
 }
 
 // The name text of a header: the line without continuations, tabs and
@@ -83,11 +79,12 @@ std::int64_t PhysischeZeilen(std::string_view zeile) {
 
 class Durchgang {
 public:
-    Durchgang(Zustand& z, std::string_view K)
-        : m_z(z), m_K(K), m_art(K == Woerter().sub        ? TypSub
-                                : K == Woerter().function ? TypFunction
-                                                          : 99),
-          m_tabs(z.Einruecken && z.RoutinenEinruecken) {}
+    Durchgang(ModulZerlegung& ergebnis, const Optionen& o, std::int64_t& routinenNummer, std::string_view K)
+        : m_ergebnis(ergebnis), m_rle(o.LeerzeileVorRoutinen), m_nummer(routinenNummer), m_K(K),
+          m_art(K == Woerter().sub        ? TypSub
+                : K == Woerter().function ? TypFunction
+                                          : 99),
+          m_tabs(o.Einruecken && o.RoutinenEinruecken) {}
 
     // Appends the line as this pass leaves it.
     void Zeile(std::string& out, std::string_view zeile, bool letzte) {
@@ -117,13 +114,13 @@ private:
         if (m_innen) {
             // Whatever line holds the keyword closes the routine; End is not checked.
             m_innen = false;
-            Umrahmen(out, RoutinenEndeMarke(m_z.RoutinenNummer), zeile);
+            Umrahmen(out, RoutinenEndeMarke(m_nummer), zeile);
             return;
         }
-        const std::int64_t n = ++m_z.RoutinenNummer;
+        const std::int64_t n = ++m_nummer;
         RoutinenZeile r;
         r.RouNum = n;
-        r.ModNum = m_z.ModulNummer;
+        r.ModNum = m_ergebnis.Modul.ModNum;
         r.RouOpen = OffenPublic;
         if (Enthaelt(zeile, w.privateWort))
             r.RouOpen = OffenPrivate;
@@ -134,7 +131,7 @@ private:
             r.RouTyp = m_art + 10;
             std::size_t lib = Finden(nameText, w.lib);
             if (lib == std::string::npos)
-                throw std::invalid_argument("Deklaration ohne Lib: " + m_z.ModulName);
+                throw std::invalid_argument("Deklaration ohne Lib: " + m_ergebnis.Modul.ModName);
             nameText.resize(lib);
         } else {
             r.RouTyp = m_art;
@@ -154,15 +151,15 @@ private:
             m_innen = true;
             std::size_t klammer = nameText.find('(');
             if (klammer == std::string::npos)
-                throw std::invalid_argument("Routinenkopf ohne Klammer: " + m_z.ModulName);
+                throw std::invalid_argument("Routinenkopf ohne Klammer: " + m_ergebnis.Modul.ModName);
             nameText.resize(klammer);
         }
         r.RouName = NameAus(std::move(nameText));
         r.AnzDecZeilen = PhysischeZeilen(zeile);
-        if (m_z.LeerzeileVorRoutinen)
+        if (m_rle)
             out += "\r\n";
         Umrahmen(out, RoutinenStartMarke(n), zeile);
-        Datenbank(m_z).RoutineEinfuegen(r);
+        m_ergebnis.Routinen.push_back(std::move(r));
     }
 
     static void Umrahmen(std::string& out, const std::string& anker, std::string_view zeile) {
@@ -172,7 +169,9 @@ private:
         out += MarkeFettAus;
     }
 
-    Zustand& m_z;
+    ModulZerlegung& m_ergebnis;
+    bool m_rle;
+    std::int64_t& m_nummer;
     std::string_view m_K;
     int m_art;
     bool m_tabs;
@@ -184,7 +183,7 @@ private:
 void ModulParser::RoutinenErmitteln(std::string& text, std::string_view K) {
     if (!Enthaelt(text, K))
         return;
-    Durchgang d(m_z, K);
+    Durchgang d(m_ergebnis, m_optionen, m_routinenNummer, K);
     std::string_view t = text;
     std::string out;
     out.reserve(text.size() + text.size() / 8 + 64);
@@ -214,7 +213,14 @@ void ModulParser::RoutinenErmitteln(std::string& text, std::string_view K) {
 }
 
 void ModulParser::ZeilenNummernSetzen(std::string& text) {
-    ProjektDatenbankVerbindung& db = Datenbank(m_z);
+    // The passes hand out rising numbers, so the rows are sorted by them;
+    // a broken property line uses a number up without a row.
+    auto zeileVon = [&](std::int64_t nummer) -> RoutinenZeile* {
+        auto& r = m_ergebnis.Routinen;
+        auto it = std::lower_bound(r.begin(), r.end(), nummer,
+                                   [](const RoutinenZeile& a, std::int64_t n) { return a.RouNum < n; });
+        return it != r.end() && it->RouNum == nummer ? &*it : nullptr;
+    };
     std::string out;
     out.reserve(text.size());
     std::string_view t = text;
@@ -226,10 +232,8 @@ void ModulParser::ZeilenNummernSetzen(std::string& text) {
         std::string_view z = t.substr(pos, ende - pos);
         if (z.starts_with(MarkeZeichen))
             out += AnkerAufloesen(z, [&](const RoutinenAnker& a) {
-                if (a.Start)
-                    db.RoutinenStartSetzen(a.Nummer, zeile);
-                else
-                    db.RoutinenEndeSetzen(a.Nummer, zeile);
+                if (RoutinenZeile* r = zeileVon(a.Nummer))
+                    (a.Start ? r->RouStart : r->RouEnde) = zeile;
             });
         else
             out += z;
@@ -238,16 +242,45 @@ void ModulParser::ZeilenNummernSetzen(std::string& text) {
         out += "\r\n";
         pos = cr + 2;
     }
-    db.DeklarationsEndenSetzen(m_z.ModulNummer);
     // The text ends with the framing's line break, so the piece after it is
     // empty and does not count as a line.
-    db.ModulEinfuegen(ModulZeile{m_z.ModulNummer, m_z.ModulName, m_z.ModulTyp, zeile - 1});
+    m_ergebnis.Modul.ModZeilen = zeile - 1;
     text = std::move(out);
 }
 
-void ModulSpeichern(Zustand& z, std::string code) {
-    ModulParser parser(z);
-    CodeMarkieren(z, code, parser);
+namespace {
+
+// The rows in the order a reader of the database would have seen them come.
+void ZeilenSchreiben(ProjektDatenbankVerbindung& db, const ModulZerlegung& m, bool vollstaendig) {
+    for (const RoutinenZeile& r : m.Routinen)
+        db.RoutineEinfuegen(r);
+    if (!vollstaendig)
+        return;
+    for (const RoutinenZeile& r : m.Routinen) {
+        if (r.RouStart)
+            db.RoutinenStartSetzen(r.RouNum, r.RouStart);
+        if (r.RouEnde)
+            db.RoutinenEndeSetzen(r.RouNum, r.RouEnde);
+    }
+    db.DeklarationsEndenSetzen(m.Modul.ModNum);
+    db.ModulEinfuegen(m.Modul);
+}
+
+} // namespace
+
+void ModulSpeichern(ProjektDatenbankVerbindung& db, const std::string& projektPfad, const Optionen& o,
+                    const ModulEintrag& modul, std::int64_t& routinenNummer, std::string code) {
+    ModulParser parser(o, modul, routinenNummer);
+    try {
+        CodeMarkieren(o, code, parser);
+    } catch (...) {
+        // A module that cannot be split keeps the routines found before
+        // the fault, as the rows of a read always stay.
+        ZeilenSchreiben(db, parser.Ergebnis(), false);
+        throw;
+    }
+    ZeilenSchreiben(db, parser.Ergebnis(), true);
+    ModulTextSchreiben(projektPfad, modul.Nummer, code);
 }
 
 } // namespace cb

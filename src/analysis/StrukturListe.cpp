@@ -57,7 +57,7 @@ void StrukturInZwischenablage(const Zustand& z, const Baum& sichtbarerBaum, Zwis
     const std::string text = StrukturText(sichtbarerBaum);
     zwischenablage.Leeren();
     zwischenablage.TextSetzen(text);
-    if (z.MeldungNachClip)
+    if (z.Opt.MeldungNachClip)
         meldungen.Zeigen("Struktur in der Zwischenablage erstellt", MeldungsSymbol::Information,
                          MeldungsKnoepfe::Ok, z.ProgrammTitel);
 }

@@ -2,7 +2,6 @@
 #include "app/Allgemein.h"
 
 #include "app/Text.h"
-#include "app/Zustand.h"
 
 #include <filesystem>
 #include <system_error>
@@ -27,24 +26,26 @@ std::string DateiName(const std::string& pfad) {
     return RechterTeilInStr(pfad, std::string(1, Trenner));
 }
 
-std::string EinstellungLesen(const Zustand& z, const EinstellungsSpeicher& s, const std::string& abschnitt,
-                             const std::string& schluessel) {
-    return s.Lesen(z.EinstellungsName, abschnitt, schluessel);
+std::string EinstellungLesen(const std::string& einstellungsName, const EinstellungsSpeicher& s,
+                             const std::string& abschnitt, const std::string& schluessel) {
+    return s.Lesen(einstellungsName, abschnitt, schluessel);
 }
 
-void EinstellungSchreiben(const Zustand& z, EinstellungsSpeicher& s, const std::string& abschnitt,
-                          const std::string& schluessel, const std::string& wert) {
-    s.Schreiben(z.EinstellungsName, abschnitt, schluessel, wert);
+void EinstellungSchreiben(const std::string& einstellungsName, EinstellungsSpeicher& s,
+                          const std::string& abschnitt, const std::string& schluessel,
+                          const std::string& wert) {
+    s.Schreiben(einstellungsName, abschnitt, schluessel, wert);
 }
 
-EinstellungsPaare AlleEinstellungen(const Zustand& z, const EinstellungsSpeicher& s,
+EinstellungsPaare AlleEinstellungen(const std::string& einstellungsName, const EinstellungsSpeicher& s,
                                     const std::string& abschnitt) {
-    return s.Alle(z.EinstellungsName, abschnitt);
+    return s.Alle(einstellungsName, abschnitt);
 }
 
-void AbschnittLoeschen(const Zustand& z, EinstellungsSpeicher& s, const std::string& abschnitt) {
+void AbschnittLoeschen(const std::string& einstellungsName, EinstellungsSpeicher& s,
+                       const std::string& abschnitt) {
     try {
-        s.AbschnittLoeschen(z.EinstellungsName, abschnitt);
+        s.AbschnittLoeschen(einstellungsName, abschnitt);
     } catch (...) {
     }
 }

@@ -7,8 +7,6 @@
 
 namespace cb {
 
-struct Zustand;
-
 /// The part after the last occurrence of the character (case-insensitive);
 /// "" when it is the last character; the whole text when it does not occur.
 std::string RechterTeilInStr(const std::string& text, const std::string& zeichen);
@@ -18,14 +16,16 @@ std::string LinkerTeilInStr(const std::string& text, const std::string& suche);
 /// The file name part of a path.
 std::string DateiName(const std::string& pfad);
 
-std::string EinstellungLesen(const Zustand& z, const EinstellungsSpeicher& s, const std::string& abschnitt,
-                             const std::string& schluessel);
-void EinstellungSchreiben(const Zustand& z, EinstellungsSpeicher& s, const std::string& abschnitt,
-                          const std::string& schluessel, const std::string& wert);
-EinstellungsPaare AlleEinstellungen(const Zustand& z, const EinstellungsSpeicher& s,
+std::string EinstellungLesen(const std::string& einstellungsName, const EinstellungsSpeicher& s,
+                             const std::string& abschnitt, const std::string& schluessel);
+void EinstellungSchreiben(const std::string& einstellungsName, EinstellungsSpeicher& s,
+                          const std::string& abschnitt, const std::string& schluessel,
+                          const std::string& wert);
+EinstellungsPaare AlleEinstellungen(const std::string& einstellungsName, const EinstellungsSpeicher& s,
                                     const std::string& abschnitt);
 /// Deletes the section; every error is swallowed.
-void AbschnittLoeschen(const Zustand& z, EinstellungsSpeicher& s, const std::string& abschnitt);
+void AbschnittLoeschen(const std::string& einstellungsName, EinstellungsSpeicher& s,
+                       const std::string& abschnitt);
 
 /// Deletes every file in the folder; subfolders stay, every error is ignored.
 void OrdnerLeeren(const std::string& ordner);

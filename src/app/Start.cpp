@@ -22,20 +22,7 @@ void StandardWerteSetzen(Zustand& z) {
     z.EditionsCode = e.EditionsCode;
     z.EinstellungsName = "QX_Brindle\\Co_Brindle_" + z.AppName;
     z.ProgrammTitel = TitelFuer(z.AppName, build::VersionMajor, build::VersionMinor);
-    z.WindowLayout = "max";
-    z.SchriftGroesse = 10;
-    z.SchriftName = "MS Sans Serif";
-    z.FarbeKommentar = 0x8000;
-    z.FarbeSchluessel = 0x800000;
-    z.FarbeString = 0x80;
-    z.LeerzeilenEntfernen = false;
-    z.Einruecken = false;
-    z.RoutinenFett = true;
-    z.MeldungNachClip = true;
-    z.ModulnamenBeiExport = true;
-    z.StandardImmer = false;
-    z.ModullisteAufgeklappt = false;
-    z.TabstopMm = 5;
+    z.Opt = Optionen{};
 }
 
 void Starten(Zustand& z, const EinstellungsSpeicher& s, const std::string& programmOrdner,
@@ -49,7 +36,7 @@ void Starten(Zustand& z, const EinstellungsSpeicher& s, const std::string& progr
     // The user's home folder stands where a Windows system would offer "C:\".
     const char* home = std::getenv("HOME");
     z.ProjektOrdner = MitTrenner(home && *home ? home : "/");
-    std::string gespeichert = EinstellungLesen(z, s, "proj", "proj_pf");
+    std::string gespeichert = EinstellungLesen(z.EinstellungsName, s, "proj", "proj_pf");
     if (gespeichert.size() > 1)
         z.ProjektOrdner = gespeichert;
 }

@@ -3,6 +3,8 @@
 // The process-wide state that the subsystems share. One object holds it, so
 // that tests can start from a fresh one; the names are those every part of
 // the program uses for them.
+#include "app/Optionen.h"
+
 #include <cstdint>
 #include <string>
 
@@ -22,34 +24,14 @@ struct Zustand {
     std::string ProjektPfad;
     std::string TempPfad;
     std::string ProjektOrdner;
-    std::string WindowLayout;
 
-    // Options
-    std::string SchriftName;
-    int SchriftGroesse = 0;
-    std::int32_t FarbeKommentar = 0;
-    std::int32_t FarbeSchluessel = 0;
-    std::int32_t FarbeString = 0;
-    bool LeerzeilenEntfernen = false;
-    bool Einruecken = false;
-    bool RoutinenEinruecken = false;
-    bool LeerzeileVorRoutinen = false;
-    bool RoutinenFett = false;
-    bool MeldungNachClip = false;
-    bool StandardImmer = false;
-    bool ModullisteAufgeklappt = false;
-    bool VorschauHtml = false;
-    bool UserBildAnwenden = false;
-    int TabstopMm = 0;
-    bool ModulnamenBeiExport = false;
+    /// The user's choices, defaults until the settings are loaded.
+    Optionen Opt;
 
     // The current project and the module being read
     ProjektDatenbankVerbindung* ProjektDatenbank = nullptr;
     std::string DatenbankPfad;
-    std::int64_t ModulNummer = 0;
     std::int64_t RoutinenNummer = 0;
-    std::string ModulName;
-    int ModulTyp = 0;
     std::int64_t ModulAnzahl = 0;
 
     // The window: the code pane in front is module AktModulIndex + 1

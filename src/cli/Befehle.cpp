@@ -67,17 +67,17 @@ std::string CodeLesen(std::istream& ein) {
 
 int Rtf(const Zustand& z, std::istream& ein, std::ostream& aus) {
     std::string code = CodeLesen(ein);
-    CodeMarkieren(z, code);
-    MarkenNachRtf(z, code);
-    RtfDokumentBilden(z, code);
+    CodeMarkieren(z.Opt, code);
+    MarkenNachRtf(z.Opt, code);
+    RtfDokumentBilden(z.Opt, code);
     aus << RtfBytes(code);
     return 0;
 }
 
 int Html(const Zustand& z, std::istream& ein, std::ostream& aus) {
     std::string code = CodeLesen(ein);
-    CodeMarkieren(z, code);
-    HtmlErzeugen(z, code);
+    CodeMarkieren(z.Opt, code);
+    HtmlErzeugen(z.Opt, code);
     aus << code;
     return 0;
 }
@@ -102,7 +102,7 @@ int Ausfuehren(const std::vector<std::string>& argumente, std::istream& ein, std
         Zustand z;
         StandardWerteSetzen(z);
         for (const auto& [schluessel, wert] : aufruf.optionen)
-            OptionSetzen(z, schluessel, wert);
+            OptionSetzen(z.Opt, schluessel, wert);
         int rc = 2;
         if (aufruf.befehl == "rtf" && aufruf.positionen == std::vector<std::string>{"-"})
             rc = Rtf(z, ein, aus);

@@ -9,7 +9,7 @@
 
 #include "app/Zustand.h"
 #include "export/TextAusgabe.h"
-#include "render/ModulText.h"
+#include "store/ModulText.h"
 
 #include <ostream>
 
@@ -25,7 +25,7 @@ int TextExport(Zustand& z, const Aufruf& aufruf, std::ostream& aus, std::ostream
     std::int64_t n = zugang.Modul(*name);
     if (n == 0)
         return 1;
-    aus << AnzeigeText(ModulTextLesen(z, n));
+    aus << AnzeigeText(ModulTextLesen(z.ProjektPfad, n));
     return 0;
 }
 

@@ -93,16 +93,16 @@ std::string FarbeNachHtml(std::int32_t farbe) {
     return puffer;
 }
 
-void HtmlErzeugen(const Zustand& z, std::string& text) {
+void HtmlErzeugen(const Optionen& o, std::string& text) {
     HtmlZeichenErsetzen(text);
     AllesErsetzen(text, MarkeNormal, "</span>");
-    AllesErsetzen(text, MarkeKommentar, FarbSpan(z.FarbeKommentar));
-    AllesErsetzen(text, MarkeSchluessel, FarbSpan(z.FarbeSchluessel));
-    AllesErsetzen(text, MarkeString, FarbSpan(z.FarbeString));
-    AllesErsetzen(text, MarkeFettAn, z.RoutinenFett ? "<b>" : "");
-    AllesErsetzen(text, MarkeFettAus, z.RoutinenFett ? "</b>" : "");
-    text = "<pre><span style=\"font-family=" + z.SchriftName +
-           ",Arial; font-size=" + std::to_string(z.SchriftGroesse) + "pt\"; >" + text + "</span></pre>";
+    AllesErsetzen(text, MarkeKommentar, FarbSpan(o.FarbeKommentar));
+    AllesErsetzen(text, MarkeSchluessel, FarbSpan(o.FarbeSchluessel));
+    AllesErsetzen(text, MarkeString, FarbSpan(o.FarbeString));
+    AllesErsetzen(text, MarkeFettAn, o.RoutinenFett ? "<b>" : "");
+    AllesErsetzen(text, MarkeFettAus, o.RoutinenFett ? "</b>" : "");
+    text = "<pre><span style=\"font-family=" + o.SchriftName +
+           ",Arial; font-size=" + std::to_string(o.SchriftGroesse) + "pt\"; >" + text + "</span></pre>";
 }
 
 } // namespace cb

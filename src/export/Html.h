@@ -6,6 +6,7 @@
 namespace cb {
 
 struct Zustand;
+struct Optionen;
 
 /// Writes the characters that HTML or forum software would take for markup
 /// as entities (ampersand first, so no entity is escaped twice).
@@ -14,6 +15,6 @@ void HtmlZeichenErsetzen(std::string& text);
 std::string FarbeNachHtml(std::int32_t farbe);
 /// Marked code text to the HTML fragment: a "pre" block with a font span
 /// and colour spans, in place.
-void HtmlErzeugen(const Zustand& z, std::string& text);
+void HtmlErzeugen(const Optionen& o, std::string& text);
 
 } // namespace cb

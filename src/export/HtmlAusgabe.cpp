@@ -15,7 +15,7 @@
 #include "export/Html.h"
 #include "export/ModulKopf.h"
 #include "render/CodeMarkieren.h"
-#include "render/ModulText.h"
+#include "store/ModulText.h"
 #include "store/ProjektBaum.h"
 
 #include <exception>
@@ -48,7 +48,7 @@ std::string NurAscii(const std::string& text) {
 void HtmlAusText(ExportKontext& k, const std::string& code) {
     try {
         std::string text = ZeilenumbruecheNachCrLf(code);
-        CodeMarkieren(k.z, text);
+        CodeMarkieren(k.z.Opt, text);
         HtmlErzeugen(k, text);
         HtmlAusgeben(k, text);
     } catch (const std::exception& e) {
@@ -77,12 +77,12 @@ void HinweisAnhaengen(const Zustand& z, std::string& html) {
 
 void HtmlErzeugen(ExportKontext& k, std::string& text) {
     k.anzeige.StatusSetzen(Panel::Aktivitaet, "Erzeuge Html Code");
-    HtmlErzeugen(static_cast<const Zustand&>(k.z), text);
+    HtmlErzeugen(k.z.Opt, text);
     k.anzeige.StatusSetzen(Panel::Aktivitaet, "");
 }
 
 void HtmlAusgeben(ExportKontext& k, std::string& html) {
-    if (k.z.MeldungNachClip) {
+    if (k.z.Opt.MeldungNachClip) {
         MeldungsAntwort a =
             k.meldungen.Zeigen("Die Daten sind jetzt für die Zwischenablage vorbereitet \r\n"
                                "und stehen Ihnen nach Schliessen des Dialoges dort zur Verfügung !\r\n\r\n"
@@ -93,7 +93,7 @@ void HtmlAusgeben(ExportKontext& k, std::string& html) {
     }
     k.ablage.Leeren();
     k.ablage.TextSetzen(html);
-    if (k.z.VorschauHtml)
+    if (k.z.Opt.VorschauHtml)
         HtmlVorschau(k, html);
 }
 
@@ -121,7 +121,7 @@ bool HtmlVorschau(ExportKontext& k, const std::string& html) {
 }
 
 std::string HtmlModulText(ExportKontext& k, std::int64_t modulNummer) {
-    std::string text = ModulTextLesen(k.z, modulNummer);
+    std::string text = ModulTextLesen(k.z.ProjektPfad, modulNummer);
     HtmlErzeugen(k, text);
     return text;
 }
@@ -130,8 +130,8 @@ std::string HtmlProjektText(ExportKontext& k) {
     std::string ergebnis;
     for (std::int64_t n = 1; n <= k.z.ModulAnzahl; ++n) {
         const BaumKnoten& knoten = ModulKnoten(k, n);
-        std::string text =
-            "\r\n\r\n" + ModulKopfBlock(knoten.Text, knoten.Bild) + "\r\n\r\n" + ModulTextLesen(k.z, n);
+        std::string text = "\r\n\r\n" + ModulKopfBlock(knoten.Text, knoten.Bild) + "\r\n\r\n" +
+                           ModulTextLesen(k.z.ProjektPfad, n);
         HtmlErzeugen(k, text);
         ergebnis += text;
     }

@@ -8,8 +8,8 @@
 #include "app/Zustand.h"
 #include "export/ExportKontext.h"
 #include "export/ModulKopf.h"
-#include "render/ModulText.h"
 #include "render/Rtf.h"
+#include "store/ModulText.h"
 #include "store/ProjektBaum.h"
 
 #include <exception>
@@ -40,9 +40,9 @@ bool RtfSchreiben(ExportKontext& k, const std::string& pfad, const char* vorgang
 } // namespace
 
 std::string RtfModulDokument(const Zustand& z, std::int64_t modulNummer) {
-    std::string text = ModulTextLesen(z, modulNummer);
-    MarkenNachRtf(z, text);
-    RtfDokumentBilden(z, text);
+    std::string text = ModulTextLesen(z.ProjektPfad, modulNummer);
+    MarkenNachRtf(z.Opt, text);
+    RtfDokumentBilden(z.Opt, text);
     return text;
 }
 
@@ -52,12 +52,12 @@ std::string RtfProjektDokument(ExportKontext& k) {
         const BaumKnoten* knoten = k.treProjekt.Finden(ModulSchluessel(n));
         if (!knoten)
             throw std::runtime_error("Modul " + std::to_string(n) + " fehlt im Projektbaum");
-        std::string text =
-            "\r\n\r\n" + ModulKopfBlock(knoten->Text, knoten->Bild) + "\r\n\r\n" + ModulTextLesen(k.z, n);
-        MarkenNachRtf(k.z, text);
+        std::string text = "\r\n\r\n" + ModulKopfBlock(knoten->Text, knoten->Bild) + "\r\n\r\n" +
+                           ModulTextLesen(k.z.ProjektPfad, n);
+        MarkenNachRtf(k.z.Opt, text);
         body += text;
     }
-    RtfDokumentBilden(k.z, body);
+    RtfDokumentBilden(k.z.Opt, body);
     return body;
 }
 

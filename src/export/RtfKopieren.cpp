@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/RtfKopieren.h"
 
+#include "app/Zustand.h"
 #include "app/Meldungen.h"
 #include "app/Zwischenablage.h"
 #include "export/ExportKontext.h"
@@ -13,8 +14,8 @@ namespace {
 
 void RtfNachAblage(ExportKontext& k, const std::string& markiert) {
     std::string dokument = markiert;
-    MarkenNachRtf(k.z, dokument);
-    RtfDokumentBilden(k.z, dokument);
+    MarkenNachRtf(k.z.Opt, dokument);
+    RtfDokumentBilden(k.z.Opt, dokument);
     k.ablage.Leeren();
     k.ablage.RtfSetzen(RtfBytes(dokument), AnzeigeText(markiert));
 }

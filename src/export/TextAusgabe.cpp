@@ -15,7 +15,7 @@ namespace {
 void TextNachAblage(ExportKontext& k, const std::string& text) {
     k.ablage.Leeren();
     k.ablage.TextSetzen(text);
-    if (k.z.MeldungNachClip)
+    if (k.z.Opt.MeldungNachClip)
         k.meldungen.Melden("Text in Zwischenablage", MeldungsSymbol::Information);
 }
 

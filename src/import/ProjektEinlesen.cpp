@@ -51,7 +51,7 @@ bool ProjektEinlesen(Zustand& z, Host& host, Meldungen& meldungen, Anzeige& anze
         return false;
     bool ergebnis = false;
     try {
-        z.ModulNummer = 0;
+        std::int64_t modulNummer = 0;
         z.RoutinenNummer = 0;
         anzeige.StatusSetzen(Panel::Aktivitaet, "Erzeuge Projekt");
         if (DatenbankErzeugen(z, meldungen)) {
@@ -78,16 +78,18 @@ bool ProjektEinlesen(Zustand& z, Host& host, Meldungen& meldungen, Anzeige& anze
                     // of another project would be looked up in the wrong one.
                     throw HostFehler("Module zweier Projekte gewählt");
                 }
-                z.ModulName = RechterTeilInStr(knoten.Schluessel, "\\");
-                auto komponente = komponenten->Item(z.ModulName);
-                z.ModulTyp = ModulTypCodeFuer(komponente->Type());
+                ModulEintrag eintrag;
+                eintrag.Name = RechterTeilInStr(knoten.Schluessel, "\\");
+                auto komponente = komponenten->Item(eintrag.Name);
+                eintrag.Typ = ModulTypCodeFuer(komponente->Type());
                 auto modul = komponente->CodeModule();
                 const std::int64_t zeilen = modul->CountOfLines();
-                if (z.ModulNummer >= MaxModulNummer)
+                if (modulNummer >= MaxModulNummer)
                     throw HostFehler("Mehr als " + std::to_string(MaxModulNummer) + " Module");
-                ++z.ModulNummer;
-                anzeige.StatusSetzen(Panel::Modul, "Modul: " + z.ModulName);
-                ModulSpeichern(z, modul->Lines(1, zeilen));
+                eintrag.Nummer = ++modulNummer;
+                anzeige.StatusSetzen(Panel::Modul, "Modul: " + eintrag.Name);
+                ModulSpeichern(OffeneDatenbank(z), z.ProjektPfad, z.Opt, eintrag, z.RoutinenNummer,
+                               modul->Lines(1, zeilen));
             }
             // A write that fails here would lose the project after a success.
             OffeneDatenbank(z).EinlesenAbschliessen();

@@ -55,7 +55,7 @@ void InstanzStarten(Zustand& z, EinstellungsSpeicher& einstellungen, Meldungen& 
             VerwaisteSperrenEntfernen(bereich);
         }
         ZuletztLaden(z, einstellungen, zuletzt);
-        OptionenLaden(z, einstellungen);
+        OptionenLaden(z.Opt, einstellungen, z.EinstellungsName);
         ArbeitsordnerAnlegen(z, spaeter, sperre);
         z.TempPfad = z.ProjektPfad;
     }

@@ -9,9 +9,9 @@
 #include "projects/Arbeitsbereich.h"
 #include "projects/ProjektAnsicht.h"
 #include "projects/ProjektKontext.h"
-#include "render/ModulText.h"
 #include "store/DatenbankDatei.h"
 #include "store/DatenbankFehler.h"
+#include "store/ModulText.h"
 #include "store/ProjektBaum.h"
 
 #include <exception>
@@ -37,7 +37,7 @@ void BaumFuellen(ProjektKontext& k) {
     // Module n goes to pane n, which needs every module text of 1 to n.
     std::vector<std::string> texte;
     for (std::int64_t n = 1; n <= k.z.ModulAnzahl; ++n)
-        texte.push_back(ModulTextLesen(k.z, n));
+        texte.push_back(ModulTextLesen(k.z.ProjektPfad, n));
     for (BaumKnoten& knoten : RoutinenlisteLaden(k.z))
         k.treProjekt.Hinzufuegen(std::move(knoten));
     k.ansicht.CodeFensterLaden(texte);
@@ -62,7 +62,7 @@ bool ProjektAnzeigen(ProjektKontext& k) {
         BaumFuellen(k);
         k.ansicht.ZurVollansichtSetzen(true);
         k.ansicht.ProjektGeladenSetzen(true);
-        if (k.z.ModullisteAufgeklappt)
+        if (k.z.Opt.ModullisteAufgeklappt)
             for (BaumKnoten& knoten : k.treProjekt.Knoten())
                 knoten.Aufgeklappt = true;
         k.ansicht.ProjektBaumUebernehmen();

@@ -56,7 +56,7 @@ bool SelberOrdner(const std::string& a, const std::string& b) {
 std::string ZielErfragen(ProjektKontext& k) {
     std::error_code ec;
     std::string basis;
-    if (k.z.StandardImmer && fs::is_directory(k.z.ProjektOrdner, ec))
+    if (k.z.Opt.StandardImmer && fs::is_directory(k.z.ProjektOrdner, ec))
         basis = k.z.ProjektOrdner;
     else
         basis = k.dialoge.OrdnerWaehlen("Bitte Projektpfad auswählen", k.z.ProjektOrdner);

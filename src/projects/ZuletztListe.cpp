@@ -2,6 +2,7 @@
 #include "projects/ZuletztListe.h"
 
 #include "app/Allgemein.h"
+#include "app/Zustand.h"
 
 #include <filesystem>
 #include <system_error>
@@ -33,7 +34,7 @@ std::string OrdnerNameVon(const std::string& pfad) {
 void ZuletztLaden(const Zustand& z, const EinstellungsSpeicher& s, ZuletztMenue& menue) {
     menue = {};
     std::size_t i = 0;
-    for (const auto& [schluessel, pfad] : AlleEinstellungen(z, s, Abschnitt)) {
+    for (const auto& [schluessel, pfad] : AlleEinstellungen(z.EinstellungsName, s, Abschnitt)) {
         if (i == menue.size())
             break;
         if (OrdnerDa(pfad))
@@ -43,11 +44,11 @@ void ZuletztLaden(const Zustand& z, const EinstellungsSpeicher& s, ZuletztMenue&
 
 void ZuletztEintragen(const Zustand& z, EinstellungsSpeicher& s, ZuletztMenue& menue,
                       const std::string& pfad) {
-    EinstellungsPaare alt = AlleEinstellungen(z, s, Abschnitt);
+    EinstellungsPaare alt = AlleEinstellungen(z.EinstellungsName, s, Abschnitt);
     for (std::size_t i = 1; i < menue.size(); ++i)
         menue[i].Sichtbar = false;
-    AbschnittLoeschen(z, s, Abschnitt);
-    EinstellungSchreiben(z, s, Abschnitt, "F0", pfad);
+    AbschnittLoeschen(z.EinstellungsName, s, Abschnitt);
+    EinstellungSchreiben(z.EinstellungsName, s, Abschnitt, "F0", pfad);
     PunktSetzen(menue, 0, pfad);
     std::size_t j = 1;
     for (std::size_t k = 0; k < alt.size() && k < 9; ++k) {
@@ -55,7 +56,7 @@ void ZuletztEintragen(const Zustand& z, EinstellungsSpeicher& s, ZuletztMenue& m
         // The same folder without its final separator is no other entry.
         if (MitTrenner(eintrag) == MitTrenner(pfad) || !OrdnerDa(eintrag))
             continue;
-        EinstellungSchreiben(z, s, Abschnitt, "F" + std::to_string(j), eintrag);
+        EinstellungSchreiben(z.EinstellungsName, s, Abschnitt, "F" + std::to_string(j), eintrag);
         PunktSetzen(menue, j++, eintrag);
     }
 }

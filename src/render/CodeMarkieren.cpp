@@ -11,7 +11,6 @@
 #include "app/Marken.h"
 #include "app/Zustand.h"
 #include "render/Einruecken.h"
-#include "render/ModulText.h"
 #include "render/Schluesselwoerter.h"
 
 #include <array>
@@ -340,15 +339,15 @@ const std::string& MarkiertProperty() {
 
 namespace detail {
 
-std::string Eingerahmt(const Zustand& z, std::string_view text) {
+std::string Eingerahmt(const Optionen& o, std::string_view text) {
     std::string t;
     t.reserve(text.size() + 4);
     t += "\r\n";
     t += text;
     t += "\r\n";
-    if (z.Einruecken)
+    if (o.Einruecken)
         t = CodeEinruecken(t);
-    if (z.LeerzeilenEntfernen)
+    if (o.LeerzeilenEntfernen)
         LeerzeilenZusammenziehen(t);
     return t;
 }
@@ -394,16 +393,16 @@ std::size_t LogischesZeilenende(std::string_view t, std::size_t pos) {
     }
 }
 
-void CodeMarkieren(const Zustand& z, std::string& text) {
+void CodeMarkieren(const Optionen& o, std::string& text) {
     bool hatEscape = false;
     std::vector<std::size_t> routinenWorte;
-    std::string t = detail::Markiert(detail::Eingerahmt(z, text), hatEscape, &routinenWorte);
-    if (z.Einruecken && z.RoutinenEinruecken) {
-        RoutinenHervorheben(z, t, MarkiertSub());
-        RoutinenHervorheben(z, t, MarkiertFunction());
-        RoutinenHervorheben(z, t, MarkiertProperty());
+    std::string t = detail::Markiert(detail::Eingerahmt(o, text), hatEscape, &routinenWorte);
+    if (o.Einruecken && o.RoutinenEinruecken) {
+        RoutinenHervorheben(o, t, MarkiertSub());
+        RoutinenHervorheben(o, t, MarkiertFunction());
+        RoutinenHervorheben(o, t, MarkiertProperty());
     } else {
-        RoutinenHervorhebenZusammen(z, t, routinenWorte);
+        RoutinenHervorhebenZusammen(o, t, routinenWorte);
     }
     detail::RahmenEntfernen(t, true);
     if (hatEscape)
@@ -411,9 +410,9 @@ void CodeMarkieren(const Zustand& z, std::string& text) {
     text = std::move(t);
 }
 
-void CodeMarkieren(Zustand& z, std::string& text, RoutinenErfassung& parser) {
+void CodeMarkieren(const Optionen& o, std::string& text, RoutinenErfassung& parser) {
     bool hatEscape = false;
-    std::string t = detail::Markiert(detail::Eingerahmt(z, text), hatEscape);
+    std::string t = detail::Markiert(detail::Eingerahmt(o, text), hatEscape);
     parser.RoutinenErmitteln(t, MarkiertSub());
     parser.RoutinenErmitteln(t, MarkiertFunction());
     parser.RoutinenErmitteln(t, MarkiertProperty());
@@ -423,7 +422,6 @@ void CodeMarkieren(Zustand& z, std::string& text, RoutinenErfassung& parser) {
     parser.ZeilenNummernSetzen(t);
     if (hatEscape)
         detail::EscapeAufloesen(t);
-    ModulTextSchreiben(z, t);
     text = std::move(t);
 }
 

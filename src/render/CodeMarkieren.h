@@ -8,7 +8,7 @@
 
 namespace cb {
 
-struct Zustand;
+struct Optionen;
 
 /// What store mode needs from the module parser. The text it is handed has
 /// its keywords, comments and strings marked; a continued statement is one
@@ -25,11 +25,11 @@ public:
 };
 
 /// Transient mode: text becomes its marked code text, nothing is stored.
-void CodeMarkieren(const Zustand& z, std::string& text);
+void CodeMarkieren(const Optionen& o, std::string& text);
 
-/// Store mode: marks the text, lets the parser record the routines and
-/// writes the module text file of z.ModulNummer. text ends as stored.
-void CodeMarkieren(Zustand& z, std::string& text, RoutinenErfassung& parser);
+/// Store mode: marks the text and lets the parser record the routines;
+/// text ends as it is stored. Nothing is written anywhere.
+void CodeMarkieren(const Optionen& o, std::string& text, RoutinenErfassung& parser);
 
 /// Marks the comment and the strings of a line that has a quote before an
 /// apostrophe (blanks inside both protected by MarkeLeer).
@@ -37,11 +37,11 @@ std::string ZeileMitStringsMarkieren(std::string_view zeile);
 
 /// Bold routine lines (and the optional empty line and body tab) for one of
 /// the marked keywords Sub, Function, Property, in transient mode.
-void RoutinenHervorheben(const Zustand& z, std::string& text, std::string_view K);
+void RoutinenHervorheben(const Optionen& o, std::string& text, std::string_view K);
 
 /// RoutinenHervorheben for Sub, Function and Property in one walk, given
 /// where Markiert put those keywords; only without body tabs.
-void RoutinenHervorhebenZusammen(const Zustand& z, std::string& text,
+void RoutinenHervorhebenZusammen(const Optionen& o, std::string& text,
                                  const std::vector<std::size_t>& routinenWorte);
 
 /// Whether the "_" at u continues the statement: a CR LF follows it and a
@@ -61,7 +61,7 @@ std::size_t LogischerZeilenanfang(std::string_view text, std::size_t pos, std::s
 namespace detail {
 /// The framed text after indenting and empty-line removal (the preparation
 /// steps before the markers go in).
-std::string Eingerahmt(const Zustand& z, std::string_view text);
+std::string Eingerahmt(const Optionen& o, std::string_view text);
 /// Comment, string and keyword markers for framed text. Sets hatEscape when
 /// a literal marker character was protected; notes in routinenWorte where
 /// the marked keywords Sub, Function and Property went, in text order.

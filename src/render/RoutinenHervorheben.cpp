@@ -31,8 +31,8 @@ const Markierte& Woerter() {
 
 class Hervorheber {
 public:
-    Hervorheber(const Zustand& z, std::string_view K)
-        : m_K(K), m_rle(z.LeerzeileVorRoutinen), m_property(K == MarkiertesWort("Property")) {}
+    Hervorheber(const Optionen& o, std::string_view K)
+        : m_K(K), m_rle(o.LeerzeileVorRoutinen), m_property(K == MarkiertesWort("Property")) {}
 
     enum Art { Unveraendert, Ende, Kopf };
 
@@ -93,7 +93,7 @@ std::size_t LogischerZeilenanfang(std::string_view t, std::size_t pos, std::size
     return von;
 }
 
-void RoutinenHervorhebenZusammen(const Zustand& z, std::string& text,
+void RoutinenHervorhebenZusammen(const Optionen& o, std::string& text,
                                  const std::vector<std::size_t>& routinenWorte) {
     if (routinenWorte.empty())
         return;
@@ -102,7 +102,7 @@ void RoutinenHervorhebenZusammen(const Zustand& z, std::string& text,
     // so one walk over those lines, with the three decisions in order,
     // gives the same text.
     Hervorheber h[3] = {
-        {z, MarkiertesWort("Sub")}, {z, MarkiertesWort("Function")}, {z, MarkiertesWort("Property")}};
+        {o, MarkiertesWort("Sub")}, {o, MarkiertesWort("Function")}, {o, MarkiertesWort("Property")}};
     std::string_view t = text;
     std::string out;
     out.reserve(text.size() + routinenWorte.size() * 16 + 64);
@@ -133,14 +133,14 @@ void RoutinenHervorhebenZusammen(const Zustand& z, std::string& text,
     text = std::move(out);
 }
 
-void RoutinenHervorheben(const Zustand& z, std::string& text, std::string_view K) {
+void RoutinenHervorheben(const Optionen& o, std::string& text, std::string_view K) {
     if (Finden(text, K) == std::string::npos)
         return;
-    const bool tabs = z.Einruecken && z.RoutinenEinruecken;
+    const bool tabs = o.Einruecken && o.RoutinenEinruecken;
     std::string_view t = text;
     std::string out;
     out.reserve(text.size() + text.size() / 8 + 64);
-    Hervorheber h(z, K);
+    Hervorheber h(o, K);
 
     if (!tabs) {
         // Only lines that hold K can change: jump from one to the next.

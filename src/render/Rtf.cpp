@@ -76,8 +76,8 @@ std::string ErsetzungsKette(std::string t, const std::array<Ersetzung, 6>& e) {
 
 } // namespace
 
-void MarkenNachRtf(const Zustand& z, std::string& text) {
-    const auto e = Ersetzungen(z.RoutinenFett);
+void MarkenNachRtf(const Optionen& o, std::string& text) {
+    const auto e = Ersetzungen(o.RoutinenFett);
     std::string_view t = text;
     std::string out;
     out.reserve(t.size() + t.size() / 4 + 64);
@@ -145,21 +145,21 @@ std::string FarbeNachRtf(std::int32_t farbe) {
            std::to_string(blau) + ";";
 }
 
-void RtfDokumentBilden(const Zustand& z, std::string& body) {
+void RtfDokumentBilden(const Optionen& o, std::string& body) {
     std::string kopf = "{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fswiss MS Sans Serif;}\r\n"
                        "{\\f1\\froman\\fcharset2 Symbol;}{\\f2\\fswiss MS Sans Serif;}{\\f3\\fswiss Arial;}"
                        "{\\f4\\fswiss\\fprq2 System;}}\r\n";
-    kopf += "{\\colortbl\\red0\\green0\\blue0;" + FarbeNachRtf(z.FarbeSchluessel) +
-            FarbeNachRtf(z.FarbeKommentar) + FarbeNachRtf(z.FarbeString) + "}\r\n";
+    kopf += "{\\colortbl\\red0\\green0\\blue0;" + FarbeNachRtf(o.FarbeSchluessel) +
+            FarbeNachRtf(o.FarbeKommentar) + FarbeNachRtf(o.FarbeString) + "}\r\n";
     kopf += "\\deflang1031\\pard\\li105";
-    std::int64_t T = static_cast<std::int64_t>(std::floor(z.TabstopMm / 10.0 * 567));
+    std::int64_t T = static_cast<std::int64_t>(std::floor(o.TabstopMm / 10.0 * 567));
     for (int i = 1; i <= 10; ++i)
         kopf += "\\tx" + std::to_string(T * i);
-    AllesErsetzen(kopf, "Arial", z.SchriftName);
+    AllesErsetzen(kopf, "Arial", o.SchriftName);
     std::string dokument;
     dokument.reserve(kopf.size() + body.size() + 32);
     dokument += kopf;
-    dokument += "\\plain\\f3\\fs" + std::to_string(2 * static_cast<std::int64_t>(z.SchriftGroesse)) + " ";
+    dokument += "\\plain\\f3\\fs" + std::to_string(2 * static_cast<std::int64_t>(o.SchriftGroesse)) + " ";
     dokument += body;
     dokument += "}";
     body = std::move(dokument);

@@ -6,12 +6,13 @@
 namespace cb {
 
 struct Zustand;
+struct Optionen;
 
 /// Marked code text to an RTF body, in place (still UTF-8).
-void MarkenNachRtf(const Zustand& z, std::string& text);
+void MarkenNachRtf(const Optionen& o, std::string& text);
 /// An RTF body to a complete document with header, colour and font table
 /// and tab stops, in place (still UTF-8).
-void RtfDokumentBilden(const Zustand& z, std::string& body);
+void RtfDokumentBilden(const Optionen& o, std::string& body);
 /// "\redR\greenG\blueB;" of a colour value (red in the low byte).
 std::string FarbeNachRtf(std::int32_t farbe);
 /// The bytes of an RTF document: Windows-1252, and "\uN?" for a character

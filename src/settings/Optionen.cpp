@@ -3,20 +3,18 @@
 
 #include "app/Allgemein.h"
 #include "app/EinstellungsSpeicher.h"
-#include "app/Zustand.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
+#include <vector>
 
 namespace cb {
 
 namespace {
-
-const char* const LadeReihenfolge[] = {"fkey", "fkom", "fstr", "einr",   "rouf", "vor",  "rer", "rle",
-                                       "bis",  "meld", "usb",  "stapro", "aufk", "leer", "tab", "font"};
 
 template <typename T> T Gerundet(double wert) {
     double r = std::nearbyint(wert); // banker's rounding, as the runtime rounds
@@ -29,6 +27,56 @@ template <typename T> T Gerundet(double wert) {
 
 std::string Bool(bool b) {
     return b ? "-1" : "0";
+}
+
+using O = Optionen;
+
+OptionsSchluessel Schalter(const char* k, bool O::*m, int rang) {
+    OptionsSchluessel s{k, OptionsArt::Schalter};
+    s.Schalter = m;
+    s.SpeicherRang = rang;
+    return s;
+}
+
+OptionsSchluessel Farbe(const char* k, std::int32_t O::*m, int rang) {
+    OptionsSchluessel s{k, OptionsArt::Farbe};
+    s.Farbe = m;
+    s.SpeicherRang = rang;
+    return s;
+}
+
+// Loading order; the rank is the place in the saving order, which the
+// options dialog's OK has always used.
+const std::vector<OptionsSchluessel>& Tabelle() {
+    static const std::vector<OptionsSchluessel> t = [] {
+        OptionsSchluessel tab{"tab", OptionsArt::Zahl};
+        tab.Zahl = &O::TabstopMm;
+        tab.SpeicherRang = 13;
+        OptionsSchluessel bis{"bis", OptionsArt::Text};
+        bis.Text = &O::WindowLayout;
+        bis.Gespeichert = false;
+        OptionsSchluessel font{"font", OptionsArt::Schrift};
+        font.SpeicherRang = 14;
+        return std::vector<OptionsSchluessel>{
+            Farbe("fkey", &O::FarbeSchluessel, 1),
+            Farbe("fkom", &O::FarbeKommentar, 2),
+            Farbe("fstr", &O::FarbeString, 3),
+            Schalter("einr", &O::Einruecken, 11),
+            Schalter("rouf", &O::RoutinenFett, 4),
+            Schalter("vor", &O::VorschauHtml, 7),
+            Schalter("rer", &O::RoutinenEinruecken, 8),
+            Schalter("rle", &O::LeerzeileVorRoutinen, 9),
+            bis,
+            Schalter("meld", &O::MeldungNachClip, 10),
+            Schalter("usb", &O::UserBildAnwenden, 15),
+            Schalter("stapro", &O::StandardImmer, 12),
+            Schalter("aufk", &O::ModullisteAufgeklappt, 5),
+            Schalter("leer", &O::LeerzeilenEntfernen, 6),
+            tab,
+            font,
+        };
+    }();
+    return t;
 }
 
 } // namespace
@@ -57,77 +105,85 @@ double ZahlenWert(const std::string& text) {
     return std::strtod(text.substr(start, i - start).c_str(), nullptr);
 }
 
-bool OptionSetzen(Zustand& z, const std::string& k, const std::string& wert) {
-    auto an = [&] { return ZahlenWert(wert) != 0; };
-    if (k == "fkey")
-        z.FarbeSchluessel = Gerundet<std::int32_t>(ZahlenWert(wert));
-    else if (k == "fkom")
-        z.FarbeKommentar = Gerundet<std::int32_t>(ZahlenWert(wert));
-    else if (k == "fstr")
-        z.FarbeString = Gerundet<std::int32_t>(ZahlenWert(wert));
-    else if (k == "einr")
-        z.Einruecken = an();
-    else if (k == "rouf")
-        z.RoutinenFett = an();
-    else if (k == "vor")
-        z.VorschauHtml = an();
-    else if (k == "rer")
-        z.RoutinenEinruecken = an();
-    else if (k == "rle")
-        z.LeerzeileVorRoutinen = an();
-    else if (k == "bis")
-        z.WindowLayout = wert;
-    else if (k == "meld")
-        z.MeldungNachClip = an();
-    else if (k == "usb")
-        z.UserBildAnwenden = an();
-    else if (k == "stapro")
-        z.StandardImmer = an();
-    else if (k == "aufk")
-        z.ModullisteAufgeklappt = an();
-    else if (k == "leer")
-        z.LeerzeilenEntfernen = an();
-    else if (k == "tab")
-        z.TabstopMm = Gerundet<std::int16_t>(ZahlenWert(wert));
-    else if (k == "font") {
+std::span<const OptionsSchluessel> OptionsTabelle() {
+    return Tabelle();
+}
+
+const OptionsSchluessel* OptionsSchluesselFinden(const std::string& schluessel) {
+    for (const auto& k : Tabelle())
+        if (schluessel == k.Schluessel)
+            return &k;
+    return nullptr;
+}
+
+bool OptionSetzen(Optionen& o, const std::string& schluessel, const std::string& wert) {
+    const OptionsSchluessel* k = OptionsSchluesselFinden(schluessel);
+    if (!k)
+        return false;
+    switch (k->Art) {
+    case OptionsArt::Farbe:
+        o.*(k->Farbe) = Gerundet<std::int32_t>(ZahlenWert(wert));
+        break;
+    case OptionsArt::Schalter:
+        o.*(k->Schalter) = ZahlenWert(wert) != 0;
+        break;
+    case OptionsArt::Zahl:
+        o.*(k->Zahl) = Gerundet<std::int16_t>(ZahlenWert(wert));
+        break;
+    case OptionsArt::Text:
+        o.*(k->Text) = wert;
+        break;
+    case OptionsArt::Schrift: {
         auto komma = wert.find(',');
         if (komma == std::string::npos) {
-            z.SchriftName = wert;
-            z.SchriftGroesse = 0;
+            o.SchriftName = wert;
+            o.SchriftGroesse = 0;
         } else {
-            z.SchriftName = wert.substr(0, komma);
-            z.SchriftGroesse = Gerundet<std::int16_t>(ZahlenWert(wert.substr(wert.rfind(',') + 1)));
+            o.SchriftName = wert.substr(0, komma);
+            o.SchriftGroesse = Gerundet<std::int16_t>(ZahlenWert(wert.substr(wert.rfind(',') + 1)));
         }
-    } else
-        return false;
+        break;
+    }
+    }
     return true;
 }
 
-void OptionenLaden(Zustand& z, const EinstellungsSpeicher& s) {
-    for (const char* k : LadeReihenfolge) {
-        std::string wert = EinstellungLesen(z, s, "optionen", k);
+std::string OptionWert(const Optionen& o, const std::string& schluessel) {
+    const OptionsSchluessel* k = OptionsSchluesselFinden(schluessel);
+    if (!k)
+        return {};
+    switch (k->Art) {
+    case OptionsArt::Farbe:
+        return std::to_string(o.*(k->Farbe));
+    case OptionsArt::Schalter:
+        return Bool(o.*(k->Schalter));
+    case OptionsArt::Zahl:
+        return std::to_string(o.*(k->Zahl));
+    case OptionsArt::Text:
+        return o.*(k->Text);
+    case OptionsArt::Schrift:
+        return o.SchriftName + "," + std::to_string(o.SchriftGroesse);
+    }
+    return {};
+}
+
+void OptionenLaden(Optionen& o, const EinstellungsSpeicher& s, const std::string& einstellungsName) {
+    for (const auto& k : Tabelle()) {
+        std::string wert = EinstellungLesen(einstellungsName, s, "optionen", k.Schluessel);
         if (!wert.empty())
-            OptionSetzen(z, k, wert);
+            OptionSetzen(o, k.Schluessel, wert);
     }
 }
 
-void OptionenSpeichern(const Zustand& z, EinstellungsSpeicher& s) {
-    auto w = [&](const char* k, const std::string& v) { EinstellungSchreiben(z, s, "optionen", k, v); };
-    w("fkey", std::to_string(z.FarbeSchluessel));
-    w("fkom", std::to_string(z.FarbeKommentar));
-    w("fstr", std::to_string(z.FarbeString));
-    w("rouf", Bool(z.RoutinenFett));
-    w("aufk", Bool(z.ModullisteAufgeklappt));
-    w("leer", Bool(z.LeerzeilenEntfernen));
-    w("vor", Bool(z.VorschauHtml));
-    w("rer", Bool(z.RoutinenEinruecken));
-    w("rle", Bool(z.LeerzeileVorRoutinen));
-    w("meld", Bool(z.MeldungNachClip));
-    w("einr", Bool(z.Einruecken));
-    w("stapro", Bool(z.StandardImmer));
-    w("tab", std::to_string(z.TabstopMm));
-    w("font", z.SchriftName + "," + std::to_string(z.SchriftGroesse));
-    w("usb", Bool(z.UserBildAnwenden));
+void OptionenSpeichern(const Optionen& o, EinstellungsSpeicher& s, const std::string& einstellungsName) {
+    std::vector<const OptionsSchluessel*> reihe;
+    for (const auto& k : Tabelle())
+        if (k.Gespeichert)
+            reihe.push_back(&k);
+    std::sort(reihe.begin(), reihe.end(),
+              [](const auto* a, const auto* b) { return a->SpeicherRang < b->SpeicherRang; });
+    for (const auto* k : reihe)
+        EinstellungSchreiben(einstellungsName, s, "optionen", k->Schluessel, OptionWert(o, k->Schluessel));
 }
 
 } // namespace cb

@@ -1,19 +1,50 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+// The option keys of section "optionen" with their types and stored forms,
+// in one table that loading, saving, the command line's --option and the
+// options dialog all go through.
+#include "app/Optionen.h"
+
+#include <span>
 #include <string>
 
 namespace cb {
 
-struct Zustand;
 class EinstellungsSpeicher;
 
-/// Reads every option key of section "optionen" over the current values;
-/// an empty or missing value keeps what stands.
-void OptionenLaden(Zustand& z, const EinstellungsSpeicher& s);
-/// Writes every option key except "bis".
-void OptionenSpeichern(const Zustand& z, EinstellungsSpeicher& s);
-/// Applies one option key with its stored value; false for an unknown key.
-bool OptionSetzen(Zustand& z, const std::string& schluessel, const std::string& wert);
+/// How a key's value is stored: colours and numbers as plain decimal
+/// integers, switches as -1 or 0, the font as "NAME,SIZE".
+enum class OptionsArt { Farbe, Schalter, Zahl, Text, Schrift };
+
+struct OptionsSchluessel {
+    const char* Schluessel;
+    OptionsArt Art;
+    /// Where a switch lives; nullptr for the other kinds.
+    bool Optionen::*Schalter = nullptr;
+    /// Where a colour or a number lives.
+    std::int32_t Optionen::*Farbe = nullptr;
+    int Optionen::*Zahl = nullptr;
+    std::string Optionen::*Text = nullptr;
+    /// Written by the options dialog's OK; "bis" only by the screen layout.
+    bool Gespeichert = true;
+    /// Position among the keys when saving (loading goes in table order).
+    int SpeicherRang = 0;
+};
+
+/// Every key, in the order they are loaded.
+std::span<const OptionsSchluessel> OptionsTabelle();
+/// The key's row; nullptr for an unknown key.
+const OptionsSchluessel* OptionsSchluesselFinden(const std::string& schluessel);
+
+/// Reads every key of section "optionen" over the values standing; an empty
+/// or missing value keeps what stands.
+void OptionenLaden(Optionen& o, const EinstellungsSpeicher& s, const std::string& einstellungsName);
+/// Writes every key except "bis", in the saving order.
+void OptionenSpeichern(const Optionen& o, EinstellungsSpeicher& s, const std::string& einstellungsName);
+/// Applies one key with its stored value; false for an unknown key.
+bool OptionSetzen(Optionen& o, const std::string& schluessel, const std::string& wert);
+/// The stored form of the key's value; "" for an unknown key.
+std::string OptionWert(const Optionen& o, const std::string& schluessel);
 
 /// The numeric value of a leading decimal number, as the settings are read
 /// ("12abc" gives 12, text that is no number gives 0).

@@ -30,7 +30,7 @@ enum ModulTypCode : int {
     ModulAndere = 32,
 };
 
-/// A new td_rout row; rou_start and rou_ende follow once the lines are known.
+/// A td_rout row; rou_start and rou_ende follow once the lines are known.
 struct RoutinenZeile {
     int RouTyp = 0;
     int RouOpen = 0;
@@ -38,6 +38,9 @@ struct RoutinenZeile {
     std::string RouName;
     std::int64_t RouNum = 0;
     std::int64_t ModNum = 0;
+    /// The 1-based lines of header and End statement; 0 until they are known.
+    std::int64_t RouStart = 0;
+    std::int64_t RouEnde = 0;
 };
 
 struct ModulZeile {

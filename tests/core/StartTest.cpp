@@ -18,17 +18,18 @@ TEST(Startup, IdentityAndDefaults) {
     EXPECT_EQ(z.EditionsCode, "EZV");
     EXPECT_EQ(z.EinstellungsName, "QX_Brindle\\Co_Brindle_Excel");
     EXPECT_EQ(z.ProgrammTitel, "Excel Code Brindle 1.0");
-    EXPECT_EQ(z.WindowLayout, "max");
-    EXPECT_EQ(z.SchriftName, "MS Sans Serif");
-    EXPECT_EQ(z.SchriftGroesse, 10);
-    EXPECT_EQ(z.FarbeKommentar, 0x8000);
-    EXPECT_EQ(z.FarbeSchluessel, 0x800000);
-    EXPECT_EQ(z.FarbeString, 0x80);
-    EXPECT_TRUE(z.RoutinenFett);
-    EXPECT_TRUE(z.MeldungNachClip);
-    EXPECT_TRUE(z.ModulnamenBeiExport);
-    EXPECT_FALSE(z.Einruecken || z.LeerzeilenEntfernen || z.StandardImmer || z.ModullisteAufgeklappt);
-    EXPECT_EQ(z.TabstopMm, 5);
+    EXPECT_EQ(z.Opt.WindowLayout, "max");
+    EXPECT_EQ(z.Opt.SchriftName, "MS Sans Serif");
+    EXPECT_EQ(z.Opt.SchriftGroesse, 10);
+    EXPECT_EQ(z.Opt.FarbeKommentar, 0x8000);
+    EXPECT_EQ(z.Opt.FarbeSchluessel, 0x800000);
+    EXPECT_EQ(z.Opt.FarbeString, 0x80);
+    EXPECT_TRUE(z.Opt.RoutinenFett);
+    EXPECT_TRUE(z.Opt.MeldungNachClip);
+    EXPECT_TRUE(z.Opt.ModulnamenBeiExport);
+    EXPECT_FALSE(z.Opt.Einruecken || z.Opt.LeerzeilenEntfernen || z.Opt.StandardImmer ||
+                 z.Opt.ModullisteAufgeklappt);
+    EXPECT_EQ(z.Opt.TabstopMm, 5);
     EXPECT_TRUE(z.ProjektPfad.ends_with("/TempDateien/"));
     EXPECT_TRUE(std::filesystem::is_directory(z.ProjektPfad));
     EXPECT_EQ(cb::TitelFuer("Word", 2, 10), "Word Code Brindle 2.10");
@@ -91,17 +92,17 @@ TEST(Utilities, LeftAndRightParts) {
 TEST(Utilities, SettingsGoUnderTheSettingsName) {
     cb::Zustand z = cb::test::FrischerZustand();
     cb::SpeicherImArbeitsspeicher s;
-    cb::EinstellungSchreiben(z, s, "recent", "b", "2");
-    cb::EinstellungSchreiben(z, s, "recent", "a", "1");
-    cb::EinstellungSchreiben(z, s, "recent", "b", "3");
+    cb::EinstellungSchreiben(z.EinstellungsName, s, "recent", "b", "2");
+    cb::EinstellungSchreiben(z.EinstellungsName, s, "recent", "a", "1");
+    cb::EinstellungSchreiben(z.EinstellungsName, s, "recent", "b", "3");
     EXPECT_EQ(s.Lesen("QX_Brindle\\Co_Brindle_Excel", "recent", "b"), "3");
-    EXPECT_EQ(cb::EinstellungLesen(z, s, "recent", "fehlt"), "");
-    cb::EinstellungsPaare alle = cb::AlleEinstellungen(z, s, "recent");
+    EXPECT_EQ(cb::EinstellungLesen(z.EinstellungsName, s, "recent", "fehlt"), "");
+    cb::EinstellungsPaare alle = cb::AlleEinstellungen(z.EinstellungsName, s, "recent");
     ASSERT_EQ(alle.size(), 2u);
     EXPECT_EQ(alle[0].first, "b");
-    cb::AbschnittLoeschen(z, s, "recent");
-    cb::AbschnittLoeschen(z, s, "recent"); // a missing section is no error
-    EXPECT_TRUE(cb::AlleEinstellungen(z, s, "recent").empty());
+    cb::AbschnittLoeschen(z.EinstellungsName, s, "recent");
+    cb::AbschnittLoeschen(z.EinstellungsName, s, "recent"); // a missing section is no error
+    EXPECT_TRUE(cb::AlleEinstellungen(z.EinstellungsName, s, "recent").empty());
 }
 
 TEST(Utilities, EmptyingAFolderKeepsSubfolders) {
@@ -119,28 +120,30 @@ TEST(Utilities, EmptyingAFolderKeepsSubfolders) {
 TEST(Options, ReadOverDefaults) {
     cb::Zustand z = cb::test::FrischerZustand();
     cb::SpeicherImArbeitsspeicher s;
-    auto setze = [&](const char* k, const char* v) { cb::EinstellungSchreiben(z, s, "optionen", k, v); };
+    auto setze = [&](const char* k, const char* v) {
+        cb::EinstellungSchreiben(z.EinstellungsName, s, "optionen", k, v);
+    };
     setze("font", "Courier New,12");
     setze("tab", "25");
     setze("rouf", "0");
     setze("einr", "-1");
     setze("fkey", "abc");
     setze("fstr", "");
-    cb::OptionenLaden(z, s);
-    EXPECT_EQ(z.SchriftName, "Courier New");
-    EXPECT_EQ(z.SchriftGroesse, 12);
-    EXPECT_EQ(z.TabstopMm, 25);
-    EXPECT_FALSE(z.RoutinenFett);
-    EXPECT_TRUE(z.Einruecken);
-    EXPECT_EQ(z.FarbeSchluessel, 0); // not a number
-    EXPECT_EQ(z.FarbeString, 0x80);  // empty keeps the default
-    cb::OptionSetzen(z, "font", "Arial");
-    EXPECT_EQ(z.SchriftName, "Arial");
-    EXPECT_EQ(z.SchriftGroesse, 0);
-    cb::OptionenSpeichern(z, s);
-    EXPECT_EQ(cb::EinstellungLesen(z, s, "optionen", "rouf"), "0");
-    EXPECT_EQ(cb::EinstellungLesen(z, s, "optionen", "einr"), "-1");
-    EXPECT_EQ(cb::EinstellungLesen(z, s, "optionen", "font"), "Arial,0");
+    cb::OptionenLaden(z.Opt, s, z.EinstellungsName);
+    EXPECT_EQ(z.Opt.SchriftName, "Courier New");
+    EXPECT_EQ(z.Opt.SchriftGroesse, 12);
+    EXPECT_EQ(z.Opt.TabstopMm, 25);
+    EXPECT_FALSE(z.Opt.RoutinenFett);
+    EXPECT_TRUE(z.Opt.Einruecken);
+    EXPECT_EQ(z.Opt.FarbeSchluessel, 0); // not a number
+    EXPECT_EQ(z.Opt.FarbeString, 0x80);  // empty keeps the default
+    cb::OptionSetzen(z.Opt, "font", "Arial");
+    EXPECT_EQ(z.Opt.SchriftName, "Arial");
+    EXPECT_EQ(z.Opt.SchriftGroesse, 0);
+    cb::OptionenSpeichern(z.Opt, s, z.EinstellungsName);
+    EXPECT_EQ(cb::EinstellungLesen(z.EinstellungsName, s, "optionen", "rouf"), "0");
+    EXPECT_EQ(cb::EinstellungLesen(z.EinstellungsName, s, "optionen", "einr"), "-1");
+    EXPECT_EQ(cb::EinstellungLesen(z.EinstellungsName, s, "optionen", "font"), "Arial,0");
     EXPECT_EQ(cb::ZahlenWert(" 12.5x"), 12.5);
 }
 

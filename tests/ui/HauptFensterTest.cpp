@@ -79,19 +79,19 @@ private slots:
         cb::StandardWerteSetzen(z);
         {
             cb::QtEinstellungen s;
-            cb::EinstellungSchreiben(z, s, "optionen", "font", "Courier New,12");
-            cb::EinstellungSchreiben(z, s, "recent", "r1", "/p/eins/");
-            cb::EinstellungSchreiben(z, s, "recent", "r2", "/p/zwei/");
+            cb::EinstellungSchreiben(z.EinstellungsName, s, "optionen", "font", "Courier New,12");
+            cb::EinstellungSchreiben(z.EinstellungsName, s, "recent", "r1", "/p/eins/");
+            cb::EinstellungSchreiben(z.EinstellungsName, s, "recent", "r2", "/p/zwei/");
         }
         cb::QtEinstellungen s;
-        cb::OptionenLaden(z, s);
-        QCOMPARE(z.SchriftName, std::string("Courier New"));
-        QCOMPARE(z.SchriftGroesse, 12);
-        QCOMPARE(cb::AlleEinstellungen(z, s, "recent").size(), std::size_t(2));
-        cb::AbschnittLoeschen(z, s, "recent");
-        cb::AbschnittLoeschen(z, s, "recent");
-        QVERIFY(cb::AlleEinstellungen(z, s, "recent").empty());
-        QCOMPARE(cb::EinstellungLesen(z, s, "optionen", "fehlt"), std::string());
+        cb::OptionenLaden(z.Opt, s, z.EinstellungsName);
+        QCOMPARE(z.Opt.SchriftName, std::string("Courier New"));
+        QCOMPARE(z.Opt.SchriftGroesse, 12);
+        QCOMPARE(cb::AlleEinstellungen(z.EinstellungsName, s, "recent").size(), std::size_t(2));
+        cb::AbschnittLoeschen(z.EinstellungsName, s, "recent");
+        cb::AbschnittLoeschen(z.EinstellungsName, s, "recent");
+        QVERIFY(cb::AlleEinstellungen(z.EinstellungsName, s, "recent").empty());
+        QCOMPARE(cb::EinstellungLesen(z.EinstellungsName, s, "optionen", "fehlt"), std::string());
         // Every edition's settings sit below the organisation QX_Brindle
         QVERIFY(QFileInfo::exists(m_dir.path() + "/QX_Brindle/Co_Brindle_Excel.conf"));
     }

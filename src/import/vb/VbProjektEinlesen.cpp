@@ -33,7 +33,8 @@ std::string VbProjektFehlerText() {
 
 bool VBProjektEinlesen(Zustand& z, Meldungen& meldungen, Anzeige& anzeige, const Baum& baum,
                        int ersatzCodepage, std::string* ursache) {
-    z.ModulNummer = 0;
+    std::int64_t modulNummer = 0;
+    ModulEintrag eintrag;
     anzeige.StatusSetzen(Panel::Aktivitaet, "Erzeuge Projekt");
     // A read whose template is missing has said so already; it is no success.
     bool ok = DatenbankErzeugen(z, meldungen);
@@ -44,13 +45,14 @@ bool VBProjektEinlesen(Zustand& z, Meldungen& meldungen, Anzeige& anzeige, const
             z.ProjektDatenbank->EinlesenBeginnen();
             for (const BaumKnoten* blatt : baum.GehakteBlaetter()) {
                 const BaumKnoten& k = *blatt;
-                z.ModulTyp = TypAusSchluessel(k.Schluessel);
-                z.ModulName = k.Text;
-                if (z.ModulNummer >= MaxModulNummer)
+                eintrag.Typ = TypAusSchluessel(k.Schluessel);
+                eintrag.Name = k.Text;
+                if (modulNummer >= MaxModulNummer)
                     throw std::overflow_error("Mehr als " + std::to_string(MaxModulNummer) + " Module");
-                ++z.ModulNummer;
+                eintrag.Nummer = ++modulNummer;
                 pfad = baum.Tag + DateiAusSchluessel(k.Schluessel);
-                ModulSpeichern(z, CodeAusModulDatei(ModulDateiText(DateiLesen(pfad), ersatzCodepage)));
+                ModulSpeichern(OffeneDatenbank(z), z.ProjektPfad, z.Opt, eintrag, z.RoutinenNummer,
+                               CodeAusModulDatei(ModulDateiText(DateiLesen(pfad), ersatzCodepage)));
             }
             EinlesenSchliessen(z);
         } catch (const std::exception& e) {
@@ -60,7 +62,7 @@ bool VBProjektEinlesen(Zustand& z, Meldungen& meldungen, Anzeige& anzeige, const
             } catch (const std::exception&) {
             }
             if (ursache)
-                *ursache = pfad.empty() ? e.what() : "Modul " + z.ModulName + " (" + pfad + "): " + e.what();
+                *ursache = pfad.empty() ? e.what() : "Modul " + eintrag.Name + " (" + pfad + "): " + e.what();
             meldungen.Melden(VbProjektFehlerText(), MeldungsSymbol::Warnung);
         }
     }

@@ -8,7 +8,7 @@
 #include "analysis/StrukturListe.h"
 #include "app/Dateien.h"
 #include "app/Marken.h"
-#include "render/ModulText.h"
+#include "store/ModulText.h"
 #include "store/RoutinenAbfragen.h"
 
 #include <algorithm>
@@ -114,7 +114,7 @@ TEST_F(AufrufeSuche, FehlendeModuldateiGehtAnDenBefehl) {
     Modul("Modul1", {"Sub A()", "End Sub"});
     Modul("Modul2", {"Sub B()", "    A", "End Sub"});
     Anzeigen();
-    std::filesystem::remove(ModulTextPfad(z, 2));
+    std::filesystem::remove(ModulTextPfad(z.ProjektPfad, 2));
     EXPECT_THROW(Suchen(1, "A"), std::runtime_error);
 }
 
@@ -127,9 +127,9 @@ TEST_F(AufrufeSucheBeschaedigt, UeberlappendeRoutinenWieRoutineAnZeileUndJedeNur
     Routine(1, 1, "Innen", TypSub, OffenPublic, 5, 6);
     Routine(2, 1, "Aussen", TypSub, OffenPublic, 1, 10);
     Routine(3, 1, "Ziel", TypSub, OffenPublic, 11, 12);
-    test::DateiSchreiben(ModulTextPfad(z, 1),
+    test::DateiSchreiben(ModulTextPfad(z.ProjektPfad, 1),
                          "a\r\nb\r\nZiel\r\nd\r\nZiel\r\nf\r\ng\r\nZiel\r\ni\r\nj\r\nk\r\nl\r\n");
-    test::DateiSchreiben(ModulTextPfad(z, 2), "Ziel\r\n");
+    test::DateiSchreiben(ModulTextPfad(z.ProjektPfad, 2), "Ziel\r\n");
     z.ModulAnzahl = 2; // module 2 has its text file but lost its row
     AnzeigeImSpeicher anzeige;
     anzeige.StatusSetzen(Panel::Routine, "Ziel");

@@ -30,10 +30,7 @@ protected:
             code += zeile;
             erste = false;
         }
-        ++z.ModulNummer;
-        z.ModulName = name;
-        z.ModulTyp = typ;
-        ModulSpeichern(z, code);
+        ModulSpeichern(Db(), z.ProjektPfad, z.Opt, {++m_modulNummer, name, typ}, z.RoutinenNummer, code);
     }
 
     /// Ends the read and fills the project tree, as the project display does.

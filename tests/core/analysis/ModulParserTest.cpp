@@ -7,8 +7,8 @@
 #include "analysis/ModulParser.h"
 #include "export/TextAusgabe.h"
 #include "render/CodeMarkieren.h"
-#include "render/ModulText.h"
 #include "store/DatenbankFehler.h"
+#include "store/ModulText.h"
 
 #include <sstream>
 
@@ -31,20 +31,17 @@ class ModulParserTest : public StoreProjekt {
 protected:
     void SetUp() override {
         StoreProjekt::SetUp();
-        z.LeerzeileVorRoutinen = false;
-        z.Einruecken = false;
-        z.RoutinenEinruecken = false;
-        z.LeerzeilenEntfernen = false;
+        z.Opt.LeerzeileVorRoutinen = false;
+        z.Opt.Einruecken = false;
+        z.Opt.RoutinenEinruecken = false;
+        z.Opt.LeerzeilenEntfernen = false;
     }
 
     /// Stores code as the next module of the read and returns the stored text.
     std::string Speichern(const std::string& code, const std::string& name = "Modul1",
                           int typ = ModulStandard) {
-        ++z.ModulNummer;
-        z.ModulName = name;
-        z.ModulTyp = typ;
-        ModulSpeichern(z, code);
-        return ModulTextLesen(z, z.ModulNummer);
+        ModulSpeichern(Db(), z.ProjektPfad, z.Opt, {++m_modulNummer, name, typ}, z.RoutinenNummer, code);
+        return ModulTextLesen(z.ProjektPfad, m_modulNummer);
     }
 
     std::vector<Rou> Routinen() {
@@ -116,7 +113,7 @@ TEST_F(ModulParserTest, RowsLinesAndNumberingAcrossPasses) {
     EXPECT_EQ(z.RoutinenNummer, 7);
     // The stored text is the transient text: no anchors, the source unchanged
     std::string transient = code;
-    CodeMarkieren(z, transient);
+    CodeMarkieren(z.Opt, transient);
     EXPECT_EQ(text, AlsDatei(transient));
     EXPECT_EQ(OhneMarken(text), code + "\r\n\r\n");
     EXPECT_EQ(Zeilen(text)[6], M("~B~KSub~N Start()~b"));
@@ -129,15 +126,15 @@ TEST_F(ModulParserTest, RowsLinesAndNumberingAcrossPasses) {
 }
 
 TEST_F(ModulParserTest, EmptyLineBeforeRoutinesAndBodyTabsCountInLineNumbers) {
-    z.LeerzeileVorRoutinen = true;
-    z.Einruecken = true;
-    z.RoutinenEinruecken = true;
+    z.Opt.LeerzeileVorRoutinen = true;
+    z.Opt.Einruecken = true;
+    z.Opt.RoutinenEinruecken = true;
     const std::string code = "Dim a\r\nDim b\r\nDim c\r\nSub Eins()\r\na = 1\r\nEnd Sub\r\nFunction Zwei() "
                              "_\r\n  As Long\r\nEnd Function";
     const std::string text = Speichern(code);
     EXPECT_EQ(Routinen(), (std::vector<Rou>{{1, 1, 1, 1, "Eins", 5, 7, 1}, {2, 2, 1, 2, "Zwei", 9, 11, 1}}));
     std::string transient = code;
-    CodeMarkieren(z, transient);
+    CodeMarkieren(z.Opt, transient);
     EXPECT_EQ(text, AlsDatei(transient));
     EXPECT_EQ(Zeilen(text)[5], "\ta = 1");
     EXPECT_TRUE(text.ends_with(std::string(MarkeFettAus) + "\r\n\r\n")) << text;
@@ -174,7 +171,7 @@ TEST_F(ModulParserTest, LineThatTwoPassesTakeLeavesNoAnchor) {
     const std::string text = Speichern(code);
     EXPECT_EQ(text.find(std::string(MarkeZeichen) + "*"), std::string::npos) << text;
     std::string transient = code;
-    CodeMarkieren(z, transient);
+    CodeMarkieren(z.Opt, transient);
     EXPECT_EQ(text, AlsDatei(transient));
     auto r = Routinen();
     ASSERT_EQ(r.size(), 2u);
@@ -234,13 +231,13 @@ TEST_F(ModulParserTest, EveryOptionMixGivesTheTransientText) {
                              "Sub G() ' |Ÿu| und |Ÿd|\r\n  s = \"|Ÿu| \"\"|Ÿd|\"\r\nEnd Sub\r\n";
     for (int maske = 0; maske < 16; ++maske) {
         SCOPED_TRACE(maske);
-        z.LeerzeileVorRoutinen = maske & 1;
-        z.Einruecken = maske & 2;
-        z.RoutinenEinruecken = maske & 4;
-        z.LeerzeilenEntfernen = maske & 8;
+        z.Opt.LeerzeileVorRoutinen = maske & 1;
+        z.Opt.Einruecken = maske & 2;
+        z.Opt.RoutinenEinruecken = maske & 4;
+        z.Opt.LeerzeilenEntfernen = maske & 8;
         const std::string text = Speichern(code);
         std::string transient = code;
-        CodeMarkieren(z, transient);
+        CodeMarkieren(z.Opt, transient);
         EXPECT_EQ(text, AlsDatei(transient));
         EXPECT_NE(AnzeigeText(text).find("s = \"|Ÿu| \"\"|Ÿd|\""), std::string::npos) << "look-alikes kept";
         auto r = Routinen();

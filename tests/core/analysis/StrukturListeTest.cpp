@@ -56,7 +56,7 @@ TEST(StrukturInZwischenablage, LeertSetztUndMeldetNachOption) {
     EXPECT_EQ(clip.TextLesen(), "") << "an empty tree empties the clipboard";
     EXPECT_EQ(meldungen.Gezeigt().size(), 2u) << "and still says so";
 
-    z.MeldungNachClip = false;
+    z.Opt.MeldungNachClip = false;
     StrukturInZwischenablage(z, b, clip, meldungen);
     EXPECT_EQ(clip.TextLesen(), "Modul1\r\n\tA\r\n");
     EXPECT_EQ(meldungen.Gezeigt().size(), 2u) << "silent with the option off";

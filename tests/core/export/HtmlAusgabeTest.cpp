@@ -42,7 +42,7 @@ TEST_F(HtmlAusgabeTest, QuestionAddsTheCreditLineOnYes) {
 }
 
 TEST_F(HtmlAusgabeTest, WithoutTheMessageOptionNothingIsAskedOrAdded) {
-    z.MeldungNachClip = false;
+    z.Opt.MeldungNachClip = false;
     auto k = K();
     std::string html = "<pre>x</pre>";
     HtmlAusgeben(k, html);
@@ -51,8 +51,8 @@ TEST_F(HtmlAusgabeTest, WithoutTheMessageOptionNothingIsAskedOrAdded) {
 }
 
 TEST_F(HtmlAusgabeTest, PreviewIsWrittenToTheWorkingAreaAndOpened) {
-    z.MeldungNachClip = false;
-    z.VorschauHtml = true;
+    z.Opt.MeldungNachClip = false;
+    z.Opt.VorschauHtml = true;
     auto k = K();
     std::string html = "<pre>Grüße Ж</pre>";
     HtmlAusgeben(k, html);
@@ -96,7 +96,7 @@ TEST_F(HtmlAusgabeTest, EmptySourcesSayWhyAndLeaveTheClipboard) {
 }
 
 TEST_F(HtmlAusgabeTest, TextSourcesAreColouredOnTheSpot) {
-    z.MeldungNachClip = false;
+    z.Opt.MeldungNachClip = false;
     auto k = K();
     ablage.TextSetzen("If a < b Then\nx = \"A&B\"");
     mnuHtml_Clipboard_Click(k);
@@ -120,7 +120,7 @@ TEST_F(HtmlAusgabeTest, ProjectGivesOneFragmentPerModuleWithItsHeader) {
     Oeffnen({{"Modul1", ModulStandard, "Sub A()\r\nEnd Sub"},
              {"Tabelle1", ModulDokument, "Dim x"},
              {"Form1", ModulUserForm, "Dim y"}});
-    z.MeldungNachClip = false;
+    z.Opt.MeldungNachClip = false;
     auto k = K();
     HtmlProjekt(k);
     std::string html = ablage.TextLesen();
@@ -134,14 +134,14 @@ TEST_F(HtmlAusgabeTest, ProjectGivesOneFragmentPerModuleWithItsHeader) {
               std::string::npos);
     EXPECT_NE(html.find(kopf + "Form1  Typ = Userform\r\n"), std::string::npos);
 
-    z.RoutinenFett = false;
+    z.Opt.RoutinenFett = false;
     HtmlProjekt(k);
     EXPECT_EQ(ablage.TextLesen().find("<b>"), std::string::npos);
 }
 
 TEST_F(HtmlAusgabeTest, ModuleExportReadsItsTextFileAndAMissingOneStopsBeforeTheClipboard) {
     Oeffnen(ZweiModule());
-    z.MeldungNachClip = false;
+    z.Opt.MeldungNachClip = false;
     auto k = K();
     HtmlModul(k, "M2");
     EXPECT_NE(ablage.TextLesen().find("Zwei = 2"), std::string::npos);

@@ -62,7 +62,7 @@ TEST_F(RtfAusgabeTest, ProjectDocumentHasOneHeaderAndABoldCommentBlockPerModule)
     EXPECT_EQ(anzeige.Status(Panel::Aktivitaet), "");
     EXPECT_FALSE(anzeige.Sanduhr());
 
-    z.RoutinenFett = false;
+    z.Opt.RoutinenFett = false;
     ASSERT_TRUE(RtfProjekt(k, pfad));
     rtf = DateiInhalt(pfad);
     EXPECT_EQ(rtf.find("\\b "), std::string::npos);

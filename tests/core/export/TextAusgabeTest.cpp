@@ -4,8 +4,8 @@
 
 #include "export/RtfKopieren.h"
 #include "export/TextAusgabe.h"
-#include "render/ModulText.h"
 #include "render/Rtf.h"
+#include "store/ModulText.h"
 
 namespace cb::test {
 namespace {
@@ -29,7 +29,7 @@ TEST_F(TextAusgabeTest, SelectionGoesToTheClipboardWithTheMessage) {
 }
 
 TEST_F(TextAusgabeTest, ModuleTextWithoutMessageOptionIsCopiedSilently) {
-    z.MeldungNachClip = false;
+    z.Opt.MeldungNachClip = false;
     auto k = K();
     mnuText_Modul_Click(k, "");
     EXPECT_EQ(ablage.MalGeleert(), 0) << "an empty pane copies nothing";
@@ -44,7 +44,7 @@ TEST_F(TextAusgabeTest, ModuleTextWithoutMessageOptionIsCopiedSilently) {
 
 TEST_F(TextAusgabeTest, RichTextCopiesTheModuleOrZoomAsDocumentAndPlainText) {
     Oeffnen({{"Modul1", ModulStandard, "Sub Größe() ' Привет\r\nEnd Sub"}});
-    const std::string gespeichert = ModulTextLesen(z, 1);
+    const std::string gespeichert = ModulTextLesen(z.ProjektPfad, 1);
     auto k = K();
     mnuBearbeiten_Kopieren_Modul_Click(k, true, gespeichert);
     ASSERT_EQ(Texte(meldungen), std::vector<std::string>{"Steht im Zoom Modus nicht zur Verfügung"});
@@ -54,8 +54,8 @@ TEST_F(TextAusgabeTest, RichTextCopiesTheModuleOrZoomAsDocumentAndPlainText) {
     mnuBearbeiten_Kopieren_Modul_Click(k, false, gespeichert);
     EXPECT_EQ(ablage.MalGeleert(), 1);
     std::string erwartet = gespeichert;
-    MarkenNachRtf(z, erwartet);
-    RtfDokumentBilden(z, erwartet);
+    MarkenNachRtf(z.Opt, erwartet);
+    RtfDokumentBilden(z.Opt, erwartet);
     EXPECT_EQ(ablage.RtfLesen(), RtfBytes(erwartet));
     EXPECT_NE(ablage.RtfLesen().find("Gr\xF6\xDF"
                                      "e"),
@@ -74,7 +74,7 @@ TEST_F(TextAusgabeTest, RichTextCopiesTheModuleOrZoomAsDocumentAndPlainText) {
 TEST_F(TextAusgabeTest, PaneTextIsTheStoredTextWithoutMarkers) {
     const std::string code = "Sub A() ' Kommentar\r\n    s = \"Text\"\r\nEnd Sub";
     Oeffnen({{"Modul1", ModulStandard, code}});
-    std::string gespeichert = ModulTextLesen(z, 1);
+    std::string gespeichert = ModulTextLesen(z.ProjektPfad, 1);
     ASSERT_NE(gespeichert.find(MarkeKommentar), std::string::npos);
     std::string text = AnzeigeText(gespeichert);
     EXPECT_TRUE(text.starts_with(code + "\r\n")) << text;

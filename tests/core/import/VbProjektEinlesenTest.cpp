@@ -10,8 +10,8 @@
 #include "app/Dateien.h"
 #include "import/vb/VbAnwendungsBaum.h"
 #include "import/vb/VbProjektEinlesen.h"
-#include "render/ModulText.h"
 #include "store/DatenbankDatei.h"
+#include "store/ModulText.h"
 #include "store/Sqlite.h"
 
 #include <filesystem>
@@ -59,7 +59,7 @@ protected:
         a.Schritt();
         return a.IstNull(0) ? -1 : a.Ganzzahl(0);
     }
-    std::string Gespeichert(std::int64_t modul) { return OhneMarken(ModulTextLesen(z, modul)); }
+    std::string Gespeichert(std::int64_t modul) { return OhneMarken(ModulTextLesen(z.ProjektPfad, modul)); }
 
     Zustand z;
     AufzeichnendeMeldungen meldungen;
@@ -102,7 +102,7 @@ TEST_F(VbEinlesen, NurAngehakteDateiknotenWerdenGelesen) {
     EXPECT_TRUE(meldungen.Gezeigt().empty());
     EXPECT_EQ(ModuleAufDerPlatte(), (std::vector<std::string>{"1 Form1 1", "2 Klasse 3", "3 Sonstiges 32"}))
         << "the ticked project node is no module; a key ending in 0 stores 32";
-    EXPECT_EQ(z.ModulNummer, 3);
+    EXPECT_EQ(ModuleAufDerPlatte().size(), 3u) << "three modules numbered";
     EXPECT_EQ(ErsteRoutinenNummer(), 41) << "routine numbers go on from the last read";
     EXPECT_EQ(Gespeichert(1), "Private Sub UserForm_Click()\r\n    MsgBox \"Klick\"\r\nEnd Sub\r\n\r\n");
     EXPECT_EQ(Gespeichert(2), "Public Property Get Item() As Long\r\nAttribute Item.VB_UserMemId = 0\r\n"

@@ -173,7 +173,7 @@ TEST(Arbeitsbereich, StartReadsTheRecentListAndTheOptionsAndReportsAFolderItCann
     }
     Instanz i(cache.string());
     EXPECT_EQ(i.zuletzt[0].Tag, projekt.string() + "/");
-    EXPECT_TRUE(i.z.ModullisteAufgeklappt);
+    EXPECT_TRUE(i.z.Opt.ModullisteAufgeklappt);
     EXPECT_TRUE(i.meldungen.Gezeigt().empty());
 
     fs::path ohne = NeuerOrdner("ohneBereich");

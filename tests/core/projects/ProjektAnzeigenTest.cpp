@@ -5,7 +5,7 @@
 
 #include "app/Dateien.h"
 #include "projects/ProjektAnzeigen.h"
-#include "render/ModulText.h"
+#include "store/ModulText.h"
 #include "store/ProjektBaum.h"
 
 namespace cb::test {
@@ -67,7 +67,7 @@ TEST_F(ProjektAnzeigenTest, ReadingShowsTheProjectFromTheWorkingFolder) {
     EXPECT_EQ(I().treProjekt.Knoten()[0].Text, "Modul1");
     EXPECT_EQ(I().treProjekt.Knoten()[1].Text, "Klasse1");
     EXPECT_FALSE(I().treProjekt.Knoten()[0].Aufgeklappt);
-    EXPECT_EQ(I().ansicht.fenster[1], ModulTextLesen(I().z, 2));
+    EXPECT_EQ(I().ansicht.fenster[1], ModulTextLesen(I().z.ProjektPfad, 2));
     EXPECT_NE(I().z.ProjektDatenbank, nullptr);
     EXPECT_EQ(I().anzeige.Status(Panel::Aktivitaet), "");
     EXPECT_FALSE(I().anzeige.Sanduhr());
@@ -107,7 +107,7 @@ TEST_F(ProjektAnzeigenTest, FailedReadListsTheHostAgain) {
 }
 
 TEST_F(ProjektAnzeigenTest, ExpandedOptionExpandsEveryNode) {
-    I().z.ModullisteAufgeklappt = true;
+    I().z.Opt.ModullisteAufgeklappt = true;
     ProjektAnlegen(I().z.TempPfad, ZweiModule());
     I().z.ProjektPfad = I().z.TempPfad;
     ASSERT_TRUE(ProjektAnzeigen(I().k));

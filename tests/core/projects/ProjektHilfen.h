@@ -46,12 +46,10 @@ inline void ProjektAnlegen(const std::string& ordner, const std::vector<TestModu
     AufzeichnendeMeldungen m;
     ASSERT_TRUE(DatenbankErzeugen(z, m));
     DatenbankOeffnen(z);
-    for (const TestModul& modul : module) {
-        ++z.ModulNummer;
-        z.ModulName = modul.Name;
-        z.ModulTyp = modul.Typ;
-        ModulSpeichern(z, modul.Code);
-    }
+    std::int64_t nummer = 0;
+    for (const TestModul& modul : module)
+        ModulSpeichern(OffeneDatenbank(z), z.ProjektPfad, z.Opt, {++nummer, modul.Name, modul.Typ},
+                       z.RoutinenNummer, modul.Code);
     DatenbankSchliessen(z);
 }
 

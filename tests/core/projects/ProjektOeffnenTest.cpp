@@ -135,7 +135,7 @@ TEST_F(ProjektOeffnenTest, RecentEntryWithoutFinalSeparatorOpensItsProject) {
     EXPECT_EQ(I().treProjekt.Anzahl(), 4u);
     // Written back with the separator, and only once
     EXPECT_EQ(I().einstellungen.Lesen(I().z.EinstellungsName, "recent", "F0"), projekt);
-    EXPECT_EQ(AlleEinstellungen(I().z, I().einstellungen, "recent").size(), 1u);
+    EXPECT_EQ(AlleEinstellungen(I().z.EinstellungsName, I().einstellungen, "recent").size(), 1u);
     EXPECT_FALSE(I().zuletzt[1].Sichtbar);
 }
 
@@ -159,7 +159,7 @@ TEST_F(ProjektOeffnenTest, RecentEntryWhoseWholeFolderIsGoneSaysNotIntact) {
     // The next rewrite of the list drops the vanished entry
     mnuOpenIndex_Click(I().k, 1);
     EXPECT_EQ(I().z.ProjektPfad, projekt);
-    EXPECT_EQ(AlleEinstellungen(I().z, I().einstellungen, "recent").size(), 1u);
+    EXPECT_EQ(AlleEinstellungen(I().z.EinstellungsName, I().einstellungen, "recent").size(), 1u);
 }
 
 // The window as the host listing's refresh sees it; its save command is

@@ -69,7 +69,7 @@ TEST_F(ProjektSpeichernTest, UnsavedProjectMovesIntoItsFolder) {
 }
 
 TEST_F(ProjektSpeichernTest, StandardFolderIsTakenWithoutAsking) {
-    I().z.StandardImmer = true;
+    I().z.Opt.StandardImmer = true;
     I().dialoge.eingabeAntworten.push_back("Std");
     ASSERT_TRUE(mnuSpeichern_Click(I().k));
     EXPECT_TRUE(I().dialoge.ordnerFragen.empty());

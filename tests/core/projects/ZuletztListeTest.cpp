@@ -23,7 +23,7 @@ protected:
     }
     std::vector<std::string> Gespeichert(const EinstellungsSpeicher& s) {
         std::vector<std::string> werte;
-        for (const auto& [k, v] : AlleEinstellungen(z, s, "recent")) {
+        for (const auto& [k, v] : AlleEinstellungen(z.EinstellungsName, s, "recent")) {
             EXPECT_EQ(k, "F" + std::to_string(werte.size()));
             werte.push_back(v);
         }

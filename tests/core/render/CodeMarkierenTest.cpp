@@ -9,7 +9,7 @@ using cb::test::M;
 namespace {
 
 std::string Markiert(const cb::Zustand& z, std::string text) {
-    cb::CodeMarkieren(z, text);
+    cb::CodeMarkieren(z.Opt, text);
     return text;
 }
 
@@ -87,7 +87,7 @@ TEST_F(Colouring, TransientModeAddsNoLineBreaks) {
 }
 
 TEST_F(Colouring, EmptyLinesRemovedOnRequest) {
-    z.LeerzeilenEntfernen = true;
+    z.Opt.LeerzeilenEntfernen = true;
     EXPECT_EQ(Mk("Sub A()\r\nEnd Sub\r\n\r\n\r\nSub B()\r\nEnd Sub"),
               M("~B~KSub~N A()~b\r\n~B~KEnd~N ~KSub~N~b\r\n~B~KSub~N B()~b\r\n~B~KEnd~N ~KSub~N~b"));
     EXPECT_EQ(Mk("  \r\n\r\nx"), "  \r\nx"); // a line of blanks is not empty
@@ -105,16 +105,16 @@ TEST_F(Colouring, RoutineLinesAreBold) {
 }
 
 TEST_F(Colouring, EmptyLineBeforeRoutinesAndBodyTabs) {
-    z.LeerzeileVorRoutinen = true;
+    z.Opt.LeerzeileVorRoutinen = true;
     EXPECT_EQ(Mk("x\r\nSub A()\r\ny\r\nEnd Sub"), M("x\r\n\r\n~B~KSub~N A()~b\r\ny\r\n~B~KEnd~N ~KSub~N~b"));
-    z.Einruecken = true;
-    z.RoutinenEinruecken = true;
+    z.Opt.Einruecken = true;
+    z.Opt.RoutinenEinruecken = true;
     EXPECT_EQ(Mk("Sub A()\r\ny\r\nEnd Sub"), M("\t\r\n~B~KSub~N A()~b\r\n\ty\r\n~B~KEnd~N ~KSub~N~b"));
 }
 
 TEST_F(Colouring, OpenRoutineAtTheEndLeavesNoStrayLineBreak) {
-    z.Einruecken = true;
-    z.RoutinenEinruecken = true;
+    z.Opt.Einruecken = true;
+    z.Opt.RoutinenEinruecken = true;
     EXPECT_EQ(Mk("Sub A()\r\ny = 1"), M("~B~KSub~N A()~b\r\n\ty = 1"));
     EXPECT_EQ(Mk("Sub A()"), M("~B~KSub~N A()~b"));
 }

@@ -10,8 +10,8 @@ class HtmlFragment : public ::testing::Test {
 protected:
     cb::Zustand z = cb::test::FrischerZustand();
     std::string Html(std::string code) {
-        cb::CodeMarkieren(z, code);
-        cb::HtmlErzeugen(z, code);
+        cb::CodeMarkieren(z.Opt, code);
+        cb::HtmlErzeugen(z.Opt, code);
         return code;
     }
     bool Hat(const std::string& h, const std::string& teil) { return h.find(teil) != std::string::npos; }
@@ -42,7 +42,7 @@ TEST_F(HtmlFragment, ColoursFontAndBold) {
     EXPECT_TRUE(Hat(h, "<b>"));
     EXPECT_TRUE(Hat(h, "\r\n"));
     EXPECT_FALSE(Hat(h, "<br>"));
-    z.RoutinenFett = false;
+    z.Opt.RoutinenFett = false;
     EXPECT_FALSE(Hat(Html("Sub A()\r\nEnd Sub"), "<b>"));
 }
 

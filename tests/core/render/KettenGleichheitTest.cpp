@@ -13,12 +13,12 @@
 namespace {
 
 std::string Schnell(const cb::Zustand& z, std::string t) {
-    cb::CodeMarkieren(z, t);
+    cb::CodeMarkieren(z.Opt, t);
     return t;
 }
 
 std::string SchnellRtf(const cb::Zustand& z, std::string t) {
-    cb::MarkenNachRtf(z, t);
+    cb::MarkenNachRtf(z.Opt, t);
     return t;
 }
 
@@ -119,11 +119,11 @@ std::vector<cb::Zustand> Optionsvarianten() {
     std::vector<cb::Zustand> v;
     for (int bits = 0; bits < 32; ++bits) {
         cb::Zustand z = cb::test::FrischerZustand();
-        z.Einruecken = bits & 1;
-        z.RoutinenEinruecken = bits & 2;
-        z.LeerzeileVorRoutinen = bits & 4;
-        z.LeerzeilenEntfernen = bits & 8;
-        z.RoutinenFett = bits & 16;
+        z.Opt.Einruecken = bits & 1;
+        z.Opt.RoutinenEinruecken = bits & 2;
+        z.Opt.LeerzeileVorRoutinen = bits & 4;
+        z.Opt.LeerzeilenEntfernen = bits & 8;
+        z.Opt.RoutinenFett = bits & 16;
         v.push_back(z);
     }
     return v;
@@ -165,7 +165,8 @@ TEST(ColouringChain, GeneratedCodeGivesTheSameBytes) {
             << "round " << runde << ": " << ::testing::PrintToString(ref);
         // Marker-like text straight into the RTF conversion, too
         std::string roh = Zufallscode(rng, laenge(rng));
-        ASSERT_EQ(SchnellRtf(z, roh), cb::referenz::MarkenNachRtf(z, roh)) << ::testing::PrintToString(roh);
+        ASSERT_EQ(SchnellRtf(z, roh), cb::referenz::MarkenNachRtf(z, roh))
+            << ::testing::PrintToString(roh);
     }
 }
 

@@ -95,12 +95,13 @@ void Hervorheben(const Zustand& z, std::string& text, const std::string& K) {
                         innen = true;
                 }
                 if (kopf)
-                    zeile = (z.LeerzeileVorRoutinen ? "\r\n" : "") + std::string(MarkeFettAn) + zeile +
+                    zeile = (z.Opt.LeerzeileVorRoutinen ? "\r\n" : "") + std::string(MarkeFettAn) + zeile +
                             std::string(MarkeFettAus);
             }
         }
         bool letzteLeer = i + 1 == zeilen.size() && zeile.empty();
-        if (z.Einruecken && z.RoutinenEinruecken && innen && zeile.rfind(MarkeFettAn, 0) != 0 && !letzteLeer)
+        if (z.Opt.Einruecken && z.Opt.RoutinenEinruecken && innen && zeile.rfind(MarkeFettAn, 0) != 0 &&
+            !letzteLeer)
             zeile = "\t" + zeile;
     }
     text = Verbinden(zeilen, "\r\n");
@@ -128,9 +129,9 @@ static void FortsetzungenErsetzen(std::string& t) {
 
 std::string CodeMarkierenTransient(const Zustand& z, std::string text) {
     std::string t = "\r\n" + text + "\r\n";
-    if (z.Einruecken)
+    if (z.Opt.Einruecken)
         t = CodeEinruecken(t);
-    if (z.LeerzeilenEntfernen)
+    if (z.Opt.LeerzeilenEntfernen)
         while (Hat(t, "\r\n\r\n"))
             AllesErsetzen(t, "\r\n\r\n", "\r\n");
     AllesErsetzen(t, MarkeZeichen, MarkeEscape);
@@ -188,8 +189,8 @@ std::string MarkenNachRtf(const Zustand& z, std::string t) {
     AllesErsetzen(t, MarkeSchluessel, "\\cf1 ");
     AllesErsetzen(t, MarkeString, "\\cf3 ");
     AllesErsetzen(t, "\t", "\\tab ");
-    AllesErsetzen(t, MarkeFettAn, z.RoutinenFett ? "\\b " : "");
-    AllesErsetzen(t, MarkeFettAus, z.RoutinenFett ? "\\b0 " : "");
+    AllesErsetzen(t, MarkeFettAn, z.Opt.RoutinenFett ? "\\b " : "");
+    AllesErsetzen(t, MarkeFettAus, z.Opt.RoutinenFett ? "\\b0 " : "");
     AllesErsetzen(t, "\r\n", "\r\n\\par ");
     return t;
 }

@@ -19,13 +19,13 @@ class RtfBuilder : public ::testing::Test {
 protected:
     cb::Zustand z = cb::test::FrischerZustand();
     std::string Body(std::string code) {
-        cb::CodeMarkieren(z, code);
-        cb::MarkenNachRtf(z, code);
+        cb::CodeMarkieren(z.Opt, code);
+        cb::MarkenNachRtf(z.Opt, code);
         return code;
     }
     std::string Dokument(std::string code) {
         std::string b = Body(std::move(code));
-        cb::RtfDokumentBilden(z, b);
+        cb::RtfDokumentBilden(z.Opt, b);
         return b;
     }
 };
@@ -36,9 +36,9 @@ TEST_F(RtfBuilder, DefaultDocument) {
 }
 
 TEST_F(RtfBuilder, FontSizeFontNameAndTabs) {
-    z.SchriftGroesse = 12;
-    z.SchriftName = "Courier New";
-    z.TabstopMm = 10;
+    z.Opt.SchriftGroesse = 12;
+    z.Opt.SchriftName = "Courier New";
+    z.Opt.TabstopMm = 10;
     std::string d = Dokument("x");
     EXPECT_NE(d.find("{\\f3\\fswiss Courier New;}"), std::string::npos);
     EXPECT_NE(d.find("{\\f0\\fswiss MS Sans Serif;}"), std::string::npos);
@@ -62,7 +62,7 @@ TEST_F(RtfBuilder, EscapesTabsAndParagraphs) {
 TEST_F(RtfBuilder, BoldOnlyWithTheOption) {
     EXPECT_EQ(Body("Sub A()\r\nEnd Sub"),
               "\\b \\cf1 Sub\\cf0  A()\\b0 \r\n\\par \\b \\cf1 End\\cf0  \\cf1 Sub\\cf0 \\b0 ");
-    z.RoutinenFett = false;
+    z.Opt.RoutinenFett = false;
     std::string b = Body("Sub A()\r\nEnd Sub");
     EXPECT_EQ(b.find("\\b "), std::string::npos);
     EXPECT_EQ(b.find("\\b0"), std::string::npos);

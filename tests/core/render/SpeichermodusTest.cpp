@@ -2,7 +2,7 @@
 #include "TestHilfen.h"
 
 #include "render/CodeMarkieren.h"
-#include "render/ModulText.h"
+#include "store/ModulText.h"
 
 #include <fstream>
 #include <sstream>
@@ -22,12 +22,11 @@ public:
     void ZeilenNummernSetzen(std::string& text) override { beimZeilennummern = text; }
 };
 
-TEST(StoreMode, KeepsTheTrailingLineBreakAndWritesTheModuleFile) {
+TEST(StoreMode, KeepsTheTrailingLineBreakAndWritesNothing) {
     cb::Zustand z = cb::test::FrischerZustand();
-    z.ModulNummer = 7;
     Aufzeichnung parser;
     std::string text = "x = \"\xC5\xB8\" ' \xC3\xA4\r\nDim a As _\r\n  Long";
-    cb::CodeMarkieren(z, text, parser);
+    cb::CodeMarkieren(z.Opt, text, parser);
     EXPECT_EQ(parser.schluessel,
               (std::vector<std::string>{cb::test::M("~KSub~N"), cb::test::M("~KFunction~N"),
                                         cb::test::M("~KProperty~N")}));
@@ -37,23 +36,23 @@ TEST(StoreMode, KeepsTheTrailingLineBreakAndWritesTheModuleFile) {
     // The parser reads the anchors while literal marker characters are protected
     EXPECT_NE(parser.beimZeilennummern.find(cb::MarkeEscape), std::string::npos);
     EXPECT_FALSE(parser.beimZeilennummern.starts_with("\r\n"));
-    EXPECT_EQ(cb::ModulTextPfad(z, 7), z.ProjektPfad + "M7.txt");
-    EXPECT_EQ(cb::ModulTextLesen(z, 7), erwartet + "\r\n");
+    // The module text file is the read's to write, once the rows are stored
+    EXPECT_TRUE(std::filesystem::is_empty(z.ProjektPfad));
+    cb::ModulTextSchreiben(z.ProjektPfad, 7, text);
+    EXPECT_EQ(cb::ModulTextPfad(z.ProjektPfad, 7), z.ProjektPfad + "M7.txt");
+    EXPECT_EQ(cb::ModulTextLesen(z.ProjektPfad, 7), erwartet + "\r\n");
 }
 
 TEST(StoreMode, UnwritableModuleFileIsAnError) {
     cb::Zustand z = cb::test::FrischerZustand();
     z.ProjektPfad = "/proc/nicht/da/";
-    z.ModulNummer = 1;
-    Aufzeichnung parser;
-    std::string text = "x";
     try {
-        cb::CodeMarkieren(z, text, parser);
+        cb::ModulTextSchreiben(z.ProjektPfad, 1, "x");
         FAIL() << "no error";
     } catch (const std::runtime_error& e) {
         EXPECT_NE(std::string(e.what()).find("/proc/nicht/da/M1.txt"), std::string::npos);
     }
-    EXPECT_THROW(cb::ModulTextLesen(z, 1), std::runtime_error);
+    EXPECT_THROW(cb::ModulTextLesen(z.ProjektPfad, 1), std::runtime_error);
 }
 
 } // namespace

@@ -63,6 +63,8 @@ protected:
     void TearDown() override { DatenbankSchliessen(z); }
 
     ProjektDatenbankVerbindung& Db() { return *z.ProjektDatenbank; }
+    /// The number of the last module stored, as a reader counts them.
+    std::int64_t m_modulNummer = 0;
 
     void Modul(std::int64_t num, const std::string& name, int typ, std::int64_t zeilen = 100) {
         Db().ModulEinfuegen({num, name, typ, zeilen});
