@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "steuerung/ProjektModus.h"
+
+#include "steuerung/Verlauf.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using cb::Befehl;
+using cb::Knopf;
+using cb::ProjektModus;
+
+constexpr ProjektModus AlleModi[] = {ProjektModus::KeinProjekt, ProjektModus::Eingelesen,
+                                     ProjektModus::Gespeichert};
+
+TEST(ProjektModus, NeuAndRefreshAreNeverEnabledTogether) {
+    cb::Freigaben f;
+    for (ProjektModus m : AlleModi) {
+        f.ModusSetzen(m);
+        EXPECT_NE(f.An(Knopf::Neu), f.An(Knopf::Aktualisieren)) << static_cast<int>(m);
+        EXPECT_NE(f.An(Befehl::Neu), f.An(Befehl::AppAktualisieren)) << static_cast<int>(m);
+        EXPECT_NE(f.An(Befehl::CodeEinlesen), f.An(Befehl::Neu)) << static_cast<int>(m);
+    }
+}
+
+TEST(ProjektModus, WithoutProjectOnlyReadingIsOffered) {
+    cb::Freigaben f;
+    f.ModusSetzen(ProjektModus::KeinProjekt);
+    EXPECT_FALSE(f.ProjektAktiv());
+    for (Befehl b : {Befehl::Definition, Befehl::RoutineAufrufe, Befehl::Speichern, Befehl::HtmlAuswahl,
+                     Befehl::HtmlModul, Befehl::HtmlProjekt, Befehl::Neu, Befehl::Zoom,
+                     Befehl::KopierenAuswahl, Befehl::KopierenModul})
+        EXPECT_FALSE(f.An(b)) << static_cast<int>(b);
+    for (Knopf k : {Knopf::Speichern, Knopf::HtmlAuswahl, Knopf::HtmlModul, Knopf::HtmlProjekt, Knopf::Neu,
+                    Knopf::Zoom})
+        EXPECT_FALSE(f.An(k)) << static_cast<int>(k);
+    EXPECT_FALSE(f.An(cb::Menue::Rtf));
+    EXPECT_FALSE(f.An(cb::Menue::Text));
+    EXPECT_TRUE(f.An(Befehl::CodeEinlesen));
+    EXPECT_TRUE(f.An(Knopf::CodeLesen));
+    EXPECT_TRUE(f.An(Befehl::AppAktualisieren));
+    // The clipboard conversion works without a project
+    EXPECT_TRUE(f.An(Befehl::HtmlZwischenablage));
+    EXPECT_TRUE(f.An(Knopf::HtmlZwischenablage));
+    EXPECT_TRUE(f.An(cb::Menue::Html));
+}
+
+TEST(ProjektModus, ReadAndSavedProjectsSetTheSameState) {
+    auto eingelesen = cb::ProjektModusSetzen(ProjektModus::Eingelesen);
+    auto gespeichert = cb::ProjektModusSetzen(ProjektModus::Gespeichert);
+    ASSERT_TRUE(eingelesen && gespeichert);
+    EXPECT_TRUE(eingelesen->ProjektAktiv);
+    EXPECT_EQ(eingelesen->Befehle, gespeichert->Befehle);
+    EXPECT_EQ(eingelesen->Knoepfe, gespeichert->Knoepfe);
+    EXPECT_EQ(eingelesen->Menues, gespeichert->Menues);
+    // Only the mode without a project rewrites the panels
+    EXPECT_FALSE(eingelesen->PanelTexte);
+
+    cb::Freigaben f;
+    f.ModusSetzen(ProjektModus::KeinProjekt);
+    f.ModusSetzen(ProjektModus::Gespeichert);
+    EXPECT_TRUE(f.ProjektAktiv());
+    EXPECT_TRUE(f.An(Befehl::Definition));
+    EXPECT_TRUE(f.An(cb::Menue::Rtf));
+    EXPECT_TRUE(f.An(Knopf::Zoom));
+    EXPECT_FALSE(f.An(Befehl::CodeEinlesen));
+    EXPECT_FALSE(f.An(Knopf::CodeLesen));
+    EXPECT_FALSE(f.An(Knopf::Aktualisieren));
+}
+
+TEST(ProjektModus, WithoutProjectThePanelsShowTheirNames) {
+    auto a = cb::ProjektModusSetzen(ProjektModus::KeinProjekt);
+    ASSERT_TRUE(a && a->PanelTexte);
+    EXPECT_EQ(a->PanelTexte->Modul, "Modul");
+    EXPECT_EQ(a->PanelTexte->Routine, "Routine");
+    EXPECT_EQ(a->PanelTexte->Aktion, "Aktion");
+}
+
+TEST(ProjektModus, AnyOtherValueChangesNothing) {
+    EXPECT_FALSE(cb::ProjektModusSetzen(static_cast<ProjektModus>(3)));
+    EXPECT_FALSE(cb::ProjektModusSetzen(static_cast<ProjektModus>(-1)));
+    cb::Freigaben f;
+    f.ModusSetzen(ProjektModus::Eingelesen);
+    f.ModusSetzen(static_cast<ProjektModus>(7));
+    EXPECT_TRUE(f.ProjektAktiv());
+    EXPECT_TRUE(f.An(Befehl::Definition));
+}
+
+TEST(ProjektModus, ItemsOutsideTheTableKeepTheirState) {
+    cb::Freigaben f;
+    f.Setzen(Befehl::Suchen, false);
+    f.Setzen(Befehl::RoutinensucheSchliessen, true);
+    for (ProjektModus m : AlleModi) {
+        f.ModusSetzen(m);
+        EXPECT_FALSE(f.An(Befehl::Suchen));
+        EXPECT_TRUE(f.An(Befehl::RoutinensucheSchliessen));
+        EXPECT_TRUE(f.An(Befehl::Optionen));
+        EXPECT_TRUE(f.An(Knopf::Oeffnen));
+    }
+}
+
+TEST(ProjektModus, ViewResetLeavesReadingOffUntilSomethingIsTicked) {
+    cb::Freigaben f;
+    f.ModusSetzen(ProjektModus::KeinProjekt);
+    f.Setzen(Befehl::RoutineZurueck, true);
+    f.Setzen(Befehl::RoutineVor, true);
+    f.AnsichtZuruecksetzen();
+    EXPECT_FALSE(f.An(Befehl::CodeEinlesen));
+    EXPECT_FALSE(f.An(Knopf::CodeLesen));
+    EXPECT_FALSE(f.An(Befehl::RoutineZurueck));
+    EXPECT_FALSE(f.An(Befehl::RoutineVor));
+    // The refresh stays available
+    EXPECT_TRUE(f.An(Knopf::Aktualisieren));
+    EXPECT_TRUE(f.An(Befehl::AppAktualisieren));
+}
+
+TEST(ProjektModus, HistoryStepsFollowTheHistory) {
+    cb::Freigaben f;
+    cb::Verlauf v;
+    EXPECT_FALSE(f.An(Befehl::RoutineZurueck));
+    EXPECT_FALSE(f.An(Befehl::RoutineVor));
+    v.VerlaufMerken({0, 10, "M", "A"});
+    v.VerlaufMerken({0, 20, "M", "B"});
+    f.VerlaufFolgen(v);
+    EXPECT_TRUE(f.An(Befehl::RoutineZurueck));
+    EXPECT_FALSE(f.An(Befehl::RoutineVor));
+    v.Zurueck();
+    f.VerlaufFolgen(v);
+    EXPECT_FALSE(f.An(Befehl::RoutineZurueck));
+    EXPECT_TRUE(f.An(Befehl::RoutineVor));
+}
+
+} // namespace
