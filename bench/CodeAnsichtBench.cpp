@@ -23,7 +23,7 @@ cb::Zustand Standard() {
 const std::string& Markiert() {
     static const std::string m = [] {
         std::string t = cb::bench::VbaModul(1 << 20);
-        cb::CodeMarkieren(Standard(), t);
+        cb::CodeMarkieren(Standard().Opt, t);
         return t;
     }();
     return m;
@@ -50,8 +50,8 @@ void BM_RtfDokumentFuerDenBereich(benchmark::State& state) {
     const std::string& markiert = Markiert();
     for (auto _ : state) {
         std::string t = markiert;
-        cb::MarkenNachRtf(z, t);
-        cb::RtfDokumentBilden(z, t);
+        cb::MarkenNachRtf(z.Opt, t);
+        cb::RtfDokumentBilden(z.Opt, t);
         std::string bytes = cb::RtfBytes(t);
         benchmark::DoNotOptimize(bytes.data());
     }

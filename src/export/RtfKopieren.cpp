@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/RtfKopieren.h"
 
-#include "app/Zustand.h"
 #include "app/Meldungen.h"
+#include "app/Zustand.h"
 #include "app/Zwischenablage.h"
 #include "export/ExportKontext.h"
 #include "export/TextAusgabe.h"

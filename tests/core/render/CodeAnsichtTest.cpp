@@ -10,9 +10,9 @@
 #include "export/TextAusgabe.h"
 #include "render/CodeAnsicht.h"
 #include "render/CodeMarkieren.h"
-#include "render/ModulText.h"
 #include "render/Rtf.h"
 #include "store/Datensaetze.h"
+#include "store/ModulText.h"
 #include "store/Sqlite.h"
 
 #include <random>
@@ -181,10 +181,10 @@ std::string Zeigen(const std::vector<Zeichen>& v, std::size_t ab) {
 
 std::string Rtf(const std::string& markiert, bool fett) {
     static cb::Zustand z = cb::test::FrischerZustand();
-    z.RoutinenFett = fett;
+    z.Opt.RoutinenFett = fett;
     std::string d = markiert;
-    cb::MarkenNachRtf(z, d);
-    cb::RtfDokumentBilden(z, d);
+    cb::MarkenNachRtf(z.Opt, d);
+    cb::RtfDokumentBilden(z.Opt, d);
     return cb::RtfBytes(d);
 }
 
@@ -334,10 +334,10 @@ std::vector<cb::Zustand> Optionsvarianten() {
     std::vector<cb::Zustand> v;
     for (int bits = 0; bits < 16; ++bits) {
         cb::Zustand z = cb::test::FrischerZustand();
-        z.Einruecken = bits & 1;
-        z.RoutinenEinruecken = bits & 2;
-        z.LeerzeileVorRoutinen = bits & 4;
-        z.LeerzeilenEntfernen = bits & 8;
+        z.Opt.Einruecken = bits & 1;
+        z.Opt.RoutinenEinruecken = bits & 2;
+        z.Opt.LeerzeileVorRoutinen = bits & 4;
+        z.Opt.LeerzeilenEntfernen = bits & 8;
         v.push_back(z);
     }
     return v;
@@ -350,7 +350,7 @@ TEST(CodeAnsicht, AgreesWithTheRtfAndThePlainTextOnColouredCode) {
     for (int runde = 0; runde < 1500; ++runde) {
         const cb::Zustand& z = varianten[static_cast<std::size_t>(runde) % varianten.size()];
         std::string markiert = Zufallscode(rng, laenge(rng), false);
-        cb::CodeMarkieren(z, markiert);
+        cb::CodeMarkieren(z.Opt, markiert);
         for (bool fett : {true, false}) {
             ASSERT_TRUE(WieRtf(markiert, fett)) << "round " << runde;
             ASSERT_EQ(cb::CodeAnsichtBilden(markiert, fett).Text, LfStattCrLf(cb::AnzeigeText(markiert)))
@@ -366,7 +366,7 @@ TEST(CodeAnsicht, AgreesWithTheRtfOnCodeWithTheMarkerCharacter) {
     for (int runde = 0; runde < 1500; ++runde) {
         const cb::Zustand& z = varianten[static_cast<std::size_t>(runde) % varianten.size()];
         std::string markiert = Zufallscode(rng, laenge(rng), true);
-        cb::CodeMarkieren(z, markiert);
+        cb::CodeMarkieren(z.Opt, markiert);
         for (bool fett : {true, false})
             ASSERT_TRUE(WieRtf(markiert, fett)) << "round " << runde;
     }
@@ -395,8 +395,7 @@ TEST(CodeAnsicht, AgreesWithTheRtfOnMarkerSoup) {
 class CodeAnsichtGespeichert : public cb::test::StoreProjekt {};
 
 TEST_F(CodeAnsichtGespeichert, RoutineLinesAreTheLinesOfTheDatabase) {
-    z.RoutinenFett = true;
-    z.ModulTyp = cb::ModulStandard;
+    z.Opt.RoutinenFett = true;
     const std::string code = "Option Explicit\r\n"
                              "Private Declare Function T Lib \"k\" () As Long\r\n\r\n"
                              "Public Sub Eins(ByVal s As String)\r\n"
@@ -407,11 +406,12 @@ TEST_F(CodeAnsichtGespeichert, RoutineLinesAreTheLinesOfTheDatabase) {
                              "Property Get Drei() As Variant\r\nEnd Property";
     for (bool leerzeile : {false, true}) {
         SCOPED_TRACE(leerzeile);
-        z.LeerzeileVorRoutinen = leerzeile;
-        ++z.ModulNummer;
-        z.ModulName = "Modul" + std::to_string(z.ModulNummer);
-        cb::ModulSpeichern(z, code);
-        const std::string datei = cb::ModulTextLesen(z, z.ModulNummer);
+        z.Opt.LeerzeileVorRoutinen = leerzeile;
+        ++m_modulNummer;
+        cb::ModulSpeichern(Db(), z.ProjektPfad, z.Opt,
+                           {m_modulNummer, "Modul" + std::to_string(m_modulNummer), cb::ModulStandard},
+                           z.RoutinenNummer, code);
+        const std::string datei = cb::ModulTextLesen(z.ProjektPfad, m_modulNummer);
         cb::CodeAnsicht a = cb::CodeAnsichtBilden(datei, true);
         EXPECT_TRUE(WieRtf(datei, true));
         EXPECT_EQ(a.Text, LfStattCrLf(cb::AnzeigeText(datei)));
@@ -437,7 +437,7 @@ TEST_F(CodeAnsichtGespeichert, RoutineLinesAreTheLinesOfTheDatabase) {
         };
         cb::sql::Anweisung r(Db().Verbindung(), "SELECT rou_name, rou_start, rou_ende, rou_typ FROM td_rout "
                                                 "WHERE mod_num = " +
-                                                    std::to_string(z.ModulNummer) + " ORDER BY rou_num");
+                                                    std::to_string(m_modulNummer) + " ORDER BY rou_num");
         int routinen = 0;
         while (r.Schritt()) {
             ++routinen;

@@ -165,8 +165,7 @@ TEST(ColouringChain, GeneratedCodeGivesTheSameBytes) {
             << "round " << runde << ": " << ::testing::PrintToString(ref);
         // Marker-like text straight into the RTF conversion, too
         std::string roh = Zufallscode(rng, laenge(rng));
-        ASSERT_EQ(SchnellRtf(z, roh), cb::referenz::MarkenNachRtf(z, roh))
-            << ::testing::PrintToString(roh);
+        ASSERT_EQ(SchnellRtf(z, roh), cb::referenz::MarkenNachRtf(z, roh)) << ::testing::PrintToString(roh);
     }
 }
 
