@@ -9,7 +9,7 @@
 #include "render/CodeMarkieren.h"
 
 #include "app/Marken.h"
-#include "app/Zustand.h"
+#include "app/Optionen.h"
 #include "render/Einruecken.h"
 #include "render/Schluesselwoerter.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Ersetzen.h"
 #include "app/Marken.h"
-#include "app/Zustand.h"
+#include "app/Optionen.h"
 #include "render/CodeMarkieren.h"
 #include "render/Schluesselwoerter.h"
 

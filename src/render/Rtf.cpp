@@ -3,8 +3,8 @@
 
 #include "app/Ersetzen.h"
 #include "app/Marken.h"
+#include "app/Optionen.h"
 #include "app/Text.h"
-#include "app/Zustand.h"
 
 #include <array>
 #include <cmath>

@@ -5,7 +5,6 @@
 
 namespace cb {
 
-struct Zustand;
 struct Optionen;
 
 /// Marked code text to an RTF body, in place (still UTF-8).
