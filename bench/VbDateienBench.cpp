@@ -265,11 +265,9 @@ void Aufrufe(benchmark::State& state, const std::string& routine) {
     cb::ModullisteLaden(z);
     z.AktModulIndex = 0;
     StummeMeldungen meldungen;
-    cb::AnzeigeImSpeicher anzeige;
-    anzeige.StatusSetzen(cb::Panel::Routine, routine);
     std::size_t knoten = 0;
     for (auto _ : state) {
-        auto e = cb::AufrufeSuchen(z, meldungen, anzeige);
+        auto e = cb::AufrufeSuchen(z, meldungen, routine);
         knoten = e ? e->RoutSuche.Anzahl() : 0;
         benchmark::DoNotOptimize(knoten);
     }

@@ -244,8 +244,7 @@ void MarkierteBereicheLeeren(std::string& text) {
     }
 }
 
-std::optional<AufrufeErgebnis> AufrufeSuchen(const Zustand& z, Meldungen& meldungen, const Anzeige& anzeige) {
-    const std::string name = anzeige.Status(Panel::Routine);
+std::optional<AufrufeErgebnis> AufrufeSuchen(const Zustand& z, Meldungen& meldungen, const std::string& name) {
     if (name.empty())
         return std::nullopt;
     std::int64_t rouNum = 0;

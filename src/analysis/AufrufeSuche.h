@@ -30,7 +30,7 @@ struct AufrufeErgebnis {
 /// when the panel is empty or the routine cannot be searched (the message
 /// has been shown then): the window stays as it is. Throws when a module
 /// text file cannot be read or the database fails.
-std::optional<AufrufeErgebnis> AufrufeSuchen(const Zustand& z, Meldungen& meldungen, const Anzeige& anzeige);
+std::optional<AufrufeErgebnis> AufrufeSuchen(const Zustand& z, Meldungen& meldungen, const std::string& name);
 
 /// Blanks every marked span of marked code text (keywords, comments,
 /// strings, routine header and end lines, the markers included) in place.

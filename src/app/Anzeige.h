@@ -16,10 +16,10 @@ enum class Panel { Modul = 1, Routine = 2, Zurueck = 3, Vor = 4, Aktivitaet = 5 
 class Anzeige {
 public:
     virtual ~Anzeige() = default;
+    // Only setters: what is true lives in the core, never in what a panel
+    // or the caption happens to show.
     virtual void StatusSetzen(Panel panel, std::string_view text) = 0;
-    virtual std::string Status(Panel panel) const = 0;
     virtual void TitelSetzen(std::string_view titel) = 0;
-    virtual std::string Titel() const = 0;
     virtual void SanduhrSetzen(bool an) = 0;
 };
 
@@ -29,9 +29,9 @@ public:
     void StatusSetzen(Panel panel, std::string_view text) override {
         m_status[static_cast<std::size_t>(panel) - 1] = std::string(text);
     }
-    std::string Status(Panel panel) const override { return m_status[static_cast<std::size_t>(panel) - 1]; }
+    std::string Status(Panel panel) const { return m_status[static_cast<std::size_t>(panel) - 1]; }
     void TitelSetzen(std::string_view titel) override { m_titel = std::string(titel); }
-    std::string Titel() const override { return m_titel; }
+    std::string Titel() const { return m_titel; }
     void SanduhrSetzen(bool an) override { m_sanduhr = an; }
     bool Sanduhr() const { return m_sanduhr; }
 

@@ -32,6 +32,9 @@ struct Zustand {
     ProjektDatenbankVerbindung* ProjektDatenbank = nullptr;
     std::string DatenbankPfad;
     std::int64_t RoutinenNummer = 0;
+    /// The project shown was read from the host and has not been saved:
+    /// dropping it asks first, and the caption says so.
+    bool NichtGespeichert = false;
     std::int64_t ModulAnzahl = 0;
 
     // The window: the code pane in front is module AktModulIndex + 1

@@ -26,9 +26,7 @@ int Aufrufe(Zustand& z, const Aufruf& aufruf, std::ostream& aus, std::ostream& f
     auto module = ProjektMitModulOeffnen(z, meldungen, aufruf.positionen[0], *modul, fehler);
     if (!module)
         return 1;
-    AnzeigeImSpeicher anzeige;
-    anzeige.StatusSetzen(Panel::Routine, aufruf.positionen[1]);
-    auto ergebnis = AufrufeSuchen(z, meldungen, anzeige);
+    auto ergebnis = AufrufeSuchen(z, meldungen, aufruf.positionen[1]);
     DatenbankSchliessen(z);
     if (!ergebnis)
         return 1;

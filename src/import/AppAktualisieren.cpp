@@ -49,9 +49,7 @@ void AppProjekteAktualisieren(AppKontext& k) {
 }
 
 void mnuAnsicht_App_Aktualisieren_Click(AppKontext& k) {
-    // Only the marker of an unsaved reading counts: a saved project's folder
-    // name may hold a "[" of its own.
-    if (k.anzeige.Titel().find(NichtGespeichertMarke) != std::string::npos) {
+    if (k.z.NichtGespeichert) {
         const MeldungsAntwort antwort = k.meldungen.Zeigen(SpeicherFrageText(), MeldungsSymbol::Frage,
                                                            MeldungsKnoepfe::JaNeinAbbrechen, {});
         if (antwort == MeldungsAntwort::Abbrechen)
@@ -60,6 +58,7 @@ void mnuAnsicht_App_Aktualisieren_Click(AppKontext& k) {
             k.fenster.Speichern();
     }
     k.anzeige.TitelSetzen(k.z.ProgrammTitel);
+    k.z.NichtGespeichert = false;
     k.fenster.ProjektModusSetzen(0);
     AppProjekteAktualisieren(k);
 }

@@ -94,6 +94,7 @@ bool ProjektEinlesen(Zustand& z, Host& host, Meldungen& meldungen, Anzeige& anze
             // A write that fails here would lose the project after a success.
             OffeneDatenbank(z).EinlesenAbschliessen();
             anzeige.TitelSetzen(z.ProgrammTitel + " Projekt: " + treApp.Tag + NichtGespeichertMarke);
+            z.NichtGespeichert = true;
             ergebnis = true;
         }
     } catch (...) {

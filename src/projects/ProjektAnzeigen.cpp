@@ -78,7 +78,7 @@ bool ProjektAnzeigen(ProjektKontext& k) {
         // broken folder an open has just pointed ProjektPfad at; saving from
         // there would copy the wrong folder and the unsaved project would go
         // with the working folder at the end.
-        if (!k.z.TempPfad.empty() && k.anzeige.Titel().find(NichtGespeichertMarke) != std::string::npos)
+        if (!k.z.TempPfad.empty() && k.z.NichtGespeichert)
             k.z.ProjektPfad = k.z.TempPfad;
         k.ansicht.NeuesProjekt(); // the command "&Neu"
     }

@@ -33,6 +33,7 @@ bool IstProjekt(const std::string& ordner) {
 
 void GespeichertZeigen(ProjektKontext& k, const std::string& ordner) {
     k.anzeige.TitelSetzen(k.z.ProgrammTitel + " Projekt: " + OrdnerNameVon(ordner));
+    k.z.NichtGespeichert = false;
     k.ansicht.ProjektModusSetzen(2);
 }
 

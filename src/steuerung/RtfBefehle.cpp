@@ -23,9 +23,9 @@ std::string AktuellerOrdner() {
 
 } // namespace
 
-void mnuRtf_Modul_Click(ExportKontext& k, Dialoge& dialoge) {
+void mnuRtf_Modul_Click(ExportKontext& k, Dialoge& dialoge, const std::string& modulName) {
     std::string pfad = SpeichernUnter(dialoge, k.meldungen, "RTF-Dokument:RTF;", "RTF", AktuellerOrdner(),
-                                      k.anzeige.Status(Panel::Modul));
+                                      modulName);
     if (!pfad.empty())
         RtfModul(k, RtfDateiPfad(pfad));
 }

@@ -8,8 +8,9 @@ namespace cb {
 struct ExportKontext;
 class Dialoge;
 
-/// "&Modul" of the menu RTF: the save chooser, proposing the name in panel 1.
-void mnuRtf_Modul_Click(ExportKontext& k, Dialoge& dialoge);
+/// "&Modul" of the menu RTF: the save chooser, proposing the current
+/// module's name.
+void mnuRtf_Modul_Click(ExportKontext& k, Dialoge& dialoge, const std::string& modulName);
 /// "&Projekt" of the menu RTF: the save chooser, proposing the project's name.
 void mnuRtf_Projekt_Click(ExportKontext& k, Dialoge& dialoge, const std::string& projektName);
 

@@ -21,8 +21,7 @@ class AufrufeSuche : public CodeProjekt {
 protected:
     std::optional<AufrufeErgebnis> Suchen(std::int64_t modul, const std::string& routine) {
         Vorne(modul);
-        anzeige.StatusSetzen(Panel::Routine, routine);
-        return AufrufeSuchen(z, meldungen, anzeige);
+        return AufrufeSuchen(z, meldungen, routine);
     }
     std::string Liste(const std::optional<AufrufeErgebnis>& e) {
         return e ? StrukturText(e->RoutSuche) : "(nichts)";
@@ -131,9 +130,7 @@ TEST_F(AufrufeSucheBeschaedigt, UeberlappendeRoutinenWieRoutineAnZeileUndJedeNur
                          "a\r\nb\r\nZiel\r\nd\r\nZiel\r\nf\r\ng\r\nZiel\r\ni\r\nj\r\nk\r\nl\r\n");
     test::DateiSchreiben(ModulTextPfad(z.ProjektPfad, 2), "Ziel\r\n");
     z.ModulAnzahl = 2; // module 2 has its text file but lost its row
-    AnzeigeImSpeicher anzeige;
-    anzeige.StatusSetzen(Panel::Routine, "Ziel");
-    auto e = AufrufeSuchen(z, meldungen, anzeige);
+    auto e = AufrufeSuchen(z, meldungen, "Ziel");
     ASSERT_TRUE(e);
     EXPECT_EQ(StrukturText(e->RoutSuche), "Modul1\r\n\tAussen\r\n\tInnen\r\n");
     for (std::int64_t zeile : {3, 5, 8})

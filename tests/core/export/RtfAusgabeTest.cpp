@@ -90,10 +90,9 @@ TEST_F(RtfAusgabeTest, ChooserProposesTheNameAndTheFileGetsTheRtfExtension) {
     Oeffnen(ZweiModule());
     auto k = K();
     AufzeichnendeDialoge d;
-    anzeige.StatusSetzen(Panel::Modul, "Klasse1");
     z.AktModulIndex = 1;
     d.speichernAntworten.push_back((ordner / "Klasse1.rtf").string());
-    mnuRtf_Modul_Click(k, d);
+    mnuRtf_Modul_Click(k, d, "Klasse1");
     ASSERT_EQ(d.speichernFragen.size(), 1u);
     EXPECT_EQ(d.speichernFragen[0].VorgeschlagenerName, "Klasse1");
     EXPECT_EQ(d.speichernFragen[0].Filter[0].Text, "RTF-Dokument (*.rtf)");

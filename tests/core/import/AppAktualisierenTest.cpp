@@ -134,6 +134,7 @@ TEST_F(Aktualisieren, SpeicherFrage) {
     treApp.Hinzufuegen("alt", "alt", "Fahne");
 
     anzeige.TitelSetzen(titel);
+    z.NichtGespeichert = true;
     meldungen.Antworten(MeldungsAntwort::Abbrechen);
     Befehl();
     ASSERT_EQ(meldungen.Gezeigt().size(), 1u);
@@ -141,6 +142,7 @@ TEST_F(Aktualisieren, SpeicherFrage) {
     EXPECT_EQ(meldungen.Gezeigt()[0].Symbol, MeldungsSymbol::Frage);
     EXPECT_EQ(meldungen.Gezeigt()[0].Knoepfe, MeldungsKnoepfe::JaNeinAbbrechen);
     EXPECT_EQ(anzeige.Titel(), titel) << "Cancel leaves everything";
+    EXPECT_TRUE(z.NichtGespeichert);
     EXPECT_TRUE(fenster.Schritte.empty());
     EXPECT_TRUE(treApp.Finden("alt"));
 
@@ -148,10 +150,12 @@ TEST_F(Aktualisieren, SpeicherFrage) {
     Befehl();
     EXPECT_EQ(fenster.Schritte.front(), "ProjektModus=0") << "No: no saving";
     EXPECT_EQ(anzeige.Titel(), "Excel Code Brindle 1.0");
+    EXPECT_FALSE(z.NichtGespeichert) << "the project is dropped";
     EXPECT_TRUE(treApp.Finden("A1\\Modul1"));
 
     fenster.Schritte.clear();
     anzeige.TitelSetzen(titel);
+    z.NichtGespeichert = true;
     meldungen.Antworten(MeldungsAntwort::Ja);
     Befehl();
     ASSERT_GE(fenster.Schritte.size(), 2u);

@@ -65,6 +65,7 @@ TEST_F(Einlesen, ZweiModuleInBaumreihenfolge) {
     ASSERT_TRUE(Lesen());
     EXPECT_TRUE(meldungen.Gezeigt().empty());
     EXPECT_EQ(anzeige.Titel(), "Excel Code Brindle 1.0 Projekt: Umsatz [nicht gespeichert !!!]");
+    EXPECT_TRUE(z.NichtGespeichert);
     EXPECT_EQ(treApp.Tag, "Umsatz");
     EXPECT_EQ(anzeige.Status(Panel::Modul), "Modul: Rechnen");
     EXPECT_EQ(anzeige.Status(Panel::Aktivitaet), "");
@@ -131,6 +132,7 @@ TEST_F(Einlesen, EntferntesModulGibtDieFehlermeldungUndBehaeltDasGelesene) {
     EXPECT_EQ(m.Symbol, MeldungsSymbol::Warnung);
     EXPECT_EQ(m.Knoepfe, MeldungsKnoepfe::Ok);
     EXPECT_EQ(anzeige.Titel(), "Excel Code Brindle 1.0") << "no caption for a failed reading";
+    EXPECT_FALSE(z.NichtGespeichert);
     EXPECT_EQ(anzeige.Status(Panel::Aktivitaet), "");
     EXPECT_FALSE(anzeige.Sanduhr());
     EXPECT_EQ(z.ProjektDatenbank, nullptr);

@@ -197,6 +197,7 @@ protected:
         I().z.ProjektPfad = I().z.TempPfad;
         ASSERT_TRUE(ProjektAnzeigen(I().k));
         I().anzeige.TitelSetzen(I().z.ProgrammTitel + " Projekt: VBAProject" + NichtGespeichertMarke);
+        I().z.NichtGespeichert = true;
         I().treApp.Tag = "VBAProject";
         I().ansicht.ProjektModusSetzen(1);
         ungespeichert = Dateien(I().z.TempPfad);
@@ -250,6 +251,7 @@ TEST_F(UngespeichertTest, BrokenOpenOffersToSaveTheUnsavedProjectItself) {
         ProjektAnlegen(I().z.TempPfad, ZweiModule());
         I().z.ProjektPfad = I().z.TempPfad;
         I().anzeige.TitelSetzen(I().z.ProgrammTitel + " Projekt: VBAProject" + NichtGespeichertMarke);
+        I().z.NichtGespeichert = true;
     }
     EXPECT_EQ(DateiInhalt(kaputt + "CodeBrindle.mdb"), "keine Datenbank");
     EXPECT_EQ(Dateien(ohneDb).size(), 1u);
@@ -263,6 +265,7 @@ TEST_F(UngespeichertTest, CancelledFallBackStillSavesTheUnsavedProjectLater) {
     EXPECT_FALSE(fenster->gespeichert);
     EXPECT_EQ(I().z.ProjektPfad, I().z.TempPfad);
     EXPECT_NE(I().anzeige.Titel().find(NichtGespeichertMarke), std::string::npos);
+    EXPECT_TRUE(I().z.NichtGespeichert);
 
     // The user saves now, as the caption still asks
     I().dialoge.ordnerAntworten.push_back(I().z.ProjektOrdner);
