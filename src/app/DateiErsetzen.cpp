@@ -1,32 +1,87 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/DateiErsetzen.h"
 
+#include "app/Dateideskriptor.h"
+#include "app/Fehler.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
-#include <stdexcept>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
+#include <vector>
 
 namespace cb {
 
 namespace {
 
-[[noreturn]] void Fehler(const std::string& pfad, int fehler) {
-    throw std::runtime_error("Datei nicht schreibbar: " + pfad + ": " + std::strerror(fehler));
+constexpr const char* NichtSchreibbar = "Datei nicht schreibbar:";
+constexpr const char* NichtLesbar = "Datei nicht lesbar:";
+
+[[noreturn]] void Scheitern(const char* was, const std::string& pfad, int fehler) {
+    throw Fehler(std::string(was) + " " + pfad + ": " + std::strerror(fehler));
 }
 
-} // namespace
+// 0, or the error number of the write that failed; short writes go on.
+int AllesSchreiben(int fd, const char* daten, std::size_t anzahl) {
+    for (std::size_t geschrieben = 0; geschrieben < anzahl;) {
+        ssize_t w = ::write(fd, daten + geschrieben, anzahl - geschrieben);
+        if (w < 0 && errno == EINTR)
+            continue;
+        if (w < 0)
+            return errno;
+        geschrieben += static_cast<std::size_t>(w);
+    }
+    return 0;
+}
 
-void DateiErsetzen(const std::string& pfad, const std::string& bytes) {
+// Read and write by hand: every short write is checked, so a full disk
+// shows here and not in a later read. Failures name von, or ziel for the
+// side written.
+void Kopieren(int ein, const std::string& von, int aus, const std::string& ziel) {
+    std::vector<char> puffer(1 << 16);
+    for (;;) {
+        ssize_t n = ::read(ein, puffer.data(), puffer.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            Scheitern(NichtLesbar, von, errno);
+        if (n == 0)
+            return;
+        if (int f = AllesSchreiben(aus, puffer.data(), static_cast<std::size_t>(n)))
+            Scheitern(NichtSchreibbar, ziel, f);
+    }
+}
+
+// On the disk before anything relies on it; a file system without fsync
+// (EINVAL) has nothing more to write.
+void Sichern(Dateideskriptor& aus, const std::string& ziel) {
+    if (::fsync(aus.fd()) != 0 && errno != EINVAL)
+        Scheitern(NichtSchreibbar, ziel, errno);
+    if (int f = aus.Schliessen())
+        Scheitern(NichtSchreibbar, ziel, f);
+}
+
+// The rights a new file gets where no old one hands its own on: those the
+// user's umask leaves of vorgabe.
+mode_t OhneUmask(mode_t vorgabe) {
+    const mode_t maske = ::umask(0);
+    ::umask(maske);
+    return vorgabe & ~maske;
+}
+
+// fuellen writes the new content to the descriptor it gets and throws
+// Fehler when it cannot.
+template <class Fuellen>
+void Ersetzen(const std::string& pfad, mode_t vorgabe, Fuellen fuellen, const std::function<void()>& vorher) {
     namespace fs = std::filesystem;
     fs::path ziel(pfad);
     std::error_code ec;
     if (fs::is_directory(ziel, ec))
-        Fehler(pfad, EISDIR);
+        Scheitern(NichtSchreibbar, pfad, EISDIR);
     // A link stays a link: the file it names is the one replaced.
     if (fs::is_symlink(fs::symlink_status(ziel, ec))) {
         fs::path echt = fs::weakly_canonical(ziel, ec);
@@ -36,44 +91,59 @@ void DateiErsetzen(const std::string& pfad, const std::string& bytes) {
     // A name of its own, made new and never followed: a fixed name could be
     // a link planted beforehand, or the file of a second writer.
     std::string neu = (ziel.parent_path() / ("." + ziel.filename().string() + ".neu-XXXXXX")).string();
-    int fd = ::mkostemp(neu.data(), O_CLOEXEC);
-    if (fd < 0)
-        Fehler(pfad, errno);
+    Dateideskriptor aus(::mkostemp(neu.data(), O_CLOEXEC));
+    if (!aus.Offen())
+        Scheitern(NichtSchreibbar, pfad, errno);
     // The replaced file keeps its access rights: a private file stays
-    // private; a new one gets what the user's umask allows.
+    // private.
     struct stat alt {};
-    if (::stat(ziel.c_str(), &alt) == 0) {
-        ::fchmod(fd, alt.st_mode & 07777);
-    } else {
-        const mode_t maske = ::umask(0);
-        ::umask(maske);
-        ::fchmod(fd, 0666 & ~maske);
-    }
-    auto abbrechen = [&](int fehler) {
-        ::close(fd);
+    ::fchmod(aus.fd(), ::stat(ziel.c_str(), &alt) == 0 ? alt.st_mode & 07777 : OhneUmask(vorgabe));
+    try {
+        fuellen(aus.fd());
+        Sichern(aus, pfad);
+        if (vorher)
+            vorher();
+        if (std::rename(neu.c_str(), ziel.c_str()) != 0)
+            Scheitern(NichtSchreibbar, pfad, errno);
+    } catch (...) {
+        aus.Schliessen();
         ::unlink(neu.c_str());
-        Fehler(pfad, fehler);
-    };
-    for (std::size_t geschrieben = 0; geschrieben < bytes.size();) {
-        ssize_t w = ::write(fd, bytes.data() + geschrieben, bytes.size() - geschrieben);
-        if (w < 0 && errno == EINTR)
-            continue;
-        if (w < 0)
-            abbrechen(errno);
-        geschrieben += static_cast<std::size_t>(w);
+        throw;
     }
-    if (::fsync(fd) != 0 && errno != EINVAL)
-        abbrechen(errno);
-    if (::close(fd) != 0) {
-        int fehler = errno;
-        ::unlink(neu.c_str());
-        Fehler(pfad, fehler);
-    }
-    if (std::rename(neu.c_str(), ziel.c_str()) != 0) {
-        int fehler = errno;
-        ::unlink(neu.c_str());
-        Fehler(pfad, fehler);
-    }
+}
+
+} // namespace
+
+void DateiErsetzen(const std::string& pfad, const std::string& bytes) {
+    Ersetzen(pfad, 0666,
+             [&](int fd) {
+                 if (int f = AllesSchreiben(fd, bytes.data(), bytes.size()))
+                     Scheitern(NichtSchreibbar, pfad, f);
+             },
+             {});
+}
+
+void DateiErsetzenDurchKopie(const std::string& pfad, const std::string& quelle,
+                             const std::function<void()>& vorher) {
+    Dateideskriptor ein(::open(quelle.c_str(), O_RDONLY | O_CLOEXEC));
+    struct stat art {};
+    if (!ein.Offen() || ::fstat(ein.fd(), &art) != 0)
+        Scheitern(NichtLesbar, quelle, errno);
+    if (S_ISDIR(art.st_mode))
+        Scheitern(NichtLesbar, quelle, EISDIR);
+    Ersetzen(
+        pfad, art.st_mode & 07777, [&](int fd) { Kopieren(ein.fd(), quelle, fd, pfad); }, vorher);
+}
+
+void DateiKopieren(const std::string& von, const std::string& nach) {
+    Dateideskriptor ein(::open(von.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!ein.Offen())
+        Scheitern(NichtLesbar, von, errno);
+    Dateideskriptor aus(::open(nach.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    if (!aus.Offen())
+        Scheitern(NichtSchreibbar, nach, errno);
+    Kopieren(ein.fd(), von, aus.fd(), nach);
+    Sichern(aus, nach);
 }
 
 } // namespace cb

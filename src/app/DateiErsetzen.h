@@ -1,12 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+// Replacing a file whole. The new content is first complete on the disk
+// under a name of its own beside the file and only then renamed over it,
+// so that a full disk, a failed write or a crash leaves either the old file
+// or the new one, never a part of either. The replaced file keeps its
+// access rights, and a link to it stays a link. Every failure throws Fehler
+// naming the file.
+#include <functional>
 #include <string>
 
 namespace cb {
 
-/// Writes the bytes to the file, replacing an earlier one only once they
-/// are all on the disk: a full disk or a failed write leaves the old file
-/// as it was. Throws std::runtime_error naming the file.
+/// Writes the bytes to the file, replacing an earlier one.
 void DateiErsetzen(const std::string& pfad, const std::string& bytes);
+
+/// Replaces the file by a copy of quelle. vorher runs once the copy is
+/// complete on the disk, just before it takes the old file's place: what
+/// must go with the old file goes there, and an exception from it leaves
+/// the old file as it was and reaches the caller. A file that did not
+/// exist before gets the rights of quelle, as a copy would.
+void DateiErsetzenDurchKopie(const std::string& pfad, const std::string& quelle,
+                             const std::function<void()>& vorher = {});
+
+/// Copies von to nach, creating nach or overwriting it in place, every
+/// write checked and the result on the disk before it returns; for a copy
+/// into a folder that takes the place of another only once it is complete.
+void DateiKopieren(const std::string& von, const std::string& nach);
 
 } // namespace cb

@@ -249,6 +249,18 @@ std::string ZeilenumbruecheNachCrLf(std::string_view t) {
     return out;
 }
 
+std::string_view Getrimmt(std::string_view text, std::string_view zeichen) {
+    const std::size_t a = text.find_first_not_of(zeichen);
+    if (a == std::string_view::npos)
+        return {};
+    return text.substr(a, text.find_last_not_of(zeichen) - a + 1);
+}
+
+std::string_view LinksGetrimmt(std::string_view text, std::string_view zeichen) {
+    const std::size_t a = text.find_first_not_of(zeichen);
+    return a == std::string_view::npos ? std::string_view() : text.substr(a);
+}
+
 bool IstBuchstabeOderZiffer(char32_t cp) {
     if (cp < 128)
         return (cp >= '0' && cp <= '9') || ((cp | 32) >= 'a' && (cp | 32) <= 'z');

@@ -38,6 +38,14 @@ std::string TextAusBytes(std::string_view bytes);
 /// LF and lone CR line breaks become CR LF; CR LF stays.
 std::string ZeilenumbruecheNachCrLf(std::string_view text);
 
+/// The text without the blanks at either end, as VBA's Trim takes them off:
+/// blanks only, a tab stays. Readers of files that allow tabs there too
+/// pass BlanksUndTabs as zeichen.
+std::string_view Getrimmt(std::string_view text, std::string_view zeichen = " ");
+/// The text without the blanks in front, as VBA's LTrim.
+std::string_view LinksGetrimmt(std::string_view text, std::string_view zeichen = " ");
+inline constexpr std::string_view BlanksUndTabs = " \t";
+
 /// Letters of any script and digits (the identifier characters besides "_").
 bool IstBuchstabeOderZiffer(char32_t cp);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include <stdexcept>
+#include "app/Fehler.h"
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -8,9 +9,9 @@
 namespace cb::cli {
 
 /// Arguments that do not form a valid command line.
-class FalscherAufruf : public std::runtime_error {
+class FalscherAufruf : public cb::Fehler {
 public:
-    using std::runtime_error::runtime_error;
+    using cb::Fehler::Fehler;
 };
 
 struct Aufruf {

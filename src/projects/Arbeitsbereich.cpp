@@ -141,18 +141,12 @@ StartSperre::StartSperre(const std::string& arbeitsbereich) {
     std::error_code ec;
     std::string ordner = SperrOrdnerVon(arbeitsbereich);
     fs::create_directories(ordner, ec);
-    m_fd = ::open((ordner + "start.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    m_fd = Dateideskriptor(
+        ::open((ordner + "start.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
     // Without the lock start-up goes on alone, as it did before instances
     // were told apart.
-    if (m_fd >= 0 && ::flock(m_fd, LOCK_EX) != 0) {
-        ::close(m_fd);
-        m_fd = -1;
-    }
-}
-
-StartSperre::~StartSperre() {
-    if (m_fd >= 0)
-        ::close(m_fd);
+    if (m_fd.Offen() && ::flock(m_fd.fd(), LOCK_EX) != 0)
+        m_fd.Schliessen();
 }
 
 } // namespace cb

@@ -4,6 +4,8 @@
 // instance, where a project read from the host lives until it is saved.
 // Everything deleted here must have "TempDateien" in its path, so that no
 // saved project outside the working area can ever be emptied.
+#include "app/Dateideskriptor.h"
+
 #include <string>
 
 namespace cb {
@@ -42,12 +44,11 @@ void ArbeitsordnerEntfernen(Zustand& z, InstanzSperre& sperre) noexcept;
 class StartSperre {
 public:
     explicit StartSperre(const std::string& arbeitsbereich);
-    ~StartSperre();
     StartSperre(const StartSperre&) = delete;
     StartSperre& operator=(const StartSperre&) = delete;
 
 private:
-    int m_fd = -1;
+    Dateideskriptor m_fd;
 };
 
 } // namespace cb

@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <sys/file.h>
 #include <system_error>
-#include <unistd.h>
 #include <utility>
 
 namespace cb {
@@ -26,12 +25,13 @@ bool IstSperrDatei(const fs::directory_entry& e) {
 } // namespace
 
 InstanzSperre::InstanzSperre(InstanzSperre&& andere) noexcept
-    : m_fd(std::exchange(andere.m_fd, -1)), m_datei(std::move(andere.m_datei)) {}
+    : m_fd(std::move(andere.m_fd)), m_fehler(andere.m_fehler), m_datei(std::move(andere.m_datei)) {}
 
 InstanzSperre& InstanzSperre::operator=(InstanzSperre&& andere) noexcept {
     if (this != &andere) {
         Freigeben();
-        m_fd = std::exchange(andere.m_fd, -1);
+        m_fd = std::move(andere.m_fd);
+        m_fehler = andere.m_fehler;
         m_datei = std::move(andere.m_datei);
     }
     return *this;
@@ -43,28 +43,27 @@ InstanzSperre::~InstanzSperre() {
 
 bool InstanzSperre::Nehmen(const std::string& datei, bool warten) {
     Freigeben();
-    int fd = ::open(datei.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (fd < 0) {
+    Dateideskriptor fd(::open(datei.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
+    if (!fd.Offen()) {
         m_fehler = errno;
         return false;
     }
     int rc;
     do
-        rc = ::flock(fd, LOCK_EX | (warten ? 0 : LOCK_NB));
+        rc = ::flock(fd.fd(), LOCK_EX | (warten ? 0 : LOCK_NB));
     while (rc != 0 && errno == EINTR);
     if (rc != 0) {
         m_fehler = errno;
-        ::close(fd);
         return false;
     }
     m_fehler = 0;
-    m_fd = fd;
+    m_fd = std::move(fd);
     m_datei = datei;
     return true;
 }
 
 void InstanzSperre::Freigeben(bool mitDatei) {
-    if (m_fd < 0)
+    if (!m_fd.Offen())
         return;
     // Unlinked while still held, so nobody can take a lock on a file that
     // is about to vanish and believe itself alone.
@@ -72,8 +71,7 @@ void InstanzSperre::Freigeben(bool mitDatei) {
         std::error_code ec;
         fs::remove(m_datei, ec);
     }
-    ::close(m_fd);
-    m_fd = -1;
+    m_fd.Schliessen();
     m_datei.clear();
 }
 
@@ -99,12 +97,8 @@ bool AndereInstanzLaeuft(const std::string& arbeitsbereich) {
             continue;
         // A lock that cannot be tried may be held; only a lock taken here
         // proves that its instance has ended.
-        int fd = ::open(it->path().c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-        if (fd < 0)
-            return true;
-        bool frei = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
-        ::close(fd);
-        if (!frei)
+        Dateideskriptor fd(::open(it->path().c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+        if (!fd.Offen() || ::flock(fd.fd(), LOCK_EX | LOCK_NB) != 0)
             return true;
     }
     return !!ec;

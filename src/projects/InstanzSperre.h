@@ -5,6 +5,8 @@
 // and the system drops the lock when the process ends in any way, also
 // when it is killed. The lock files sit in a folder beside the working
 // area, so that emptying the working area never touches them.
+#include "app/Dateideskriptor.h"
+
 #include <string>
 
 namespace cb {
@@ -23,14 +25,14 @@ public:
     bool Nehmen(const std::string& datei, bool warten = false);
     /// Drops the lock; mitDatei removes the lock file as well.
     void Freigeben(bool mitDatei = false);
-    bool Gehalten() const { return m_fd >= 0; }
+    bool Gehalten() const { return m_fd.Offen(); }
     /// The system's error number of the last Nehmen that failed, 0 after
     /// one that succeeded.
     int Fehler() const { return m_fehler; }
     const std::string& Datei() const { return m_datei; }
 
 private:
-    int m_fd = -1;
+    Dateideskriptor m_fd;
     int m_fehler = 0;
     std::string m_datei;
 };

@@ -2,6 +2,7 @@
 #include "projects/OrdnerKopieren.h"
 
 #include "app/Allgemein.h"
+#include "app/DateiErsetzen.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -12,7 +13,6 @@
 #include <filesystem>
 #include <stdexcept>
 #include <system_error>
-#include <unistd.h>
 #include <vector>
 
 namespace cb {
@@ -21,63 +21,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::runtime_error Fehler(const std::string& was, const std::string& pfad, int fehler) {
-    return std::runtime_error(was + " " + pfad + ": " + std::strerror(fehler));
-}
-
-class Deskriptor {
-public:
-    explicit Deskriptor(int fd) : m_fd(fd) {}
-    ~Deskriptor() {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Deskriptor(const Deskriptor&) = delete;
-    Deskriptor& operator=(const Deskriptor&) = delete;
-    int fd() const { return m_fd; }
-    /// Closes now, so that a late write error is seen.
-    int Schliessen() {
-        int rc = ::close(m_fd);
-        m_fd = -1;
-        return rc;
-    }
-
-private:
-    int m_fd;
-};
-
-// Read and write by hand: every short write and the final flush to the
-// disk are checked, so a full disk shows here and not in a later read.
-void DateiKopieren(const std::string& von, const std::string& nach) {
-    Deskriptor ein(::open(von.c_str(), O_RDONLY | O_CLOEXEC));
-    if (ein.fd() < 0)
-        throw Fehler("Datei nicht lesbar:", von, errno);
-    Deskriptor aus(::open(nach.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-    if (aus.fd() < 0)
-        throw Fehler("Datei nicht schreibbar:", nach, errno);
-    std::vector<char> puffer(1 << 16);
-    for (;;) {
-        ssize_t n = ::read(ein.fd(), puffer.data(), puffer.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            throw Fehler("Datei nicht lesbar:", von, errno);
-        if (n == 0)
-            break;
-        for (ssize_t geschrieben = 0; geschrieben < n;) {
-            ssize_t w =
-                ::write(aus.fd(), puffer.data() + geschrieben, static_cast<std::size_t>(n - geschrieben));
-            if (w < 0 && errno == EINTR)
-                continue;
-            if (w < 0)
-                throw Fehler("Datei nicht schreibbar:", nach, errno);
-            geschrieben += w;
-        }
-    }
-    if (::fsync(aus.fd()) != 0 && errno != EINVAL)
-        throw Fehler("Datei nicht schreibbar:", nach, errno);
-    if (aus.Schliessen() != 0)
-        throw Fehler("Datei nicht schreibbar:", nach, errno);
+std::runtime_error OrdnerFehler(const std::string& pfad, int fehler) {
+    return std::runtime_error("Ordner nicht schreibbar: " + pfad + ": " + std::strerror(fehler));
 }
 
 bool IstDatei(const fs::directory_entry& e) {
@@ -110,8 +55,10 @@ fs::path Versteckt(const fs::path& ordner, const std::string& wozu) {
     std::string muster =
         (ordner.parent_path() / ("." + ordner.filename().string() + ".CodeBrindle-" + wozu + "-XXXXXX"))
             .string();
-    if (!::mkdtemp(muster.data()))
-        throw Fehler("Ordner nicht schreibbar:", ordner.parent_path().string(), errno);
+    if (!::mkdtemp(muster.data())) {
+        const int fehler = errno;
+        throw OrdnerFehler(ordner.parent_path().string(), fehler);
+    }
     return muster;
 }
 

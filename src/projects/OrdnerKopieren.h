@@ -2,8 +2,9 @@
 #pragma once
 // Copying the files of a project folder, and replacing a saved project
 // without ever leaving it half overwritten.
+#include "app/Fehler.h"
+
 #include <filesystem>
-#include <stdexcept>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -29,10 +30,10 @@ public:
 /// A replacement that failed. Rest is empty when the old folder is as it
 /// was; otherwise putting it back failed too, and Rest names the folders
 /// that now hold the old project or parts of it.
-class ErsetzenFehler : public std::runtime_error {
+class ErsetzenFehler : public Fehler {
 public:
     ErsetzenFehler(const std::string& text, std::vector<std::string> rest = {})
-        : std::runtime_error(text), m_rest(std::move(rest)) {}
+        : Fehler(text), m_rest(std::move(rest)) {}
     const std::vector<std::string>& Rest() const { return m_rest; }
 
 private:

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/Einruecken.h"
 
+#include "app/Text.h"
+
 #include <vector>
 
 namespace cb {
@@ -9,14 +11,6 @@ namespace {
 
 bool EndetMitFortsetzung(std::string_view z) {
     return z.ends_with(" _");
-}
-
-std::string_view OhneBlanks(std::string_view z) {
-    std::size_t a = z.find_first_not_of(' ');
-    if (a == std::string_view::npos)
-        return {};
-    std::size_t e = z.find_last_not_of(' ');
-    return z.substr(a, e - a + 1);
 }
 
 // The statement without a trailing comment: the first apostrophe outside a
@@ -29,7 +23,7 @@ std::string_view OhneKommentar(std::string_view anweisung) {
         if (c == '"')
             imString = !imString;
         else if (c == '\'' && !imString)
-            return OhneBlanks(anweisung.substr(0, i));
+            return Getrimmt(anweisung.substr(0, i));
     }
     return anweisung;
 }
@@ -137,10 +131,9 @@ std::string CodeEinruecken(std::string_view text) {
             out += zeile;
             break;
         }
-        std::size_t a = zeile.find_first_not_of(' ');
-        if (a == std::string_view::npos)
+        std::string_view L = LinksGetrimmt(zeile);
+        if (L.empty())
             continue; // blank lines become empty
-        std::string_view L = zeile.substr(a);
         if (vorigeFortgesetzt) {
             s.Versatz = -1;
         } else if (L.starts_with("If ") && !L.ends_with("Then") && IstEinzeiligesIf(zeilen, i, L)) {

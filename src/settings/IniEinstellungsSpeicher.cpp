@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/IniEinstellungsSpeicher.h"
 
+#include "app/DateiErsetzen.h"
 #include "app/Text.h"
 
 #include <algorithm>
@@ -9,7 +10,6 @@
 #include <fstream>
 #include <sstream>
 #include <system_error>
-#include <unistd.h>
 
 namespace cb {
 
@@ -100,20 +100,9 @@ void IniEinstellungsSpeicher::Sichern() {
     fs::path ziel(m_datei);
     if (ziel.has_parent_path())
         fs::create_directories(ziel.parent_path(), ec);
-    std::string neu = m_datei + ".neu" + std::to_string(::getpid());
-    {
-        std::ofstream aus(neu, std::ios::binary | std::ios::trunc);
-        aus << text.str();
-        aus.close();
-        if (!aus) {
-            fs::remove(neu, ec);
-            m_gesichert = false;
-            return;
-        }
-    }
-    fs::rename(neu, ziel, ec);
-    if (ec) {
-        fs::remove(neu, ec);
+    try {
+        DateiErsetzen(m_datei, text.str());
+    } catch (const std::exception&) {
         m_gesichert = false;
     }
 }

@@ -2,6 +2,7 @@
 #include "store/DatenbankDatei.h"
 
 #include "app/Allgemein.h"
+#include "app/DateiErsetzen.h"
 #include "app/Meldungen.h"
 #include "app/Zustand.h"
 #include "store/ProjektDatenbankVerbindung.h"
@@ -21,34 +22,29 @@ bool GleicheDatei(const std::string& a, const std::string& b) {
     return a == b || fs::equivalent(a, b, ec);
 }
 
-// The file is copied beside its target and renamed over it, so that a copy
-// that fails half-way leaves the previous project's database as it was.
-// Journal files of the old database must go with it: SQLite would otherwise
-// play a left-over journal back into the fresh copy.
+// The template replaces the database whole, so that a copy that fails
+// half-way leaves the previous project's database as it was. Journal files
+// of the old database must go with it, and only then: SQLite would
+// otherwise play a left-over journal back into the fresh copy, and a copy
+// that fails must find the old database with its journal.
 bool MaskeKopieren(const std::string& maske, const std::string& ziel) {
     std::error_code ec;
     if (!fs::is_regular_file(maske, ec))
         return false;
-    const std::string neu = ziel + ".neu";
-    if (!fs::copy_file(maske, neu, fs::copy_options::overwrite_existing, ec)) {
-        fs::remove(neu, ec);
+    try {
+        DateiErsetzenDurchKopie(ziel, maske, [&] {
+            for (const char* rest : {"-journal", "-wal", "-shm"}) {
+                std::error_code fehler;
+                fs::remove(ziel + rest, fehler);
+                if (fehler)
+                    throw fs::filesystem_error("", ziel + rest, fehler);
+            }
+        });
+    } catch (const std::exception&) {
         return false;
     }
     // An installed template may be read-only; the project's copy must not be.
-    fs::permissions(neu, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ec);
-    for (const char* rest : {"-journal", "-wal", "-shm"}) {
-        fs::remove(ziel + rest, ec);
-        if (ec) {
-            fs::remove(neu, ec);
-            return false;
-        }
-    }
-    fs::rename(neu, ziel, ec);
-    if (ec) {
-        std::error_code ec2;
-        fs::remove(neu, ec2);
-        return false;
-    }
+    fs::permissions(ziel, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ec);
     return true;
 }
 

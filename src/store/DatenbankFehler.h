@@ -2,14 +2,15 @@
 #pragma once
 // The one error type of the project database. The engine's result code is
 // kept so that callers and tests can tell a damaged file from a bad query.
-#include <stdexcept>
+#include "app/Fehler.h"
+
 #include <string>
 
 namespace cb {
 
-class DatenbankFehler : public std::runtime_error {
+class DatenbankFehler : public Fehler {
 public:
-    DatenbankFehler(const std::string& text, int code = 0) : std::runtime_error(text), m_code(code) {}
+    DatenbankFehler(const std::string& text, int code = 0) : Fehler(text), m_code(code) {}
     /// The engine's extended result code; 0 for errors found by our own checks.
     int Code() const noexcept { return m_code; }
 

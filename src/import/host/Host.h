@@ -5,18 +5,19 @@
 // code modules. Every operation may fail the way the host's own would, with
 // the host's description of the failure. The window lists a host's projects
 // and reads their modules through nothing else.
+#include "app/Fehler.h"
+
 #include <cstdint>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace cb {
 
 /// A failed host operation; what() is the host's own error description.
-class HostFehler : public std::runtime_error {
+class HostFehler : public Fehler {
 public:
-    using std::runtime_error::runtime_error;
+    using Fehler::Fehler;
 };
 
 /// Component types as the host reports them (vbext_ComponentType).

@@ -21,19 +21,6 @@ bool BeginntMitOhneFall(std::string_view text, std::string_view anfang) {
            });
 }
 
-std::string_view OhneBlankVorn(std::string_view s) {
-    std::size_t i = s.find_first_not_of(' ');
-    return i == std::string_view::npos ? std::string_view() : s.substr(i);
-}
-
-std::string_view OhneZwischenraumAussen(std::string_view s) {
-    std::size_t a = s.find_first_not_of(" \t");
-    if (a == std::string_view::npos)
-        return {};
-    std::size_t b = s.find_last_not_of(" \t");
-    return s.substr(a, b - a + 1);
-}
-
 // Most module files are plain ASCII with CR LF line breaks; these two
 // checks let them pass without being rebuilt character by character.
 bool NurAscii(std::string_view bytes) {
@@ -84,7 +71,7 @@ std::string ModulDateiText(std::string_view bytes, int ersatzCodepage) {
 }
 
 bool IstAttributZeile(std::string_view zeile) {
-    return BeginntMitOhneFall(OhneBlankVorn(zeile), AttributWort);
+    return BeginntMitOhneFall(LinksGetrimmt(zeile), AttributWort);
 }
 
 std::string CodeAusModulDatei(std::string_view text) {
@@ -116,16 +103,16 @@ std::string CodeAusModulDatei(std::string_view text) {
 std::string VbNameAus(std::string_view text) {
     std::string name;
     ZeilenDurchgehen(text, [&](std::string_view zeile, std::size_t) {
-        zeile = OhneBlankVorn(zeile);
+        zeile = LinksGetrimmt(zeile);
         if (!BeginntMitOhneFall(zeile, AttributWort))
             return true;
-        std::string_view rest = OhneZwischenraumAussen(zeile.substr(AttributWort.size()));
+        std::string_view rest = Getrimmt(zeile.substr(AttributWort.size()), BlanksUndTabs);
         if (!BeginntMitOhneFall(rest, "VB_Name"))
             return true;
-        rest = OhneZwischenraumAussen(rest.substr(7));
+        rest = Getrimmt(rest.substr(7), BlanksUndTabs);
         if (!rest.starts_with('='))
             return true;
-        rest = OhneZwischenraumAussen(rest.substr(1));
+        rest = Getrimmt(rest.substr(1), BlanksUndTabs);
         if (rest.starts_with('"')) {
             rest.remove_prefix(1);
             rest = rest.substr(0, rest.find('"'));

@@ -20,13 +20,6 @@ namespace {
 // application tree require.
 constexpr std::string_view ProjektPraefix = "A1\\";
 
-std::string_view Getrimmt(std::string_view s) {
-    std::size_t a = s.find_first_not_of(" \t");
-    if (a == std::string_view::npos)
-        return {};
-    return s.substr(a, s.find_last_not_of(" \t") - a + 1);
-}
-
 std::string_view OhneAnfuehrungszeichen(std::string_view s) {
     if (s.size() >= 2 && s.front() == '"' && s.back() == '"')
         return s.substr(1, s.size() - 2);
@@ -70,7 +63,7 @@ constexpr VbpEintrag VbpEintraege[] = {{"Form", 1},        {"Module", 2},       
 // below that folder. A path with a drive or a server cannot be followed on
 // this system; the module is looked for beside the .vbp then.
 std::string VbpPfadNachRelativ(std::string_view roh) {
-    std::string p(OhneAnfuehrungszeichen(Getrimmt(roh)));
+    std::string p(OhneAnfuehrungszeichen(Getrimmt(roh, BlanksUndTabs)));
     std::replace(p.begin(), p.end(), '\\', '/');
     const bool absolut = p.starts_with('/') || (p.size() >= 2 && p[1] == ':');
     if (absolut) {
@@ -131,10 +124,7 @@ std::string DateiAusSchluessel(std::string_view schluessel) {
     // The type stands after the last colon: a colon is an ordinary character
     // of a file name here, so the path before it may hold one.
     datei = datei.substr(0, datei.rfind(':'));
-    std::size_t a = datei.find_first_not_of(' ');
-    if (a == std::string_view::npos)
-        return {};
-    return std::string(datei.substr(a, datei.find_last_not_of(' ') - a + 1));
+    return std::string(Getrimmt(datei));
 }
 
 int TypAusSchluessel(std::string_view schluessel) {
@@ -160,14 +150,14 @@ Baum VbpBaum(const std::string& vbpPfad, int ersatzCodepage) {
         std::string_view zeile =
             std::string_view(text).substr(pos, cr == std::string::npos ? std::string::npos : cr - pos);
         pos = cr == std::string::npos ? text.size() + 1 : cr + 2;
-        zeile = Getrimmt(zeile);
+        zeile = Getrimmt(zeile, BlanksUndTabs);
         if (zeile.starts_with('['))
             break; // the sections after the project's own lines belong to add-ins
         std::size_t gleich = zeile.find('=');
         if (gleich == std::string_view::npos)
             continue;
-        std::string_view schluessel = Getrimmt(zeile.substr(0, gleich));
-        std::string_view wert = Getrimmt(zeile.substr(gleich + 1));
+        std::string_view schluessel = Getrimmt(zeile.substr(0, gleich), BlanksUndTabs);
+        std::string_view wert = Getrimmt(zeile.substr(gleich + 1), BlanksUndTabs);
         if (TextGleich(schluessel, "Name")) {
             projektName = std::string(OhneAnfuehrungszeichen(wert));
             continue;
@@ -178,7 +168,7 @@ Baum VbpBaum(const std::string& vbpPfad, int ersatzCodepage) {
             std::string name;
             std::size_t semikolon = wert.find(';');
             if (semikolon != std::string_view::npos) {
-                name = std::string(Getrimmt(wert.substr(0, semikolon)));
+                name = std::string(Getrimmt(wert.substr(0, semikolon), BlanksUndTabs));
                 wert = wert.substr(semikolon + 1);
             }
             std::string relativ = MitDateiAufDerPlatte(ordner, VbpPfadNachRelativ(wert));

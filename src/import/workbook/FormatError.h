@@ -2,14 +2,15 @@
 #pragma once
 // Raised by the stream parsers for bytes that break their format; the file
 // reader turns it into a WorkbookError that names the file.
-#include <stdexcept>
+#include "app/Fehler.h"
+
 #include <string>
 
 namespace cb::workbook {
 
-class FormatError : public std::runtime_error {
+class FormatError : public cb::Fehler {
 public:
-    explicit FormatError(const std::string& what) : std::runtime_error(what) {}
+    explicit FormatError(const std::string& what) : cb::Fehler(what) {}
 };
 
 /// Data that would grow beyond a size limit, as bombs do.

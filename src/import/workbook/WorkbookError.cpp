@@ -38,7 +38,6 @@ std::string Meldung(WorkbookFehler art, const std::string& datei, const std::str
 } // namespace
 
 WorkbookError::WorkbookError(WorkbookFehler art, std::string datei, const std::string& detail)
-    : std::runtime_error(Meldung(art, datei, detail)), m_art(art), m_datei(std::move(datei)),
-      m_detail(detail) {}
+    : cb::Fehler(Meldung(art, datei, detail)), m_art(art), m_datei(std::move(datei)), m_detail(detail) {}
 
 } // namespace cb::workbook

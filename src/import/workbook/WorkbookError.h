@@ -2,7 +2,8 @@
 #pragma once
 // The one error a caller of the workbook reader has to handle: why a file
 // gave no VBA project, with a German message that names the file.
-#include <stdexcept>
+#include "app/Fehler.h"
+
 #include <string>
 
 namespace cb::workbook {
@@ -17,7 +18,7 @@ enum class WorkbookFehler {
     ContainerBeschaedigt, // a zip package or OLE file that breaks its format
 };
 
-class WorkbookError : public std::runtime_error {
+class WorkbookError : public cb::Fehler {
 public:
     WorkbookError(WorkbookFehler art, std::string datei, const std::string& detail = {});
 

@@ -6,6 +6,9 @@
 
 #include "settings/IniEinstellungsSpeicher.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace cb::test {
 namespace {
 
@@ -75,6 +78,24 @@ TEST(IniEinstellungsSpeicher, UnwritableFileKeepsValuesInMemory) {
     EXPECT_FALSE(s.Gesichert());
     EXPECT_EQ(s.Lesen(App, "recent", "F0"), "/a/");
     EXPECT_TRUE(fs::is_directory(ordner / "e.ini"));
+}
+
+TEST(IniEinstellungsSpeicher, APrivateOrLinkedFileStaysSoAfterAWrite) {
+    fs::path ordner = NeuerOrdner("ini");
+    DateiSchreiben(ordner / "echt.ini", "");
+    fs::permissions(ordner / "echt.ini", fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("echt.ini", ordner / "e.ini");
+    IniEinstellungsSpeicher s((ordner / "e.ini").string());
+    s.Schreiben(App, "recent", "F0", "/a/");
+    EXPECT_TRUE(s.Gesichert());
+    EXPECT_TRUE(fs::is_symlink(ordner / "e.ini"));
+    EXPECT_EQ(fs::status(ordner / "echt.ini").permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(IniEinstellungsSpeicher((ordner / "echt.ini").string()).Lesen(App, "recent", "F0"), "/a/");
+    std::vector<std::string> namen;
+    for (const auto& e : fs::directory_iterator(ordner))
+        namen.push_back(e.path().filename().string());
+    std::sort(namen.begin(), namen.end());
+    EXPECT_EQ(namen, (std::vector<std::string>{"e.ini", "echt.ini"}));
 }
 
 } // namespace

@@ -63,6 +63,23 @@ TEST(StoreDatenbankDatei, ErzeugenErsetztDasVorigeProjekt) {
     EXPECT_EQ(Zeilen(p.z, "td_mod"), 0);
     EXPECT_EQ(Zeilen(p.z, "td_rout"), 0);
     EXPECT_FALSE(fs::exists(p.Datei().string() + ".neu"));
+    for (const auto& e : fs::directory_iterator(p.ordner))
+        EXPECT_EQ(e.path().filename().string().find(".neu"), std::string::npos) << e.path();
+}
+
+TEST(StoreDatenbankDatei, EinJournalDasNichtGehtLaesstDieAlteDatenbankMitIhrem) {
+    Projekt p("journal_bleibt");
+    test::DateiSchreiben(p.Datei(), "alte Datenbank");
+    // A folder in the journal's place, with something in it, cannot be removed.
+    fs::create_directories(p.Datei().string() + "-journal/inhalt");
+    test::DateiSchreiben(p.Datei().string() + "-wal", "altes Protokoll");
+    EXPECT_FALSE(DatenbankErzeugen(p.z, p.meldungen));
+    ASSERT_EQ(p.meldungen.Gezeigt().size(), 1u);
+    EXPECT_EQ(p.meldungen.Gezeigt()[0].Text, MaskeFehltText(p.z.ProgrammOrdner + "mask_CodeBrindle.mdb"));
+    EXPECT_EQ(test::DateiInhalt(p.Datei()), "alte Datenbank");
+    EXPECT_EQ(test::DateiInhalt(p.Datei().string() + "-wal"), "altes Protokoll");
+    for (const auto& e : fs::directory_iterator(p.ordner))
+        EXPECT_EQ(e.path().filename().string().find(".neu"), std::string::npos) << e.path();
 }
 
 TEST(StoreDatenbankDatei, FehlendeMaskeMeldetIhrenPfadUndLaesstDasProjekt) {

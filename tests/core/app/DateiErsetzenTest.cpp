@@ -1,0 +1,168 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/DateiErsetzen.h"
+
+#include "app/Fehler.h"
+
+#include "../store/StoreHilfen.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+using namespace cb;
+
+namespace {
+
+using test::DateiInhalt;
+using test::DateiSchreiben;
+using test::NeuerOrdner;
+
+std::vector<std::string> Namen(const fs::path& ordner) {
+    std::vector<std::string> n;
+    for (const auto& e : fs::directory_iterator(ordner))
+        n.push_back(e.path().filename().string());
+    std::sort(n.begin(), n.end());
+    return n;
+}
+
+unsigned Rechte(const fs::path& p) {
+    struct stat s {};
+    EXPECT_EQ(::stat(p.c_str(), &s), 0);
+    return s.st_mode & 07777;
+}
+
+// Longer than one buffer of the copy, and no run repeats it.
+std::string Gross() {
+    std::string s;
+    for (int i = 0; s.size() < 200000; ++i)
+        s += std::to_string(i * 7919) + (i % 13 == 0 ? "\r\n" : " ");
+    return s;
+}
+
+std::string Meldung(const std::function<void()>& aufruf) {
+    try {
+        aufruf();
+    } catch (const cb::Fehler& f) {
+        return f.what();
+    }
+    return "(keine Ausnahme)";
+}
+
+} // namespace
+
+TEST(DateiErsetzenDurchKopie, ErsetztDenInhaltUndBehaeltRechteUndVerweis) {
+    fs::path o = NeuerOrdner("kopie");
+    const std::string neu = Gross();
+    DateiSchreiben(o / "quelle", neu);
+    ::chmod((o / "quelle").c_str(), 0644);
+    DateiSchreiben(o / "ziel", std::string(300000, 'x')); // longer: no tail of it may stay
+    ::chmod((o / "ziel").c_str(), 0600);
+    fs::create_symlink("ziel", o / "verweis");
+
+    cb::DateiErsetzenDurchKopie((o / "verweis").string(), (o / "quelle").string());
+    EXPECT_TRUE(fs::is_symlink(o / "verweis"));
+    EXPECT_EQ(DateiInhalt(o / "ziel"), neu);
+    EXPECT_EQ(Rechte(o / "ziel"), 0600u);
+    EXPECT_EQ(Namen(o), (std::vector<std::string>{"quelle", "verweis", "ziel"}));
+}
+
+TEST(DateiErsetzenDurchKopie, EineNeueDateiBekommtDieRechteDerQuelle) {
+    fs::path o = NeuerOrdner("kopie_neu");
+    DateiSchreiben(o / "quelle", "abc");
+    ::chmod((o / "quelle").c_str(), 0640);
+    const mode_t maske = ::umask(022);
+    cb::DateiErsetzenDurchKopie((o / "ziel").string(), (o / "quelle").string());
+    ::umask(maske);
+    EXPECT_EQ(DateiInhalt(o / "ziel"), "abc");
+    EXPECT_EQ(Rechte(o / "ziel"), 0640u);
+}
+
+TEST(DateiErsetzenDurchKopie, JederFehlschlagLaesstDieAlteDateiWieSieWar) {
+    fs::path o = NeuerOrdner("kopie_fehler");
+    DateiSchreiben(o / "quelle", Gross());
+    DateiSchreiben(o / "ziel", "alt");
+    const std::string ziel = (o / "ziel").string();
+
+    // vorher sees the copy complete and the old file still in place; what
+    // it throws reaches the caller, and nothing is replaced.
+    bool gerufen = false;
+    try {
+        cb::DateiErsetzenDurchKopie(ziel, (o / "quelle").string(), [&] {
+            gerufen = true;
+            EXPECT_EQ(DateiInhalt(ziel), "alt");
+            std::vector<std::string> namen = Namen(o);
+            ASSERT_EQ(namen.size(), 3u);
+            EXPECT_EQ(DateiInhalt(o / namen[0]), DateiInhalt(o / "quelle")) << namen[0];
+            throw std::logic_error("vorher gescheitert");
+        });
+        ADD_FAILURE() << "the exception of vorher was swallowed";
+    } catch (const std::logic_error& e) {
+        EXPECT_STREQ(e.what(), "vorher gescheitert");
+    }
+    EXPECT_TRUE(gerufen);
+    EXPECT_EQ(DateiInhalt(ziel), "alt");
+    EXPECT_EQ(Namen(o), (std::vector<std::string>{"quelle", "ziel"}));
+
+    const std::string fehlt = (o / "fehlt").string();
+    EXPECT_EQ(Meldung([&] { cb::DateiErsetzenDurchKopie(ziel, fehlt); }),
+              "Datei nicht lesbar: " + fehlt + ": " + std::strerror(ENOENT));
+    EXPECT_EQ(Meldung([&] { cb::DateiErsetzenDurchKopie(ziel, o.string()); }),
+              "Datei nicht lesbar: " + o.string() + ": " + std::strerror(EISDIR));
+    const std::string ohneOrdner = (o / "fehlt" / "ziel").string();
+    EXPECT_EQ(Meldung([&] { cb::DateiErsetzenDurchKopie(ohneOrdner, (o / "quelle").string()); }),
+              "Datei nicht schreibbar: " + ohneOrdner + ": " + std::strerror(ENOENT));
+    EXPECT_EQ(DateiInhalt(ziel), "alt");
+    EXPECT_EQ(Namen(o), (std::vector<std::string>{"quelle", "ziel"}));
+}
+
+TEST(DateiErsetzenDurchKopie, EinLesefehlerMittenInDerKopieLaesstDieAlteDatei) {
+    // The process's own memory at address 0 opens as a file, but reading
+    // it fails: a source that breaks off after the new file was begun.
+    if (::access("/proc/self/mem", R_OK) != 0)
+        GTEST_SKIP() << "no /proc/self/mem";
+    fs::path o = NeuerOrdner("kopie_lesefehler");
+    DateiSchreiben(o / "ziel", "alt");
+    const std::string m =
+        Meldung([&] { cb::DateiErsetzenDurchKopie((o / "ziel").string(), "/proc/self/mem"); });
+    EXPECT_EQ(m.rfind("Datei nicht lesbar: /proc/self/mem: ", 0), 0u) << m;
+    EXPECT_EQ(DateiInhalt(o / "ziel"), "alt");
+    EXPECT_EQ(Namen(o), (std::vector<std::string>{"ziel"}));
+}
+
+TEST(DateiErsetzen, EinOrdnerAnStelleDerDateiBleibtUndWirdGenannt) {
+    fs::path o = NeuerOrdner("bytes_ordner");
+    fs::create_directory(o / "ziel");
+    const std::string ziel = (o / "ziel").string();
+    EXPECT_EQ(Meldung([&] { cb::DateiErsetzen(ziel, "neu"); }),
+              "Datei nicht schreibbar: " + ziel + ": " + std::strerror(EISDIR));
+    EXPECT_TRUE(fs::is_directory(ziel));
+    EXPECT_EQ(Namen(o), (std::vector<std::string>{"ziel"}));
+}
+
+TEST(DateiKopieren, KopiertGanzUndUeberschreibtOhneRest) {
+    fs::path o = NeuerOrdner("kopieren");
+    const std::string inhalt = Gross();
+    DateiSchreiben(o / "von", inhalt);
+    DateiSchreiben(o / "nach", std::string(inhalt.size() + 5000, 'x'));
+    cb::DateiKopieren((o / "von").string(), (o / "nach").string());
+    EXPECT_EQ(DateiInhalt(o / "nach"), inhalt);
+
+    const std::string fehlt = (o / "fehlt").string();
+    EXPECT_EQ(Meldung([&] { cb::DateiKopieren(fehlt, (o / "nach").string()); }),
+              "Datei nicht lesbar: " + fehlt + ": " + std::strerror(ENOENT));
+    EXPECT_EQ(DateiInhalt(o / "nach"), inhalt);
+    const std::string ohneOrdner = (o / "fehlt" / "nach").string();
+    EXPECT_EQ(Meldung([&] { cb::DateiKopieren((o / "von").string(), ohneOrdner); }),
+              "Datei nicht schreibbar: " + ohneOrdner + ": " + std::strerror(ENOENT));
+}
