@@ -244,7 +244,8 @@ void MarkierteBereicheLeeren(std::string& text) {
     }
 }
 
-std::optional<AufrufeErgebnis> AufrufeSuchen(const Zustand& z, Meldungen& meldungen, const std::string& name) {
+std::optional<AufrufeErgebnis> AufrufeSuchen(const Zustand& z, Meldungen& meldungen,
+                                             const std::string& name) {
     if (name.empty())
         return std::nullopt;
     std::int64_t rouNum = 0;

@@ -24,8 +24,8 @@ std::string AktuellerOrdner() {
 } // namespace
 
 void mnuRtf_Modul_Click(ExportKontext& k, Dialoge& dialoge, const std::string& modulName) {
-    std::string pfad = SpeichernUnter(dialoge, k.meldungen, "RTF-Dokument:RTF;", "RTF", AktuellerOrdner(),
-                                      modulName);
+    std::string pfad =
+        SpeichernUnter(dialoge, k.meldungen, "RTF-Dokument:RTF;", "RTF", AktuellerOrdner(), modulName);
     if (!pfad.empty())
         RtfModul(k, RtfDateiPfad(pfad));
 }
