@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/AufrufeSuche.h"
 
-#include "app/Anzeige.h"
 #include "app/Dateien.h"
 #include "app/Marken.h"
 #include "app/Text.h"

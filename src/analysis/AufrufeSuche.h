@@ -13,7 +13,6 @@ namespace cb {
 
 struct Zustand;
 class Meldungen;
-class Anzeige;
 
 /// The result list and what the left pane shows after a search.
 struct AufrufeErgebnis {
@@ -26,8 +25,8 @@ struct AufrufeErgebnis {
     std::string Bezeichnung;
 };
 
-/// Searches the callers of the routine named in status panel 2. Nothing
-/// when the panel is empty or the routine cannot be searched (the message
+/// Searches the callers of the current routine, the one named. Nothing
+/// when the name is empty or the routine cannot be searched (the message
 /// has been shown then): the window stays as it is. Throws when a module
 /// text file cannot be read or the database fails.
 std::optional<AufrufeErgebnis> AufrufeSuchen(const Zustand& z, Meldungen& meldungen, const std::string& name);

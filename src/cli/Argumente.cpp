@@ -1,19 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/Argumente.h"
 
+#include "settings/Optionen.h"
+
 #include <algorithm>
 
 namespace cb::cli {
 
 namespace {
 
-// The option keys that shape colouring and rendering.
-const char* const OptionsSchluessel[] = {"fkey", "fkom", "fstr", "rouf", "einr",
-                                         "rer",  "rle",  "leer", "tab",  "font"};
-
-bool IstOptionsSchluessel(const std::string& k) {
-    return std::any_of(std::begin(OptionsSchluessel), std::end(OptionsSchluessel),
-                       [&](const char* s) { return k == s; });
+// Only the keys that shape colouring and rendering mean anything here.
+const OptionsSchluessel* DarstellungsSchluessel(const std::string& k) {
+    const OptionsSchluessel* s = OptionsSchluesselFinden(k);
+    return s && s->Darstellung ? s : nullptr;
 }
 
 // Stored settings read a value that is no number as 0, as the program always
@@ -39,10 +38,11 @@ Aufruf Zerlegen(const std::vector<std::string>& argumente, const std::vector<std
             if (gleich == std::string::npos || gleich == 0)
                 throw FalscherAufruf("--option needs KEY=VALUE, not '" + kv + "'");
             std::string k = kv.substr(0, gleich);
-            if (!IstOptionsSchluessel(k))
+            const OptionsSchluessel* schluessel = DarstellungsSchluessel(k);
+            if (!schluessel)
                 throw FalscherAufruf("unknown option key '" + k + "'");
             std::string wert = kv.substr(gleich + 1);
-            if (k != "font" && !IstGanzeZahl(wert))
+            if (schluessel->Art != OptionsArt::Schrift && !IstGanzeZahl(wert))
                 throw FalscherAufruf("option " + k + " takes a whole number, not '" + wert + "'");
             a.optionen.emplace_back(std::move(k), std::move(wert));
         } else if (arg.size() > 2 && arg.starts_with("--")) {

@@ -31,17 +31,22 @@ std::string Bool(bool b) {
 
 using O = Optionen;
 
-OptionsSchluessel Schalter(const char* k, bool O::*m, int rang) {
+constexpr bool Darstellung = true;
+
+OptionsSchluessel Schalter(const char* k, bool O::*m, int rang, bool darstellung = false) {
     OptionsSchluessel s{k, OptionsArt::Schalter};
     s.Schalter = m;
     s.SpeicherRang = rang;
+    s.Darstellung = darstellung;
     return s;
 }
 
+// Every colour shapes the output.
 OptionsSchluessel Farbe(const char* k, std::int32_t O::*m, int rang) {
     OptionsSchluessel s{k, OptionsArt::Farbe};
     s.Farbe = m;
     s.SpeicherRang = rang;
+    s.Darstellung = true;
     return s;
 }
 
@@ -52,26 +57,28 @@ const std::vector<OptionsSchluessel>& Tabelle() {
         OptionsSchluessel tab{"tab", OptionsArt::Zahl};
         tab.Zahl = &O::TabstopMm;
         tab.SpeicherRang = 13;
+        tab.Darstellung = true;
         OptionsSchluessel bis{"bis", OptionsArt::Text};
         bis.Text = &O::WindowLayout;
         bis.Gespeichert = false;
         OptionsSchluessel font{"font", OptionsArt::Schrift};
         font.SpeicherRang = 14;
+        font.Darstellung = true;
         return std::vector<OptionsSchluessel>{
             Farbe("fkey", &O::FarbeSchluessel, 1),
             Farbe("fkom", &O::FarbeKommentar, 2),
             Farbe("fstr", &O::FarbeString, 3),
-            Schalter("einr", &O::Einruecken, 11),
-            Schalter("rouf", &O::RoutinenFett, 4),
+            Schalter("einr", &O::Einruecken, 11, Darstellung),
+            Schalter("rouf", &O::RoutinenFett, 4, Darstellung),
             Schalter("vor", &O::VorschauHtml, 7),
-            Schalter("rer", &O::RoutinenEinruecken, 8),
-            Schalter("rle", &O::LeerzeileVorRoutinen, 9),
+            Schalter("rer", &O::RoutinenEinruecken, 8, Darstellung),
+            Schalter("rle", &O::LeerzeileVorRoutinen, 9, Darstellung),
             bis,
             Schalter("meld", &O::MeldungNachClip, 10),
             Schalter("usb", &O::UserBildAnwenden, 15),
             Schalter("stapro", &O::StandardImmer, 12),
             Schalter("aufk", &O::ModullisteAufgeklappt, 5),
-            Schalter("leer", &O::LeerzeilenEntfernen, 6),
+            Schalter("leer", &O::LeerzeilenEntfernen, 6, Darstellung),
             tab,
             font,
         };

@@ -29,6 +29,8 @@ struct OptionsSchluessel {
     bool Gespeichert = true;
     /// Position among the keys when saving (loading goes in table order).
     int SpeicherRang = 0;
+    /// Shapes colouring, RTF or HTML: the keys the command line takes.
+    bool Darstellung = false;
 };
 
 /// Every key, in the order they are loaded.

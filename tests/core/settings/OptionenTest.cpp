@@ -68,5 +68,16 @@ TEST(OptionKeys, LoadingKeepsDefaultsForEmptyValuesAndTakesTheLayout) {
     EXPECT_EQ(OptionsSchluesselFinden("bis")->Gespeichert, false);
 }
 
+TEST(OptionKeys, TheKeysThatShapeTheOutputAreMarked) {
+    std::vector<std::string> darstellung;
+    for (const OptionsSchluessel& k : OptionsTabelle())
+        if (k.Darstellung)
+            darstellung.push_back(k.Schluessel);
+    // The window's own switches (message, preview, tree, layout) change no
+    // byte of a colouring or an export.
+    EXPECT_EQ(darstellung, (std::vector<std::string>{"fkey", "fkom", "fstr", "einr", "rouf", "rer", "rle",
+                                                     "leer", "tab", "font"}));
+}
+
 } // namespace
 } // namespace cb
