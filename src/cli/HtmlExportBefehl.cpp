@@ -31,7 +31,7 @@ int HtmlExport(Zustand& z, const Aufruf& aufruf, std::ostream& aus, std::ostream
         html = HtmlProjektText(k);
     }
     if (Benannt(aufruf, "credit"))
-        HinweisAnhaengen(z, html);
+        HinweisAnhaengen(z.AppName, html);
     aus << html;
     return 0;
 }

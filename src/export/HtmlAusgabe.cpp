@@ -65,14 +65,14 @@ const BaumKnoten& ModulKnoten(const ExportKontext& k, std::int64_t n) {
 
 } // namespace
 
-std::string HinweisZeile(const Zustand& z) {
+std::string HinweisZeile(const std::string& appName) {
     return std::string("<span style=\" font-weight:bold;\"> Code eingef&uuml;gt mit: </span> "
                        "<a style =\"color:#ffff00; background-color:#000080; font-weight:bold;\" href=\"") +
-           build::HomePage + "\" target=\"blank\">" + z.AppName + " Code Brindle</a>";
+           build::HomePage + "\" target=\"blank\">" + appName + " Code Brindle</a>";
 }
 
-void HinweisAnhaengen(const Zustand& z, std::string& html) {
-    html += "\r\n<br>" + HinweisZeile(z);
+void HinweisAnhaengen(const std::string& appName, std::string& html) {
+    html += "\r\n<br>" + HinweisZeile(appName);
 }
 
 void HtmlErzeugen(ExportKontext& k, std::string& text) {
@@ -89,7 +89,7 @@ void HtmlAusgeben(ExportKontext& k, std::string& html) {
                                "Hinweis auf Erstellungsprogramm Hinzufügen ?",
                                MeldungsSymbol::Frage, MeldungsKnoepfe::JaNein, {});
         if (a == MeldungsAntwort::Ja)
-            HinweisAnhaengen(k.z, html);
+            HinweisAnhaengen(k.z.AppName, html);
     }
     k.ablage.Leeren();
     k.ablage.TextSetzen(html);

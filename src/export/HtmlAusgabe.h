@@ -12,9 +12,9 @@ struct Zustand;
 struct ExportKontext;
 
 /// The credit line with the link to the maker's home page.
-std::string HinweisZeile(const Zustand& z);
+std::string HinweisZeile(const std::string& appName);
 /// Appends CR LF, "<br>" and the credit line.
-void HinweisAnhaengen(const Zustand& z, std::string& html);
+void HinweisAnhaengen(const std::string& appName, std::string& html);
 
 /// Marked code text to the HTML fragment, with "Erzeuge Html Code" in
 /// status panel 5 while it works.

@@ -54,7 +54,7 @@ void InstanzStarten(Zustand& z, EinstellungsSpeicher& einstellungen, Meldungen& 
             ArbeitsbereichAufraeumen(z);
             VerwaisteSperrenEntfernen(bereich);
         }
-        ZuletztLaden(z, einstellungen, zuletzt);
+        ZuletztLaden(z.EinstellungsName, einstellungen, zuletzt);
         OptionenLaden(z.Opt, einstellungen, z.EinstellungsName);
         ArbeitsordnerAnlegen(z, spaeter, sperre);
         z.TempPfad = z.ProjektPfad;

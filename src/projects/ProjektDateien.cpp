@@ -153,7 +153,7 @@ bool ProjektOeffnen(ProjektKontext& k, const std::string& ordner) {
     // the view stays without a project instead of claiming a saved one.
     if (!ProjektAnzeigen(k))
         return false;
-    ZuletztEintragen(k.z, k.einstellungen, k.zuletzt, ordner);
+    ZuletztEintragen(k.z.EinstellungsName, k.einstellungen, k.zuletzt, ordner);
     k.treApp.Tag = OrdnerNameVon(ordner);
     GespeichertZeigen(k, ordner);
     return true;
@@ -213,7 +213,7 @@ bool mnuSpeichern_Click(ProjektKontext& k) {
         k.ansicht.NeuesProjekt();
         return false;
     }
-    ZuletztEintragen(k.z, k.einstellungen, k.zuletzt, ziel);
+    ZuletztEintragen(k.z.EinstellungsName, k.einstellungen, k.zuletzt, ziel);
     GespeichertZeigen(k, ziel);
     return true;
 }

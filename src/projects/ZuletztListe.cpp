@@ -2,7 +2,6 @@
 #include "projects/ZuletztListe.h"
 
 #include "app/Allgemein.h"
-#include "app/Zustand.h"
 
 #include <filesystem>
 #include <system_error>
@@ -31,10 +30,10 @@ std::string OrdnerNameVon(const std::string& pfad) {
     return DateiName(ohne);
 }
 
-void ZuletztLaden(const Zustand& z, const EinstellungsSpeicher& s, ZuletztMenue& menue) {
+void ZuletztLaden(const std::string& einstellungsName, const EinstellungsSpeicher& s, ZuletztMenue& menue) {
     menue = {};
     std::size_t i = 0;
-    for (const auto& [schluessel, pfad] : AlleEinstellungen(z.EinstellungsName, s, Abschnitt)) {
+    for (const auto& [schluessel, pfad] : AlleEinstellungen(einstellungsName, s, Abschnitt)) {
         if (i == menue.size())
             break;
         if (OrdnerDa(pfad))
@@ -42,13 +41,13 @@ void ZuletztLaden(const Zustand& z, const EinstellungsSpeicher& s, ZuletztMenue&
     }
 }
 
-void ZuletztEintragen(const Zustand& z, EinstellungsSpeicher& s, ZuletztMenue& menue,
+void ZuletztEintragen(const std::string& einstellungsName, EinstellungsSpeicher& s, ZuletztMenue& menue,
                       const std::string& pfad) {
-    EinstellungsPaare alt = AlleEinstellungen(z.EinstellungsName, s, Abschnitt);
+    EinstellungsPaare alt = AlleEinstellungen(einstellungsName, s, Abschnitt);
     for (std::size_t i = 1; i < menue.size(); ++i)
         menue[i].Sichtbar = false;
-    AbschnittLoeschen(z.EinstellungsName, s, Abschnitt);
-    EinstellungSchreiben(z.EinstellungsName, s, Abschnitt, "F0", pfad);
+    AbschnittLoeschen(einstellungsName, s, Abschnitt);
+    EinstellungSchreiben(einstellungsName, s, Abschnitt, "F0", pfad);
     PunktSetzen(menue, 0, pfad);
     std::size_t j = 1;
     for (std::size_t k = 0; k < alt.size() && k < 9; ++k) {
@@ -56,7 +55,7 @@ void ZuletztEintragen(const Zustand& z, EinstellungsSpeicher& s, ZuletztMenue& m
         // The same folder without its final separator is no other entry.
         if (MitTrenner(eintrag) == MitTrenner(pfad) || !OrdnerDa(eintrag))
             continue;
-        EinstellungSchreiben(z.EinstellungsName, s, Abschnitt, "F" + std::to_string(j), eintrag);
+        EinstellungSchreiben(einstellungsName, s, Abschnitt, "F" + std::to_string(j), eintrag);
         PunktSetzen(menue, j++, eintrag);
     }
 }

@@ -8,7 +8,6 @@
 
 namespace cb {
 
-struct Zustand;
 class EinstellungsSpeicher;
 
 struct ZuletztMenuePunkt {
@@ -25,11 +24,11 @@ using ZuletztMenue = std::array<ZuletztMenuePunkt, 10>;
 std::string OrdnerNameVon(const std::string& pfad);
 
 /// Fills the menu from the settings at start, skipping folders that are gone.
-void ZuletztLaden(const Zustand& z, const EinstellungsSpeicher& s, ZuletztMenue& menue);
+void ZuletztLaden(const std::string& einstellungsName, const EinstellungsSpeicher& s, ZuletztMenue& menue);
 
 /// Puts the folder at the top of the list, in the settings and the menu,
 /// keeping at most nine older entries whose folders still exist.
-void ZuletztEintragen(const Zustand& z, EinstellungsSpeicher& s, ZuletztMenue& menue,
+void ZuletztEintragen(const std::string& einstellungsName, EinstellungsSpeicher& s, ZuletztMenue& menue,
                       const std::string& pfad);
 
 } // namespace cb

@@ -84,11 +84,11 @@ TEST_F(ProjektOeffnenTest, FoldersOfTheWorkingAreaAreNotOpened) {
 }
 
 TEST_F(ProjektOeffnenTest, RecentEntryOpensItsProject) {
-    ZuletztEintragen(I().z, I().einstellungen, I().zuletzt, projekt);
+    ZuletztEintragen(I().z.EinstellungsName, I().einstellungen, I().zuletzt, projekt);
     std::string anderes = I().z.ProjektOrdner + "Anderes/";
     fs::create_directories(anderes);
     ProjektAnlegen(anderes, ZweiModule());
-    ZuletztEintragen(I().z, I().einstellungen, I().zuletzt, anderes);
+    ZuletztEintragen(I().z.EinstellungsName, I().einstellungen, I().zuletzt, anderes);
 
     mnuOpenIndex_Click(I().k, 1);
     EXPECT_EQ(I().z.ProjektPfad, projekt);
@@ -105,8 +105,8 @@ TEST_F(ProjektOeffnenTest, RecentEntryWhoseProjectIsGoneSaysNotIntactAndStaysWit
     std::string weg = I().z.ProjektOrdner + "Weg/";
     fs::create_directories(weg);
     ProjektAnlegen(weg, ZweiModule());
-    ZuletztEintragen(I().z, I().einstellungen, I().zuletzt, weg);
-    ZuletztEintragen(I().z, I().einstellungen, I().zuletzt, projekt);
+    ZuletztEintragen(I().z.EinstellungsName, I().einstellungen, I().zuletzt, weg);
+    ZuletztEintragen(I().z.EinstellungsName, I().einstellungen, I().zuletzt, projekt);
     fs::remove(weg + "CodeBrindle.mdb");
     std::string titel = I().anzeige.Titel();
 
@@ -123,7 +123,7 @@ TEST_F(ProjektOeffnenTest, RecentEntryWhoseProjectIsGoneSaysNotIntactAndStaysWit
 TEST_F(ProjektOeffnenTest, RecentEntryWithoutFinalSeparatorOpensItsProject) {
     std::string ohne = projekt.substr(0, projekt.size() - 1);
     I().einstellungen.Schreiben(I().z.EinstellungsName, "recent", "F0", ohne);
-    ZuletztLaden(I().z, I().einstellungen, I().zuletzt);
+    ZuletztLaden(I().z.EinstellungsName, I().einstellungen, I().zuletzt);
     ASSERT_EQ(I().zuletzt[0].Tag, ohne);
 
     mnuOpenIndex_Click(I().k, 0);
@@ -143,8 +143,8 @@ TEST_F(ProjektOeffnenTest, RecentEntryWhoseWholeFolderIsGoneSaysNotIntact) {
     std::string weg = I().z.ProjektOrdner + "Weg/";
     fs::create_directories(weg);
     ProjektAnlegen(weg, ZweiModule());
-    ZuletztEintragen(I().z, I().einstellungen, I().zuletzt, projekt);
-    ZuletztEintragen(I().z, I().einstellungen, I().zuletzt, weg);
+    ZuletztEintragen(I().z.EinstellungsName, I().einstellungen, I().zuletzt, projekt);
+    ZuletztEintragen(I().z.EinstellungsName, I().einstellungen, I().zuletzt, weg);
     ASSERT_EQ(I().zuletzt[0].Tag, weg);
     fs::remove_all(weg); // after the menu was filled
 
@@ -215,7 +215,7 @@ TEST_F(UngespeichertTest, BrokenOpenOffersToSaveTheUnsavedProjectItself) {
     // from a recent entry whose folder has lost its database.
     std::string ohneDb = NeuerOrdner("ohneDb").string() + "/";
     DateiSchreiben(ohneDb + "M1.txt", "nur ein Modul");
-    ZuletztEintragen(I().z, I().einstellungen, I().zuletzt, ohneDb);
+    ZuletztEintragen(I().z.EinstellungsName, I().einstellungen, I().zuletzt, ohneDb);
     for (int weg : {0, 1}) {
         SCOPED_TRACE(weg);
         std::string ordner = weg == 0 ? kaputt : ohneDb;

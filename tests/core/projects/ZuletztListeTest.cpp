@@ -41,10 +41,10 @@ TEST_F(ZuletztListeTest, OpeningAnEntryMovesItToTheTopAndKeepsTheRest) {
     for (int i = 0; i < 6; ++i)
         p.push_back(Projekt("P" + std::to_string(i)));
     for (int i = 5; i >= 0; --i)
-        ZuletztEintragen(z, s, menue, p[i]);
+        ZuletztEintragen(z.EinstellungsName, s, menue, p[i]);
     ASSERT_EQ(Gespeichert(s), (std::vector<std::string>{p[0], p[1], p[2], p[3], p[4], p[5]}));
 
-    ZuletztEintragen(z, s, menue, p[3]);
+    ZuletztEintragen(z.EinstellungsName, s, menue, p[3]);
     EXPECT_EQ(Gespeichert(s), (std::vector<std::string>{p[3], p[0], p[1], p[2], p[4], p[5]}));
     EXPECT_EQ(menue[0], (ZuletztMenuePunkt{"&0 - P3", p[3], true}));
     EXPECT_EQ(menue[3], (ZuletztMenuePunkt{"&3 - P2", p[2], true}));
@@ -54,7 +54,7 @@ TEST_F(ZuletztListeTest, OpeningAnEntryMovesItToTheTopAndKeepsTheRest) {
     // The file holds the same list for the next start
     IniEinstellungsSpeicher wieder(datei);
     ZuletztMenue neu;
-    ZuletztLaden(z, wieder, neu);
+    ZuletztLaden(z.EinstellungsName, wieder, neu);
     EXPECT_EQ(neu, menue);
 }
 
@@ -64,7 +64,7 @@ TEST_F(ZuletztListeTest, TenEntriesAndANewOneDropTheOldest) {
     for (int i = 0; i < 11; ++i)
         p.push_back(Projekt("P" + std::to_string(i)));
     for (int i = 0; i < 11; ++i)
-        ZuletztEintragen(z, s, menue, p[i]);
+        ZuletztEintragen(z.EinstellungsName, s, menue, p[i]);
     std::vector<std::string> erwartet;
     for (int i = 10; i >= 1; --i)
         erwartet.push_back(p[i]);
@@ -76,18 +76,18 @@ TEST_F(ZuletztListeTest, VanishedFolderIsHiddenAtStartAndDroppedAtTheNextRewrite
     IniEinstellungsSpeicher s(datei);
     std::string a = Projekt("A"), b = Projekt("B"), c = Projekt("C");
     for (const auto& p : {c, b, a})
-        ZuletztEintragen(z, s, menue, p);
+        ZuletztEintragen(z.EinstellungsName, s, menue, p);
     fs::remove_all(b);
 
     ZuletztMenue start;
-    ZuletztLaden(z, s, start);
+    ZuletztLaden(z.EinstellungsName, s, start);
     EXPECT_EQ(start[0].Tag, a);
     EXPECT_EQ(start[1], (ZuletztMenuePunkt{"&1 - C", c, true})) << "the items close up";
     EXPECT_FALSE(start[2].Sichtbar);
     EXPECT_EQ(Gespeichert(s).size(), 3u) << "loading does not rewrite the list";
 
     std::string d = Projekt("D");
-    ZuletztEintragen(z, s, start, d);
+    ZuletztEintragen(z.EinstellungsName, s, start, d);
     EXPECT_EQ(Gespeichert(s), (std::vector<std::string>{d, a, c}));
     EXPECT_FALSE(start[3].Sichtbar);
 }
@@ -102,11 +102,11 @@ TEST_F(ZuletztListeTest, EntriesCompareExactly) {
     // Another spelling of the same path is another entry, as the settings hold it
     IniEinstellungsSpeicher s(datei);
     std::string a = Projekt("A");
-    ZuletztEintragen(z, s, menue, a);
-    ZuletztEintragen(z, s, menue, a);
+    ZuletztEintragen(z.EinstellungsName, s, menue, a);
+    ZuletztEintragen(z.EinstellungsName, s, menue, a);
     EXPECT_EQ(Gespeichert(s), (std::vector<std::string>{a}));
     std::string anders = (basis / "." / "A").string() + "/";
-    ZuletztEintragen(z, s, menue, anders);
+    ZuletztEintragen(z.EinstellungsName, s, menue, anders);
     EXPECT_EQ(Gespeichert(s), (std::vector<std::string>{anders, a}));
 }
 
