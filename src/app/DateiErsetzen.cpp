@@ -58,8 +58,8 @@ void Kopieren(int ein, const std::string& von, int aus, const std::string& ziel)
 
 // On the disk before anything relies on it; a file system without fsync
 // (EINVAL) has nothing more to write.
-void Sichern(Dateideskriptor& aus, const std::string& ziel) {
-    if (::fsync(aus.fd()) != 0 && errno != EINVAL)
+void Sichern(Dateideskriptor& aus, const std::string& ziel, Dauerhaft dauerhaft = Dauerhaft::Ja) {
+    if (dauerhaft == Dauerhaft::Ja && ::fsync(aus.fd()) != 0 && errno != EINVAL)
         Scheitern(NichtSchreibbar, ziel, errno);
     if (int f = aus.Schliessen())
         Scheitern(NichtSchreibbar, ziel, f);
@@ -76,7 +76,8 @@ mode_t OhneUmask(mode_t vorgabe) {
 // fuellen writes the new content to the descriptor it gets and throws
 // Fehler when it cannot.
 template <class Fuellen>
-void Ersetzen(const std::string& pfad, mode_t vorgabe, Fuellen fuellen, const std::function<void()>& vorher) {
+void Ersetzen(const std::string& pfad, mode_t vorgabe, Fuellen fuellen, const std::function<void()>& vorher,
+              Dauerhaft dauerhaft = Dauerhaft::Ja) {
     namespace fs = std::filesystem;
     fs::path ziel(pfad);
     std::error_code ec;
@@ -100,7 +101,7 @@ void Ersetzen(const std::string& pfad, mode_t vorgabe, Fuellen fuellen, const st
     ::fchmod(aus.fd(), ::stat(ziel.c_str(), &alt) == 0 ? alt.st_mode & 07777 : OhneUmask(vorgabe));
     try {
         fuellen(aus.fd());
-        Sichern(aus, pfad);
+        Sichern(aus, pfad, dauerhaft);
         if (vorher)
             vorher();
         if (std::rename(neu.c_str(), ziel.c_str()) != 0)
@@ -123,7 +124,7 @@ void DateiErsetzen(const std::string& pfad, const std::string& bytes) {
              {});
 }
 
-void DateiErsetzenDurchKopie(const std::string& pfad, const std::string& quelle,
+void DateiErsetzenDurchKopie(const std::string& pfad, const std::string& quelle, Dauerhaft dauerhaft,
                              const std::function<void()>& vorher) {
     Dateideskriptor ein(::open(quelle.c_str(), O_RDONLY | O_CLOEXEC));
     struct stat art {};
@@ -132,7 +133,7 @@ void DateiErsetzenDurchKopie(const std::string& pfad, const std::string& quelle,
     if (S_ISDIR(art.st_mode))
         Scheitern(NichtLesbar, quelle, EISDIR);
     Ersetzen(
-        pfad, art.st_mode & 07777, [&](int fd) { Kopieren(ein.fd(), quelle, fd, pfad); }, vorher);
+        pfad, art.st_mode & 07777, [&](int fd) { Kopieren(ein.fd(), quelle, fd, pfad); }, vorher, dauerhaft);
 }
 
 void DateiKopieren(const std::string& von, const std::string& nach) {

@@ -11,6 +11,11 @@
 
 namespace cb {
 
+/// Whether the new content is flushed to the disk before it takes the old
+/// file's place. Only a caller whose old file is worthless once replaced,
+/// and whose new file is flushed by its next user anyway, may skip it.
+enum class Dauerhaft { Ja, Nein };
+
 /// Writes the bytes to the file, replacing an earlier one.
 void DateiErsetzen(const std::string& pfad, const std::string& bytes);
 
@@ -20,7 +25,7 @@ void DateiErsetzen(const std::string& pfad, const std::string& bytes);
 /// the old file as it was and reaches the caller. A file that did not
 /// exist before gets the rights of quelle, as a copy would.
 void DateiErsetzenDurchKopie(const std::string& pfad, const std::string& quelle,
-                             const std::function<void()>& vorher = {});
+                             Dauerhaft dauerhaft = Dauerhaft::Ja, const std::function<void()>& vorher = {});
 
 /// Copies von to nach, creating nach or overwriting it in place, every
 /// write checked and the result on the disk before it returns; for a copy

@@ -32,7 +32,9 @@ bool MaskeKopieren(const std::string& maske, const std::string& ziel) {
     if (!fs::is_regular_file(maske, ec))
         return false;
     try {
-        DateiErsetzenDurchKopie(ziel, maske, [&] {
+        // No flush: the database replaced belongs to the project a new read
+        // drops, and SQLite flushes the copy with the read's first commit.
+        DateiErsetzenDurchKopie(ziel, maske, Dauerhaft::Nein, [&] {
             for (const char* rest : {"-journal", "-wal", "-shm"}) {
                 std::error_code fehler;
                 fs::remove(ziel + rest, fehler);

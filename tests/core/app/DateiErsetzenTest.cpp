@@ -98,7 +98,7 @@ TEST(DateiErsetzenDurchKopie, JederFehlschlagLaesstDieAlteDateiWieSieWar) {
     // it throws reaches the caller, and nothing is replaced.
     bool gerufen = false;
     try {
-        cb::DateiErsetzenDurchKopie(ziel, (o / "quelle").string(), [&] {
+        cb::DateiErsetzenDurchKopie(ziel, (o / "quelle").string(), cb::Dauerhaft::Ja, [&] {
             gerufen = true;
             EXPECT_EQ(DateiInhalt(ziel), "alt");
             std::vector<std::string> namen = Namen(o);
