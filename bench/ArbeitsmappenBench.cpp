@@ -11,6 +11,7 @@
 #include "import/MappenEinlesen.h"
 #include "import/workbook/WorkbookReader.h"
 #include "store/DatenbankDatei.h"
+#include "store/OffenesProjekt.h"
 #include "testhilfen/ProjektGenerator.h"
 #include "testhilfen/VbaProjectWriter.h"
 
@@ -62,19 +63,19 @@ void MappeEinlesen(benchmark::State& state, const Mappe& m) {
     cb::Zustand z;
     cb::StandardWerteSetzen(z);
     z.ProgrammOrdner = cb::ProgrammOrdnerErmitteln();
-    z.ProjektPfad = (m.ordner / "projekt").string() + "/";
+    cb::OffenesProjekt projekt((m.ordner / "projekt").string() + "/");
     StummeMeldungen meldungen;
     cb::AnzeigeImSpeicher anzeige;
     for (auto _ : state) {
-        if (!cb::MappenEinlesen(z, meldungen, anzeige, {m.datei.string()}, 1))
+        if (!cb::MappenEinlesen(z, projekt, meldungen, anzeige, {m.datei.string()}, 1))
             state.SkipWithError("reading failed");
-        cb::DatenbankSchliessen(z);
+        projekt.DatenbankSchliessen();
     }
     double module = 0;
-    for (const auto& e : std::filesystem::directory_iterator(z.ProjektPfad))
+    for (const auto& e : std::filesystem::directory_iterator(projekt.ProjektPfad()))
         module += e.path().extension() == ".txt";
     state.counters["modules"] = module;
-    state.counters["routines"] = static_cast<double>(z.RoutinenNummer);
+    state.counters["routines"] = static_cast<double>(projekt.RoutinenNummer);
 }
 
 void BM_Mappe300ModuleEinlesen(benchmark::State& state) {

@@ -7,6 +7,7 @@
 #include "app/Start.h"
 #include "app/Zustand.h"
 #include "store/DatenbankDatei.h"
+#include "store/OffenesProjekt.h"
 #include "store/ProjektBaum.h"
 #include "store/ProjektDatenbankVerbindung.h"
 
@@ -31,20 +32,17 @@ public:
     }
 };
 
-cb::Zustand Projekt() {
-    cb::Zustand z;
-    z.ProgrammOrdner = cb::ProgrammOrdnerErmitteln();
+std::string Ordner() {
     auto ordner = std::filesystem::temp_directory_path() / ("cbbench_store_" + std::to_string(::getpid()));
     std::filesystem::create_directories(ordner);
-    z.ProjektPfad = ordner.string() + "/";
-    return z;
+    return ordner.string() + "/";
 }
 
-void ProjektEinlesen(cb::Zustand& z) {
+void ProjektEinlesen(cb::OffenesProjekt& projekt) {
     StummeMeldungen meldungen;
-    cb::DatenbankErzeugen(z, meldungen);
-    cb::DatenbankOeffnen(z);
-    cb::ProjektDatenbankVerbindung& db = *z.ProjektDatenbank;
+    projekt.DatenbankErzeugen(meldungen, cb::ProgrammOrdnerErmitteln());
+    projekt.DatenbankOeffnen();
+    cb::ProjektDatenbankVerbindung& db = projekt.Datenbank();
     db.EinlesenBeginnen();
     std::int64_t rouNum = 0;
     for (int m = 1; m <= Module; ++m) {
@@ -60,29 +58,29 @@ void ProjektEinlesen(cb::Zustand& z) {
         db.ModulEinfuegen({m, "Modul" + std::to_string(m), cb::ModulStandard, ZeilenJeModul});
     }
     db.EinlesenAbschliessen();
-    cb::DatenbankSchliessen(z);
+    projekt.DatenbankSchliessen();
 }
 
 void BM_ProjektZeilenSchreiben(benchmark::State& state) {
-    cb::Zustand z = Projekt();
+    cb::OffenesProjekt projekt(Ordner());
     for (auto _ : state)
-        ProjektEinlesen(z);
-    std::filesystem::remove_all(z.ProjektPfad);
+        ProjektEinlesen(projekt);
+    std::filesystem::remove_all(projekt.ProjektPfad());
 }
 BENCHMARK(BM_ProjektZeilenSchreiben)->Unit(benchmark::kMillisecond);
 
 void BM_ProjektBaumLaden(benchmark::State& state) {
-    cb::Zustand z = Projekt();
-    ProjektEinlesen(z);
-    cb::DatenbankOeffnen(z);
+    cb::OffenesProjekt projekt(Ordner());
+    ProjektEinlesen(projekt);
+    projekt.DatenbankOeffnen();
     std::size_t knoten = 0;
     for (auto _ : state) {
-        knoten = cb::ModullisteLaden(z).size() + cb::RoutinenlisteLaden(z).size();
+        knoten = projekt.ModullisteLaden().size() + projekt.RoutinenlisteLaden().size();
         benchmark::DoNotOptimize(knoten);
     }
     state.counters["Knoten"] = static_cast<double>(knoten);
-    cb::DatenbankSchliessen(z);
-    std::filesystem::remove_all(z.ProjektPfad);
+    projekt.DatenbankSchliessen();
+    std::filesystem::remove_all(projekt.ProjektPfad());
 }
 BENCHMARK(BM_ProjektBaumLaden)->Unit(benchmark::kMillisecond);
 

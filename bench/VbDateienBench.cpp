@@ -11,13 +11,14 @@
 #include "app/Anzeige.h"
 #include "app/Dateien.h"
 #include "app/Meldungen.h"
+#include "app/Optionen.h"
 #include "app/Start.h"
-#include "app/Zustand.h"
 #include "import/vb/VbAnwendungsBaum.h"
 #include "import/vb/VbProjektEinlesen.h"
 #include "render/CodeMarkieren.h"
 #include "store/DatenbankDatei.h"
 #include "store/ModulText.h"
+#include "store/OffenesProjekt.h"
 #include "store/ProjektBaum.h"
 #include "store/ProjektDatenbankVerbindung.h"
 
@@ -131,32 +132,33 @@ const Quellen& Projekt() {
     return q;
 }
 
-cb::Zustand Ziel(const std::string& name) {
-    cb::Zustand z;
-    cb::StandardWerteSetzen(z);
-    z.ProgrammOrdner = cb::ProgrammOrdnerErmitteln();
-    z.ProjektPfad = Ordner(name).string() + "/";
-    return z;
-}
+// A project folder of its own to read into, with the default options.
+struct Ziel {
+    explicit Ziel(const std::string& name) : projekt(Ordner(name).string() + "/") {}
+    cb::Optionen opt;
+    std::string maskenOrdner = cb::ProgrammOrdnerErmitteln();
+    cb::OffenesProjekt projekt;
+};
 
-void Einlesen(cb::Zustand& z, const cb::Baum& baum) {
+void Einlesen(Ziel& z, const cb::Baum& baum) {
     StummeMeldungen meldungen;
     cb::AnzeigeImSpeicher anzeige;
     std::string ursache;
-    if (!cb::VBProjektEinlesen(z, meldungen, anzeige, baum, cb::StandardCodepage, &ursache))
+    if (!cb::VBProjektEinlesen(z.projekt, z.opt, z.maskenOrdner, meldungen, anzeige, baum,
+                               cb::StandardCodepage, &ursache))
         throw std::runtime_error(ursache);
-    cb::DatenbankSchliessen(z);
+    z.projekt.DatenbankSchliessen();
 }
 
 void Lesen(benchmark::State& state, const Quellen& q, const std::string& ziel) {
-    cb::Zustand z = Ziel(ziel);
+    Ziel z(ziel);
     const cb::Baum baum = cb::ModulDateienBaum(q.dateien);
     for (auto _ : state)
         Einlesen(z, baum);
     state.counters["Module"] = static_cast<double>(q.dateien.size());
     state.counters["Zeilen"] = static_cast<double>(q.zeilen);
     state.counters["Routinen"] =
-        static_cast<double>(z.RoutinenNummer / static_cast<std::int64_t>(state.iterations()));
+        static_cast<double>(z.projekt.RoutinenNummer / static_cast<std::int64_t>(state.iterations()));
 }
 
 void BM_VbModul5000RoutinenLesen(benchmark::State& state) {
@@ -172,12 +174,12 @@ BENCHMARK(BM_VbProjekt300ModuleLesen)->Unit(benchmark::kMillisecond);
 // Stage: the files alone, as the read touches them.
 void BM_VbProjektAnteilDateien(benchmark::State& state) {
     const Quellen& q = Projekt();
-    cb::Zustand z = Ziel("anteil_dateien");
+    Ziel z("anteil_dateien");
     for (auto _ : state) {
         std::int64_t nummer = 0;
         for (const std::string& d : q.dateien) {
             std::string code = cb::CodeAusModulDatei(cb::ModulDateiText(cb::DateiLesen(d)));
-            cb::ModulTextSchreiben(z.ProjektPfad, ++nummer, code);
+            cb::ModulTextSchreiben(z.projekt.ProjektPfad(), ++nummer, code);
         }
     }
 }
@@ -187,14 +189,14 @@ BENCHMARK(BM_VbProjektAnteilDateien)->Unit(benchmark::kMillisecond);
 // routine rows).
 void BM_VbProjektAnteilFaerben(benchmark::State& state) {
     const Quellen& q = Projekt();
-    cb::Zustand z = Ziel("anteil_faerben");
+    Ziel z("anteil_faerben");
     std::vector<std::string> codes;
     for (const std::string& d : q.dateien)
         codes.push_back(cb::CodeAusModulDatei(cb::ModulDateiText(cb::DateiLesen(d))));
     for (auto _ : state)
         for (const std::string& c : codes) {
             std::string t = c;
-            cb::CodeMarkieren(z.Opt, t);
+            cb::CodeMarkieren(z.opt, t);
             benchmark::DoNotOptimize(t.data());
         }
 }
@@ -203,14 +205,14 @@ BENCHMARK(BM_VbProjektAnteilFaerben)->Unit(benchmark::kMillisecond);
 // Stage: the rows of the read, replayed statement by statement into a
 // fresh database as the parser writes them, in the read's one transaction.
 void BM_VbProjektAnteilSqlite(benchmark::State& state) {
-    cb::Zustand quelle = Ziel("anteil_sqlite_quelle");
+    Ziel quelle("anteil_sqlite_quelle");
     Einlesen(quelle, cb::ModulDateienBaum(Projekt().dateien));
-    cb::DatenbankOeffnen(quelle);
+    quelle.projekt.DatenbankOeffnen();
     std::vector<cb::RoutinenZeile> routinen;
     std::vector<std::pair<std::int64_t, std::int64_t>> zeilen; // start, end
     {
         cb::sql::Anweisung a(
-            quelle.ProjektDatenbank->Verbindung(),
+            quelle.projekt.Datenbank().Verbindung(),
             "SELECT rou_typ, rou_open, anz_dec_zeilen, rou_name, rou_num, mod_num, rou_start, "
             "rou_ende FROM td_rout ORDER BY rou_num");
         while (a.Schritt()) {
@@ -221,19 +223,19 @@ void BM_VbProjektAnteilSqlite(benchmark::State& state) {
     }
     std::vector<cb::ModulZeile> module;
     {
-        cb::sql::Anweisung a(quelle.ProjektDatenbank->Verbindung(),
+        cb::sql::Anweisung a(quelle.projekt.Datenbank().Verbindung(),
                              "SELECT mod_num, mod_name, mod_typ, mod_zeilen FROM td_mod ORDER BY mod_num");
         while (a.Schritt())
             module.push_back({a.Ganzzahl(0), a.Text(1), static_cast<int>(a.Ganzzahl(2)), a.Ganzzahl(3)});
     }
-    cb::DatenbankSchliessen(quelle);
+    quelle.projekt.DatenbankSchliessen();
 
-    cb::Zustand z = Ziel("anteil_sqlite");
+    Ziel z("anteil_sqlite");
     StummeMeldungen meldungen;
     for (auto _ : state) {
-        cb::DatenbankErzeugen(z, meldungen);
-        cb::DatenbankOeffnen(z);
-        cb::ProjektDatenbankVerbindung& db = *z.ProjektDatenbank;
+        z.projekt.DatenbankErzeugen(meldungen, z.maskenOrdner);
+        z.projekt.DatenbankOeffnen();
+        cb::ProjektDatenbankVerbindung& db = z.projekt.Datenbank();
         db.EinlesenBeginnen();
         std::size_t r = 0;
         for (const cb::ModulZeile& m : module) {
@@ -249,7 +251,7 @@ void BM_VbProjektAnteilSqlite(benchmark::State& state) {
             db.ModulEinfuegen(m);
         }
         db.EinlesenAbschliessen();
-        cb::DatenbankSchliessen(z);
+        z.projekt.DatenbankSchliessen();
     }
     state.counters["Routinen"] = static_cast<double>(routinen.size());
 }
@@ -259,20 +261,19 @@ BENCHMARK(BM_VbProjektAnteilSqlite)->Unit(benchmark::kMillisecond);
 // defines and uses once in its own body (300 hits, one per module), and a
 // private Sub searched in its module alone.
 void Aufrufe(benchmark::State& state, const std::string& routine) {
-    cb::Zustand z = Ziel("aufrufe");
+    Ziel z("aufrufe");
     Einlesen(z, cb::ModulDateienBaum(Projekt().dateien));
-    cb::DatenbankOeffnen(z);
-    cb::ModullisteLaden(z);
-    z.AktModulIndex = 0;
+    z.projekt.DatenbankOeffnen();
+    z.projekt.ModullisteLaden();
     StummeMeldungen meldungen;
     std::size_t knoten = 0;
     for (auto _ : state) {
-        auto e = cb::AufrufeSuchen(z, meldungen, routine);
+        auto e = cb::AufrufeSuchen(z.projekt, 1, meldungen, routine);
         knoten = e ? e->RoutSuche.Anzahl() : 0;
         benchmark::DoNotOptimize(knoten);
     }
     state.counters["Knoten"] = static_cast<double>(knoten);
-    cb::DatenbankSchliessen(z);
+    z.projekt.DatenbankSchliessen();
 }
 
 void BM_AufrufeSuchenImProjekt(benchmark::State& state) {

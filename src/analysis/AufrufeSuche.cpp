@@ -4,13 +4,11 @@
 #include "app/Dateien.h"
 #include "app/Marken.h"
 #include "app/Text.h"
-#include "app/Zustand.h"
 #include "render/WortAnPosition.h"
-#include "store/DatenbankDatei.h"
 #include "store/ModulText.h"
+#include "store/OffenesProjekt.h"
 #include "store/ProjektBaum.h"
 #include "store/ProjektDatenbankVerbindung.h"
-#include "store/RoutinenAbfragen.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -156,16 +154,16 @@ private:
 
 class Suche {
 public:
-    Suche(const Zustand& z, const std::string& name, Baum& baum)
-        : m_z(z), m_name(name), m_baum(baum),
-          m_modulZeile(OffeneDatenbank(z).Verbindung(),
+    Suche(const OffenesProjekt& projekt, const std::string& name, Baum& baum)
+        : m_projekt(projekt), m_name(name), m_baum(baum),
+          m_modulZeile(projekt.Datenbank().Verbindung(),
                        "SELECT mod_typ, mod_name, mod_num FROM td_mod WHERE mod_num = ?1"),
-          m_routinen(OffeneDatenbank(z).Verbindung(),
+          m_routinen(projekt.Datenbank().Verbindung(),
                      "SELECT rou_num, rou_name, rou_typ, rou_open, rou_start, rou_ende FROM td_rout "
                      "WHERE mod_num = ?1 AND rou_start IS NOT NULL AND rou_ende IS NOT NULL") {}
 
     void Modul(std::int64_t m) {
-        std::string t = Einlesen(ModulTextPfad(m_z.ProjektPfad, m));
+        std::string t = Einlesen(ModulTextPfad(m_projekt.ProjektPfad(), m));
         MarkierteBereicheLeeren(t);
         const std::string_view tv = t;
         bool modulGeprueft = false;
@@ -216,7 +214,7 @@ private:
         return true;
     }
 
-    const Zustand& m_z;
+    const OffenesProjekt& m_projekt;
     const std::string& m_name;
     Baum& m_baum;
     sql::Anweisung m_modulZeile;
@@ -243,21 +241,21 @@ void MarkierteBereicheLeeren(std::string& text) {
     }
 }
 
-std::optional<AufrufeErgebnis> AufrufeSuchen(const Zustand& z, Meldungen& meldungen,
-                                             const std::string& name) {
+std::optional<AufrufeErgebnis> AufrufeSuchen(const OffenesProjekt& projekt, std::int64_t aktModulNummer,
+                                             Meldungen& meldungen, const std::string& name) {
     if (name.empty())
         return std::nullopt;
     std::int64_t rouNum = 0;
-    const int k = RoutineNachName(z, meldungen, name, z.AktModulIndex + 1, rouNum);
+    const int k = projekt.RoutineNachName(meldungen, name, aktModulNummer, rouNum);
     if (k == 0)
         return std::nullopt;
 
     AufrufeErgebnis ergebnis;
-    Suche suche(z, name, ergebnis.RoutSuche);
+    Suche suche(projekt, name, ergebnis.RoutSuche);
     if (k == 1) {
-        suche.Modul(z.AktModulIndex + 1);
+        suche.Modul(aktModulNummer);
     } else {
-        for (std::int64_t m = 1; m <= z.ModulAnzahl; ++m)
+        for (std::int64_t m = 1; m <= projekt.ModulAnzahl(); ++m)
             suche.Modul(m);
     }
     ergebnis.ListeZeigen = !ergebnis.RoutSuche.Leer();

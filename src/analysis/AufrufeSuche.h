@@ -11,7 +11,7 @@
 
 namespace cb {
 
-struct Zustand;
+class OffenesProjekt;
 class Meldungen;
 
 /// The result list and what the left pane shows after a search.
@@ -25,11 +25,14 @@ struct AufrufeErgebnis {
     std::string Bezeichnung;
 };
 
-/// Searches the callers of the current routine, the one named. Nothing
+/// Searches the callers of the current routine, the one named, of module
+/// aktModulNummer: in that module for a private routine, else in every
+/// module of the project tree last loaded. Nothing
 /// when the name is empty or the routine cannot be searched (the message
 /// has been shown then): the window stays as it is. Throws when a module
 /// text file cannot be read or the database fails.
-std::optional<AufrufeErgebnis> AufrufeSuchen(const Zustand& z, Meldungen& meldungen, const std::string& name);
+std::optional<AufrufeErgebnis> AufrufeSuchen(const OffenesProjekt& projekt, std::int64_t aktModulNummer,
+                                             Meldungen& meldungen, const std::string& name);
 
 /// Blanks every marked span of marked code text (keywords, comments,
 /// strings, routine header and end lines, the markers included) in place.

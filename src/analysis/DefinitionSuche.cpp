@@ -3,9 +3,8 @@
 
 #include "app/Anzeige.h"
 #include "app/Meldungen.h"
-#include "app/Zustand.h"
-#include "store/DatenbankDatei.h"
 #include "store/Datensaetze.h"
+#include "store/OffenesProjekt.h"
 #include "store/ProjektDatenbankVerbindung.h"
 
 namespace cb {
@@ -29,16 +28,17 @@ constexpr const char* ImProjektSql =
 
 } // namespace
 
-std::optional<DefinitionsSprung> DefinitionAnspringen(Zustand& z, Meldungen& meldungen, Anzeige& anzeige,
-                                                      const std::string& name) {
-    const sql::Verbindung& v = OffeneDatenbank(z).Verbindung();
+std::optional<DefinitionsSprung> DefinitionAnspringen(const OffenesProjekt& projekt,
+                                                      std::int64_t aktModulIndex, Meldungen& meldungen,
+                                                      Anzeige& anzeige, const std::string& name) {
+    const sql::Verbindung& v = projekt.Datenbank().Verbindung();
     DefinitionsSprung sprung;
-    sprung.VorherModulIndex = z.AktModulIndex;
-    sprung.AktModulIndex = z.AktModulIndex;
+    sprung.VorherModulIndex = aktModulIndex;
+    sprung.AktModulIndex = aktModulIndex;
     {
         sql::Anweisung a(v, ImAktuellenModulSql);
         a.Binden(1, name);
-        a.Binden(2, z.AktModulIndex + 1);
+        a.Binden(2, aktModulIndex + 1);
         if (a.Schritt()) {
             sprung.Zeile = a.Ganzzahl(0);
             anzeige.StatusSetzen(Panel::Routine, name);
@@ -56,7 +56,6 @@ std::optional<DefinitionsSprung> DefinitionAnspringen(Zustand& z, Meldungen& mel
     sprung.AktModulIndex = a.Ganzzahl(1) - 1;
     sprung.ModulGewechselt = sprung.AktModulIndex != sprung.VorherModulIndex;
     sprung.ModulKnotenMarkieren = true;
-    z.AktModulIndex = sprung.AktModulIndex;
     anzeige.StatusSetzen(Panel::Modul, a.Text(2));
     anzeige.StatusSetzen(Panel::Routine, name);
     return sprung;

@@ -8,7 +8,7 @@
 
 namespace cb {
 
-struct Zustand;
+class OffenesProjekt;
 class Meldungen;
 class Anzeige;
 
@@ -16,7 +16,7 @@ class Anzeige;
 struct DefinitionsSprung {
     /// The code pane that was in front; it is hidden when the module changed.
     std::int64_t VorherModulIndex = 0;
-    /// The code pane now in front (z.AktModulIndex has been set to it).
+    /// The code pane to bring to the front: the new AktModulIndex.
     std::int64_t AktModulIndex = 0;
     bool ModulGewechselt = false;
     /// The line of that pane the caret goes to (ZeileAnspringen).
@@ -25,12 +25,15 @@ struct DefinitionsSprung {
     bool ModulKnotenMarkieren = false;
 };
 
-/// Finds the routine named `name`, ignoring letter case. Sets status panel 2
+/// Finds the routine named `name`, ignoring letter case: first in the
+/// current module (code pane aktModulIndex), then among the routines of
+/// the project that are not private. Sets status panel 2
 /// to the name (and panel 1 to the module's name when the module changes).
 /// Nothing, after "Bezeichner unter Cursor nicht erkannt", when no routine
 /// of that name can be reached from the current module. Throws
 /// DatenbankFehler when no database is open.
-std::optional<DefinitionsSprung> DefinitionAnspringen(Zustand& z, Meldungen& meldungen, Anzeige& anzeige,
-                                                      const std::string& name);
+std::optional<DefinitionsSprung> DefinitionAnspringen(const OffenesProjekt& projekt,
+                                                      std::int64_t aktModulIndex, Meldungen& meldungen,
+                                                      Anzeige& anzeige, const std::string& name);
 
 } // namespace cb

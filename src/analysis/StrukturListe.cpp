@@ -3,7 +3,7 @@
 
 #include "app/Baum.h"
 #include "app/Meldungen.h"
-#include "app/Zustand.h"
+#include "app/Optionen.h"
 #include "app/Zwischenablage.h"
 
 #include <string_view>
@@ -52,14 +52,14 @@ const Baum* StrukturBaumWaehlen(const Baum& treApp, bool appSichtbar, const Baum
     return gewaehlt;
 }
 
-void StrukturInZwischenablage(const Zustand& z, const Baum& sichtbarerBaum, Zwischenablage& zwischenablage,
-                              Meldungen& meldungen) {
+void StrukturInZwischenablage(const Optionen& o, const std::string& programmTitel, const Baum& sichtbarerBaum,
+                              Zwischenablage& zwischenablage, Meldungen& meldungen) {
     const std::string text = StrukturText(sichtbarerBaum);
     zwischenablage.Leeren();
     zwischenablage.TextSetzen(text);
-    if (z.Opt.MeldungNachClip)
+    if (o.MeldungNachClip)
         meldungen.Zeigen("Struktur in der Zwischenablage erstellt", MeldungsSymbol::Information,
-                         MeldungsKnoepfe::Ok, z.ProgrammTitel);
+                         MeldungsKnoepfe::Ok, programmTitel);
 }
 
 } // namespace cb

@@ -9,7 +9,7 @@ namespace cb {
 class Baum;
 class Meldungen;
 class Zwischenablage;
-struct Zustand;
+struct Optionen;
 
 /// Top-level node text + CR LF, then tab + child text + CR LF for each
 /// direct child, in the tree's index order. Deeper nodes are left out.
@@ -22,7 +22,7 @@ const Baum* StrukturBaumWaehlen(const Baum& treApp, bool appSichtbar, const Baum
 
 /// What "&Struktur nach Zwischenablage" does with the visible tree: empties
 /// the clipboard, puts the listing on it and, with MeldungNachClip, says so.
-void StrukturInZwischenablage(const Zustand& z, const Baum& sichtbarerBaum, Zwischenablage& zwischenablage,
-                              Meldungen& meldungen);
+void StrukturInZwischenablage(const Optionen& o, const std::string& programmTitel, const Baum& sichtbarerBaum,
+                              Zwischenablage& zwischenablage, Meldungen& meldungen);
 
 } // namespace cb

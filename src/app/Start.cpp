@@ -29,9 +29,9 @@ void Starten(Zustand& z, const EinstellungsSpeicher& s, const std::string& progr
              const std::string& cacheOrdner) {
     StandardWerteSetzen(z);
     z.ProgrammOrdner = MitTrenner(programmOrdner);
-    z.ProjektPfad = MitTrenner(cacheOrdner) + "TempDateien" + Trenner;
+    z.Arbeitsbereich = MitTrenner(cacheOrdner) + "TempDateien" + Trenner;
     std::error_code ec;
-    std::filesystem::create_directories(z.ProjektPfad, ec); // failure shows later, where needed
+    std::filesystem::create_directories(z.Arbeitsbereich, ec); // failure shows later, where needed
 
     // The user's home folder stands where a Windows system would offer "C:\".
     const char* home = std::getenv("HOME");
@@ -64,8 +64,12 @@ std::string CacheOrdnerErmitteln() {
 
 std::string ArbeitsbereichVon(const Zustand& z) {
     if (z.TempPfad.empty())
-        return z.ProjektPfad;
+        return z.Arbeitsbereich;
     return MitTrenner(std::filesystem::path(OhneTrenner(z.TempPfad)).parent_path().string());
+}
+
+std::string VorschauOrdner(const Zustand& z) {
+    return z.TempPfad.empty() ? CacheOrdnerErmitteln() + "TempDateien/" : ArbeitsbereichVon(z);
 }
 
 } // namespace cb

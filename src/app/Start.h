@@ -26,7 +26,11 @@ std::string ProgrammOrdnerErmitteln();
 std::string CacheOrdnerErmitteln();
 
 /// The working area of the state: the folder above TempPfad once the
-/// instance folder exists, ProjektPfad before (as start-up leaves it).
+/// instance folder exists, Arbeitsbereich before.
 std::string ArbeitsbereichVon(const Zustand& z);
+/// Where passing files such as the HTML preview go: the working area; the
+/// cache's "TempDateien" without an instance folder, as the project folder
+/// may then be a saved project, which must not collect a stray file.
+std::string VorschauOrdner(const Zustand& z);
 
 } // namespace cb

@@ -10,8 +10,6 @@
 
 namespace cb {
 
-class ProjektDatenbankVerbindung; // the open project database (store)
-
 struct Zustand {
     // Identity of the build
     std::string AppName;
@@ -21,21 +19,16 @@ struct Zustand {
 
     // Folders; every folder ends with the platform's separator
     std::string ProgrammOrdner;
-    std::string ProjektPfad;
+    /// "TempDateien" in the user's cache folder, where every instance has
+    /// its folder.
+    std::string Arbeitsbereich;
+    /// This instance's folder in the working area, once it exists; the
+    /// project read or opened lives there until it is saved.
     std::string TempPfad;
     std::string ProjektOrdner;
 
     /// The user's choices, defaults until the settings are loaded.
     Optionen Opt;
-
-    // The current project and the module being read
-    ProjektDatenbankVerbindung* ProjektDatenbank = nullptr;
-    std::string DatenbankPfad;
-    std::int64_t RoutinenNummer = 0;
-    /// The project shown was read from the host and has not been saved:
-    /// dropping it asks first, and the caption says so.
-    bool NichtGespeichert = false;
-    std::int64_t ModulAnzahl = 0;
 
     // The window: the code pane in front is module AktModulIndex + 1
     std::int64_t AktModulIndex = 0;

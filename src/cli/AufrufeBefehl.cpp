@@ -11,23 +11,23 @@
 #include "analysis/AufrufeSuche.h"
 #include "analysis/StrukturListe.h"
 #include "app/Anzeige.h"
-#include "app/Zustand.h"
-#include "store/DatenbankDatei.h"
+#include "store/OffenesProjekt.h"
 
 #include <ostream>
 
 namespace cb::cli {
 
-int Aufrufe(Zustand& z, const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler) {
+int Aufrufe(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler) {
     const auto modul = ModulArgument(aufruf);
     if (!modul)
         return 2;
     FehlerAusgabeMeldungen meldungen(fehler);
-    auto module = ProjektMitModulOeffnen(z, meldungen, aufruf.positionen[0], *modul, fehler);
-    if (!module)
+    OffenesProjekt projekt;
+    auto offen = ProjektMitModulOeffnen(projekt, meldungen, aufruf.positionen[0], *modul, fehler);
+    if (!offen)
         return 1;
-    auto ergebnis = AufrufeSuchen(z, meldungen, aufruf.positionen[1]);
-    DatenbankSchliessen(z);
+    auto ergebnis = AufrufeSuchen(projekt, offen->ModulNummer, meldungen, aufruf.positionen[1]);
+    projekt.DatenbankSchliessen();
     if (!ergebnis)
         return 1;
     aus << StrukturText(ergebnis->RoutSuche);

@@ -119,11 +119,11 @@ int Ausfuehren(const std::vector<std::string>& argumente, std::istream& ein, std
         else if (aufruf.befehl == "read")
             rc = Lesen(z, aufruf, aus, fehler);
         else if (aufruf.befehl == "outline")
-            rc = Struktur(z, aufruf, aus, fehler);
+            rc = Struktur(aufruf, aus, fehler);
         else if (aufruf.befehl == "callers")
-            rc = Aufrufe(z, aufruf, aus, fehler);
+            rc = Aufrufe(aufruf, aus, fehler);
         else if (aufruf.befehl == "definition")
-            rc = Definition(z, aufruf, aus, fehler);
+            rc = Definition(aufruf, aus, fehler);
         if (rc == 2) {
             fehler << "codebrindle-cli: wrong arguments for '" << aufruf.befehl << "'\n\n" << Gebrauch;
             return 2;

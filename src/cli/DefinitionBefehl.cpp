@@ -9,29 +9,31 @@
 
 #include "analysis/DefinitionSuche.h"
 #include "app/Anzeige.h"
-#include "app/Zustand.h"
 #include "store/DatenbankDatei.h"
+#include "store/OffenesProjekt.h"
 #include "store/ProjektBaum.h"
 
 #include <ostream>
 
 namespace cb::cli {
 
-int Definition(Zustand& z, const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler) {
+int Definition(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler) {
     const auto modul = ModulArgument(aufruf);
     if (!modul)
         return 2;
     FehlerAusgabeMeldungen meldungen(fehler);
-    auto module = ProjektMitModulOeffnen(z, meldungen, aufruf.positionen[0], *modul, fehler);
-    if (!module)
+    OffenesProjekt projekt;
+    auto offen = ProjektMitModulOeffnen(projekt, meldungen, aufruf.positionen[0], *modul, fehler);
+    if (!offen)
         return 1;
     AnzeigeImSpeicher anzeige;
-    auto sprung = DefinitionAnspringen(z, meldungen, anzeige, aufruf.positionen[1]);
-    DatenbankSchliessen(z);
+    auto sprung =
+        DefinitionAnspringen(projekt, offen->ModulNummer - 1, meldungen, anzeige, aufruf.positionen[1]);
+    projekt.DatenbankSchliessen();
     if (!sprung)
         return 1;
     const std::string schluessel = ModulSchluessel(sprung->AktModulIndex + 1);
-    for (const BaumKnoten& k : *module)
+    for (const BaumKnoten& k : offen->Module)
         if (k.Schluessel == schluessel)
             aus << k.Text;
     aus << '\t' << sprung->Zeile << '\n';

@@ -13,10 +13,10 @@ namespace cb::cli {
 struct Aufruf;
 
 /// html DIR [--module NAME] [--credit]: the HTML of a module or the project.
-int HtmlExport(Zustand& z, const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler);
+int HtmlExport(const Zustand& z, const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler);
 /// rtf DIR [--module NAME] --out FILE: the RTF file of a module or the project.
-int RtfExport(Zustand& z, const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler);
+int RtfExport(const Zustand& z, const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler);
 /// text DIR --module NAME: the module's text as the code pane shows it.
-int TextExport(Zustand& z, const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler);
+int TextExport(const Zustand& z, const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler);
 
 } // namespace cb::cli

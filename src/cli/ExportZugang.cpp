@@ -3,16 +3,18 @@
 
 #include "cli/ProjektZugang.h"
 
-#include "store/DatenbankDatei.h"
+#include "app/Start.h"
+#include "app/Zustand.h"
 
 namespace cb::cli {
 
-ExportZugang::~ExportZugang() {
-    DatenbankSchliessen(m_z);
+ExportKontext ExportZugang::Kontext(std::int64_t aktModulNummer) {
+    return {m_z.Opt, m_z.AppName, VorschauOrdner(m_z), projekt, aktModulNummer, meldungen, ablage,
+            anzeige, shell,       treProjekt};
 }
 
 bool ExportZugang::Oeffnen(const std::string& ordner) {
-    auto module = ProjektOeffnen(m_z, meldungen, ordner);
+    auto module = ProjektOeffnen(projekt, meldungen, ordner);
     if (!module)
         return false;
     for (BaumKnoten& k : *module)

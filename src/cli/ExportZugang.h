@@ -8,11 +8,16 @@
 #include "app/Zwischenablage.h"
 #include "cli/FehlerAusgabeMeldungen.h"
 #include "export/ExportKontext.h"
+#include "store/OffenesProjekt.h"
 
 #include <cstdint>
 #include <iosfwd>
 #include <optional>
 #include <string>
+
+namespace cb {
+struct Zustand;
+}
 
 namespace cb::cli {
 
@@ -26,22 +31,24 @@ public:
 
 class ExportZugang {
 public:
-    ExportZugang(Zustand& z, std::ostream& fehler) : meldungen(fehler), m_z(z) {}
-    ~ExportZugang();
+    ExportZugang(const Zustand& z, std::ostream& fehler) : meldungen(fehler), m_z(z) {}
     /// Opens the project folder; false after the message when it is not intact.
     bool Oeffnen(const std::string& ordner);
     /// The number of the module with the name; 0 after the message when none has it.
     std::int64_t Modul(const std::string& name);
-    ExportKontext Kontext() { return {m_z, meldungen, ablage, anzeige, shell, treProjekt}; }
+    /// What an export of the project, or of module n as the current one,
+    /// works on.
+    ExportKontext Kontext(std::int64_t aktModulNummer = 1);
 
     FehlerAusgabeMeldungen meldungen;
     ZwischenablageImSpeicher ablage;
     AnzeigeImSpeicher anzeige;
     KeineShell shell;
     Baum treProjekt;
+    OffenesProjekt projekt;
 
 private:
-    Zustand& m_z;
+    const Zustand& m_z;
 };
 
 } // namespace cb::cli

@@ -14,7 +14,7 @@
 
 namespace cb::cli {
 
-int HtmlExport(Zustand& z, const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler) {
+int HtmlExport(const Zustand& z, const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler) {
     if (aufruf.positionen.size() != 1 || !NurBenannte(aufruf, {"module", "credit"}))
         return 2;
     ExportZugang zugang(z, fehler);

@@ -17,6 +17,7 @@
 #include "import/vb/VbAnwendungsBaum.h"
 #include "import/vb/VbProjektEinlesen.h"
 #include "store/DatenbankDatei.h"
+#include "store/OffenesProjekt.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -139,30 +140,32 @@ private:
     bool m_behalten = false;
 };
 
-int BaumEinlesen(Zustand& z, const Baum& baum, int codepage, std::ostream& fehler) {
+int BaumEinlesen(Zustand& z, OffenesProjekt& projekt, const Baum& baum, int codepage, std::ostream& fehler) {
     FehlerAusgabeMeldungen meldungen(fehler);
     AnzeigeImSpeicher anzeige;
     std::string ursache;
-    const bool ok = VBProjektEinlesen(z, meldungen, anzeige, baum, codepage, &ursache);
-    DatenbankSchliessen(z);
+    const bool ok =
+        VBProjektEinlesen(projekt, z.Opt, z.ProgrammOrdner, meldungen, anzeige, baum, codepage, &ursache);
+    projekt.DatenbankSchliessen();
     if (!ursache.empty())
         fehler << ursache << '\n';
     return ok && !meldungen.Gemeldet() ? 0 : 1;
 }
 
-int VbpLesen(Zustand& z, const std::string& vbp, int codepage, std::ostream& fehler) {
-    return BaumEinlesen(z, VbpBaum(vbp, codepage), codepage, fehler);
+int VbpLesen(Zustand& z, OffenesProjekt& projekt, const std::string& vbp, int codepage,
+             std::ostream& fehler) {
+    return BaumEinlesen(z, projekt, VbpBaum(vbp, codepage), codepage, fehler);
 }
 
-int ModulDateienLesen(Zustand& z, const std::vector<std::string>& dateien, int codepage,
-                      std::ostream& fehler) {
-    return BaumEinlesen(z, ModulDateienBaum(dateien, codepage), codepage, fehler);
+int ModulDateienLesen(Zustand& z, OffenesProjekt& projekt, const std::vector<std::string>& dateien,
+                      int codepage, std::ostream& fehler) {
+    return BaumEinlesen(z, projekt, ModulDateienBaum(dateien, codepage), codepage, fehler);
 }
 
 // The workbooks are opened as the host's workbooks and listed as in the
 // window; --project N picks the N-th listed project, --module the modules.
-int MappenLesen(Zustand& z, const Aufruf& aufruf, const std::vector<std::string>& mappen,
-                std::ostream& fehler) {
+int MappenLesen(Zustand& z, OffenesProjekt& ziel, const Aufruf& aufruf,
+                const std::vector<std::string>& mappen, std::ostream& fehler) {
     std::int64_t projekt = 1;
     if (auto n = Benannt(aufruf, "project")) {
         auto [ende, f] = std::from_chars(n->data(), n->data() + n->size(), projekt);
@@ -179,8 +182,8 @@ int MappenLesen(Zustand& z, const Aufruf& aufruf, const std::vector<std::string>
     AnzeigeImSpeicher anzeige;
     // Workbooks left out of the listing are reported on the way; what
     // counts is whether the chosen project was read.
-    const bool ok = MappenEinlesen(z, meldungen, anzeige, mappen, projekt, module);
-    DatenbankSchliessen(z);
+    const bool ok = MappenEinlesen(z, ziel, meldungen, anzeige, mappen, projekt, module);
+    ziel.DatenbankSchliessen();
     return ok ? 0 : 1;
 }
 
@@ -248,14 +251,14 @@ int Lesen(Zustand& z, const Aufruf& aufruf, std::ostream&, std::ostream& fehler)
         }
     } const aufraeumen{ordnerNeu ? fs::path(*aus) : fs::path()};
     LeseOrdner leseOrdner(fs::absolute(*aus).lexically_normal());
-    z.ProjektPfad = MitTrenner(leseOrdner.Pfad().string());
+    OffenesProjekt projekt(MitTrenner(leseOrdner.Pfad().string()));
     int ergebnis = 0;
     if (!mappen.empty())
-        ergebnis = MappenLesen(z, aufruf, mappen, fehler);
+        ergebnis = MappenLesen(z, projekt, aufruf, mappen, fehler);
     else if (!vbps.empty())
-        ergebnis = VbpLesen(z, vbps.front(), *codepage, fehler);
+        ergebnis = VbpLesen(z, projekt, vbps.front(), *codepage, fehler);
     else
-        ergebnis = ModulDateienLesen(z, moduldateien, *codepage, fehler);
+        ergebnis = ModulDateienLesen(z, projekt, moduldateien, *codepage, fehler);
     if (!leseOrdner.Uebernehmen(ergebnis == 0))
         fehler << "codebrindle-cli: the project in '" << *aus << "' is left as it was\n";
     return ergebnis;

@@ -15,10 +15,10 @@ struct Aufruf;
 /// read --out DIR FILE...: a project folder from a .vbp or module files.
 int Lesen(Zustand& z, const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler);
 /// outline DIR: the structure listing of the project tree.
-int Struktur(Zustand& z, const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler);
+int Struktur(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler);
 /// callers DIR ROUTINE --module NAME: the callers in the listing's form.
-int Aufrufe(Zustand& z, const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler);
+int Aufrufe(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler);
 /// definition DIR NAME --module NAME: module name, tab, line.
-int Definition(Zustand& z, const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler);
+int Definition(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler);
 
 } // namespace cb::cli

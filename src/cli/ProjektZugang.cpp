@@ -6,9 +6,9 @@
 #include "app/Allgemein.h"
 #include "app/Meldungen.h"
 #include "app/Text.h"
-#include "app/Zustand.h"
 #include "store/DatenbankDatei.h"
 #include "store/DatenbankFehler.h"
+#include "store/OffenesProjekt.h"
 #include "store/ProjektBaum.h"
 
 #include <algorithm>
@@ -32,20 +32,20 @@ bool NurBenannte(const Aufruf& aufruf, std::initializer_list<std::string_view> e
     });
 }
 
-std::optional<std::vector<BaumKnoten>> ProjektOeffnen(Zustand& z, Meldungen& meldungen,
+std::optional<std::vector<BaumKnoten>> ProjektOeffnen(OffenesProjekt& projekt, Meldungen& meldungen,
                                                       const std::string& ordner) {
     std::error_code ec;
     std::filesystem::path absolut = std::filesystem::absolute(ordner, ec);
-    z.ProjektPfad = MitTrenner(ec ? ordner : absolut.lexically_normal().string());
+    projekt.PfadSetzen(MitTrenner(ec ? ordner : absolut.lexically_normal().string()));
     try {
         // Opening would report a missing file as a database error; it is
         // the same broken project to the user.
-        if (!std::filesystem::is_regular_file(z.ProjektPfad + DatenbankDateiName, ec))
+        if (!std::filesystem::is_regular_file(projekt.DatenbankPfad(), ec))
             throw DatenbankFehler("missing");
-        DatenbankOeffnen(z);
-        return ModullisteLaden(z);
+        projekt.DatenbankOeffnen();
+        return projekt.ModullisteLaden();
     } catch (const DatenbankFehler&) {
-        meldungen.Melden("Projekt in " + z.ProjektPfad + "\r\nist nicht mehr intakt",
+        meldungen.Melden("Projekt in " + projekt.ProjektPfad() + "\r\nist nicht mehr intakt",
                          MeldungsSymbol::Warnung);
         return std::nullopt;
     }
@@ -58,21 +58,19 @@ std::int64_t ModulNachName(const std::vector<BaumKnoten>& module, std::string_vi
     return 0;
 }
 
-std::optional<std::vector<BaumKnoten>> ProjektMitModulOeffnen(Zustand& z, Meldungen& meldungen,
-                                                              const std::string& ordner,
-                                                              const std::string& modul,
-                                                              std::ostream& fehler) {
-    auto module = ProjektOeffnen(z, meldungen, ordner);
+std::optional<ProjektMitModul> ProjektMitModulOeffnen(OffenesProjekt& projekt, Meldungen& meldungen,
+                                                      const std::string& ordner, const std::string& modul,
+                                                      std::ostream& fehler) {
+    auto module = ProjektOeffnen(projekt, meldungen, ordner);
     if (!module)
         return std::nullopt;
     const std::int64_t nummer = ModulNachName(*module, modul);
     if (nummer == 0) {
-        DatenbankSchliessen(z);
+        projekt.DatenbankSchliessen();
         fehler << KeinModulText(modul) << '\n';
         return std::nullopt;
     }
-    z.AktModulIndex = nummer - 1;
-    return module;
+    return ProjektMitModul{std::move(*module), nummer};
 }
 
 std::string KeinModulText(const std::string& name) {

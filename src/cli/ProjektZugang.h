@@ -13,8 +13,8 @@
 #include <vector>
 
 namespace cb {
-struct Zustand;
 class Meldungen;
+class OffenesProjekt;
 } // namespace cb
 
 namespace cb::cli {
@@ -26,10 +26,10 @@ std::optional<std::string> Benannt(const Aufruf& aufruf, std::string_view name);
 /// True when the call names no flag other than those allowed.
 bool NurBenannte(const Aufruf& aufruf, std::initializer_list<std::string_view> erlaubt);
 
-/// Makes the folder the current project and opens its database; the
-/// module nodes of its project tree (ModulAnzahl set). Nothing, after
+/// Makes the folder the project's and opens its database; the module
+/// nodes of its project tree (ModulAnzahl set). Nothing, after
 /// "Projekt in ... ist nicht mehr intakt", when it holds no intact project.
-std::optional<std::vector<BaumKnoten>> ProjektOeffnen(Zustand& z, Meldungen& meldungen,
+std::optional<std::vector<BaumKnoten>> ProjektOeffnen(OffenesProjekt& projekt, Meldungen& meldungen,
                                                       const std::string& ordner);
 
 /// The module number of a name (letter case ignored); 0 when no module has it.
@@ -42,11 +42,17 @@ std::string KeinModulText(const std::string& name);
 /// when the call has another shape.
 std::optional<std::string> ModulArgument(const Aufruf& aufruf);
 
+struct ProjektMitModul {
+    std::vector<BaumKnoten> Module;
+    /// The number of MODULE, which the command takes as the current module.
+    std::int64_t ModulNummer = 0;
+};
+
 /// For the commands "DIR NAME --module MODULE": opens the project of DIR and
-/// makes MODULE the current one (AktModulIndex). The module nodes, or
-/// nothing after a message on fehler (the database is closed again then).
-std::optional<std::vector<BaumKnoten>> ProjektMitModulOeffnen(Zustand& z, Meldungen& meldungen,
-                                                              const std::string& ordner,
-                                                              const std::string& modul, std::ostream& fehler);
+/// finds MODULE in it. Nothing after a message on fehler (the database is
+/// closed again then).
+std::optional<ProjektMitModul> ProjektMitModulOeffnen(OffenesProjekt& projekt, Meldungen& meldungen,
+                                                      const std::string& ordner, const std::string& modul,
+                                                      std::ostream& fehler);
 
 } // namespace cb::cli

@@ -12,22 +12,22 @@
 
 namespace cb::cli {
 
-int RtfExport(Zustand& z, const Aufruf& aufruf, std::ostream&, std::ostream& fehler) {
+int RtfExport(const Zustand& z, const Aufruf& aufruf, std::ostream&, std::ostream& fehler) {
     auto ziel = Benannt(aufruf, "out");
     if (aufruf.positionen.size() != 1 || !ziel || ziel->empty() || !NurBenannte(aufruf, {"module", "out"}))
         return 2;
     ExportZugang zugang(z, fehler);
     if (!zugang.Oeffnen(aufruf.positionen[0]))
         return 1;
-    ExportKontext k = zugang.Kontext();
     bool ok;
     if (auto name = Benannt(aufruf, "module")) {
         std::int64_t n = zugang.Modul(*name);
         if (n == 0)
             return 1;
-        z.AktModulIndex = n - 1;
+        ExportKontext k = zugang.Kontext(n);
         ok = RtfModul(k, *ziel);
     } else {
+        ExportKontext k = zugang.Kontext();
         ok = RtfProjekt(k, *ziel);
     }
     return ok ? 0 : 1;

@@ -8,27 +8,28 @@
 #include "cli/ProjektZugang.h"
 
 #include "analysis/StrukturListe.h"
-#include "app/Zustand.h"
 #include "store/DatenbankDatei.h"
+#include "store/OffenesProjekt.h"
 #include "store/ProjektBaum.h"
 
 #include <ostream>
 
 namespace cb::cli {
 
-int Struktur(Zustand& z, const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler) {
+int Struktur(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler) {
     if (aufruf.positionen.size() != 1 || !aufruf.benannte.empty())
         return 2;
     FehlerAusgabeMeldungen meldungen(fehler);
-    auto module = ProjektOeffnen(z, meldungen, aufruf.positionen[0]);
+    OffenesProjekt projekt;
+    auto module = ProjektOeffnen(projekt, meldungen, aufruf.positionen[0]);
     if (!module)
         return 1;
     Baum treProjekt;
     for (BaumKnoten& k : *module)
         treProjekt.Hinzufuegen(std::move(k));
-    for (BaumKnoten& k : RoutinenlisteLaden(z))
+    for (BaumKnoten& k : projekt.RoutinenlisteLaden())
         treProjekt.Hinzufuegen(std::move(k));
-    DatenbankSchliessen(z);
+    projekt.DatenbankSchliessen();
     aus << StrukturText(treProjekt);
     return 0;
 }

@@ -15,7 +15,7 @@
 
 namespace cb::cli {
 
-int TextExport(Zustand& z, const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler) {
+int TextExport(const Zustand& z, const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler) {
     auto name = Benannt(aufruf, "module");
     if (aufruf.positionen.size() != 1 || !name || !NurBenannte(aufruf, {"module"}))
         return 2;
@@ -25,7 +25,7 @@ int TextExport(Zustand& z, const Aufruf& aufruf, std::ostream& aus, std::ostream
     std::int64_t n = zugang.Modul(*name);
     if (n == 0)
         return 1;
-    aus << AnzeigeText(ModulTextLesen(z.ProjektPfad, n));
+    aus << AnzeigeText(ModulTextLesen(zugang.projekt.ProjektPfad(), n));
     return 0;
 }
 

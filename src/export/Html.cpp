@@ -3,7 +3,7 @@
 
 #include "app/Ersetzen.h"
 #include "app/Marken.h"
-#include "app/Zustand.h"
+#include "app/Optionen.h"
 
 #include <cstdio>
 

@@ -5,7 +5,6 @@
 
 namespace cb {
 
-struct Zustand;
 struct Optionen;
 
 /// Writes the characters that HTML or forum software would take for markup

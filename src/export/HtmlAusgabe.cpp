@@ -6,16 +6,17 @@
 #include "app/Baum.h"
 #include "app/DateiErsetzen.h"
 #include "app/Meldungen.h"
+#include "app/Optionen.h"
 #include "app/Shell.h"
 #include "app/Start.h"
 #include "app/Text.h"
-#include "app/Zustand.h"
 #include "app/Zwischenablage.h"
 #include "export/ExportKontext.h"
 #include "export/Html.h"
 #include "export/ModulKopf.h"
 #include "render/CodeMarkieren.h"
 #include "store/ModulText.h"
+#include "store/OffenesProjekt.h"
 #include "store/ProjektBaum.h"
 
 #include <exception>
@@ -48,7 +49,7 @@ std::string NurAscii(const std::string& text) {
 void HtmlAusText(ExportKontext& k, const std::string& code) {
     try {
         std::string text = ZeilenumbruecheNachCrLf(code);
-        CodeMarkieren(k.z.Opt, text);
+        CodeMarkieren(k.opt, text);
         HtmlErzeugen(k, text);
         HtmlAusgeben(k, text);
     } catch (const std::exception& e) {
@@ -77,37 +78,34 @@ void HinweisAnhaengen(const std::string& appName, std::string& html) {
 
 void HtmlErzeugen(ExportKontext& k, std::string& text) {
     k.anzeige.StatusSetzen(Panel::Aktivitaet, "Erzeuge Html Code");
-    HtmlErzeugen(k.z.Opt, text);
+    HtmlErzeugen(k.opt, text);
     k.anzeige.StatusSetzen(Panel::Aktivitaet, "");
 }
 
 void HtmlAusgeben(ExportKontext& k, std::string& html) {
-    if (k.z.Opt.MeldungNachClip) {
+    if (k.opt.MeldungNachClip) {
         MeldungsAntwort a =
             k.meldungen.Zeigen("Die Daten sind jetzt für die Zwischenablage vorbereitet \r\n"
                                "und stehen Ihnen nach Schliessen des Dialoges dort zur Verfügung !\r\n\r\n"
                                "Hinweis auf Erstellungsprogramm Hinzufügen ?",
                                MeldungsSymbol::Frage, MeldungsKnoepfe::JaNein, {});
         if (a == MeldungsAntwort::Ja)
-            HinweisAnhaengen(k.z.AppName, html);
+            HinweisAnhaengen(k.appName, html);
     }
     k.ablage.Leeren();
     k.ablage.TextSetzen(html);
-    if (k.z.Opt.VorschauHtml)
+    if (k.opt.VorschauHtml)
         HtmlVorschau(k, html);
 }
 
-std::string VorschauDatei(const Zustand& z) {
-    // Without an instance folder ProjektPfad may be a saved project, which
-    // must not collect a stray file.
-    std::string bereich = z.TempPfad.empty() ? CacheOrdnerErmitteln() + "TempDateien/" : ArbeitsbereichVon(z);
-    return bereich + "TempCodeBrindle.htm";
+std::string VorschauDatei(const std::string& vorschauOrdner) {
+    return vorschauOrdner + "TempCodeBrindle.htm";
 }
 
 bool HtmlVorschau(ExportKontext& k, const std::string& html) {
-    std::string datei = VorschauDatei(k.z);
+    std::string datei = VorschauDatei(k.vorschauOrdner);
     try {
-        DateiErsetzen(datei, NurAscii("<HTML><HEAD><TITLE>" + k.z.AppName +
+        DateiErsetzen(datei, NurAscii("<HTML><HEAD><TITLE>" + k.appName +
                                       " Code Brindle</TITLE></HEAD><BODY>" + html + "</Body></HTML>\r\n"));
     } catch (const std::exception& e) {
         k.meldungen.Melden(e.what(), MeldungsSymbol::Keins);
@@ -121,17 +119,17 @@ bool HtmlVorschau(ExportKontext& k, const std::string& html) {
 }
 
 std::string HtmlModulText(ExportKontext& k, std::int64_t modulNummer) {
-    std::string text = ModulTextLesen(k.z.ProjektPfad, modulNummer);
+    std::string text = ModulTextLesen(k.projekt.ProjektPfad(), modulNummer);
     HtmlErzeugen(k, text);
     return text;
 }
 
 std::string HtmlProjektText(ExportKontext& k) {
     std::string ergebnis;
-    for (std::int64_t n = 1; n <= k.z.ModulAnzahl; ++n) {
+    for (std::int64_t n = 1; n <= k.projekt.ModulAnzahl(); ++n) {
         const BaumKnoten& knoten = ModulKnoten(k, n);
         std::string text = "\r\n\r\n" + ModulKopfBlock(knoten.Text, knoten.Bild) + "\r\n\r\n" +
-                           ModulTextLesen(k.z.ProjektPfad, n);
+                           ModulTextLesen(k.projekt.ProjektPfad(), n);
         HtmlErzeugen(k, text);
         ergebnis += text;
     }
@@ -172,7 +170,7 @@ void mnuPopUp_Zoom_Html_Click(ExportKontext& k, const std::string& zoomText) {
 
 void mnuHtml_Modul_Click(ExportKontext& k) {
     try {
-        HtmlModul(k, ModulSchluessel(k.z.AktModulIndex + 1));
+        HtmlModul(k, ModulSchluessel(k.aktModulNummer));
     } catch (const std::exception& e) {
         k.anzeige.StatusSetzen(Panel::Aktivitaet, "");
         k.meldungen.Melden(e.what(), MeldungsSymbol::Warnung);

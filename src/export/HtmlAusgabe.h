@@ -8,7 +8,6 @@
 
 namespace cb {
 
-struct Zustand;
 struct ExportKontext;
 
 /// The credit line with the link to the maker's home page.
@@ -24,8 +23,8 @@ void HtmlErzeugen(ExportKontext& k, std::string& text);
 /// and shows the preview (option "vor").
 void HtmlAusgeben(ExportKontext& k, std::string& html);
 
-/// The preview file "TempCodeBrindle.htm" in the working area.
-std::string VorschauDatei(const Zustand& z);
+/// The preview file "TempCodeBrindle.htm" in the folder (VorschauOrdner).
+std::string VorschauDatei(const std::string& vorschauOrdner);
 /// Writes the preview file and has the desktop open it; false after the
 /// message when either failed.
 bool HtmlVorschau(ExportKontext& k, const std::string& html);

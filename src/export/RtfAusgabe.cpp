@@ -5,11 +5,12 @@
 #include "app/Baum.h"
 #include "app/DateiErsetzen.h"
 #include "app/Meldungen.h"
-#include "app/Zustand.h"
+#include "app/Optionen.h"
 #include "export/ExportKontext.h"
 #include "export/ModulKopf.h"
 #include "render/Rtf.h"
 #include "store/ModulText.h"
+#include "store/OffenesProjekt.h"
 #include "store/ProjektBaum.h"
 
 #include <exception>
@@ -39,31 +40,31 @@ bool RtfSchreiben(ExportKontext& k, const std::string& pfad, const char* vorgang
 
 } // namespace
 
-std::string RtfModulDokument(const Zustand& z, std::int64_t modulNummer) {
-    std::string text = ModulTextLesen(z.ProjektPfad, modulNummer);
-    MarkenNachRtf(z.Opt, text);
-    RtfDokumentBilden(z.Opt, text);
+std::string RtfModulDokument(const Optionen& o, const OffenesProjekt& projekt, std::int64_t modulNummer) {
+    std::string text = ModulTextLesen(projekt.ProjektPfad(), modulNummer);
+    MarkenNachRtf(o, text);
+    RtfDokumentBilden(o, text);
     return text;
 }
 
 std::string RtfProjektDokument(ExportKontext& k) {
     std::string body;
-    for (std::int64_t n = 1; n <= k.z.ModulAnzahl; ++n) {
+    for (std::int64_t n = 1; n <= k.projekt.ModulAnzahl(); ++n) {
         const BaumKnoten* knoten = k.treProjekt.Finden(ModulSchluessel(n));
         if (!knoten)
             throw std::runtime_error("Modul " + std::to_string(n) + " fehlt im Projektbaum");
         std::string text = "\r\n\r\n" + ModulKopfBlock(knoten->Text, knoten->Bild) + "\r\n\r\n" +
-                           ModulTextLesen(k.z.ProjektPfad, n);
-        MarkenNachRtf(k.z.Opt, text);
+                           ModulTextLesen(k.projekt.ProjektPfad(), n);
+        MarkenNachRtf(k.opt, text);
         body += text;
     }
-    RtfDokumentBilden(k.z.Opt, body);
+    RtfDokumentBilden(k.opt, body);
     return body;
 }
 
 bool RtfModul(ExportKontext& k, const std::string& pfad) {
     return RtfSchreiben(k, pfad, "Erzeuge RTF-Modul",
-                        [&] { return RtfModulDokument(k.z, k.z.AktModulIndex + 1); });
+                        [&] { return RtfModulDokument(k.opt, k.projekt, k.aktModulNummer); });
 }
 
 bool RtfProjekt(ExportKontext& k, const std::string& pfad) {

@@ -7,17 +7,18 @@
 
 namespace cb {
 
-struct Zustand;
+struct Optionen;
+class OffenesProjekt;
 struct ExportKontext;
 
 /// The RTF document of one module from its module text file (UTF-8);
 /// throws std::runtime_error when the file cannot be read.
-std::string RtfModulDokument(const Zustand& z, std::int64_t modulNummer);
+std::string RtfModulDokument(const Optionen& o, const OffenesProjekt& projekt, std::int64_t modulNummer);
 /// One RTF document of every module, each after two empty paragraphs and
 /// its bold header block; throws as RtfModulDokument.
 std::string RtfProjektDokument(ExportKontext& k);
 
-/// Writes the current module (AktModulIndex + 1) to the file; false after
+/// Writes the current module (aktModulNummer) to the file; false after
 /// the message when that failed. The pointer and panel 5 are restored.
 bool RtfModul(ExportKontext& k, const std::string& pfad);
 /// Writes every module to the file; false after the message when that failed.

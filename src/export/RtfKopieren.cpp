@@ -2,7 +2,7 @@
 #include "export/RtfKopieren.h"
 
 #include "app/Meldungen.h"
-#include "app/Zustand.h"
+#include "app/Optionen.h"
 #include "app/Zwischenablage.h"
 #include "export/ExportKontext.h"
 #include "export/TextAusgabe.h"
@@ -14,8 +14,8 @@ namespace {
 
 void RtfNachAblage(ExportKontext& k, const std::string& markiert) {
     std::string dokument = markiert;
-    MarkenNachRtf(k.z.Opt, dokument);
-    RtfDokumentBilden(k.z.Opt, dokument);
+    MarkenNachRtf(k.opt, dokument);
+    RtfDokumentBilden(k.opt, dokument);
     k.ablage.Leeren();
     k.ablage.RtfSetzen(RtfBytes(dokument), AnzeigeText(markiert));
 }

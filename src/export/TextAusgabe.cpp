@@ -4,7 +4,7 @@
 #include "app/Ersetzen.h"
 #include "app/Marken.h"
 #include "app/Meldungen.h"
-#include "app/Zustand.h"
+#include "app/Optionen.h"
 #include "app/Zwischenablage.h"
 #include "export/ExportKontext.h"
 
@@ -15,7 +15,7 @@ namespace {
 void TextNachAblage(ExportKontext& k, const std::string& text) {
     k.ablage.Leeren();
     k.ablage.TextSetzen(text);
-    if (k.z.Opt.MeldungNachClip)
+    if (k.opt.MeldungNachClip)
         k.meldungen.Melden("Text in Zwischenablage", MeldungsSymbol::Information);
 }
 

@@ -8,7 +8,7 @@
 #include "import/AppFenster.h"
 #include "import/AppTexte.h"
 #include "import/ProjekteAuflisten.h"
-#include "store/DatenbankDatei.h"
+#include "store/OffenesProjekt.h"
 
 namespace cb {
 
@@ -26,7 +26,7 @@ template <class Schritt> void Versuchen(Schritt&& schritt) {
 } // namespace
 
 void AppProjekteAktualisieren(AppKontext& k) {
-    Versuchen([&] { DatenbankSchliessen(k.z); });
+    Versuchen([&] { k.projekt.DatenbankSchliessen(); });
     Versuchen([&] { k.fenster.ProjektGeladenSetzen(false); });
     Versuchen([&] { k.fenster.ProjektBaumLeeren(); });
     Versuchen([&] { k.fenster.RoutinenAnsichtSchliessen(); });
@@ -49,7 +49,7 @@ void AppProjekteAktualisieren(AppKontext& k) {
 }
 
 void mnuAnsicht_App_Aktualisieren_Click(AppKontext& k) {
-    if (k.z.NichtGespeichert) {
+    if (k.projekt.NichtGespeichert) {
         const MeldungsAntwort antwort = k.meldungen.Zeigen(SpeicherFrageText(), MeldungsSymbol::Frage,
                                                            MeldungsKnoepfe::JaNeinAbbrechen, {});
         if (antwort == MeldungsAntwort::Abbrechen)
@@ -58,7 +58,7 @@ void mnuAnsicht_App_Aktualisieren_Click(AppKontext& k) {
             k.fenster.Speichern();
     }
     k.anzeige.TitelSetzen(k.z.ProgrammTitel);
-    k.z.NichtGespeichert = false;
+    k.projekt.NichtGespeichert = false;
     k.fenster.ProjektModusSetzen(0);
     AppProjekteAktualisieren(k);
 }

@@ -4,6 +4,7 @@
 namespace cb {
 
 struct Zustand;
+class OffenesProjekt;
 class Anzeige;
 class AppFenster;
 class Baum;
@@ -13,6 +14,7 @@ class Meldungen;
 /// What the refresh works on.
 struct AppKontext {
     Zustand& z;
+    OffenesProjekt& projekt;
     Host& host;
     Meldungen& meldungen;
     Anzeige& anzeige;

@@ -42,7 +42,7 @@ bool ModuleHaken(Baum& treApp, const BaumKnoten& projekt, const std::vector<std:
 
 } // namespace
 
-bool MappenEinlesen(Zustand& z, Meldungen& meldungen, Anzeige& anzeige,
+bool MappenEinlesen(Zustand& z, OffenesProjekt& ziel, Meldungen& meldungen, Anzeige& anzeige,
                     const std::vector<std::string>& mappen, std::int64_t projekt,
                     const std::vector<std::string>& module) {
     WorkbookHost host(meldungen);
@@ -69,7 +69,7 @@ bool MappenEinlesen(Zustand& z, Meldungen& meldungen, Anzeige& anzeige,
     }
     if (!ModuleHaken(treApp, *projekte[static_cast<std::size_t>(projekt) - 1], module, meldungen))
         return false;
-    return ProjektEinlesen(z, host, meldungen, anzeige, treApp);
+    return ProjektEinlesen(z, ziel, host, meldungen, anzeige, treApp);
 }
 
 } // namespace cb

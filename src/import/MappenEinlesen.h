@@ -10,16 +10,17 @@
 namespace cb {
 
 struct Zustand;
+class OffenesProjekt;
 class Anzeige;
 class Meldungen;
 
 /// Lists the workbooks' projects, ticks the named modules of the projekt-th
 /// listed project (all its listed modules when none are named) and reads
-/// them into a new project database in z.ProjektPfad. Workbooks that cannot
+/// them into a new project database in ziel's folder. Workbooks that cannot
 /// be read are reported and not listed, as locked ones are not. False, after
 /// a message, when the listing fails, the project or a module is not listed,
 /// or the reading fails.
-bool MappenEinlesen(Zustand& z, Meldungen& meldungen, Anzeige& anzeige,
+bool MappenEinlesen(Zustand& z, OffenesProjekt& ziel, Meldungen& meldungen, Anzeige& anzeige,
                     const std::vector<std::string>& mappen, std::int64_t projekt,
                     const std::vector<std::string>& module = {});
 

@@ -11,7 +11,7 @@
 #include "import/AppTexte.h"
 #include "import/ProjekteAuflisten.h"
 #include "import/host/Host.h"
-#include "store/DatenbankDatei.h"
+#include "store/OffenesProjekt.h"
 #include "store/ProjektDatenbankVerbindung.h"
 
 #include <memory>
@@ -45,21 +45,22 @@ void ProjektPruefen(HostProjekt& projekt, const std::string& name, const Baum& t
 
 } // namespace
 
-bool ProjektEinlesen(Zustand& z, Host& host, Meldungen& meldungen, Anzeige& anzeige, Baum& treApp) {
+bool ProjektEinlesen(Zustand& z, OffenesProjekt& ziel, Host& host, Meldungen& meldungen, Anzeige& anzeige,
+                     Baum& treApp) {
     auto anwendung = AnwendungHolen(z, host);
     if (!anwendung)
         return false;
     bool ergebnis = false;
     try {
         std::int64_t modulNummer = 0;
-        z.RoutinenNummer = 0;
+        ziel.RoutinenNummer = 0;
         anzeige.StatusSetzen(Panel::Aktivitaet, "Erzeuge Projekt");
-        if (DatenbankErzeugen(z, meldungen)) {
-            DatenbankOeffnen(z);
+        if (ziel.DatenbankErzeugen(meldungen, z.ProgrammOrdner)) {
+            ziel.DatenbankOeffnen();
             anzeige.SanduhrSetzen(true);
             // One transaction for the whole read: written once at the end,
             // and what was stored before a failure is kept by the close.
-            OffeneDatenbank(z).EinlesenBeginnen();
+            ziel.Datenbank().EinlesenBeginnen();
             std::string gewaehlt;
             std::unique_ptr<HostProjekt> projekt;
             std::unique_ptr<HostKomponenten> komponenten;
@@ -88,13 +89,13 @@ bool ProjektEinlesen(Zustand& z, Host& host, Meldungen& meldungen, Anzeige& anze
                     throw HostFehler("Mehr als " + std::to_string(MaxModulNummer) + " Module");
                 eintrag.Nummer = ++modulNummer;
                 anzeige.StatusSetzen(Panel::Modul, "Modul: " + eintrag.Name);
-                ModulSpeichern(OffeneDatenbank(z), z.ProjektPfad, z.Opt, eintrag, z.RoutinenNummer,
+                ModulSpeichern(ziel.Datenbank(), ziel.ProjektPfad(), z.Opt, eintrag, ziel.RoutinenNummer,
                                modul->Lines(1, zeilen));
             }
             // A write that fails here would lose the project after a success.
-            OffeneDatenbank(z).EinlesenAbschliessen();
+            ziel.Datenbank().EinlesenAbschliessen();
             anzeige.TitelSetzen(z.ProgrammTitel + " Projekt: " + treApp.Tag + NichtGespeichertMarke);
-            z.NichtGespeichert = true;
+            ziel.NichtGespeichert = true;
             ergebnis = true;
         }
     } catch (...) {
@@ -102,7 +103,7 @@ bool ProjektEinlesen(Zustand& z, Host& host, Meldungen& meldungen, Anzeige& anze
     }
     anzeige.StatusSetzen(Panel::Aktivitaet, "");
     anzeige.SanduhrSetzen(false);
-    DatenbankSchliessen(z);
+    ziel.DatenbankSchliessen();
     return ergebnis;
 }
 

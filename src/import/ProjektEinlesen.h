@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading the ticked modules of the application tree from the host into a
-// new project database in ProjektPfad.
+// new project database in the project folder.
 #include <string>
 
 namespace cb {
 
 struct Zustand;
+class OffenesProjekt;
 class Anzeige;
 class Baum;
 class Host;
@@ -18,6 +19,7 @@ class Meldungen;
 /// without a message when no host runs; after the failure message on any
 /// other failure, keeping the rows stored so far. The database is closed in
 /// every case.
-bool ProjektEinlesen(Zustand& z, Host& host, Meldungen& meldungen, Anzeige& anzeige, Baum& treApp);
+bool ProjektEinlesen(Zustand& z, OffenesProjekt& ziel, Host& host, Meldungen& meldungen, Anzeige& anzeige,
+                     Baum& treApp);
 
 } // namespace cb

@@ -8,7 +8,7 @@
 #include "app/Zustand.h"
 #include "projects/DateiListen.h"
 #include "projects/InstanzSperre.h"
-#include "store/DatenbankDatei.h"
+#include "store/OffenesProjekt.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -59,9 +59,9 @@ bool LiegtUnter(const std::string& pfad, const std::string& ordner) {
 }
 
 void ArbeitsbereichAufraeumen(const Zustand& z) {
-    if (z.ProjektPfad.empty() || IstVerweis(z.ProjektPfad))
+    if (z.Arbeitsbereich.empty() || IstVerweis(z.Arbeitsbereich))
         return;
-    DateiBaumListe liste = DateienBaum(z.ProjektPfad, "*");
+    DateiBaumListe liste = DateienBaum(z.Arbeitsbereich, "*");
     DateienLoeschen(liste); // a file that stays only keeps its folder
     // Deepest first: a folder can only go once the folders in it are gone.
     for (auto it = liste.Ordner.rbegin(); it != liste.Ordner.rend(); ++it) {
@@ -75,11 +75,12 @@ void ArbeitsbereichAufraeumen(const Zustand& z) {
     }
 }
 
-bool ArbeitsordnerAnlegen(Zustand& z, Meldungen& meldungen, InstanzSperre& sperre) {
+bool ArbeitsordnerAnlegen(const Zustand& z, OffenesProjekt& projekt, Meldungen& meldungen,
+                          InstanzSperre& sperre) {
     std::random_device quelle;
     std::mt19937 zufall(quelle() ^ static_cast<unsigned>(::getpid()));
     std::uniform_int_distribution<int> zahl(1, 300000);
-    std::string bereich = MitTrenner(z.ProjektPfad);
+    std::string bereich = MitTrenner(z.Arbeitsbereich);
     std::error_code ec;
     // create_directory tells an existing folder from a new one in one step,
     // so two instances starting together never share a folder.
@@ -87,7 +88,7 @@ bool ArbeitsordnerAnlegen(Zustand& z, Meldungen& meldungen, InstanzSperre& sperr
         std::string ordner = bereich + "T_" + std::to_string(zahl(zufall)) + Trenner;
         if (fs::exists(ordner, ec))
             continue;
-        z.ProjektPfad = ordner;
+        projekt.PfadSetzen(ordner);
         if (!fs::create_directory(ordner, ec)) {
             if (!ec)
                 continue;
@@ -115,20 +116,20 @@ bool ArbeitsordnerAnlegen(Zustand& z, Meldungen& meldungen, InstanzSperre& sperr
     return false;
 }
 
-void TempDateienLeeren(const Zustand& z) {
-    if (z.ProjektPfad.empty())
+void TempDateienLeeren(const Zustand& z, const std::string& projektPfad) {
+    if (projektPfad.empty())
         return;
-    if (!z.TempPfad.empty() && !LiegtUnter(z.ProjektPfad, ArbeitsbereichVon(z)))
+    if (!z.TempPfad.empty() && !LiegtUnter(projektPfad, ArbeitsbereichVon(z)))
         return;
-    DateienLoeschen(DateienBaum(z.ProjektPfad, "*"));
+    DateienLoeschen(DateienBaum(projektPfad, "*"));
 }
 
-void ArbeitsordnerEntfernen(Zustand& z, InstanzSperre& sperre) noexcept {
+void ArbeitsordnerEntfernen(const Zustand& z, OffenesProjekt& projekt, InstanzSperre& sperre) noexcept {
     try {
-        DatenbankSchliessen(z);
+        projekt.DatenbankSchliessen();
         if (!z.TempPfad.empty()) {
-            z.ProjektPfad = z.TempPfad;
-            TempDateienLeeren(z);
+            projekt.PfadSetzen(z.TempPfad);
+            TempDateienLeeren(z, z.TempPfad);
             std::error_code ec;
             fs::remove(OhneTrenner(z.TempPfad), ec);
         }

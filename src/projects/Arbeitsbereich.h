@@ -11,6 +11,7 @@
 namespace cb {
 
 struct Zustand;
+class OffenesProjekt;
 class Meldungen;
 class InstanzSperre;
 
@@ -18,26 +19,27 @@ class InstanzSperre;
 bool LiegtUnter(const std::string& pfad, const std::string& ordner);
 
 /// At start, when no other instance runs: deletes every file in and below
-/// the working area (ProjektPfad) whose path contains "TempDateien", then
+/// the working area (Arbeitsbereich) whose path contains "TempDateien", then
 /// its subfolders; the first failure of a stage ends it, nothing is said.
 /// Links are removed themselves and never followed; a working area that
 /// is itself a link is not cleaned at all.
 void ArbeitsbereichAufraeumen(const Zustand& z);
 
 /// Creates this instance's folder "T_" + n (n from 1 to 300000) in the
-/// working area, makes it ProjektPfad and locks it as running. False after
+/// working area, makes it the project's folder and locks it as running. False after
 /// the message with the cause when it cannot be created; a folder that
 /// cannot be locked is used all the same, after a message saying so.
-bool ArbeitsordnerAnlegen(Zustand& z, Meldungen& meldungen, InstanzSperre& sperre);
+bool ArbeitsordnerAnlegen(const Zustand& z, OffenesProjekt& projekt, Meldungen& meldungen,
+                          InstanzSperre& sperre);
 
 /// Deletes every file in and below ProjektPfad whose path contains
 /// "TempDateien" (letter case ignored), and only when ProjektPfad lies in
 /// the working area; the first failure ends it quietly.
-void TempDateienLeeren(const Zustand& z);
+void TempDateienLeeren(const Zustand& z, const std::string& projektPfad);
 
 /// The end of the program: closes the database, empties and removes the
 /// instance folder and gives up its lock; every failure is ignored.
-void ArbeitsordnerEntfernen(Zustand& z, InstanzSperre& sperre) noexcept;
+void ArbeitsordnerEntfernen(const Zustand& z, OffenesProjekt& projekt, InstanzSperre& sperre) noexcept;
 
 /// Holds start-up of other instances back from checking, cleaning and
 /// creating their folders until this one has its own folder locked.

@@ -9,6 +9,7 @@
 #include "projects/ProjektKontext.h"
 #include "projects/ZuletztListe.h"
 #include "settings/Optionen.h"
+#include "store/OffenesProjekt.h"
 
 #include <utility>
 #include <vector>
@@ -37,9 +38,9 @@ private:
 
 } // namespace
 
-void InstanzStarten(Zustand& z, EinstellungsSpeicher& einstellungen, Meldungen& meldungen,
-                    ZuletztMenue& zuletzt, InstanzSperre& sperre) {
-    std::string bereich = z.ProjektPfad;
+void InstanzStarten(Zustand& z, OffenesProjekt& projekt, EinstellungsSpeicher& einstellungen,
+                    Meldungen& meldungen, ZuletztMenue& zuletzt, InstanzSperre& sperre) {
+    std::string bereich = z.Arbeitsbereich;
     AufgeschobeneMeldungen spaeter;
     {
         // Checking, cleaning and creating run for one starting instance at
@@ -56,22 +57,23 @@ void InstanzStarten(Zustand& z, EinstellungsSpeicher& einstellungen, Meldungen& 
         }
         ZuletztLaden(z.EinstellungsName, einstellungen, zuletzt);
         OptionenLaden(z.Opt, einstellungen, z.EinstellungsName);
-        ArbeitsordnerAnlegen(z, spaeter, sperre);
-        z.TempPfad = z.ProjektPfad;
+        projekt.PfadSetzen(bereich);
+        ArbeitsordnerAnlegen(z, projekt, spaeter, sperre);
+        z.TempPfad = projekt.ProjektPfad();
     }
     spaeter.Weitergeben(meldungen);
 }
 
 void InstanzStarten(ProjektKontext& k, InstanzSperre& sperre) {
-    InstanzStarten(k.z, k.einstellungen, k.meldungen, k.zuletzt, sperre);
+    InstanzStarten(k.z, k.projekt, k.einstellungen, k.meldungen, k.zuletzt, sperre);
 }
 
-void InstanzBeenden(Zustand& z, InstanzSperre& sperre) noexcept {
-    ArbeitsordnerEntfernen(z, sperre);
+void InstanzBeenden(const Zustand& z, OffenesProjekt& projekt, InstanzSperre& sperre) noexcept {
+    ArbeitsordnerEntfernen(z, projekt, sperre);
 }
 
 void InstanzBeenden(ProjektKontext& k, InstanzSperre& sperre) noexcept {
-    InstanzBeenden(k.z, sperre);
+    InstanzBeenden(k.z, k.projekt, sperre);
 }
 
 } // namespace cb

@@ -7,22 +7,23 @@
 namespace cb {
 
 struct Zustand;
+class OffenesProjekt;
 struct ProjektKontext;
 class EinstellungsSpeicher;
 class InstanzSperre;
 class Meldungen;
 
-/// At the window's start, with ProjektPfad the working area: cleans the
+/// At the window's start: cleans the
 /// working area when no other instance runs, fills the recent list, reads
 /// the options and creates this instance's folder, which becomes TempPfad.
 /// sperre keeps the folder marked as in use until InstanzBeenden.
-void InstanzStarten(Zustand& z, EinstellungsSpeicher& einstellungen, Meldungen& meldungen,
-                    ZuletztMenue& zuletzt, InstanzSperre& sperre);
+void InstanzStarten(Zustand& z, OffenesProjekt& projekt, EinstellungsSpeicher& einstellungen,
+                    Meldungen& meldungen, ZuletztMenue& zuletzt, InstanzSperre& sperre);
 void InstanzStarten(ProjektKontext& k, InstanzSperre& sperre);
 
 /// When the window closes: closes the database, empties and removes the
 /// instance folder; never fails.
-void InstanzBeenden(Zustand& z, InstanzSperre& sperre) noexcept;
+void InstanzBeenden(const Zustand& z, OffenesProjekt& projekt, InstanzSperre& sperre) noexcept;
 void InstanzBeenden(ProjektKontext& k, InstanzSperre& sperre) noexcept;
 
 } // namespace cb

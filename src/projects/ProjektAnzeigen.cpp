@@ -12,6 +12,7 @@
 #include "store/DatenbankDatei.h"
 #include "store/DatenbankFehler.h"
 #include "store/ModulText.h"
+#include "store/OffenesProjekt.h"
 #include "store/ProjektBaum.h"
 
 #include <exception>
@@ -24,21 +25,21 @@ namespace {
 
 // Opening a folder without a database would create an empty one there;
 // a project without its database is broken, not empty.
-void DatenbankPruefen(const Zustand& z) {
+void DatenbankPruefen(const OffenesProjekt& projekt) {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(z.ProjektPfad + DatenbankDateiName, ec))
-        throw DatenbankFehler(z.ProjektPfad + DatenbankDateiName + " fehlt");
+    if (!std::filesystem::is_regular_file(projekt.DatenbankPfad(), ec))
+        throw DatenbankFehler(projekt.DatenbankPfad() + " fehlt");
 }
 
 void BaumFuellen(ProjektKontext& k) {
     k.treProjekt.Leeren();
-    for (BaumKnoten& knoten : ModullisteLaden(k.z))
+    for (BaumKnoten& knoten : k.projekt.ModullisteLaden())
         k.treProjekt.Hinzufuegen(std::move(knoten));
     // Module n goes to pane n, which needs every module text of 1 to n.
     std::vector<std::string> texte;
-    for (std::int64_t n = 1; n <= k.z.ModulAnzahl; ++n)
-        texte.push_back(ModulTextLesen(k.z.ProjektPfad, n));
-    for (BaumKnoten& knoten : RoutinenlisteLaden(k.z))
+    for (std::int64_t n = 1; n <= k.projekt.ModulAnzahl(); ++n)
+        texte.push_back(ModulTextLesen(k.projekt.ProjektPfad(), n));
+    for (BaumKnoten& knoten : k.projekt.RoutinenlisteLaden())
         k.treProjekt.Hinzufuegen(std::move(knoten));
     k.ansicht.CodeFensterLaden(texte);
 }
@@ -55,9 +56,8 @@ bool ProjektAnzeigen(ProjektKontext& k) {
         k.ansicht.AnsichtZuruecksetzen();
         k.anzeige.StatusSetzen(Panel::Aktivitaet, "Lese Projekt");
         k.anzeige.SanduhrSetzen(true);
-        k.z.DatenbankPfad = k.z.ProjektPfad + DatenbankDateiName;
-        DatenbankPruefen(k.z);
-        DatenbankOeffnen(k.z);
+        DatenbankPruefen(k.projekt);
+        k.projekt.DatenbankOeffnen();
         k.ansicht.ProjektBaumZeigen();
         BaumFuellen(k);
         k.ansicht.ZurVollansichtSetzen(true);
@@ -70,16 +70,16 @@ bool ProjektAnzeigen(ProjektKontext& k) {
             k.ansicht.ProjektKnotenWaehlen(k.treProjekt.Knoten().front());
     } catch (const std::exception&) {
         intakt = false;
-        DatenbankSchliessen(k.z);
+        k.projekt.DatenbankSchliessen();
         k.treProjekt.Leeren();
-        k.meldungen.Melden(NichtIntaktText(k.z.ProjektPfad), MeldungsSymbol::Warnung);
+        k.meldungen.Melden(NichtIntaktText(k.projekt.ProjektPfad()), MeldungsSymbol::Warnung);
         // The refresh below offers to save the project the caption calls
         // unsaved. That project lives in the working folder, not in the
         // broken folder an open has just pointed ProjektPfad at; saving from
         // there would copy the wrong folder and the unsaved project would go
         // with the working folder at the end.
-        if (!k.z.TempPfad.empty() && k.z.NichtGespeichert)
-            k.z.ProjektPfad = k.z.TempPfad;
+        if (!k.z.TempPfad.empty() && k.projekt.NichtGespeichert)
+            k.projekt.PfadSetzen(k.z.TempPfad);
         k.ansicht.NeuesProjekt(); // the command "&Neu"
     }
     k.anzeige.SanduhrSetzen(false);
@@ -95,11 +95,11 @@ void mnuBearbeiten_Code_Click(ProjektKontext& k) {
         k.meldungen.Melden("Bitte wählen Sie erst etwas aus", MeldungsSymbol::Keins);
         return;
     }
-    DatenbankSchliessen(k.z);
+    k.projekt.DatenbankSchliessen();
     k.ansicht.CodeFensterZeigen(k.z.AktModulIndex);
     // Built in the working folder, never in a saved project's folder
-    k.z.ProjektPfad = k.z.TempPfad;
-    TempDateienLeeren(k.z);
+    k.projekt.PfadSetzen(k.z.TempPfad);
+    TempDateienLeeren(k.z, k.projekt.ProjektPfad());
     if (!k.ansicht.ProjektEinlesen()) {
         k.ansicht.NeuesProjekt();
         return;

@@ -15,6 +15,7 @@
 #include "projects/ProjektAnzeigen.h"
 #include "projects/ProjektKontext.h"
 #include "store/DatenbankDatei.h"
+#include "store/OffenesProjekt.h"
 
 #include <exception>
 #include <filesystem>
@@ -33,16 +34,16 @@ bool IstProjekt(const std::string& ordner) {
 
 void GespeichertZeigen(ProjektKontext& k, const std::string& ordner) {
     k.anzeige.TitelSetzen(k.z.ProgrammTitel + " Projekt: " + OrdnerNameVon(ordner));
-    k.z.NichtGespeichert = false;
+    k.projekt.NichtGespeichert = false;
     k.ansicht.ProjektModusSetzen(2);
 }
 
 // A save copies ProjektPfad; a folder without a database holds no project,
 // and copying it would replace a target with nothing usable.
 bool OhneProjekt(ProjektKontext& k) {
-    if (IstProjekt(k.z.ProjektPfad))
+    if (IstProjekt(k.projekt.ProjektPfad()))
         return false;
-    k.meldungen.Melden("In " + k.z.ProjektPfad + "\r\nliegt kein Projekt (" + DatenbankDateiName +
+    k.meldungen.Melden("In " + k.projekt.ProjektPfad() + "\r\nliegt kein Projekt (" + DatenbankDateiName +
                            " fehlt).\r\nEs wurde nichts gespeichert.",
                        MeldungsSymbol::Warnung);
     return true;
@@ -74,7 +75,7 @@ std::string ZielErfragen(ProjektKontext& k) {
 
 // Reasons not to save into the target at all, before anything is asked.
 bool ZielAbgelehnt(ProjektKontext& k, const std::string& ziel) {
-    if (SelberOrdner(ziel, k.z.ProjektPfad)) {
+    if (SelberOrdner(ziel, k.projekt.ProjektPfad())) {
         k.meldungen.Melden("Das Projekt liegt bereits in\r\n" + ziel +
                                "\r\nBitte wählen Sie einen anderen Ordner oder Namen.",
                            MeldungsSymbol::Warnung);
@@ -100,13 +101,13 @@ bool Kopieren(ProjektKontext& k, const std::string& ziel, bool vorhanden) {
     std::error_code ec;
     try {
         if (vorhanden) {
-            OrdnerErsetzen(k.z.ProjektPfad, ziel);
+            OrdnerErsetzen(k.projekt.ProjektPfad(), ziel);
         } else {
             if (!fs::create_directory(ziel, ec) || ec)
                 throw std::runtime_error("Ordner nicht anlegbar: " + ziel + ": " +
                                          (ec ? ec.message() : std::string("besteht schon")));
             try {
-                OrdnerKopieren(k.z.ProjektPfad, ziel);
+                OrdnerKopieren(k.projekt.ProjektPfad(), ziel);
             } catch (...) {
                 fs::remove_all(ziel, ec); // only what this save made
                 throw;
@@ -147,8 +148,8 @@ bool ProjektOeffnen(ProjektKontext& k, const std::string& ordner) {
                            MeldungsSymbol::Warnung);
         return false;
     }
-    DatenbankSchliessen(k.z);
-    k.z.ProjektPfad = ordner;
+    k.projekt.DatenbankSchliessen();
+    k.projekt.PfadSetzen(ordner);
     // A project that cannot be shown is not put into the recent list, and
     // the view stays without a project instead of claiming a saved one.
     if (!ProjektAnzeigen(k))
@@ -194,22 +195,22 @@ bool mnuSpeichern_Click(ProjektKontext& k) {
     if (OhneProjekt(k)) // gone while the questions were open
         return false;
 
-    DatenbankSchliessen(k.z);
+    k.projekt.DatenbankSchliessen();
     if (!Kopieren(k, ziel, vorhanden)) {
         try {
-            DatenbankOeffnen(k.z); // the project goes on where it was
+            k.projekt.DatenbankOeffnen(); // the project goes on where it was
         } catch (const std::exception&) {
         }
         return false;
     }
     // Removes the working copy of a project read from the host; a saved
     // source project lies outside the working area and stays.
-    TempDateienLeeren(k.z);
-    k.z.ProjektPfad = ziel;
+    TempDateienLeeren(k.z, k.projekt.ProjektPfad());
+    k.projekt.PfadSetzen(ziel);
     try {
-        DatenbankOeffnen(k.z);
+        k.projekt.DatenbankOeffnen();
     } catch (const std::exception&) {
-        k.meldungen.Melden(NichtIntaktText(k.z.ProjektPfad), MeldungsSymbol::Warnung);
+        k.meldungen.Melden(NichtIntaktText(k.projekt.ProjektPfad()), MeldungsSymbol::Warnung);
         k.ansicht.NeuesProjekt();
         return false;
     }

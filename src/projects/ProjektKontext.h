@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What the project commands work on: the shared state, the services they
-// ask, the two trees and the recent-list menu.
+// What the project commands work on: the shared state, the open project,
+// the services they ask, the two trees and the recent-list menu.
 #include "projects/ZuletztListe.h"
 
 namespace cb {
 
 struct Zustand;
+class OffenesProjekt;
 class EinstellungsSpeicher;
 class Meldungen;
 class Dialoge;
@@ -16,6 +17,7 @@ class ProjektAnsicht;
 
 struct ProjektKontext {
     Zustand& z;
+    OffenesProjekt& projekt;
     EinstellungsSpeicher& einstellungen;
     Meldungen& meldungen;
     Dialoge& dialoge;

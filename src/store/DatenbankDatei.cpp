@@ -4,7 +4,8 @@
 #include "app/Allgemein.h"
 #include "app/DateiErsetzen.h"
 #include "app/Meldungen.h"
-#include "app/Zustand.h"
+#include "store/DatenbankFehler.h"
+#include "store/OffenesProjekt.h"
 #include "store/ProjektDatenbankVerbindung.h"
 
 #include <filesystem>
@@ -57,40 +58,46 @@ std::string MaskeFehltText(const std::string& maskenPfad) {
            "\r\nexistiert nicht !!!\r\nBitte kopieren Sie diese wieder an diese Stelle";
 }
 
-bool DatenbankErzeugen(Zustand& z, Meldungen& meldungen) {
-    z.DatenbankPfad = z.ProjektPfad + DatenbankDateiName;
-    const std::string maske = MitTrenner(z.ProgrammOrdner) + MaskenDateiName;
+OffenesProjekt::OffenesProjekt() = default;
+OffenesProjekt::OffenesProjekt(std::string projektPfad) : m_projektPfad(std::move(projektPfad)) {}
+OffenesProjekt::~OffenesProjekt() = default; // the connection commits and swallows every error
+
+std::string OffenesProjekt::DatenbankPfad() const {
+    return m_projektPfad + DatenbankDateiName;
+}
+
+bool OffenesProjekt::DatenbankErzeugen(Meldungen& meldungen, const std::string& maskenOrdner) {
+    const std::string pfad = DatenbankPfad();
+    const std::string maske = MitTrenner(maskenOrdner) + MaskenDateiName;
     // On Windows the copy fails while the old file is open. Here it would
     // succeed beneath the open connection, which would go on writing into
     // the replaced file; so that connection is closed first.
-    if (z.ProjektDatenbank && GleicheDatei(z.ProjektDatenbank->Pfad(), z.DatenbankPfad))
-        DatenbankSchliessen(z);
-    if (MaskeKopieren(maske, z.DatenbankPfad))
+    if (m_datenbank && GleicheDatei(m_datenbank->Pfad(), pfad))
+        DatenbankSchliessen();
+    if (MaskeKopieren(maske, pfad))
         return true;
     meldungen.Melden(MaskeFehltText(maske), MeldungsSymbol::Kritisch);
     return false;
 }
 
-void DatenbankOeffnen(Zustand& z) {
-    z.DatenbankPfad = z.ProjektPfad + DatenbankDateiName;
+void OffenesProjekt::DatenbankOeffnen() {
+    const std::string pfad = DatenbankPfad();
     // A second connection to the same file would not see the rows of a read
     // that the first still holds open.
-    if (z.ProjektDatenbank && GleicheDatei(z.ProjektDatenbank->Pfad(), z.DatenbankPfad))
-        DatenbankSchliessen(z);
-    auto neu = std::make_unique<ProjektDatenbankVerbindung>(z.DatenbankPfad);
-    DatenbankSchliessen(z);
-    z.ProjektDatenbank = neu.release();
+    if (m_datenbank && GleicheDatei(m_datenbank->Pfad(), pfad))
+        DatenbankSchliessen();
+    auto neu = std::make_unique<ProjektDatenbankVerbindung>(pfad);
+    m_datenbank = std::move(neu);
 }
 
-void DatenbankSchliessen(Zustand& z) noexcept {
-    delete z.ProjektDatenbank; // its destructor commits and swallows every error
-    z.ProjektDatenbank = nullptr;
+void OffenesProjekt::DatenbankSchliessen() noexcept {
+    m_datenbank.reset(); // its destructor commits and swallows every error
 }
 
-ProjektDatenbankVerbindung& OffeneDatenbank(const Zustand& z) {
-    if (!z.ProjektDatenbank)
+ProjektDatenbankVerbindung& OffenesProjekt::Datenbank() const {
+    if (!m_datenbank)
         throw DatenbankFehler("Keine Projektdatenbank geöffnet");
-    return *z.ProjektDatenbank;
+    return *m_datenbank;
 }
 
 } // namespace cb

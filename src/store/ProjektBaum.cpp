@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/ProjektBaum.h"
 
-#include "app/Zustand.h"
-#include "store/DatenbankDatei.h"
+#include "store/OffenesProjekt.h"
 #include "store/ProjektDatenbankVerbindung.h"
 
 #include <limits>
@@ -31,21 +30,21 @@ std::int64_t ModulNummerAusSchluessel(std::string_view schluessel) {
     return n;
 }
 
-std::vector<BaumKnoten> ModullisteLaden(Zustand& z) {
-    sql::Anweisung a(OffeneDatenbank(z).Verbindung(), "SELECT mod_typ, mod_name, mod_num FROM td_mod "
-                                                      "ORDER BY mod_typ, mod_name COLLATE JET, mod_num");
+std::vector<BaumKnoten> OffenesProjekt::ModullisteLaden() {
+    sql::Anweisung a(Datenbank().Verbindung(), "SELECT mod_typ, mod_name, mod_num FROM td_mod "
+                                               "ORDER BY mod_typ, mod_name COLLATE JET, mod_num");
     std::vector<BaumKnoten> knoten;
     while (a.Schritt())
         knoten.push_back(
             {ModulSchluessel(a.Ganzzahl(2)), a.Text(1), "M" + std::to_string(a.Ganzzahl(0)), {}});
-    z.ModulAnzahl = static_cast<std::int64_t>(knoten.size());
+    m_modulAnzahl = static_cast<std::int64_t>(knoten.size());
     return knoten;
 }
 
-std::vector<BaumKnoten> RoutinenlisteLaden(const Zustand& z) {
+std::vector<BaumKnoten> OffenesProjekt::RoutinenlisteLaden() const {
     // A read that failed half-way leaves routines whose module row was never
     // written; they have no node to hang from, and the tree would fail on them.
-    sql::Anweisung a(OffeneDatenbank(z).Verbindung(),
+    sql::Anweisung a(Datenbank().Verbindung(),
                      "SELECT r.mod_num, r.rou_num, r.rou_name, r.rou_typ, r.rou_open FROM td_rout AS r "
                      "WHERE EXISTS (SELECT 1 FROM td_mod AS m WHERE m.mod_num = r.mod_num) "
                      "ORDER BY r.mod_num, r.rou_name COLLATE JET, r.rou_num");

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The project tree as plain data: what ModullisteLaden and RoutinenlisteLaden
-// read from the database, for whichever tree shows it.
+// The keys and images of the project tree's nodes, which the lists that
+// OffenesProjekt reads and the trees that show them share.
 #include "app/Baum.h"
 
 #include <cstdint>
@@ -11,15 +11,8 @@
 
 namespace cb {
 
-struct Zustand;
-
 // Keys "M" + mod_num and "R" + rou_num; images "M" + mod_typ and
 // "R" + rou_typ + "O" + rou_open.
-
-/// The module nodes, by type code and then by name; sets ModulAnzahl.
-std::vector<BaumKnoten> ModullisteLaden(Zustand& z);
-/// The routine nodes, by module and then by name, each under its module.
-std::vector<BaumKnoten> RoutinenlisteLaden(const Zustand& z);
 
 std::string ModulSchluessel(std::int64_t modNum);
 std::string RoutinenSchluessel(std::int64_t rouNum);

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "store/RoutinenAbfragen.h"
+#include "store/OffenesProjekt.h"
 
 #include "app/Meldungen.h"
-#include "app/Zustand.h"
-#include "store/DatenbankDatei.h"
+#include "store/DatenbankFehler.h"
+#include "store/Datensaetze.h"
+#include "store/ProjektBaum.h"
 #include "store/ProjektDatenbankVerbindung.h"
 
 namespace cb {
@@ -18,9 +19,9 @@ constexpr const char* RoutineAnZeileSql = "SELECT rou_typ, rou_open, rou_name, r
 
 } // namespace
 
-std::optional<RoutineAnZeileErgebnis> RoutineAnZeile(const Zustand& z, std::int64_t zeile,
-                                                     std::string_view modulSchluessel) {
-    sql::Anweisung a(OffeneDatenbank(z).Verbindung(), RoutineAnZeileSql);
+std::optional<RoutineAnZeileErgebnis> OffenesProjekt::RoutineAnZeile(std::int64_t zeile,
+                                                                     std::string_view modulSchluessel) const {
+    sql::Anweisung a(Datenbank().Verbindung(), RoutineAnZeileSql);
     a.Binden(1, zeile);
     a.Binden(2, ModulNummerAusSchluessel(modulSchluessel));
     if (!a.Schritt())
@@ -29,17 +30,17 @@ std::optional<RoutineAnZeileErgebnis> RoutineAnZeile(const Zustand& z, std::int6
                                   static_cast<int>(a.Ganzzahl(1))};
 }
 
-std::string RoutineImStatus(const Zustand& z, std::int64_t zeile, std::string_view modulSchluessel) {
-    auto r = RoutineAnZeile(z, zeile, modulSchluessel);
+std::string OffenesProjekt::RoutineImStatus(std::int64_t zeile, std::string_view modulSchluessel) const {
+    auto r = RoutineAnZeile(zeile, modulSchluessel);
     return r ? r->RouName : std::string();
 }
 
-int RoutineNachName(const Zustand& z, Meldungen& meldungen, const std::string& name,
-                    std::int64_t aktModulNummer, std::int64_t& rouNum) {
+int OffenesProjekt::RoutineNachName(Meldungen& meldungen, const std::string& name,
+                                    std::int64_t aktModulNummer, std::int64_t& rouNum) const {
     int typ = 0, offen = 0;
     std::int64_t nummer = 0;
     try {
-        sql::Anweisung a(OffeneDatenbank(z).Verbindung(),
+        sql::Anweisung a(Datenbank().Verbindung(),
                          "SELECT rou_typ, rou_open, rou_num FROM td_rout "
                          "WHERE rou_name = ?1 COLLATE JET AND mod_num = ?2 ORDER BY rou_num LIMIT 1");
         a.Binden(1, name);
@@ -63,8 +64,8 @@ int RoutineNachName(const Zustand& z, Meldungen& meldungen, const std::string& n
     return offen == OffenPrivate ? 1 : 2;
 }
 
-std::optional<BaumKnoten> ModulKnotenAnlegen(const Zustand& z, std::int64_t modNum) {
-    sql::Anweisung a(OffeneDatenbank(z).Verbindung(),
+std::optional<BaumKnoten> OffenesProjekt::ModulKnotenAnlegen(std::int64_t modNum) const {
+    sql::Anweisung a(Datenbank().Verbindung(),
                      "SELECT mod_typ, mod_name, mod_num FROM td_mod WHERE mod_num = ?1");
     a.Binden(1, modNum);
     if (!a.Schritt())
@@ -72,16 +73,17 @@ std::optional<BaumKnoten> ModulKnotenAnlegen(const Zustand& z, std::int64_t modN
     return BaumKnoten{ModulSchluessel(a.Ganzzahl(2)), a.Text(1), "M" + std::to_string(a.Ganzzahl(0)), {}};
 }
 
-std::optional<std::int64_t> RoutineAnspringen(const Zustand& z, std::int64_t rouNum) {
-    sql::Anweisung a(OffeneDatenbank(z).Verbindung(), "SELECT rou_start FROM td_rout WHERE rou_num = ?1");
+std::optional<std::int64_t> OffenesProjekt::RoutineAnspringen(std::int64_t rouNum) const {
+    sql::Anweisung a(Datenbank().Verbindung(), "SELECT rou_start FROM td_rout WHERE rou_num = ?1");
     a.Binden(1, rouNum);
     if (!a.Schritt() || a.IstNull(0))
         return std::nullopt;
     return a.Ganzzahl(0);
 }
 
-std::optional<ZoomBereich> RoutineZoomen(const Zustand& z, std::int64_t zeile, std::int64_t aktModulNummer) {
-    const sql::Verbindung& v = OffeneDatenbank(z).Verbindung();
+std::optional<ZoomBereich> OffenesProjekt::RoutineZoomen(std::int64_t zeile,
+                                                         std::int64_t aktModulNummer) const {
+    const sql::Verbindung& v = Datenbank().Verbindung();
     {
         sql::Anweisung a(
             v, "SELECT rou_start, rou_ende FROM td_rout "

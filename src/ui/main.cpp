@@ -9,6 +9,7 @@
 #include "projects/InstanzSperre.h"
 #include "projects/InstanzStart.h"
 #include "projects/ZuletztListe.h"
+#include "store/OffenesProjekt.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -76,7 +77,8 @@ int main(int argc, char* argv[]) {
     // recent list takes it from here.
     cb::ZuletztMenue zuletzt;
     cb::InstanzSperre sperre;
-    cb::InstanzStarten(zustand, einstellungen, meldungen, zuletzt, sperre);
+    cb::OffenesProjekt projekt;
+    cb::InstanzStarten(zustand, projekt, einstellungen, meldungen, zuletzt, sperre);
     int ergebnis = 0;
     {
         // The workbooks named on the command line are the host's open workbooks.
@@ -89,6 +91,6 @@ int main(int argc, char* argv[]) {
         if (!beendenVerlangt)
             ergebnis = app.exec();
     }
-    cb::InstanzBeenden(zustand, sperre);
+    cb::InstanzBeenden(zustand, projekt, sperre);
     return ergebnis;
 }

@@ -30,8 +30,8 @@ TEST(Startup, IdentityAndDefaults) {
     EXPECT_FALSE(z.Opt.Einruecken || z.Opt.LeerzeilenEntfernen || z.Opt.StandardImmer ||
                  z.Opt.ModullisteAufgeklappt);
     EXPECT_EQ(z.Opt.TabstopMm, 5);
-    EXPECT_TRUE(z.ProjektPfad.ends_with("/TempDateien/"));
-    EXPECT_TRUE(std::filesystem::is_directory(z.ProjektPfad));
+    EXPECT_TRUE(z.Arbeitsbereich.ends_with("/TempDateien/"));
+    EXPECT_TRUE(std::filesystem::is_directory(z.Arbeitsbereich));
     EXPECT_EQ(cb::TitelFuer("Word", 2, 10), "Word Code Brindle 2.10");
 }
 

@@ -6,9 +6,9 @@
 #include "app/Baum.h"
 #include "app/Dateien.h"
 #include "app/Meldungen.h"
-#include "app/Zustand.h"
+#include "app/Optionen.h"
 #include "import/vb/VbAnwendungsBaum.h"
-#include "store/DatenbankDatei.h"
+#include "store/OffenesProjekt.h"
 #include "store/ProjektDatenbankVerbindung.h"
 
 #include <stdexcept>
@@ -17,9 +17,9 @@ namespace cb {
 
 namespace {
 
-void EinlesenSchliessen(Zustand& z) {
-    if (z.ProjektDatenbank)
-        z.ProjektDatenbank->EinlesenAbschliessen();
+void EinlesenSchliessen(OffenesProjekt& projekt) {
+    if (projekt.DatenbankOffen())
+        projekt.Datenbank().EinlesenAbschliessen();
 }
 
 } // namespace
@@ -31,18 +31,19 @@ std::string VbProjektFehlerText() {
            "Im Code befinden sich Syntaxerrors";
 }
 
-bool VBProjektEinlesen(Zustand& z, Meldungen& meldungen, Anzeige& anzeige, const Baum& baum,
-                       int ersatzCodepage, std::string* ursache) {
+bool VBProjektEinlesen(OffenesProjekt& projekt, const Optionen& o, const std::string& maskenOrdner,
+                       Meldungen& meldungen, Anzeige& anzeige, const Baum& baum, int ersatzCodepage,
+                       std::string* ursache) {
     std::int64_t modulNummer = 0;
     ModulEintrag eintrag;
     anzeige.StatusSetzen(Panel::Aktivitaet, "Erzeuge Projekt");
     // A read whose template is missing has said so already; it is no success.
-    bool ok = DatenbankErzeugen(z, meldungen);
+    bool ok = projekt.DatenbankErzeugen(meldungen, maskenOrdner);
     std::string pfad;
     if (ok) {
         try {
-            DatenbankOeffnen(z);
-            z.ProjektDatenbank->EinlesenBeginnen();
+            projekt.DatenbankOeffnen();
+            projekt.Datenbank().EinlesenBeginnen();
             for (const BaumKnoten* blatt : baum.GehakteBlaetter()) {
                 const BaumKnoten& k = *blatt;
                 eintrag.Typ = TypAusSchluessel(k.Schluessel);
@@ -51,14 +52,14 @@ bool VBProjektEinlesen(Zustand& z, Meldungen& meldungen, Anzeige& anzeige, const
                     throw std::overflow_error("Mehr als " + std::to_string(MaxModulNummer) + " Module");
                 eintrag.Nummer = ++modulNummer;
                 pfad = baum.Tag + DateiAusSchluessel(k.Schluessel);
-                ModulSpeichern(OffeneDatenbank(z), z.ProjektPfad, z.Opt, eintrag, z.RoutinenNummer,
+                ModulSpeichern(projekt.Datenbank(), projekt.ProjektPfad(), o, eintrag, projekt.RoutinenNummer,
                                CodeAusModulDatei(ModulDateiText(DateiLesen(pfad), ersatzCodepage)));
             }
-            EinlesenSchliessen(z);
+            EinlesenSchliessen(projekt);
         } catch (const std::exception& e) {
             ok = false;
             try {
-                EinlesenSchliessen(z); // what was stored before the failure stays
+                EinlesenSchliessen(projekt); // what was stored before the failure stays
             } catch (const std::exception&) {
             }
             if (ursache)

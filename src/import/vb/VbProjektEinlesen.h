@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Reading Visual Basic module files into a new project in ProjektPfad,
+// Reading Visual Basic module files into a new project in the project folder,
 // one module per ticked file leaf of the application tree.
 #include "import/vb/ModulDatei.h"
 
@@ -8,7 +8,8 @@
 
 namespace cb {
 
-struct Zustand;
+struct Optionen;
+class OffenesProjekt;
 class Meldungen;
 class Anzeige;
 class Baum;
@@ -16,15 +17,17 @@ class Baum;
 /// The warning shown when the files could not be read.
 std::string VbProjektFehlerText();
 
-/// Creates the project database from its template and stores the code of
+/// Creates the project database from the template in maskenOrdner and
+/// stores the code, coloured as the options say, of
 /// every ticked leaf of the tree (tag: the files' folder; keys and texts
 /// as VbAnwendungsBaum makes them), numbering the modules from 1; routine
-/// numbers go on from z.RoutinenNummer. The rows of the read are written
+/// numbers go on from the project's RoutinenNummer. The rows of the read are written
 /// together; on a failure (a file missing or unreadable, code the parser
 /// cannot split) what was stored so far is kept, the warning is shown
 /// and the result is false; `ursache`, when given, receives the details.
 /// The database stays open.
-bool VBProjektEinlesen(Zustand& z, Meldungen& meldungen, Anzeige& anzeige, const Baum& baum,
+bool VBProjektEinlesen(OffenesProjekt& projekt, const Optionen& o, const std::string& maskenOrdner,
+                       Meldungen& meldungen, Anzeige& anzeige, const Baum& baum,
                        int ersatzCodepage = StandardCodepage, std::string* ursache = nullptr);
 
 } // namespace cb

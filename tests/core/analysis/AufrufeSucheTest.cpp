@@ -9,7 +9,7 @@
 #include "app/Dateien.h"
 #include "app/Marken.h"
 #include "store/ModulText.h"
-#include "store/RoutinenAbfragen.h"
+#include "store/OffenesProjekt.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -21,13 +21,13 @@ class AufrufeSuche : public CodeProjekt {
 protected:
     std::optional<AufrufeErgebnis> Suchen(std::int64_t modul, const std::string& routine) {
         Vorne(modul);
-        return AufrufeSuchen(z, meldungen, routine);
+        return AufrufeSuchen(projekt, z.AktModulIndex + 1, meldungen, routine);
     }
     std::string Liste(const std::optional<AufrufeErgebnis>& e) {
         return e ? StrukturText(e->RoutSuche) : "(nichts)";
     }
-    std::string SchluesselVon(const Baum& projekt, const std::string& text) {
-        for (const auto& k : projekt.Knoten())
+    std::string SchluesselVon(const Baum& baum, const std::string& text) {
+        for (const auto& k : baum.Knoten())
             if (k.Text == text)
                 return k.Schluessel;
         return {};
@@ -43,7 +43,7 @@ TEST_F(AufrufeSuche, NurGanzeWoerterImCodeZaehlenUndJederAufruferEinmal) {
                      "Sub Lang(a, _", "    b, _", "    c, _", "    d)", "End Sub", "Sub Danach()", "    Foo",
                      "End Sub"});
     Modul("Tabelle1", {"Private Const Wert As Long = Foo", "Sub Leer()", "End Sub"}, ModulDokument);
-    Baum projekt = Anzeigen();
+    Baum projektBaum = Anzeigen();
 
     auto e = Suchen(1, "Foo");
     ASSERT_TRUE(e);
@@ -53,7 +53,7 @@ TEST_F(AufrufeSuche, NurGanzeWoerterImCodeZaehlenUndJederAufruferEinmal) {
     EXPECT_EQ(e->Bezeichnung, "Foo");
     EXPECT_TRUE(meldungen.Gezeigt().empty());
 
-    const std::string aufrufer = SchluesselVon(projekt, "Aufrufer");
+    const std::string aufrufer = SchluesselVon(projektBaum, "Aufrufer");
     const BaumKnoten* k = e->RoutSuche.Finden(aufrufer);
     ASSERT_NE(k, nullptr) << "keys as in the project tree";
     EXPECT_EQ(k->Bild, "R1O1");
@@ -113,7 +113,7 @@ TEST_F(AufrufeSuche, FehlendeModuldateiGehtAnDenBefehl) {
     Modul("Modul1", {"Sub A()", "End Sub"});
     Modul("Modul2", {"Sub B()", "    A", "End Sub"});
     Anzeigen();
-    std::filesystem::remove(ModulTextPfad(z.ProjektPfad, 2));
+    std::filesystem::remove(ModulTextPfad(projekt.ProjektPfad(), 2));
     EXPECT_THROW(Suchen(1, "A"), std::runtime_error);
 }
 
@@ -126,15 +126,16 @@ TEST_F(AufrufeSucheBeschaedigt, UeberlappendeRoutinenWieRoutineAnZeileUndJedeNur
     Routine(1, 1, "Innen", TypSub, OffenPublic, 5, 6);
     Routine(2, 1, "Aussen", TypSub, OffenPublic, 1, 10);
     Routine(3, 1, "Ziel", TypSub, OffenPublic, 11, 12);
-    test::DateiSchreiben(ModulTextPfad(z.ProjektPfad, 1),
+    test::DateiSchreiben(ModulTextPfad(projekt.ProjektPfad(), 1),
                          "a\r\nb\r\nZiel\r\nd\r\nZiel\r\nf\r\ng\r\nZiel\r\ni\r\nj\r\nk\r\nl\r\n");
-    test::DateiSchreiben(ModulTextPfad(z.ProjektPfad, 2), "Ziel\r\n");
-    z.ModulAnzahl = 2; // module 2 has its text file but lost its row
-    auto e = AufrufeSuchen(z, meldungen, "Ziel");
+    test::DateiSchreiben(ModulTextPfad(projekt.ProjektPfad(), 2), "Ziel\r\n");
+    Modul(3, "Modul3", ModulStandard, 1); // module 2 has its text file but lost its row
+    ASSERT_EQ(projekt.ModullisteLaden().size(), 2u);
+    auto e = AufrufeSuchen(projekt, 1, meldungen, "Ziel");
     ASSERT_TRUE(e);
     EXPECT_EQ(StrukturText(e->RoutSuche), "Modul1\r\n\tAussen\r\n\tInnen\r\n");
     for (std::int64_t zeile : {3, 5, 8})
-        EXPECT_EQ(RoutineAnZeile(z, zeile, "M1")->RouName, zeile == 5 ? "Innen" : "Aussen");
+        EXPECT_EQ(projekt.RoutineAnZeile(zeile, "M1")->RouName, zeile == 5 ? "Innen" : "Aussen");
 }
 
 TEST(MarkierteBereiche, WerdenLeerUndZeilenBleiben) {

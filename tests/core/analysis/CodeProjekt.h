@@ -30,16 +30,17 @@ protected:
             code += zeile;
             erste = false;
         }
-        ModulSpeichern(Db(), z.ProjektPfad, z.Opt, {++m_modulNummer, name, typ}, z.RoutinenNummer, code);
+        ModulSpeichern(Db(), projekt.ProjektPfad(), z.Opt, {++m_modulNummer, name, typ},
+                       projekt.RoutinenNummer, code);
     }
 
     /// Ends the read and fills the project tree, as the project display does.
     Baum Anzeigen() {
         Db().EinlesenAbschliessen();
         Baum baum;
-        for (auto& k : ModullisteLaden(z))
+        for (auto& k : projekt.ModullisteLaden())
             baum.Hinzufuegen(std::move(k));
-        for (auto& k : RoutinenlisteLaden(z))
+        for (auto& k : projekt.RoutinenlisteLaden())
             baum.Hinzufuegen(std::move(k));
         return baum;
     }

@@ -20,7 +20,10 @@ protected:
     }
 
     std::optional<DefinitionsSprung> Springen(const std::string& name) {
-        return DefinitionAnspringen(z, meldungen, anzeige, name);
+        auto sprung = DefinitionAnspringen(projekt, z.AktModulIndex, meldungen, anzeige, name);
+        if (sprung)
+            z.AktModulIndex = sprung->AktModulIndex;
+        return sprung;
     }
 };
 

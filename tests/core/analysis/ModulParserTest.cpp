@@ -40,8 +40,9 @@ protected:
     /// Stores code as the next module of the read and returns the stored text.
     std::string Speichern(const std::string& code, const std::string& name = "Modul1",
                           int typ = ModulStandard) {
-        ModulSpeichern(Db(), z.ProjektPfad, z.Opt, {++m_modulNummer, name, typ}, z.RoutinenNummer, code);
-        return ModulTextLesen(z.ProjektPfad, m_modulNummer);
+        ModulSpeichern(Db(), projekt.ProjektPfad(), z.Opt, {++m_modulNummer, name, typ},
+                       projekt.RoutinenNummer, code);
+        return ModulTextLesen(projekt.ProjektPfad(), m_modulNummer);
     }
 
     std::vector<Rou> Routinen() {
@@ -110,7 +111,7 @@ TEST_F(ModulParserTest, RowsLinesAndNumberingAcrossPasses) {
                                             {6, 5, 1, 1, "Obj", 14, 15, 1},
                                             {7, 4, 2, 1, "Wert", 16, 17, 1}}));
     EXPECT_EQ(Module(), (std::vector<std::string>{"1 Modul1 2 24"}));
-    EXPECT_EQ(z.RoutinenNummer, 7);
+    EXPECT_EQ(projekt.RoutinenNummer, 7);
     // The stored text is the transient text: no anchors, the source unchanged
     std::string transient = code;
     CodeMarkieren(z.Opt, transient);
@@ -257,7 +258,7 @@ TEST_F(ModulParserTest, EveryOptionMixGivesTheTransientText) {
 TEST_F(ModulParserTest, DatabaseFailureReachesTheReader) {
     Speichern("Sub A()\r\nEnd Sub");
     // The same routine number again breaks the key of td_rout
-    z.RoutinenNummer = 0;
+    projekt.RoutinenNummer = 0;
     EXPECT_THROW(Speichern("Sub B()\r\nEnd Sub", "Modul2"), DatenbankFehler);
 }
 

@@ -15,8 +15,8 @@ TEST_F(StrukturListe, ProjektbaumInSeinerReihenfolge) {
     Modul("Tabelle1", {"Private Sub Worksheet_Change(ByVal Target As Range)", "End Sub"}, ModulDokument);
     Modul("Modul1", {"Sub B()", "End Sub", "Function A() As Long", "End Function"});
     Modul("Leer", {"' nur ein Kommentar"}, ModulDokument);
-    Baum projekt = Anzeigen();
-    EXPECT_EQ(StrukturText(projekt), "Modul1\r\n\tA\r\n\tB\r\nLeer\r\nTabelle1\r\n\tWorksheet_Change\r\n")
+    Baum projektBaum = Anzeigen();
+    EXPECT_EQ(StrukturText(projektBaum), "Modul1\r\n\tA\r\n\tB\r\nLeer\r\nTabelle1\r\n\tWorksheet_Change\r\n")
         << "standard modules before document modules, each group and its routines by name";
 }
 
@@ -43,7 +43,7 @@ TEST(StrukturInZwischenablage, LeertSetztUndMeldetNachOption) {
     b.Hinzufuegen("M1", "Modul1", "M2");
     b.Hinzufuegen("R1", "A", "R1O1", "M1");
 
-    StrukturInZwischenablage(z, b, clip, meldungen);
+    StrukturInZwischenablage(z.Opt, z.ProgrammTitel, b, clip, meldungen);
     EXPECT_EQ(clip.TextLesen(), "Modul1\r\n\tA\r\n");
     EXPECT_EQ(clip.MalGeleert(), 1);
     ASSERT_EQ(meldungen.Gezeigt().size(), 1u);
@@ -52,12 +52,12 @@ TEST(StrukturInZwischenablage, LeertSetztUndMeldetNachOption) {
     EXPECT_EQ(meldungen.Gezeigt()[0].Knoepfe, MeldungsKnoepfe::Ok);
     EXPECT_EQ(meldungen.Gezeigt()[0].Titel, z.ProgrammTitel);
 
-    StrukturInZwischenablage(z, Baum{}, clip, meldungen);
+    StrukturInZwischenablage(z.Opt, z.ProgrammTitel, Baum{}, clip, meldungen);
     EXPECT_EQ(clip.TextLesen(), "") << "an empty tree empties the clipboard";
     EXPECT_EQ(meldungen.Gezeigt().size(), 2u) << "and still says so";
 
     z.Opt.MeldungNachClip = false;
-    StrukturInZwischenablage(z, b, clip, meldungen);
+    StrukturInZwischenablage(z.Opt, z.ProgrammTitel, b, clip, meldungen);
     EXPECT_EQ(clip.TextLesen(), "Modul1\r\n\tA\r\n");
     EXPECT_EQ(meldungen.Gezeigt().size(), 2u) << "silent with the option off";
 }

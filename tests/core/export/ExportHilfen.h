@@ -18,24 +18,28 @@ protected:
         StandardWerteSetzen(z);
         z.TempPfad = (ordner / "TempDateien" / "T_1").string() + "/";
         std::filesystem::create_directories(z.TempPfad);
-        projekt = (ordner / "Projekt").string() + "/";
-        std::filesystem::create_directories(projekt);
+        projektOrdner = (ordner / "Projekt").string() + "/";
+        std::filesystem::create_directories(projektOrdner);
     }
-    void TearDown() override { DatenbankSchliessen(z); }
+    void TearDown() override { projekt.DatenbankSchliessen(); }
 
     /// Stores and opens the project, its module nodes in treProjekt.
     void Oeffnen(const std::vector<TestModul>& module) {
-        ProjektAnlegen(projekt, module);
-        z.ProjektPfad = projekt;
-        DatenbankOeffnen(z);
-        for (BaumKnoten& k : ModullisteLaden(z))
+        ProjektAnlegen(projektOrdner, module);
+        projekt.PfadSetzen(projektOrdner);
+        projekt.DatenbankOeffnen();
+        for (BaumKnoten& k : projekt.ModullisteLaden())
             treProjekt.Hinzufuegen(std::move(k));
     }
-    ExportKontext K() { return {z, meldungen, ablage, anzeige, shell, treProjekt}; }
+    ExportKontext K() {
+        return {z.Opt,     z.AppName, VorschauOrdner(z), projekt, z.AktModulIndex + 1,
+                meldungen, ablage,    anzeige,           shell,   treProjekt};
+    }
 
     std::filesystem::path ordner;
-    std::string projekt;
+    std::string projektOrdner;
     Zustand z;
+    OffenesProjekt projekt;
     AufzeichnendeMeldungen meldungen;
     ZwischenablageImSpeicher ablage;
     AnzeigeImSpeicher anzeige;

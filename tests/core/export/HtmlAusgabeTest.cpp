@@ -57,7 +57,7 @@ TEST_F(HtmlAusgabeTest, PreviewIsWrittenToTheWorkingAreaAndOpened) {
     std::string html = "<pre>Grüße Ж</pre>";
     HtmlAusgeben(k, html);
     std::string datei = (ordner / "TempDateien" / "TempCodeBrindle.htm").string();
-    EXPECT_EQ(VorschauDatei(z), datei);
+    EXPECT_EQ(VorschauDatei(VorschauOrdner(z)), datei);
     ASSERT_EQ(shell.geoeffnet, std::vector<std::string>{datei});
     EXPECT_EQ(DateiInhalt(datei),
               "<HTML><HEAD><TITLE>Excel Code Brindle</TITLE></HEAD><BODY><pre>Gr&#252;&#223;e &#1046;</pre>"
@@ -73,8 +73,8 @@ TEST_F(HtmlAusgabeTest, PreviewFailuresAreReported) {
     EXPECT_FALSE(HtmlVorschau(k, "<pre></pre>"));
     EXPECT_EQ(meldungen.Gezeigt().back().Text, "Vorschau nicht möglich, vermutlich kein IE installiert");
 
-    fs::remove(VorschauDatei(z));
-    fs::create_directories(VorschauDatei(z)); // a folder where the file should go
+    fs::remove(VorschauDatei(VorschauOrdner(z)));
+    fs::create_directories(VorschauDatei(VorschauOrdner(z))); // a folder where the file should go
     shell.geoeffnet.clear();
     EXPECT_FALSE(HtmlVorschau(k, "<pre></pre>"));
     EXPECT_NE(meldungen.Gezeigt().back().Text.find("TempCodeBrindle.htm"), std::string::npos);
@@ -147,7 +147,7 @@ TEST_F(HtmlAusgabeTest, ModuleExportReadsItsTextFileAndAMissingOneStopsBeforeThe
     EXPECT_NE(ablage.TextLesen().find("Zwei = 2"), std::string::npos);
 
     ablage.TextSetzen("vorher");
-    fs::remove(projekt + "M1.txt");
+    fs::remove(projektOrdner + "M1.txt");
     EXPECT_THROW(HtmlModul(k, "M1"), std::runtime_error);
     z.AktModulIndex = 0;
     mnuHtml_Modul_Click(k);

@@ -111,7 +111,7 @@ TEST_F(RtfAusgabeTest, FailuresSayWhyAndKeepTheOldFile) {
     auto k = K();
     std::string pfad = (ordner / "alt.RTF").string();
     DateiSchreiben(pfad, "altes Dokument");
-    fs::remove(projekt + "M2.txt");
+    fs::remove(projektOrdner + "M2.txt");
     EXPECT_FALSE(RtfProjekt(k, pfad));
     ASSERT_EQ(meldungen.Gezeigt().size(), 1u);
     EXPECT_NE(meldungen.Gezeigt()[0].Text.find("M2.txt"), std::string::npos);

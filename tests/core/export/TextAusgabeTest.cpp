@@ -44,7 +44,7 @@ TEST_F(TextAusgabeTest, ModuleTextWithoutMessageOptionIsCopiedSilently) {
 
 TEST_F(TextAusgabeTest, RichTextCopiesTheModuleOrZoomAsDocumentAndPlainText) {
     Oeffnen({{"Modul1", ModulStandard, "Sub Größe() ' Привет\r\nEnd Sub"}});
-    const std::string gespeichert = ModulTextLesen(z.ProjektPfad, 1);
+    const std::string gespeichert = ModulTextLesen(projekt.ProjektPfad(), 1);
     auto k = K();
     mnuBearbeiten_Kopieren_Modul_Click(k, true, gespeichert);
     ASSERT_EQ(Texte(meldungen), std::vector<std::string>{"Steht im Zoom Modus nicht zur Verfügung"});
@@ -74,7 +74,7 @@ TEST_F(TextAusgabeTest, RichTextCopiesTheModuleOrZoomAsDocumentAndPlainText) {
 TEST_F(TextAusgabeTest, PaneTextIsTheStoredTextWithoutMarkers) {
     const std::string code = "Sub A() ' Kommentar\r\n    s = \"Text\"\r\nEnd Sub";
     Oeffnen({{"Modul1", ModulStandard, code}});
-    std::string gespeichert = ModulTextLesen(z.ProjektPfad, 1);
+    std::string gespeichert = ModulTextLesen(projekt.ProjektPfad(), 1);
     ASSERT_NE(gespeichert.find(MarkeKommentar), std::string::npos);
     std::string text = AnzeigeText(gespeichert);
     EXPECT_TRUE(text.starts_with(code + "\r\n")) << text;

@@ -49,12 +49,12 @@ protected:
 } // namespace
 
 TEST_F(Aktualisieren, FensterSchritteUndListe) {
-    ASSERT_TRUE(DatenbankErzeugen(z, meldungen));
-    DatenbankOeffnen(z);
+    ASSERT_TRUE(projekt.DatenbankErzeugen(meldungen, z.ProgrammOrdner));
+    projekt.DatenbankOeffnen();
     host.Projekte = {Projekt("P", "/p.xlsm", {Komp("Modul1", HostStandardModul, SubCode("A"))})};
     fenster.HinweisSichtbar = true;
     Auffrischen();
-    EXPECT_EQ(z.ProjektDatenbank, nullptr) << "the shown project is closed";
+    EXPECT_FALSE(projekt.DatenbankOffen()) << "the shown project is closed";
     EXPECT_EQ(fenster.Schritte,
               (std::vector<std::string>{"ProjektGeladen=0", "ProjektBaumLeeren", "RoutinenAnsichtSchliessen",
                                         "AppBaumZeigen", "CodeFensterLeeren", "AnsichtZuruecksetzen"}));
@@ -134,7 +134,7 @@ TEST_F(Aktualisieren, SpeicherFrage) {
     treApp.Hinzufuegen("alt", "alt", "Fahne");
 
     anzeige.TitelSetzen(titel);
-    z.NichtGespeichert = true;
+    projekt.NichtGespeichert = true;
     meldungen.Antworten(MeldungsAntwort::Abbrechen);
     Befehl();
     ASSERT_EQ(meldungen.Gezeigt().size(), 1u);
@@ -142,7 +142,7 @@ TEST_F(Aktualisieren, SpeicherFrage) {
     EXPECT_EQ(meldungen.Gezeigt()[0].Symbol, MeldungsSymbol::Frage);
     EXPECT_EQ(meldungen.Gezeigt()[0].Knoepfe, MeldungsKnoepfe::JaNeinAbbrechen);
     EXPECT_EQ(anzeige.Titel(), titel) << "Cancel leaves everything";
-    EXPECT_TRUE(z.NichtGespeichert);
+    EXPECT_TRUE(projekt.NichtGespeichert);
     EXPECT_TRUE(fenster.Schritte.empty());
     EXPECT_TRUE(treApp.Finden("alt"));
 
@@ -150,12 +150,12 @@ TEST_F(Aktualisieren, SpeicherFrage) {
     Befehl();
     EXPECT_EQ(fenster.Schritte.front(), "ProjektModus=0") << "No: no saving";
     EXPECT_EQ(anzeige.Titel(), "Excel Code Brindle 1.0");
-    EXPECT_FALSE(z.NichtGespeichert) << "the project is dropped";
+    EXPECT_FALSE(projekt.NichtGespeichert) << "the project is dropped";
     EXPECT_TRUE(treApp.Finden("A1\\Modul1"));
 
     fenster.Schritte.clear();
     anzeige.TitelSetzen(titel);
-    z.NichtGespeichert = true;
+    projekt.NichtGespeichert = true;
     meldungen.Antworten(MeldungsAntwort::Ja);
     Befehl();
     ASSERT_GE(fenster.Schritte.size(), 2u);

@@ -78,12 +78,12 @@ protected:
     void SetUp() override {
         z = FrischerZustand();
         z.ProgrammOrdner = std::string(CB_BIN_DIR) + "/";
-        z.ProjektPfad =
-            NeuerOrdner(::testing::UnitTest::GetInstance()->current_test_info()->name()).string() + "/";
+        projekt.PfadSetzen(
+            NeuerOrdner(::testing::UnitTest::GetInstance()->current_test_info()->name()).string() + "/");
     }
-    void TearDown() override { DatenbankSchliessen(z); }
+    void TearDown() override { projekt.DatenbankSchliessen(); }
 
-    AppKontext Kontext() { return AppKontext{z, host, meldungen, anzeige, fenster, treApp}; }
+    AppKontext Kontext() { return AppKontext{z, projekt, host, meldungen, anzeige, fenster, treApp}; }
 
     std::vector<std::string> Schluessel() const {
         std::vector<std::string> s;
@@ -93,6 +93,7 @@ protected:
     }
 
     Zustand z;
+    OffenesProjekt projekt;
     SpeicherHost host;
     AufzeichnendeMeldungen meldungen;
     AnzeigeImSpeicher anzeige;

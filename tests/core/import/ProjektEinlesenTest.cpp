@@ -35,7 +35,7 @@ protected:
         ASSERT_TRUE(ProjekteAuflisten(z, host, meldungen, treApp));
     }
     void Haken(const std::string& s) { treApp.Finden(s)->Haken = true; }
-    bool Lesen() { return ProjektEinlesen(z, host, meldungen, anzeige, treApp); }
+    bool Lesen() { return ProjektEinlesen(z, projekt, host, meldungen, anzeige, treApp); }
 
     struct Modul {
         std::string schluessel, name, bild;
@@ -43,15 +43,15 @@ protected:
     };
     // What the project tree will show, read back through the store.
     std::vector<Modul> GespeicherteModule() {
-        DatenbankOeffnen(z);
+        projekt.DatenbankOeffnen();
         std::vector<Modul> m;
-        for (const auto& k : ModullisteLaden(z))
+        for (const auto& k : projekt.ModullisteLaden())
             m.push_back({k.Schluessel, k.Text, k.Bild});
         return m;
     }
     std::vector<std::string> Routinen() {
         std::vector<std::string> r;
-        for (const auto& k : RoutinenlisteLaden(z))
+        for (const auto& k : projekt.RoutinenlisteLaden())
             r.push_back(k.Eltern + "/" + k.Text);
         return r;
     }
@@ -65,20 +65,20 @@ TEST_F(Einlesen, ZweiModuleInBaumreihenfolge) {
     ASSERT_TRUE(Lesen());
     EXPECT_TRUE(meldungen.Gezeigt().empty());
     EXPECT_EQ(anzeige.Titel(), "Excel Code Brindle 1.0 Projekt: Umsatz [nicht gespeichert !!!]");
-    EXPECT_TRUE(z.NichtGespeichert);
+    EXPECT_TRUE(projekt.NichtGespeichert);
     EXPECT_EQ(treApp.Tag, "Umsatz");
     EXPECT_EQ(anzeige.Status(Panel::Modul), "Modul: Rechnen");
     EXPECT_EQ(anzeige.Status(Panel::Aktivitaet), "");
     EXPECT_FALSE(anzeige.Sanduhr());
-    EXPECT_EQ(z.ProjektDatenbank, nullptr) << "closed after reading";
+    EXPECT_FALSE(projekt.DatenbankOffen()) << "closed after reading";
     EXPECT_EQ(host.LebendeObjekte(), 0);
     EXPECT_EQ(GespeicherteModule().size(), 2u) << "two modules numbered";
-    EXPECT_EQ(z.RoutinenNummer, 3);
+    EXPECT_EQ(projekt.RoutinenNummer, 3);
     // Tabelle1 comes first in the tree, so it is module 1.
     EXPECT_EQ(GespeicherteModule(), (std::vector<Modul>{{"M2", "Rechnen", "M2"}, {"M1", "Tabelle1", "M5"}}));
     EXPECT_EQ(Routinen(), (std::vector<std::string>{"M1/Worksheet_Change", "M2/Hilfe", "M2/Summe"}));
-    EXPECT_TRUE(std::filesystem::exists(z.ProjektPfad + "M1.txt"));
-    EXPECT_TRUE(std::filesystem::exists(z.ProjektPfad + "M2.txt"));
+    EXPECT_TRUE(std::filesystem::exists(projekt.ProjektPfad() + "M1.txt"));
+    EXPECT_TRUE(std::filesystem::exists(projekt.ProjektPfad() + "M2.txt"));
 }
 
 TEST_F(Einlesen, AndereTypenUndNochmaligesLesen) {
@@ -86,13 +86,13 @@ TEST_F(Einlesen, AndereTypenUndNochmaligesLesen) {
     Haken("A2\\Maske");
     ASSERT_TRUE(Lesen());
     EXPECT_EQ(GespeicherteModule(), (std::vector<Modul>{{"M2", "Maske", "M1"}, {"M1", "Designer1", "M32"}}));
-    DatenbankSchliessen(z);
+    projekt.DatenbankSchliessen();
 
     // A second reading starts again at module 1 and routine 1.
     treApp.Finden("A2\\Designer1")->Haken = false;
     ASSERT_TRUE(Lesen());
     EXPECT_EQ(GespeicherteModule(), (std::vector<Modul>{{"M1", "Maske", "M1"}}));
-    EXPECT_EQ(z.RoutinenNummer, 1);
+    EXPECT_EQ(projekt.RoutinenNummer, 1);
 }
 
 TEST_F(Einlesen, OhneLaufendenHostNichtsUndKeineMeldung) {
@@ -100,12 +100,12 @@ TEST_F(Einlesen, OhneLaufendenHostNichtsUndKeineMeldung) {
     host.Laeuft = false;
     EXPECT_FALSE(Lesen());
     EXPECT_TRUE(meldungen.Gezeigt().empty());
-    EXPECT_FALSE(std::filesystem::exists(z.ProjektPfad + "CodeBrindle.mdb"));
+    EXPECT_FALSE(std::filesystem::exists(projekt.ProjektPfad() + "CodeBrindle.mdb"));
 }
 
 TEST_F(Einlesen, FehlendeVorlageNurIhreMeldung) {
     Haken("A1\\Modul1");
-    z.ProgrammOrdner = z.ProjektPfad + "nirgends/";
+    z.ProgrammOrdner = projekt.ProjektPfad() + "nirgends/";
     EXPECT_FALSE(Lesen());
     ASSERT_EQ(meldungen.Gezeigt().size(), 1u);
     EXPECT_EQ(meldungen.Gezeigt()[0].Symbol, MeldungsSymbol::Kritisch);
@@ -132,10 +132,10 @@ TEST_F(Einlesen, EntferntesModulGibtDieFehlermeldungUndBehaeltDasGelesene) {
     EXPECT_EQ(m.Symbol, MeldungsSymbol::Warnung);
     EXPECT_EQ(m.Knoepfe, MeldungsKnoepfe::Ok);
     EXPECT_EQ(anzeige.Titel(), "Excel Code Brindle 1.0") << "no caption for a failed reading";
-    EXPECT_FALSE(z.NichtGespeichert);
+    EXPECT_FALSE(projekt.NichtGespeichert);
     EXPECT_EQ(anzeige.Status(Panel::Aktivitaet), "");
     EXPECT_FALSE(anzeige.Sanduhr());
-    EXPECT_EQ(z.ProjektDatenbank, nullptr);
+    EXPECT_FALSE(projekt.DatenbankOffen());
     EXPECT_EQ(host.LebendeObjekte(), 0);
     EXPECT_EQ(GespeicherteModule(), (std::vector<Modul>{{"M1", "Tabelle1", "M5"}})) << "what was read stays";
 }
@@ -148,7 +148,7 @@ TEST_F(Einlesen, JederHostFehlerUndUnlesbarerCodeScheitern) {
         EXPECT_FALSE(Lesen()) << op;
         ASSERT_EQ(meldungen.Gezeigt().size(), 1u) << op;
         EXPECT_EQ(meldungen.Gezeigt()[0].Text, EinleseFehlerText()) << op;
-        EXPECT_EQ(z.ProjektDatenbank, nullptr) << op;
+        EXPECT_FALSE(projekt.DatenbankOffen()) << op;
     }
     host.Projekte[1].Komponenten[1].Fehler.clear();
     // A header without parentheses cannot be split into routines.

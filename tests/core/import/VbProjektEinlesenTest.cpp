@@ -12,6 +12,7 @@
 #include "import/vb/VbProjektEinlesen.h"
 #include "store/DatenbankDatei.h"
 #include "store/ModulText.h"
+#include "store/OffenesProjekt.h"
 #include "store/Sqlite.h"
 
 #include <filesystem>
@@ -27,9 +28,9 @@ protected:
         m_ordner = NeuerOrdner(::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(m_ordner / "projekt");
         z.ProgrammOrdner = std::string(CB_BIN_DIR) + "/";
-        z.ProjektPfad = (m_ordner / "projekt").string() + "/";
+        projekt.PfadSetzen((m_ordner / "projekt").string() + "/");
     }
-    void TearDown() override { DatenbankSchliessen(z); }
+    void TearDown() override { projekt.DatenbankSchliessen(); }
 
     fs::path Datei(const std::string& relativ, const std::string& inhalt) {
         fs::path p = m_ordner / "quellen" / relativ;
@@ -40,12 +41,13 @@ protected:
     std::string Quellen() const { return (m_ordner / "quellen").string() + "/"; }
 
     bool Einlesen(const Baum& baum, int codepage = StandardCodepage) {
-        return VBProjektEinlesen(z, meldungen, anzeige, baum, codepage, &ursache);
+        return VBProjektEinlesen(projekt, z.Opt, z.ProgrammOrdner, meldungen, anzeige, baum, codepage,
+                                 &ursache);
     }
 
     // What the next session finds in the file, through a connection of its own.
     std::vector<std::string> ModuleAufDerPlatte() {
-        auto v = sql::Verbindung::Oeffnen(z.ProjektPfad + DatenbankDateiName);
+        auto v = sql::Verbindung::Oeffnen(projekt.ProjektPfad() + DatenbankDateiName);
         sql::Anweisung a(v, "SELECT mod_num, mod_name, mod_typ FROM td_mod ORDER BY mod_num");
         std::vector<std::string> m;
         while (a.Schritt())
@@ -54,14 +56,17 @@ protected:
         return m;
     }
     std::int64_t ErsteRoutinenNummer() {
-        auto v = sql::Verbindung::Oeffnen(z.ProjektPfad + DatenbankDateiName);
+        auto v = sql::Verbindung::Oeffnen(projekt.ProjektPfad() + DatenbankDateiName);
         sql::Anweisung a(v, "SELECT min(rou_num) FROM td_rout");
         a.Schritt();
         return a.IstNull(0) ? -1 : a.Ganzzahl(0);
     }
-    std::string Gespeichert(std::int64_t modul) { return OhneMarken(ModulTextLesen(z.ProjektPfad, modul)); }
+    std::string Gespeichert(std::int64_t modul) {
+        return OhneMarken(ModulTextLesen(projekt.ProjektPfad(), modul));
+    }
 
     Zustand z;
+    OffenesProjekt projekt;
     AufzeichnendeMeldungen meldungen;
     AnzeigeImSpeicher anzeige;
     std::string ursache;
@@ -96,7 +101,7 @@ TEST_F(VbEinlesen, NurAngehakteDateiknotenWerdenGelesen) {
     baum.Hinzufuegen("A1\\Klasse.cls:3", "Klasse", "M3", "A1\\").Haken = true;
     baum.Hinzufuegen("A1\\Nicht.bas:2", "Nicht", "M2", "A1\\");
     baum.Hinzufuegen("A1\\Sonst.bas:0", "Sonstiges", "M32", "A1\\").Haken = true;
-    z.RoutinenNummer = 40;
+    projekt.RoutinenNummer = 40;
 
     ASSERT_TRUE(Einlesen(baum)) << ursache;
     EXPECT_TRUE(meldungen.Gezeigt().empty());

@@ -218,14 +218,14 @@ TEST_F(MappenHost, EinlesenInDieProjektdatenbank) {
     ASSERT_TRUE(Auflisten());
     for (const char* s : {"A1\\Rechnen", "A1\\Konto", "A1\\Eingabe"})
         treApp.Finden(s)->Haken = true;
-    ASSERT_TRUE(ProjektEinlesen(z, mappen, meldungen, anzeige, treApp));
+    ASSERT_TRUE(ProjektEinlesen(z, projekt, mappen, meldungen, anzeige, treApp));
     EXPECT_TRUE(meldungen.Gezeigt().empty());
     EXPECT_EQ(anzeige.Titel(), "Excel Code Brindle 1.0 Projekt: Umsatz [nicht gespeichert !!!]");
-    DatenbankOeffnen(z);
+    projekt.DatenbankOeffnen();
     std::vector<std::string> module, routinen;
-    for (const auto& k : ModullisteLaden(z))
+    for (const auto& k : projekt.ModullisteLaden())
         module.push_back(k.Schluessel + " " + k.Text + " " + k.Bild);
-    for (const auto& k : RoutinenlisteLaden(z))
+    for (const auto& k : projekt.RoutinenlisteLaden())
         routinen.push_back(k.Eltern + " " + k.Text + " " + k.Bild);
     EXPECT_EQ(module, (std::vector<std::string>{"M3 Eingabe M1", "M1 Rechnen M2", "M2 Konto M3"}));
     EXPECT_EQ(routinen, (std::vector<std::string>{"M1 Größe R2O1", "M2 X R4O1", "M3 UserForm_Click R1O2"}));
@@ -242,22 +242,22 @@ TEST_F(MappenHost, EinlesenNimmtDenStandDerDateiBeimLesen) {
     wb::ProjektVorlage v = Umsatz();
     v.module[1].quelle = "Attribute VB_Name = \"Rechnen\"\r\nSub Neu()\r\nEnd Sub\r\n";
     Schreiben("a.xlsm", v);
-    ASSERT_TRUE(ProjektEinlesen(z, mappen, meldungen, anzeige, treApp));
-    DatenbankOeffnen(z);
-    ASSERT_EQ(RoutinenlisteLaden(z).size(), 2u);
-    EXPECT_EQ(RoutinenlisteLaden(z)[0].Text, "Neu");
-    DatenbankSchliessen(z);
+    ASSERT_TRUE(ProjektEinlesen(z, projekt, mappen, meldungen, anzeige, treApp));
+    projekt.DatenbankOeffnen();
+    ASSERT_EQ(projekt.RoutinenlisteLaden().size(), 2u);
+    EXPECT_EQ(projekt.RoutinenlisteLaden()[0].Text, "Neu");
+    projekt.DatenbankSchliessen();
 
     // A ticked module that is gone fails the reading.
     v.module.erase(v.module.begin() + 2);
     Schreiben("a.xlsm", v);
-    EXPECT_FALSE(ProjektEinlesen(z, mappen, meldungen, anzeige, treApp));
+    EXPECT_FALSE(ProjektEinlesen(z, projekt, mappen, meldungen, anzeige, treApp));
     ASSERT_EQ(meldungen.Gezeigt().size(), 1u);
     EXPECT_EQ(meldungen.Gezeigt()[0].Text, EinleseFehlerText());
 
     // So does a workbook that can no longer be read.
     DateiSchreiben(a, "kaputt");
-    EXPECT_FALSE(ProjektEinlesen(z, mappen, meldungen, anzeige, treApp));
+    EXPECT_FALSE(ProjektEinlesen(z, projekt, mappen, meldungen, anzeige, treApp));
     ASSERT_EQ(meldungen.Gezeigt().size(), 2u) << "no report of the file besides the failure message";
     EXPECT_EQ(meldungen.Gezeigt()[1].Text, EinleseFehlerText());
 }
@@ -270,39 +270,39 @@ TEST_F(MappenHost, MappenEinlesenFuerDieBefehlszeile) {
         Schreiben("b.xlsm", Mappe("Zweite", {Quelle("Modul1", wb::KomponentenArt::Standard,
                                                     "Sub A()\r\n    x = 1\r\nEnd Sub\r\n")}));
     auto Module = [&] {
-        DatenbankOeffnen(z);
+        projekt.DatenbankOeffnen();
         std::vector<std::string> m;
-        for (const auto& k : ModullisteLaden(z))
+        for (const auto& k : projekt.ModullisteLaden())
             m.push_back(k.Text);
-        DatenbankSchliessen(z);
+        projekt.DatenbankSchliessen();
         return m;
     };
     // Project 1 is the first one listed: leer.xlsm lists nothing.
-    ASSERT_TRUE(MappenEinlesen(z, meldungen, anzeige, {leer, a, b}, 1));
+    ASSERT_TRUE(MappenEinlesen(z, projekt, meldungen, anzeige, {leer, a, b}, 1));
     EXPECT_EQ(Module(), (std::vector<std::string>{"Eingabe", "Rechnen", "Konto"}));
-    ASSERT_TRUE(MappenEinlesen(z, meldungen, anzeige, {leer, a, b}, 1, {"konto", "Rechnen"}));
+    ASSERT_TRUE(MappenEinlesen(z, projekt, meldungen, anzeige, {leer, a, b}, 1, {"konto", "Rechnen"}));
     EXPECT_EQ(Module(), (std::vector<std::string>{"Rechnen", "Konto"}));
-    ASSERT_TRUE(MappenEinlesen(z, meldungen, anzeige, {leer, a, b}, 2));
+    ASSERT_TRUE(MappenEinlesen(z, projekt, meldungen, anzeige, {leer, a, b}, 2));
     EXPECT_EQ(Module(), (std::vector<std::string>{"Modul1"}));
     EXPECT_EQ(anzeige.Titel(), "Excel Code Brindle 1.0 Projekt: Zweite [nicht gespeichert !!!]");
     EXPECT_TRUE(meldungen.Gezeigt().empty());
 
-    EXPECT_FALSE(MappenEinlesen(z, meldungen, anzeige, {a, b}, 3));
+    EXPECT_FALSE(MappenEinlesen(z, projekt, meldungen, anzeige, {a, b}, 3));
     EXPECT_EQ(meldungen.Gezeigt().back().Text, "Ein Projekt 3 gibt es nicht: aufgelistet sind 2 Projekte.");
-    EXPECT_FALSE(MappenEinlesen(z, meldungen, anzeige, {a}, 1, {"Rechnen", "Fehlt"}));
+    EXPECT_FALSE(MappenEinlesen(z, projekt, meldungen, anzeige, {a}, 1, {"Rechnen", "Fehlt"}));
     EXPECT_EQ(meldungen.Gezeigt().back().Text,
               "Das Modul \"Fehlt\" ist im Projekt Umsatz [a.xlsm] nicht aufgelistet.");
-    EXPECT_FALSE(MappenEinlesen(z, meldungen, anzeige, {}, 1));
+    EXPECT_FALSE(MappenEinlesen(z, projekt, meldungen, anzeige, {}, 1));
 
     // An unreadable workbook is named and left out like a locked one; the
     // numbers count the listed projects, so 2 is still the second one listed.
     const std::size_t vorher = meldungen.Gezeigt().size();
-    ASSERT_TRUE(MappenEinlesen(z, meldungen, anzeige, {a, (ordner / "weg.xlsm").string(), b}, 2));
+    ASSERT_TRUE(MappenEinlesen(z, projekt, meldungen, anzeige, {a, (ordner / "weg.xlsm").string(), b}, 2));
     ASSERT_EQ(meldungen.Gezeigt().size(), vorher + 1);
     EXPECT_NE(meldungen.Gezeigt().back().Text.find("weg.xlsm"), std::string::npos);
     EXPECT_EQ(Module(), (std::vector<std::string>{"Modul1"}));
     EXPECT_EQ(anzeige.Titel(), "Excel Code Brindle 1.0 Projekt: Zweite [nicht gespeichert !!!]");
-    EXPECT_FALSE(MappenEinlesen(z, meldungen, anzeige, {(ordner / "weg.xlsm").string()}, 1));
+    EXPECT_FALSE(MappenEinlesen(z, projekt, meldungen, anzeige, {(ordner / "weg.xlsm").string()}, 1));
     EXPECT_EQ(meldungen.Gezeigt().back().Text, "Ein Projekt 1 gibt es nicht: aufgelistet sind 0 Projekte.");
 }
 

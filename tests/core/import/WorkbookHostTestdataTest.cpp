@@ -74,14 +74,14 @@ TEST_F(EchteMappen, AllesGelisteteLiestSichEin) {
             gelistet.push_back(k.Text);
         }
     ASSERT_FALSE(gelistet.empty());
-    ASSERT_TRUE(ProjektEinlesen(z, mappen, meldungen, anzeige, treApp));
+    ASSERT_TRUE(ProjektEinlesen(z, projekt, mappen, meldungen, anzeige, treApp));
     EXPECT_EQ(anzeige.Titel(), "Excel Code Brindle 1.0 Projekt: InterfaceDemo [nicht gespeichert !!!]");
-    DatenbankOeffnen(z);
-    const auto module = ModullisteLaden(z);
+    projekt.DatenbankOeffnen();
+    const auto module = projekt.ModullisteLaden();
     ASSERT_EQ(module.size(), gelistet.size());
     for (const auto& name : gelistet)
         EXPECT_TRUE(std::any_of(module.begin(), module.end(), [&](const BaumKnoten& k) {
             return k.Text == name;
         })) << name;
-    EXPECT_FALSE(RoutinenlisteLaden(z).empty());
+    EXPECT_FALSE(projekt.RoutinenlisteLaden().empty());
 }

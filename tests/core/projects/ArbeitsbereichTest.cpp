@@ -30,7 +30,7 @@ TEST(Arbeitsbereich, TwoInstancesUseTwoFoldersAndTheSecondDoesNotClean) {
     EXPECT_NE(erste.z.TempPfad, zweite.z.TempPfad);
     for (const Instanz* i : {&erste, &zweite}) {
         EXPECT_TRUE(fs::is_directory(i->z.TempPfad));
-        EXPECT_EQ(i->z.ProjektPfad, i->z.TempPfad);
+        EXPECT_EQ(i->projekt.ProjektPfad(), i->z.TempPfad);
         EXPECT_EQ(fs::path(i->z.TempPfad).parent_path().parent_path(), cache / "TempDateien");
         EXPECT_TRUE(fs::path(i->z.TempPfad).parent_path().filename().string().starts_with("T_"));
     }
@@ -98,8 +98,7 @@ TEST(Arbeitsbereich, AWorkingAreaThatIsItselfALinkIsNeverCleaned) {
         // folder exists, deletes nothing either.
         Zustand z;
         StandardWerteSetzen(z);
-        z.ProjektPfad = bereich;
-        TempDateienLeeren(z);
+        TempDateienLeeren(z, bereich);
         EXPECT_TRUE(Da(draussen / "wichtig.txt"));
         eigener = i.z.TempPfad;
         DateiSchreiben(eigener + "M1.txt", "eigen");
@@ -122,9 +121,10 @@ TEST(Arbeitsbereich, KilledInstanceIsCleanedAtTheNextLoneStart) {
         Starten(z, s, CB_BIN_DIR, cache.string());
         AufzeichnendeMeldungen m;
         InstanzSperre sperre;
-        bool ok = ArbeitsordnerAnlegen(z, m, sperre);
-        DateiSchreiben(z.ProjektPfad + "M1.txt", "vom Kind");
-        std::string pfad = (ok ? "" : "!") + z.ProjektPfad + "\n";
+        OffenesProjekt projekt;
+        bool ok = ArbeitsordnerAnlegen(z, projekt, m, sperre);
+        DateiSchreiben(projekt.ProjektPfad() + "M1.txt", "vom Kind");
+        std::string pfad = (ok ? "" : "!") + projekt.ProjektPfad() + "\n";
         if (::write(kanal[1], pfad.data(), pfad.size()) < 0)
             ::_exit(1);
         for (;;)
@@ -257,8 +257,7 @@ TEST_F(TempDateienLeerenTest, DeletesFilesInAndBelowTheInstanceFolderOnly) {
     DateiSchreiben(z.TempPfad + "CodeBrindle.mdb", "db");
     DateiSchreiben(z.TempPfad + "unter/M1.txt", "m");
     DateiSchreiben(cache / "TempDateien" / "T_4.txt", "fremd");
-    z.ProjektPfad = z.TempPfad;
-    TempDateienLeeren(z);
+    TempDateienLeeren(z, z.TempPfad);
     EXPECT_FALSE(Da(z.TempPfad + "CodeBrindle.mdb"));
     EXPECT_FALSE(Da(z.TempPfad + "unter/M1.txt"));
     EXPECT_TRUE(fs::is_directory(z.TempPfad + "unter")) << "folders stay";
@@ -271,8 +270,7 @@ TEST_F(TempDateienLeerenTest, LeavesSavedProjectsAloneWhateverTheirPath) {
         fs::path p = NeuerOrdner("gespeichert") / name;
         fs::create_directories(p);
         DateiSchreiben(p / "CodeBrindle.mdb", "db");
-        z.ProjektPfad = MitTrenner(p.string());
-        TempDateienLeeren(z);
+        TempDateienLeeren(z, MitTrenner(p.string()));
         EXPECT_TRUE(Da(p / "CodeBrindle.mdb")) << name;
     }
 }
@@ -281,14 +279,12 @@ TEST_F(TempDateienLeerenTest, WithoutInstanceFolderOnlyTheWordGuards) {
     z.TempPfad.clear();
     fs::path ohne = NeuerOrdner("ohneWort");
     DateiSchreiben(ohne / "a.txt", "bleibt");
-    z.ProjektPfad = MitTrenner(ohne.string());
-    TempDateienLeeren(z);
+    TempDateienLeeren(z, MitTrenner(ohne.string()));
     EXPECT_TRUE(Da(ohne / "a.txt"));
     fs::path mit = NeuerOrdner("x") / "TEMPDATEIEN";
     fs::create_directories(mit);
     DateiSchreiben(mit / "a.txt", "geht");
-    z.ProjektPfad = MitTrenner(mit.string());
-    TempDateienLeeren(z);
+    TempDateienLeeren(z, MitTrenner(mit.string()));
     EXPECT_FALSE(Da(mit / "a.txt")) << "the word is compared without regard to case";
 }
 

@@ -24,7 +24,7 @@ protected:
         // where the driver points it.
         i->ansicht.einlesen = [this] {
             ++gelesen;
-            ProjektAnlegen(i->z.ProjektPfad, ZweiModule());
+            ProjektAnlegen(i->projekt.ProjektPfad(), ZweiModule());
             return true;
         };
     }
@@ -56,7 +56,7 @@ TEST_F(ProjektAnzeigenTest, ReadingShowsTheProjectFromTheWorkingFolder) {
     I().z.AktModulIndex = 1;
     mnuBearbeiten_Code_Click(I().k);
     EXPECT_TRUE(I().meldungen.Gezeigt().empty());
-    EXPECT_EQ(I().z.ProjektPfad, I().z.TempPfad);
+    EXPECT_EQ(I().projekt.ProjektPfad(), I().z.TempPfad);
     EXPECT_EQ(I().ansicht.aufrufe,
               (std::vector<std::string>{"ProjektGeladen 0", "CodeFensterZeigen 1", "ProjektEinlesen",
                                         "AnsichtZuruecksetzen", "ProjektBaumZeigen", "CodeFensterLaden 2",
@@ -67,8 +67,8 @@ TEST_F(ProjektAnzeigenTest, ReadingShowsTheProjectFromTheWorkingFolder) {
     EXPECT_EQ(I().treProjekt.Knoten()[0].Text, "Modul1");
     EXPECT_EQ(I().treProjekt.Knoten()[1].Text, "Klasse1");
     EXPECT_FALSE(I().treProjekt.Knoten()[0].Aufgeklappt);
-    EXPECT_EQ(I().ansicht.fenster[1], ModulTextLesen(I().z.ProjektPfad, 2));
-    EXPECT_NE(I().z.ProjektDatenbank, nullptr);
+    EXPECT_EQ(I().ansicht.fenster[1], ModulTextLesen(I().projekt.ProjektPfad(), 2));
+    EXPECT_TRUE(I().projekt.DatenbankOffen());
     EXPECT_EQ(I().anzeige.Status(Panel::Aktivitaet), "");
     EXPECT_FALSE(I().anzeige.Sanduhr());
 }
@@ -88,13 +88,13 @@ TEST_F(ProjektAnzeigenTest, ReadingTwiceGivesTheSameProject) {
 TEST_F(ProjektAnzeigenTest, ReadingLeavesAShownSavedProjectAlone) {
     fs::path gespeichert = NeuerOrdner("gespeichert");
     ProjektAnlegen(gespeichert.string(), ZweiModule());
-    I().z.ProjektPfad = gespeichert.string() + "/";
+    I().projekt.PfadSetzen(gespeichert.string() + "/");
     ASSERT_TRUE(ProjektAnzeigen(I().k));
     I().treApp.Finden("K1")->Haken = true;
     mnuBearbeiten_Code_Click(I().k);
     EXPECT_TRUE(fs::exists(gespeichert / "CodeBrindle.mdb"));
     EXPECT_TRUE(fs::exists(gespeichert / "M2.txt"));
-    EXPECT_EQ(I().z.ProjektPfad, I().z.TempPfad);
+    EXPECT_EQ(I().projekt.ProjektPfad(), I().z.TempPfad);
 }
 
 TEST_F(ProjektAnzeigenTest, FailedReadListsTheHostAgain) {
@@ -109,7 +109,7 @@ TEST_F(ProjektAnzeigenTest, FailedReadListsTheHostAgain) {
 TEST_F(ProjektAnzeigenTest, ExpandedOptionExpandsEveryNode) {
     I().z.Opt.ModullisteAufgeklappt = true;
     ProjektAnlegen(I().z.TempPfad, ZweiModule());
-    I().z.ProjektPfad = I().z.TempPfad;
+    I().projekt.PfadSetzen(I().z.TempPfad);
     ASSERT_TRUE(ProjektAnzeigen(I().k));
     for (const BaumKnoten& k : I().treProjekt.Knoten())
         EXPECT_TRUE(k.Aufgeklappt) << k.Schluessel;
@@ -117,7 +117,7 @@ TEST_F(ProjektAnzeigenTest, ExpandedOptionExpandsEveryNode) {
 
 TEST_F(ProjektAnzeigenTest, EmptyProjectShowsNoNodeAndClicksNothing) {
     ProjektAnlegen(I().z.TempPfad, {});
-    I().z.ProjektPfad = I().z.TempPfad;
+    I().projekt.PfadSetzen(I().z.TempPfad);
     ASSERT_TRUE(ProjektAnzeigen(I().k));
     EXPECT_TRUE(I().treProjekt.Leer());
     EXPECT_EQ(I().ansicht.aufrufe.back(), "ProjektBaumUebernehmen");
@@ -134,7 +134,7 @@ TEST_F(ProjektAnzeigenTest, BrokenProjectsSayNotIntactAndFallBack) {
         Instanz& in = I();
         in.meldungen = {};
         in.ansicht.aufrufe.clear();
-        in.z.ProjektPfad = MitTrenner(ordner.string());
+        in.projekt.PfadSetzen(MitTrenner(ordner.string()));
         EXPECT_FALSE(ProjektAnzeigen(in.k)) << ordner;
         ASSERT_EQ(in.meldungen.Gezeigt().size(), 1u) << ordner;
         EXPECT_EQ(in.meldungen.Gezeigt()[0].Text,
@@ -142,7 +142,7 @@ TEST_F(ProjektAnzeigenTest, BrokenProjectsSayNotIntactAndFallBack) {
         EXPECT_EQ(in.meldungen.Gezeigt()[0].Symbol, MeldungsSymbol::Warnung);
         EXPECT_EQ(in.ansicht.aufrufe.back(), "NeuesProjekt") << ordner;
         EXPECT_FALSE(in.ansicht.Aufgerufen("ProjektGeladen 1"));
-        EXPECT_EQ(in.z.ProjektDatenbank, nullptr);
+        EXPECT_FALSE(in.projekt.DatenbankOffen());
         EXPECT_TRUE(in.treProjekt.Leer());
         EXPECT_EQ(in.anzeige.Status(Panel::Aktivitaet), "");
         EXPECT_FALSE(in.anzeige.Sanduhr());

@@ -20,6 +20,7 @@
 #include "projects/ProjektKontext.h"
 #include "settings/IniEinstellungsSpeicher.h"
 #include "store/DatenbankDatei.h"
+#include "store/OffenesProjekt.h"
 
 #include <filesystem>
 #include <functional>
@@ -42,15 +43,15 @@ inline void ProjektAnlegen(const std::string& ordner, const std::vector<TestModu
     Zustand z;
     StandardWerteSetzen(z);
     z.ProgrammOrdner = std::string(CB_BIN_DIR) + "/";
-    z.ProjektPfad = MitTrenner(ordner);
+    OffenesProjekt projekt(MitTrenner(ordner));
     AufzeichnendeMeldungen m;
-    ASSERT_TRUE(DatenbankErzeugen(z, m));
-    DatenbankOeffnen(z);
+    ASSERT_TRUE(projekt.DatenbankErzeugen(m, z.ProgrammOrdner));
+    projekt.DatenbankOeffnen();
     std::int64_t nummer = 0;
     for (const TestModul& modul : module)
-        ModulSpeichern(OffeneDatenbank(z), z.ProjektPfad, z.Opt, {++nummer, modul.Name, modul.Typ},
-                       z.RoutinenNummer, modul.Code);
-    DatenbankSchliessen(z);
+        ModulSpeichern(projekt.Datenbank(), projekt.ProjektPfad(), z.Opt, {++nummer, modul.Name, modul.Typ},
+                       projekt.RoutinenNummer, modul.Code);
+    projekt.DatenbankSchliessen();
 }
 
 inline std::vector<TestModul> ZweiModule() {
@@ -114,8 +115,9 @@ private:
 class Instanz {
 public:
     explicit Instanz(const std::string& cache, bool starten = true)
-        : einstellungen(cache + "/einstellungen.ini"), k{z,       einstellungen, meldungen,  dialoge, anzeige,
-                                                         ansicht, treApp,        treProjekt, zuletzt} {
+        : einstellungen(cache + "/einstellungen.ini"), k{z,          projekt, einstellungen, meldungen,
+                                                         dialoge,    anzeige, ansicht,       treApp,
+                                                         treProjekt, zuletzt} {
         Starten(z, einstellungen, CB_BIN_DIR, cache);
         if (starten)
             InstanzStarten(k, sperre);
@@ -123,6 +125,7 @@ public:
     ~Instanz() { InstanzBeenden(k, sperre); }
 
     Zustand z;
+    OffenesProjekt projekt;
     IniEinstellungsSpeicher einstellungen;
     AufzeichnendeMeldungen meldungen;
     AufzeichnendeDialoge dialoge;

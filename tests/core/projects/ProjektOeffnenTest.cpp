@@ -41,7 +41,7 @@ TEST_F(ProjektOeffnenTest, OpenedFolderBecomesTheSavedCurrentProject) {
     EXPECT_EQ(I().dialoge.ordnerFragen[0].Titel, "Bitte Projekt auswählen");
     EXPECT_EQ(I().dialoge.ordnerFragen[0].Start, I().z.ProjektOrdner);
     EXPECT_TRUE(I().meldungen.Gezeigt().empty());
-    EXPECT_EQ(I().z.ProjektPfad, projekt);
+    EXPECT_EQ(I().projekt.ProjektPfad(), projekt);
     EXPECT_EQ(I().anzeige.Titel(), I().z.ProgrammTitel + " Projekt: Auswertung");
     EXPECT_EQ(I().treApp.Tag, "Auswertung");
     EXPECT_EQ(I().ansicht.modus, 2);
@@ -51,7 +51,7 @@ TEST_F(ProjektOeffnenTest, OpenedFolderBecomesTheSavedCurrentProject) {
 }
 
 TEST_F(ProjektOeffnenTest, CancelOrAFolderWithoutDatabaseChangesNothing) {
-    std::string vorher = I().z.ProjektPfad;
+    std::string vorher = I().projekt.ProjektPfad();
     mnuOeffnen_Click(I().k); // cancelled
     fs::path leer = NeuerOrdner("keinProjekt");
     DateiSchreiben(leer / "M1.txt", "x");
@@ -60,7 +60,7 @@ TEST_F(ProjektOeffnenTest, CancelOrAFolderWithoutDatabaseChangesNothing) {
     ASSERT_EQ(I().meldungen.Gezeigt().size(), 1u);
     EXPECT_EQ(I().meldungen.Gezeigt()[0].Text, "Kein Gültiges Projekt");
     EXPECT_EQ(I().meldungen.Gezeigt()[0].Symbol, MeldungsSymbol::Warnung);
-    EXPECT_EQ(I().z.ProjektPfad, vorher);
+    EXPECT_EQ(I().projekt.ProjektPfad(), vorher);
     EXPECT_TRUE(I().ansicht.aufrufe.empty());
     EXPECT_FALSE(I().zuletzt[0].Sichtbar);
 }
@@ -70,14 +70,14 @@ TEST_F(ProjektOeffnenTest, FoldersOfTheWorkingAreaAreNotOpened) {
     fs::create_directories(anderer);
     ProjektAnlegen(anderer, ZweiModule());
     ProjektAnlegen(I().z.TempPfad, ZweiModule());
-    const std::string vorher = I().z.ProjektPfad;
+    const std::string vorher = I().projekt.ProjektPfad();
     for (const std::string& ordner : {anderer, I().z.TempPfad}) {
         SCOPED_TRACE(ordner);
         I().dialoge.ordnerAntworten.push_back(ordner);
         mnuOeffnen_Click(I().k);
         ASSERT_FALSE(I().meldungen.Gezeigt().empty());
         EXPECT_NE(I().meldungen.Gezeigt().back().Text.find("liegen nur Arbeitskopien"), std::string::npos);
-        EXPECT_EQ(I().z.ProjektPfad, vorher);
+        EXPECT_EQ(I().projekt.ProjektPfad(), vorher);
         EXPECT_FALSE(I().zuletzt[0].Sichtbar) << "not put into the recent list";
     }
     EXPECT_TRUE(fs::exists(anderer + "M2.txt"));
@@ -91,14 +91,14 @@ TEST_F(ProjektOeffnenTest, RecentEntryOpensItsProject) {
     ZuletztEintragen(I().z.EinstellungsName, I().einstellungen, I().zuletzt, anderes);
 
     mnuOpenIndex_Click(I().k, 1);
-    EXPECT_EQ(I().z.ProjektPfad, projekt);
+    EXPECT_EQ(I().projekt.ProjektPfad(), projekt);
     EXPECT_EQ(I().anzeige.Titel(), I().z.ProgrammTitel + " Projekt: Auswertung");
     EXPECT_EQ(I().zuletzt[0].Tag, projekt);
     EXPECT_EQ(I().zuletzt[1].Tag, anderes);
     EXPECT_EQ(I().ansicht.modus, 2);
     mnuOpenIndex_Click(I().k, 7); // hidden item: nothing
     mnuOpenIndex_Click(I().k, 12);
-    EXPECT_EQ(I().z.ProjektPfad, projekt);
+    EXPECT_EQ(I().projekt.ProjektPfad(), projekt);
 }
 
 TEST_F(ProjektOeffnenTest, RecentEntryWhoseProjectIsGoneSaysNotIntactAndStaysWithoutProject) {
@@ -128,8 +128,8 @@ TEST_F(ProjektOeffnenTest, RecentEntryWithoutFinalSeparatorOpensItsProject) {
 
     mnuOpenIndex_Click(I().k, 0);
     EXPECT_TRUE(I().meldungen.Gezeigt().empty()) << Texte(I().meldungen)[0];
-    EXPECT_EQ(I().z.ProjektPfad, projekt);
-    EXPECT_EQ(I().z.DatenbankPfad, projekt + "CodeBrindle.mdb");
+    EXPECT_EQ(I().projekt.ProjektPfad(), projekt);
+    EXPECT_EQ(I().projekt.DatenbankPfad(), projekt + "CodeBrindle.mdb");
     EXPECT_EQ(I().anzeige.Titel(), I().z.ProgrammTitel + " Projekt: Auswertung");
     EXPECT_EQ(I().ansicht.modus, 2);
     EXPECT_EQ(I().treProjekt.Anzahl(), 4u);
@@ -153,12 +153,12 @@ TEST_F(ProjektOeffnenTest, RecentEntryWhoseWholeFolderIsGoneSaysNotIntact) {
               std::vector<std::string>{"Projekt in " + weg + "\r\nist nicht mehr intakt"});
     EXPECT_EQ(I().ansicht.aufrufe.back(), "NeuesProjekt");
     EXPECT_EQ(I().ansicht.modus, 0);
-    EXPECT_EQ(I().z.ProjektDatenbank, nullptr);
+    EXPECT_FALSE(I().projekt.DatenbankOffen());
     EXPECT_TRUE(I().treProjekt.Leer());
     EXPECT_FALSE(fs::exists(weg)) << "showing must not make the folder again";
     // The next rewrite of the list drops the vanished entry
     mnuOpenIndex_Click(I().k, 1);
-    EXPECT_EQ(I().z.ProjektPfad, projekt);
+    EXPECT_EQ(I().projekt.ProjektPfad(), projekt);
     EXPECT_EQ(AlleEinstellungen(I().z.EinstellungsName, I().einstellungen, "recent").size(), 1u);
 }
 
@@ -190,14 +190,14 @@ protected:
         ProjektOeffnenTest::SetUp();
         fenster = std::make_unique<SpeicherndesAppFenster>(I());
         I().ansicht.aktualisieren = [this] {
-            AppKontext ak{I().z, host, I().meldungen, I().anzeige, *fenster, I().treApp};
+            AppKontext ak{I().z, I().projekt, host, I().meldungen, I().anzeige, *fenster, I().treApp};
             mnuAnsicht_App_Aktualisieren_Click(ak);
         };
         ProjektAnlegen(I().z.TempPfad, ZweiModule());
-        I().z.ProjektPfad = I().z.TempPfad;
+        I().projekt.PfadSetzen(I().z.TempPfad);
         ASSERT_TRUE(ProjektAnzeigen(I().k));
         I().anzeige.TitelSetzen(I().z.ProgrammTitel + " Projekt: VBAProject" + NichtGespeichertMarke);
-        I().z.NichtGespeichert = true;
+        I().projekt.NichtGespeichert = true;
         I().treApp.Tag = "VBAProject";
         I().ansicht.ProjektModusSetzen(1);
         ungespeichert = Dateien(I().z.TempPfad);
@@ -245,13 +245,13 @@ TEST_F(UngespeichertTest, BrokenOpenOffersToSaveTheUnsavedProjectItself) {
         // Then the fall-back's state without a project
         EXPECT_EQ(I().anzeige.Titel(), I().z.ProgrammTitel);
         EXPECT_EQ(I().ansicht.modus, 0);
-        EXPECT_EQ(I().z.ProjektDatenbank, nullptr);
+        EXPECT_FALSE(I().projekt.DatenbankOffen());
 
         // Shown again as unsaved for the next way of opening
         ProjektAnlegen(I().z.TempPfad, ZweiModule());
-        I().z.ProjektPfad = I().z.TempPfad;
+        I().projekt.PfadSetzen(I().z.TempPfad);
         I().anzeige.TitelSetzen(I().z.ProgrammTitel + " Projekt: VBAProject" + NichtGespeichertMarke);
-        I().z.NichtGespeichert = true;
+        I().projekt.NichtGespeichert = true;
     }
     EXPECT_EQ(DateiInhalt(kaputt + "CodeBrindle.mdb"), "keine Datenbank");
     EXPECT_EQ(Dateien(ohneDb).size(), 1u);
@@ -263,9 +263,9 @@ TEST_F(UngespeichertTest, CancelledFallBackStillSavesTheUnsavedProjectLater) {
     I().dialoge.ordnerAntworten.push_back(kaputt);
     mnuOeffnen_Click(I().k);
     EXPECT_FALSE(fenster->gespeichert);
-    EXPECT_EQ(I().z.ProjektPfad, I().z.TempPfad);
+    EXPECT_EQ(I().projekt.ProjektPfad(), I().z.TempPfad);
     EXPECT_NE(I().anzeige.Titel().find(NichtGespeichertMarke), std::string::npos);
-    EXPECT_TRUE(I().z.NichtGespeichert);
+    EXPECT_TRUE(I().projekt.NichtGespeichert);
 
     // The user saves now, as the caption still asks
     I().dialoge.ordnerAntworten.push_back(I().z.ProjektOrdner);
@@ -279,7 +279,7 @@ TEST_F(ProjektOeffnenTest, SavingFromAFolderWithoutProjectIsRefused) {
     // ProjektPfad still on the broken folder.
     std::string ohneDb = NeuerOrdner("ohneDb").string() + "/";
     DateiSchreiben(ohneDb + "M1.txt", "x");
-    I().z.ProjektPfad = ohneDb;
+    I().projekt.PfadSetzen(ohneDb);
     I().dialoge.ordnerAntworten.push_back(projekt.substr(0, projekt.size() - 1));
     I().dialoge.eingabeAntworten.push_back("");
     I().meldungen.Antworten(MeldungsAntwort::Ja);
@@ -292,7 +292,7 @@ TEST_F(ProjektOeffnenTest, SavingFromAFolderWithoutProjectIsRefused) {
                   "\r\nliegt kein Projekt (CodeBrindle.mdb fehlt).\r\nEs wurde nichts gespeichert.");
     EXPECT_TRUE(I().dialoge.ordnerFragen.empty()) << "refused before anything is asked";
     EXPECT_EQ(Dateien(projekt), vorher);
-    EXPECT_EQ(I().z.ProjektPfad, ohneDb);
+    EXPECT_EQ(I().projekt.ProjektPfad(), ohneDb);
 }
 
 } // namespace

@@ -21,8 +21,8 @@ protected:
         I().z.ProjektOrdner = NeuerOrdner("projekte").string() + "/";
         // A project just read from the host, shown from the working folder
         ProjektAnlegen(I().z.TempPfad, ZweiModule());
-        I().z.ProjektPfad = I().z.TempPfad;
-        DatenbankOeffnen(I().z);
+        I().projekt.PfadSetzen(I().z.TempPfad);
+        I().projekt.DatenbankOeffnen();
         I().treApp.Tag = "VBAProject";
         gelesen = Dateien(I().z.TempPfad);
     }
@@ -60,9 +60,9 @@ TEST_F(ProjektSpeichernTest, UnsavedProjectMovesIntoItsFolder) {
 
     EXPECT_EQ(Dateien(ziel), gelesen);
     EXPECT_TRUE(Dateien(I().z.TempPfad).empty()) << "the working copy goes";
-    EXPECT_EQ(I().z.ProjektPfad, ziel);
-    EXPECT_NE(I().z.ProjektDatenbank, nullptr);
-    EXPECT_EQ(I().z.DatenbankPfad, ziel + "CodeBrindle.mdb");
+    EXPECT_EQ(I().projekt.ProjektPfad(), ziel);
+    EXPECT_TRUE(I().projekt.DatenbankOffen());
+    EXPECT_EQ(I().projekt.DatenbankPfad(), ziel + "CodeBrindle.mdb");
     EXPECT_EQ(I().anzeige.Titel(), I().z.ProgrammTitel + " Projekt: Auswertung");
     EXPECT_EQ(I().ansicht.modus, 2);
     EXPECT_EQ(I().zuletzt[0].Tag, ziel);
@@ -73,7 +73,7 @@ TEST_F(ProjektSpeichernTest, StandardFolderIsTakenWithoutAsking) {
     I().dialoge.eingabeAntworten.push_back("Std");
     ASSERT_TRUE(mnuSpeichern_Click(I().k));
     EXPECT_TRUE(I().dialoge.ordnerFragen.empty());
-    EXPECT_EQ(I().z.ProjektPfad, I().z.ProjektOrdner + "Std/");
+    EXPECT_EQ(I().projekt.ProjektPfad(), I().z.ProjektOrdner + "Std/");
 
     I().z.ProjektOrdner = "/gibt/es/nicht/"; // then the chooser asks after all
     I().dialoge.eingabeAntworten.push_back("Nie");
@@ -91,8 +91,8 @@ TEST_F(ProjektSpeichernTest, NoFolderOrNoUsableNameSavesNothing) {
     EXPECT_TRUE(I().meldungen.Gezeigt().empty());
     EXPECT_TRUE(fs::is_empty(I().z.ProjektOrdner));
     EXPECT_EQ(Dateien(I().z.TempPfad), gelesen);
-    EXPECT_EQ(I().z.ProjektPfad, I().z.TempPfad);
-    EXPECT_NE(I().z.ProjektDatenbank, nullptr);
+    EXPECT_EQ(I().projekt.ProjektPfad(), I().z.TempPfad);
+    EXPECT_TRUE(I().projekt.DatenbankOffen());
 }
 
 TEST_F(ProjektSpeichernTest, SavingAnOpenedProjectLeavesItsOldFolder) {
@@ -119,7 +119,7 @@ TEST_F(ProjektSpeichernTest, ExistingProjectIsReplacedOnlyWhenConfirmed) {
     EXPECT_EQ(frage.Symbol, MeldungsSymbol::Frage);
     EXPECT_EQ(frage.Knoepfe, MeldungsKnoepfe::JaNein);
     EXPECT_EQ(Dateien(ziel), alt);
-    EXPECT_EQ(I().z.ProjektPfad, I().z.TempPfad);
+    EXPECT_EQ(I().projekt.ProjektPfad(), I().z.TempPfad);
 
     Antworten(I().z.ProjektOrdner, "Vorhanden");
     I().meldungen.Antworten(MeldungsAntwort::Ja);
@@ -137,7 +137,7 @@ TEST_F(ProjektSpeichernTest, ExistingProjectIsReplacedOnlyWhenConfirmed) {
 TEST_F(ProjektSpeichernTest, SavingOntoItsOwnFolderIsRefused) {
     Antworten(I().z.ProjektOrdner, "Selbst");
     ASSERT_TRUE(mnuSpeichern_Click(I().k));
-    std::string selbst = I().z.ProjektPfad;
+    std::string selbst = I().projekt.ProjektPfad();
     auto vorher = Dateien(selbst);
     I().meldungen = {};
     Antworten(I().z.ProjektOrdner + ".", "Selbst"); // another spelling of the same folder
@@ -145,8 +145,8 @@ TEST_F(ProjektSpeichernTest, SavingOntoItsOwnFolderIsRefused) {
     ASSERT_EQ(I().meldungen.Gezeigt().size(), 1u) << "refused before the overwrite question";
     EXPECT_NE(I().meldungen.Gezeigt()[0].Text.find("Das Projekt liegt bereits in"), std::string::npos);
     EXPECT_EQ(Dateien(selbst), vorher);
-    EXPECT_EQ(I().z.ProjektPfad, selbst);
-    EXPECT_NE(I().z.ProjektDatenbank, nullptr);
+    EXPECT_EQ(I().projekt.ProjektPfad(), selbst);
+    EXPECT_TRUE(I().projekt.DatenbankOffen());
 }
 
 TEST_F(ProjektSpeichernTest, WorkingAreaIsNoPlaceForAProject) {
@@ -203,8 +203,8 @@ TEST_F(ProjektSpeichernTest, ReadOnlyTargetLeavesBothProjectsAsTheyWere) {
     EXPECT_NE(text.find("ist unverändert"), std::string::npos) << text;
     EXPECT_EQ(Dateien(ziel), alt);
     EXPECT_EQ(Dateien(I().z.TempPfad), gelesen) << "the unsaved project is not lost";
-    EXPECT_EQ(I().z.ProjektPfad, I().z.TempPfad);
-    EXPECT_NE(I().z.ProjektDatenbank, nullptr) << "the project goes on where it was";
+    EXPECT_EQ(I().projekt.ProjektPfad(), I().z.TempPfad);
+    EXPECT_TRUE(I().projekt.DatenbankOffen()) << "the project goes on where it was";
 
     Antworten(ort.string(), "Neu");
     EXPECT_FALSE(mnuSpeichern_Click(I().k));
@@ -238,7 +238,7 @@ TEST_F(ProjektSpeichernTest, FullDiskLeavesTheOldProjectAndNoHalfCopy) {
     EXPECT_FALSE(mnuSpeichern_Click(I().k));
     EXPECT_FALSE(fs::exists(ort / "Neu")) << "the half copy of a new folder stays";
     EXPECT_EQ(Dateien(I().z.TempPfad), gelesen);
-    EXPECT_EQ(I().z.ProjektPfad, I().z.TempPfad);
+    EXPECT_EQ(I().projekt.ProjektPfad(), I().z.TempPfad);
     EXPECT_FALSE(I().zuletzt[0].Sichtbar);
 }
 
@@ -276,8 +276,8 @@ TEST_F(ProjektSpeichernTest, UnreadableFileLeavesTheOldProject) {
         EXPECT_EQ(std::distance(fs::directory_iterator(I().z.ProjektOrdner), fs::directory_iterator()), 1)
             << "the half copy was left";
         EXPECT_EQ(Dateien(I().z.TempPfad), gelesen) << "the unsaved project is not lost";
-        EXPECT_EQ(I().z.ProjektPfad, I().z.TempPfad);
-        EXPECT_NE(I().z.ProjektDatenbank, nullptr);
+        EXPECT_EQ(I().projekt.ProjektPfad(), I().z.TempPfad);
+        EXPECT_TRUE(I().projekt.DatenbankOffen());
     }
 }
 

@@ -408,10 +408,10 @@ TEST_F(CodeAnsichtGespeichert, RoutineLinesAreTheLinesOfTheDatabase) {
         SCOPED_TRACE(leerzeile);
         z.Opt.LeerzeileVorRoutinen = leerzeile;
         ++m_modulNummer;
-        cb::ModulSpeichern(Db(), z.ProjektPfad, z.Opt,
+        cb::ModulSpeichern(Db(), projekt.ProjektPfad(), z.Opt,
                            {m_modulNummer, "Modul" + std::to_string(m_modulNummer), cb::ModulStandard},
-                           z.RoutinenNummer, code);
-        const std::string datei = cb::ModulTextLesen(z.ProjektPfad, m_modulNummer);
+                           projekt.RoutinenNummer, code);
+        const std::string datei = cb::ModulTextLesen(projekt.ProjektPfad(), m_modulNummer);
         cb::CodeAnsicht a = cb::CodeAnsichtBilden(datei, true);
         EXPECT_TRUE(WieRtf(datei, true));
         EXPECT_EQ(a.Text, LfStattCrLf(cb::AnzeigeText(datei)));

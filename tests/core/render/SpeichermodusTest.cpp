@@ -37,22 +37,21 @@ TEST(StoreMode, KeepsTheTrailingLineBreakAndWritesNothing) {
     EXPECT_NE(parser.beimZeilennummern.find(cb::MarkeEscape), std::string::npos);
     EXPECT_FALSE(parser.beimZeilennummern.starts_with("\r\n"));
     // The module text file is the read's to write, once the rows are stored
-    EXPECT_TRUE(std::filesystem::is_empty(z.ProjektPfad));
-    cb::ModulTextSchreiben(z.ProjektPfad, 7, text);
-    EXPECT_EQ(cb::ModulTextPfad(z.ProjektPfad, 7), z.ProjektPfad + "M7.txt");
-    EXPECT_EQ(cb::ModulTextLesen(z.ProjektPfad, 7), erwartet + "\r\n");
+    EXPECT_TRUE(std::filesystem::is_empty(z.Arbeitsbereich));
+    cb::ModulTextSchreiben(z.Arbeitsbereich, 7, text);
+    EXPECT_EQ(cb::ModulTextPfad(z.Arbeitsbereich, 7), z.Arbeitsbereich + "M7.txt");
+    EXPECT_EQ(cb::ModulTextLesen(z.Arbeitsbereich, 7), erwartet + "\r\n");
 }
 
 TEST(StoreMode, UnwritableModuleFileIsAnError) {
-    cb::Zustand z = cb::test::FrischerZustand();
-    z.ProjektPfad = "/proc/nicht/da/";
+    const std::string ordner = "/proc/nicht/da/";
     try {
-        cb::ModulTextSchreiben(z.ProjektPfad, 1, "x");
+        cb::ModulTextSchreiben(ordner, 1, "x");
         FAIL() << "no error";
     } catch (const std::runtime_error& e) {
         EXPECT_NE(std::string(e.what()).find("/proc/nicht/da/M1.txt"), std::string::npos);
     }
-    EXPECT_THROW(cb::ModulTextLesen(z.ProjektPfad, 1), std::runtime_error);
+    EXPECT_THROW(cb::ModulTextLesen(ordner, 1), std::runtime_error);
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 #include "store/DatenbankDatei.h"
 #include "app/Dateien.h"
 
-#include "app/Zustand.h"
+#include "store/OffenesProjekt.h"
 #include "store/ProjektBaum.h"
 #include "store/ProjektDatenbankVerbindung.h"
 #include "store/Sqlite.h"
@@ -18,20 +18,18 @@ namespace fs = std::filesystem;
 namespace {
 
 struct Projekt {
-    explicit Projekt(const std::string& name) : ordner(test::NeuerOrdner(name)) {
-        z.ProgrammOrdner = std::string(CB_BIN_DIR) + "/";
-        z.ProjektPfad = ordner.string() + "/";
-    }
-    ~Projekt() { DatenbankSchliessen(z); }
+    explicit Projekt(const std::string& name)
+        : ordner(test::NeuerOrdner(name)), projekt(ordner.string() + "/") {}
     fs::path Datei() const { return ordner / "CodeBrindle.mdb"; }
 
     fs::path ordner;
-    Zustand z;
+    std::string programmOrdner = std::string(CB_BIN_DIR) + "/";
+    OffenesProjekt projekt;
     test::AufzeichnendeMeldungen meldungen;
 };
 
-std::int64_t Zeilen(const Zustand& z, const char* tabelle) {
-    sql::Anweisung a(OffeneDatenbank(z).Verbindung(), std::string("SELECT count(*) FROM ") + tabelle);
+std::int64_t Zeilen(const OffenesProjekt& projekt, const char* tabelle) {
+    sql::Anweisung a(projekt.Datenbank().Verbindung(), std::string("SELECT count(*) FROM ") + tabelle);
     a.Schritt();
     return a.Ganzzahl(0);
 }
@@ -40,28 +38,28 @@ std::int64_t Zeilen(const Zustand& z, const char* tabelle) {
 
 TEST(StoreDatenbankDatei, ErzeugenGibtEinLeeresProjekt) {
     Projekt p("leer");
-    ASSERT_TRUE(DatenbankErzeugen(p.z, p.meldungen));
-    EXPECT_EQ(p.z.DatenbankPfad, p.Datei().string());
+    ASSERT_TRUE(p.projekt.DatenbankErzeugen(p.meldungen, p.programmOrdner));
+    EXPECT_EQ(p.projekt.DatenbankPfad(), p.Datei().string());
     EXPECT_TRUE(p.meldungen.Gezeigt().empty());
-    DatenbankOeffnen(p.z);
-    ASSERT_NE(p.z.ProjektDatenbank, nullptr);
-    EXPECT_EQ(Zeilen(p.z, "td_mod"), 0);
-    EXPECT_EQ(Zeilen(p.z, "td_rout"), 0);
+    p.projekt.DatenbankOeffnen();
+    ASSERT_TRUE(p.projekt.DatenbankOffen());
+    EXPECT_EQ(Zeilen(p.projekt, "td_mod"), 0);
+    EXPECT_EQ(Zeilen(p.projekt, "td_rout"), 0);
 }
 
 TEST(StoreDatenbankDatei, ErzeugenErsetztDasVorigeProjekt) {
     Projekt p("ersetzen");
-    ASSERT_TRUE(DatenbankErzeugen(p.z, p.meldungen));
-    DatenbankOeffnen(p.z);
-    p.z.ProjektDatenbank->ModulEinfuegen({1, "Alt", 2, 10});
-    p.z.ProjektDatenbank->RoutineEinfuegen({1, 1, 1, "Alt", 1, 1});
+    ASSERT_TRUE(p.projekt.DatenbankErzeugen(p.meldungen, p.programmOrdner));
+    p.projekt.DatenbankOeffnen();
+    p.projekt.Datenbank().ModulEinfuegen({1, "Alt", 2, 10});
+    p.projekt.Datenbank().RoutineEinfuegen({1, 1, 1, "Alt", 1, 1});
     // The connection stays open on purpose: the copy must not leave it
     // writing into the replaced file.
-    ASSERT_TRUE(DatenbankErzeugen(p.z, p.meldungen));
-    EXPECT_EQ(p.z.ProjektDatenbank, nullptr);
-    DatenbankOeffnen(p.z);
-    EXPECT_EQ(Zeilen(p.z, "td_mod"), 0);
-    EXPECT_EQ(Zeilen(p.z, "td_rout"), 0);
+    ASSERT_TRUE(p.projekt.DatenbankErzeugen(p.meldungen, p.programmOrdner));
+    EXPECT_FALSE(p.projekt.DatenbankOffen());
+    p.projekt.DatenbankOeffnen();
+    EXPECT_EQ(Zeilen(p.projekt, "td_mod"), 0);
+    EXPECT_EQ(Zeilen(p.projekt, "td_rout"), 0);
     EXPECT_FALSE(fs::exists(p.Datei().string() + ".neu"));
     for (const auto& e : fs::directory_iterator(p.ordner))
         EXPECT_EQ(e.path().filename().string().find(".neu"), std::string::npos) << e.path();
@@ -73,9 +71,9 @@ TEST(StoreDatenbankDatei, EinJournalDasNichtGehtLaesstDieAlteDatenbankMitIhrem) 
     // A folder in the journal's place, with something in it, cannot be removed.
     fs::create_directories(p.Datei().string() + "-journal/inhalt");
     test::DateiSchreiben(p.Datei().string() + "-wal", "altes Protokoll");
-    EXPECT_FALSE(DatenbankErzeugen(p.z, p.meldungen));
+    EXPECT_FALSE(p.projekt.DatenbankErzeugen(p.meldungen, p.programmOrdner));
     ASSERT_EQ(p.meldungen.Gezeigt().size(), 1u);
-    EXPECT_EQ(p.meldungen.Gezeigt()[0].Text, MaskeFehltText(p.z.ProgrammOrdner + "mask_CodeBrindle.mdb"));
+    EXPECT_EQ(p.meldungen.Gezeigt()[0].Text, MaskeFehltText(p.programmOrdner + "mask_CodeBrindle.mdb"));
     EXPECT_EQ(test::DateiInhalt(p.Datei()), "alte Datenbank");
     EXPECT_EQ(test::DateiInhalt(p.Datei().string() + "-wal"), "altes Protokoll");
     for (const auto& e : fs::directory_iterator(p.ordner))
@@ -84,15 +82,15 @@ TEST(StoreDatenbankDatei, EinJournalDasNichtGehtLaesstDieAlteDatenbankMitIhrem) 
 
 TEST(StoreDatenbankDatei, FehlendeMaskeMeldetIhrenPfadUndLaesstDasProjekt) {
     Projekt p("ohne_maske");
-    ASSERT_TRUE(DatenbankErzeugen(p.z, p.meldungen));
-    DatenbankOeffnen(p.z);
-    p.z.ProjektDatenbank->ModulEinfuegen({1, "Bleibt", 2, 10});
-    DatenbankSchliessen(p.z);
+    ASSERT_TRUE(p.projekt.DatenbankErzeugen(p.meldungen, p.programmOrdner));
+    p.projekt.DatenbankOeffnen();
+    p.projekt.Datenbank().ModulEinfuegen({1, "Bleibt", 2, 10});
+    p.projekt.DatenbankSchliessen();
     const std::string vorher = test::DateiInhalt(p.Datei());
 
     auto leer = test::NeuerOrdner("programm_ohne_maske");
-    p.z.ProgrammOrdner = leer.string(); // without the separator: it is added
-    EXPECT_FALSE(DatenbankErzeugen(p.z, p.meldungen));
+    p.programmOrdner = leer.string(); // without the separator: it is added
+    EXPECT_FALSE(p.projekt.DatenbankErzeugen(p.meldungen, p.programmOrdner));
     ASSERT_EQ(p.meldungen.Gezeigt().size(), 1u);
     const auto& m = p.meldungen.Gezeigt()[0];
     EXPECT_EQ(m.Text, "Die notwendige Datenbank\r\n" + leer.string() +
@@ -106,20 +104,20 @@ TEST(StoreDatenbankDatei, FehlendeMaskeMeldetIhrenPfadUndLaesstDasProjekt) {
 
 TEST(StoreDatenbankDatei, MisslungeneKopieZeigtDieselbeMeldung) {
     Projekt p("ohne_ordner");
-    p.z.ProjektPfad = (p.ordner / "gibtsnicht").string() + "/";
-    EXPECT_FALSE(DatenbankErzeugen(p.z, p.meldungen));
+    p.projekt.PfadSetzen((p.ordner / "gibtsnicht").string() + "/");
+    EXPECT_FALSE(p.projekt.DatenbankErzeugen(p.meldungen, p.programmOrdner));
     ASSERT_EQ(p.meldungen.Gezeigt().size(), 1u);
-    EXPECT_EQ(p.meldungen.Gezeigt()[0].Text, MaskeFehltText(p.z.ProgrammOrdner + "mask_CodeBrindle.mdb"));
+    EXPECT_EQ(p.meldungen.Gezeigt()[0].Text, MaskeFehltText(p.programmOrdner + "mask_CodeBrindle.mdb"));
 }
 
 TEST(StoreDatenbankDatei, AlteJournaleWerdenNichtInDieKopieZurueckgespielt) {
     // A session that died in the middle of a read leaves a hot journal
     // beside its database. It is taken from a transaction in flight.
     Projekt alt("journal_alt");
-    ASSERT_TRUE(DatenbankErzeugen(alt.z, alt.meldungen));
-    DatenbankOeffnen(alt.z);
-    alt.z.ProjektDatenbank->ModulEinfuegen({1, "AusDemAltenProjekt", 2, 10});
-    DatenbankSchliessen(alt.z);
+    ASSERT_TRUE(alt.projekt.DatenbankErzeugen(alt.meldungen, alt.programmOrdner));
+    alt.projekt.DatenbankOeffnen();
+    alt.projekt.Datenbank().ModulEinfuegen({1, "AusDemAltenProjekt", 2, 10});
+    alt.projekt.DatenbankSchliessen();
     std::string journal;
     {
         auto v = sql::Verbindung::Oeffnen(alt.Datei().string());
@@ -135,18 +133,18 @@ TEST(StoreDatenbankDatei, AlteJournaleWerdenNichtInDieKopieZurueckgespielt) {
     Projekt p("journal");
     test::DateiSchreiben(p.Datei(), "alte Datenbank");
     test::DateiSchreiben(p.Datei().string() + "-journal", journal);
-    ASSERT_TRUE(DatenbankErzeugen(p.z, p.meldungen));
+    ASSERT_TRUE(p.projekt.DatenbankErzeugen(p.meldungen, p.programmOrdner));
     EXPECT_FALSE(fs::exists(p.Datei().string() + "-journal"));
-    DatenbankOeffnen(p.z);
-    EXPECT_EQ(Zeilen(p.z, "td_mod"), 0);
-    EXPECT_EQ(Zeilen(p.z, "td_rout"), 0);
+    p.projekt.DatenbankOeffnen();
+    EXPECT_EQ(Zeilen(p.projekt, "td_mod"), 0);
+    EXPECT_EQ(Zeilen(p.projekt, "td_rout"), 0);
 }
 
 TEST(StoreDatenbankDatei, OeffnenOhneDateiScheitertUndLegtNichtsAn) {
     Projekt p("oeffnen_fehlt");
-    EXPECT_THROW(DatenbankOeffnen(p.z), DatenbankFehler);
-    EXPECT_EQ(p.z.ProjektDatenbank, nullptr);
-    EXPECT_EQ(p.z.DatenbankPfad, p.Datei().string());
+    EXPECT_THROW(p.projekt.DatenbankOeffnen(), DatenbankFehler);
+    EXPECT_FALSE(p.projekt.DatenbankOffen());
+    EXPECT_EQ(p.projekt.DatenbankPfad(), p.Datei().string());
     EXPECT_FALSE(fs::exists(p.Datei()));
 }
 
@@ -154,53 +152,53 @@ TEST(StoreDatenbankDatei, BeschaedigteOderFremdeDateiGibtEinenKlarenFehler) {
     Projekt p("kaputt");
     test::DateiSchreiben(p.Datei(), "Standard Jet DB\0 das ist keine SQLite-Datei" + std::string(3000, 'x'));
     try {
-        DatenbankOeffnen(p.z);
+        p.projekt.DatenbankOeffnen();
         FAIL() << "a file that is no database must not open";
     } catch (const DatenbankFehler& f) {
         EXPECT_NE(std::string(f.what()).find(p.Datei().string()), std::string::npos) << f.what();
     }
-    EXPECT_EQ(p.z.ProjektDatenbank, nullptr);
+    EXPECT_FALSE(p.projekt.DatenbankOffen());
 
     fs::remove(p.Datei());
     {
         auto fremd = sql::Verbindung::Anlegen(p.Datei().string());
         fremd.Ausfuehren("CREATE TABLE kunden (id INTEGER)");
     }
-    EXPECT_THROW(DatenbankOeffnen(p.z), DatenbankFehler);
+    EXPECT_THROW(p.projekt.DatenbankOeffnen(), DatenbankFehler);
 
     // A project database cut short, as after a failed copy by hand.
-    ASSERT_TRUE(DatenbankErzeugen(p.z, p.meldungen));
-    DatenbankOeffnen(p.z);
+    ASSERT_TRUE(p.projekt.DatenbankErzeugen(p.meldungen, p.programmOrdner));
+    p.projekt.DatenbankOeffnen();
     for (int i = 1; i <= 300; ++i)
-        p.z.ProjektDatenbank->ModulEinfuegen({i, std::string(200, 'm'), 2, i});
-    DatenbankSchliessen(p.z);
+        p.projekt.Datenbank().ModulEinfuegen({i, std::string(200, 'm'), 2, i});
+    p.projekt.DatenbankSchliessen();
     std::string inhalt = test::DateiInhalt(p.Datei());
     test::DateiSchreiben(p.Datei(), inhalt.substr(0, inhalt.size() / 2));
     EXPECT_THROW(
         {
-            DatenbankOeffnen(p.z);
-            ModullisteLaden(p.z);
+            p.projekt.DatenbankOeffnen();
+            p.projekt.ModullisteLaden();
         },
         DatenbankFehler);
 }
 
 TEST(StoreDatenbankDatei, SchliessenScheitertNieUndLeertDieVerbindung) {
     Projekt p("schliessen");
-    DatenbankSchliessen(p.z); // nothing open
-    ASSERT_TRUE(DatenbankErzeugen(p.z, p.meldungen));
-    DatenbankOeffnen(p.z);
-    DatenbankSchliessen(p.z);
-    EXPECT_EQ(p.z.ProjektDatenbank, nullptr);
-    DatenbankSchliessen(p.z);
-    EXPECT_THROW(OffeneDatenbank(p.z), DatenbankFehler);
+    p.projekt.DatenbankSchliessen(); // nothing open
+    ASSERT_TRUE(p.projekt.DatenbankErzeugen(p.meldungen, p.programmOrdner));
+    p.projekt.DatenbankOeffnen();
+    p.projekt.DatenbankSchliessen();
+    EXPECT_FALSE(p.projekt.DatenbankOffen());
+    p.projekt.DatenbankSchliessen();
+    EXPECT_THROW(p.projekt.Datenbank(), DatenbankFehler);
 }
 
 TEST(StoreDatenbankDatei, ErneutesOeffnenSiehtDieZeilenEinesOffenenEinlesens) {
     Projekt p("wieder_oeffnen");
-    ASSERT_TRUE(DatenbankErzeugen(p.z, p.meldungen));
-    DatenbankOeffnen(p.z);
-    p.z.ProjektDatenbank->EinlesenBeginnen();
-    p.z.ProjektDatenbank->ModulEinfuegen({1, "Modul1", 2, 5});
-    DatenbankOeffnen(p.z);
-    EXPECT_EQ(ModullisteLaden(p.z).size(), 1u);
+    ASSERT_TRUE(p.projekt.DatenbankErzeugen(p.meldungen, p.programmOrdner));
+    p.projekt.DatenbankOeffnen();
+    p.projekt.Datenbank().EinlesenBeginnen();
+    p.projekt.Datenbank().ModulEinfuegen({1, "Modul1", 2, 5});
+    p.projekt.DatenbankOeffnen();
+    EXPECT_EQ(p.projekt.ModullisteLaden().size(), 1u);
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The statements of the module parser, and the transaction of one read.
+#include "store/OffenesProjekt.h"
 #include "store/ProjektBaum.h"
-#include "store/RoutinenAbfragen.h"
 #include "store/Sqlite.h"
 
 #include "StoreHilfen.h"
@@ -16,7 +16,7 @@ class StoreEinlesen : public test::StoreProjekt {
 protected:
     // What another program, or the next session, finds in the file.
     std::int64_t ZeilenAufDerPlatte(const char* tabelle) {
-        auto v = sql::Verbindung::Oeffnen(z.DatenbankPfad);
+        auto v = sql::Verbindung::Oeffnen(projekt.DatenbankPfad());
         sql::Anweisung a(v, std::string("SELECT count(*) FROM ") + tabelle);
         a.Schritt();
         return a.Ganzzahl(0);
@@ -47,14 +47,14 @@ TEST_F(StoreEinlesen, ZeilenWieDerParserSieSchreibt) {
     Db().RoutinenEndeSetzen(17, 9);
     Db().ModulEinfuegen({3, "Modul3", ModulStandard, 12});
 
-    auto r = RoutineAnZeile(z, 9, "M3");
+    auto r = projekt.RoutineAnZeile(9, "M3");
     ASSERT_TRUE(r);
     EXPECT_EQ(r->RouName, "Start");
     EXPECT_EQ(r->RouNum, 17);
-    auto m = ModulKnotenAnlegen(z, 3);
+    auto m = projekt.ModulKnotenAnlegen(3);
     ASSERT_TRUE(m);
     EXPECT_EQ(m->Text, "Modul3");
-    EXPECT_EQ(RoutineZoomen(z, 1, 3), (ZoomBereich{1, 3}));
+    EXPECT_EQ(projekt.RoutineZoomen(1, 3), (ZoomBereich{1, 3}));
 }
 
 TEST_F(StoreEinlesen, DeklarationEndetMitIhrerLetztenKopfzeile) {
@@ -86,7 +86,7 @@ TEST_F(StoreEinlesen, EinLesenIstEineTransaktionDieJedeZeileSofortSieht) {
     Db().RoutinenStartSetzen(1, 2);
     Db().RoutinenEndeSetzen(1, 4);
     Db().ModulEinfuegen({1, "Modul1", ModulStandard, 5});
-    EXPECT_EQ(RoutineAnZeile(z, 3, "M1")->RouName, "A");
+    EXPECT_EQ(projekt.RoutineAnZeile(3, "M1")->RouName, "A");
     EXPECT_EQ(ZeilenAufDerPlatte("td_rout"), 0) << "nothing reaches the file before the end of the read";
     Db().EinlesenAbschliessen();
     EXPECT_FALSE(Db().EinlesenLaeuft());
@@ -109,10 +109,10 @@ TEST_F(StoreEinlesen, GescheitertesLesenBehaeltDieGeschriebenenZeilen) {
 TEST_F(StoreEinlesen, SchliessenSchreibtEinOffenesLesen) {
     Db().EinlesenBeginnen();
     Db().ModulEinfuegen({1, "Größe's \"Modul\"", ModulKlasse, 3});
-    DatenbankSchliessen(z);
+    projekt.DatenbankSchliessen();
     EXPECT_EQ(ZeilenAufDerPlatte("td_mod"), 1);
-    DatenbankOeffnen(z);
-    auto k = ModullisteLaden(z);
+    projekt.DatenbankOeffnen();
+    auto k = projekt.ModullisteLaden();
     ASSERT_EQ(k.size(), 1u);
     EXPECT_EQ(k[0].Text, "Größe's \"Modul\"");
     EXPECT_EQ(k[0].Bild, "M3");

@@ -31,8 +31,8 @@ TEST_F(StoreProjektBaum, ModuleNachTypUndDannNachNamen) {
     Modul(8, "Ärger", ModulStandard);
     Modul(9, "Beta", ModulStandard);
 
-    auto k = ModullisteLaden(z);
-    EXPECT_EQ(z.ModulAnzahl, 9);
+    auto k = projekt.ModullisteLaden();
+    EXPECT_EQ(projekt.ModulAnzahl(), 9);
     EXPECT_EQ(Spalte(k, &BaumKnoten::Text),
               (std::vector<std::string>{"frmStart", "Ablauf", "Ärger", "Beta", "zahlen", "clsKunde",
                                         "DieseArbeitsmappe", "Tabelle1", "Sonstiges"}));
@@ -45,10 +45,13 @@ TEST_F(StoreProjektBaum, ModuleNachTypUndDannNachNamen) {
 }
 
 TEST_F(StoreProjektBaum, LeeresProjektGibtKeineKnoten) {
-    z.ModulAnzahl = 12; // from a project shown before
-    EXPECT_TRUE(ModullisteLaden(z).empty());
-    EXPECT_EQ(z.ModulAnzahl, 0);
-    EXPECT_TRUE(RoutinenlisteLaden(z).empty());
+    Modul(1, "Modul1", ModulStandard); // a project shown before
+    ASSERT_EQ(projekt.ModullisteLaden().size(), 1u);
+    ASSERT_TRUE(projekt.DatenbankErzeugen(meldungen, z.ProgrammOrdner));
+    projekt.DatenbankOeffnen();
+    EXPECT_TRUE(projekt.ModullisteLaden().empty());
+    EXPECT_EQ(projekt.ModulAnzahl(), 0);
+    EXPECT_TRUE(projekt.RoutinenlisteLaden().empty());
 }
 
 TEST_F(StoreProjektBaum, RoutinenAlphabetischUnterIhremModul) {
@@ -62,7 +65,7 @@ TEST_F(StoreProjektBaum, RoutinenAlphabetischUnterIhremModul) {
     Routine(6, 2, "Wert", TypPropertyLet, OffenPublic, 10, 12);
     Routine(7, 1, "GetTickCount", TypDeclareFunction, OffenPrivate, 1, 0);
 
-    auto k = RoutinenlisteLaden(z);
+    auto k = projekt.RoutinenlisteLaden();
     ASSERT_EQ(k.size(), 7u);
     EXPECT_EQ(Spalte(k, &BaumKnoten::Text), (std::vector<std::string>{"anfang", "GetTickCount", "Mitte",
                                                                       "Zuletzt", "Mitte", "Wert", "Wert"}));
@@ -79,7 +82,7 @@ TEST_F(StoreProjektBaum, RoutinenOhneModulzeileBekommenKeinenKnoten) {
     Modul(1, "Gut", ModulStandard);
     Routine(1, 1, "Da", TypSub, OffenPublic, 1, 2);
     Db().RoutineEinfuegen({TypSub, OffenPublic, 1, "Verwaist", 2, 2});
-    auto k = RoutinenlisteLaden(z);
+    auto k = projekt.RoutinenlisteLaden();
     ASSERT_EQ(k.size(), 1u);
     EXPECT_EQ(k[0].Text, "Da");
 }
@@ -87,8 +90,8 @@ TEST_F(StoreProjektBaum, RoutinenOhneModulzeileBekommenKeinenKnoten) {
 TEST_F(StoreProjektBaum, NamenMitQuotesUndUmlautenKommenUnveraendertZurueck) {
     Modul(1, "Mod'ul \"1\"", ModulStandard);
     Routine(1, 1, "Größe'); DROP TABLE td_rout; --", TypFunction, OffenPublic, 1, 3);
-    auto m = ModullisteLaden(z);
-    auto r = RoutinenlisteLaden(z);
+    auto m = projekt.ModullisteLaden();
+    auto r = projekt.RoutinenlisteLaden();
     ASSERT_EQ(m.size(), 1u);
     ASSERT_EQ(r.size(), 1u);
     EXPECT_EQ(m[0].Text, "Mod'ul \"1\"");

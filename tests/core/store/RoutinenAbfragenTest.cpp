@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "store/RoutinenAbfragen.h"
+#include "store/OffenesProjekt.h"
 
 #include "StoreHilfen.h"
 
@@ -38,49 +38,49 @@ class StoreRoutineAnspringen : public StoreAbfrage {};
 } // namespace
 
 TEST_F(StoreRoutineAnZeile, EndzeileGehoertZurRoutineDieZeileDanachNicht) {
-    auto r = RoutineAnZeile(z, 14, "M1");
+    auto r = projekt.RoutineAnZeile(14, "M1");
     ASSERT_TRUE(r);
     EXPECT_EQ(r->RouName, "Start");
     EXPECT_EQ(r->RouNum, 1);
     EXPECT_EQ(r->RouTyp, TypSub);
     EXPECT_EQ(r->RouOpen, OffenPublic);
-    EXPECT_FALSE(RoutineAnZeile(z, 15, "M1"));
-    ASSERT_TRUE(RoutineAnZeile(z, 16, "M1"));
-    EXPECT_EQ(RoutineAnZeile(z, 16, "M1")->RouOpen, OffenPrivate);
-    EXPECT_EQ(RoutineAnZeile(z, 10, "M1")->RouName, "Start");
+    EXPECT_FALSE(projekt.RoutineAnZeile(15, "M1"));
+    ASSERT_TRUE(projekt.RoutineAnZeile(16, "M1"));
+    EXPECT_EQ(projekt.RoutineAnZeile(16, "M1")->RouOpen, OffenPrivate);
+    EXPECT_EQ(projekt.RoutineAnZeile(10, "M1")->RouName, "Start");
 }
 
 TEST_F(StoreRoutineAnZeile, DeklarationUeberZweiZeilenAufBeidenGefunden) {
     for (std::int64_t zeile : {22, 23}) {
-        auto r = RoutineAnZeile(z, zeile, "M1");
+        auto r = projekt.RoutineAnZeile(zeile, "M1");
         ASSERT_TRUE(r) << zeile;
         EXPECT_EQ(r->RouName, "GetTickCount");
         EXPECT_EQ(r->RouTyp, TypDeclareFunction);
     }
-    EXPECT_FALSE(RoutineAnZeile(z, 21, "M1"));
+    EXPECT_FALSE(projekt.RoutineAnZeile(21, "M1"));
 }
 
 TEST_F(StoreRoutineAnZeile, DeklarationsteilUndAndereModuleGehoerenKeinerRoutine) {
-    EXPECT_FALSE(RoutineAnZeile(z, 3, "M1"));
-    EXPECT_FALSE(RoutineAnZeile(z, 29, "M1"));
-    EXPECT_FALSE(RoutineAnZeile(z, 12, "M3"));
-    EXPECT_EQ(RoutineAnZeile(z, 3, "M2")->RouName, "Anderswo");
-    EXPECT_FALSE(RoutineAnZeile(z, 12, "M")) << "a key without a number names no module";
+    EXPECT_FALSE(projekt.RoutineAnZeile(3, "M1"));
+    EXPECT_FALSE(projekt.RoutineAnZeile(29, "M1"));
+    EXPECT_FALSE(projekt.RoutineAnZeile(12, "M3"));
+    EXPECT_EQ(projekt.RoutineAnZeile(3, "M2")->RouName, "Anderswo");
+    EXPECT_FALSE(projekt.RoutineAnZeile(12, "M")) << "a key without a number names no module";
 }
 
 TEST_F(StoreRoutineAnZeile, StatusfeldZeigtDieRoutineOderWirdGeleert) {
-    EXPECT_EQ(RoutineImStatus(z, 18, "M1"), "Rechnen");
-    EXPECT_EQ(RoutineImStatus(z, 15, "M1"), "");
-    EXPECT_EQ(RoutineImStatus(z, 1, "M3"), "");
+    EXPECT_EQ(projekt.RoutineImStatus(18, "M1"), "Rechnen");
+    EXPECT_EQ(projekt.RoutineImStatus(15, "M1"), "");
+    EXPECT_EQ(projekt.RoutineImStatus(1, "M3"), "");
 }
 
 TEST_F(StoreRoutineNachName, ErgebnisNachArtUndSichtbarkeit) {
     std::int64_t num = -1;
-    EXPECT_EQ(RoutineNachName(z, meldungen, "Rechnen", 1, num), 1) << "private Function";
+    EXPECT_EQ(projekt.RoutineNachName(meldungen, "Rechnen", 1, num), 1) << "private Function";
     EXPECT_EQ(num, 2);
-    EXPECT_EQ(RoutineNachName(z, meldungen, "Start", 1, num), 2) << "public Sub";
+    EXPECT_EQ(projekt.RoutineNachName(meldungen, "Start", 1, num), 2) << "public Sub";
     EXPECT_EQ(num, 1);
-    EXPECT_EQ(RoutineNachName(z, meldungen, "GetTickCount", 1, num), 1) << "private Declare";
+    EXPECT_EQ(projekt.RoutineNachName(meldungen, "GetTickCount", 1, num), 1) << "private Declare";
     EXPECT_EQ(num, 3);
     EXPECT_TRUE(meldungen.Gezeigt().empty());
 }
@@ -88,17 +88,17 @@ TEST_F(StoreRoutineNachName, ErgebnisNachArtUndSichtbarkeit) {
 TEST_F(StoreRoutineNachName, NamenVergleichenOhneGrossUndKleinschreibung) {
     Routine(6, 3, "Ändern", TypFunction, OffenPublic, 3, 6);
     std::int64_t num = 0;
-    EXPECT_EQ(RoutineNachName(z, meldungen, "start", 1, num), 2);
+    EXPECT_EQ(projekt.RoutineNachName(meldungen, "start", 1, num), 2);
     EXPECT_EQ(num, 1);
-    EXPECT_EQ(RoutineNachName(z, meldungen, "ÄNDERN", 3, num), 2);
+    EXPECT_EQ(projekt.RoutineNachName(meldungen, "ÄNDERN", 3, num), 2);
     EXPECT_EQ(num, 6);
     EXPECT_TRUE(meldungen.Gezeigt().empty());
-    EXPECT_EQ(RoutineNachName(z, meldungen, "Andern", 3, num), 0) << "Ä is not A";
+    EXPECT_EQ(projekt.RoutineNachName(meldungen, "Andern", 3, num), 0) << "Ä is not A";
 }
 
 TEST_F(StoreRoutineNachName, PropertyWirdNichtUnterstuetzt) {
     std::int64_t num = -1;
-    EXPECT_EQ(RoutineNachName(z, meldungen, "Wert", 1, num), 0);
+    EXPECT_EQ(projekt.RoutineNachName(meldungen, "Wert", 1, num), 0);
     EXPECT_EQ(num, -1);
     ASSERT_EQ(meldungen.Gezeigt().size(), 1u);
     EXPECT_EQ(meldungen.Gezeigt()[0].Text, "Property wird von der Routinensuche nicht unterstützt");
@@ -108,7 +108,7 @@ TEST_F(StoreRoutineNachName, PropertyWirdNichtUnterstuetzt) {
 
 TEST_F(StoreRoutineNachName, NameEinesAnderenModulsWirdNichtGefunden) {
     std::int64_t num = -1;
-    EXPECT_EQ(RoutineNachName(z, meldungen, "Anderswo", 1, num), 0);
+    EXPECT_EQ(projekt.RoutineNachName(meldungen, "Anderswo", 1, num), 0);
     EXPECT_EQ(num, -1);
     ASSERT_EQ(meldungen.Gezeigt().size(), 1u);
     EXPECT_EQ(meldungen.Gezeigt()[0].Text, "Infos zu Routine nicht gefunden");
@@ -118,17 +118,17 @@ TEST_F(StoreRoutineNachName, NameEinesAnderenModulsWirdNichtGefunden) {
 TEST_F(StoreRoutineNachName, QuoteImNamenIstEinNameWieJederAndere) {
     Routine(6, 1, "O'Brien", TypSub, OffenPrivate, 29, 30);
     std::int64_t num = 0;
-    EXPECT_EQ(RoutineNachName(z, meldungen, "o'brien", 1, num), 1);
+    EXPECT_EQ(projekt.RoutineNachName(meldungen, "o'brien", 1, num), 1);
     EXPECT_EQ(num, 6);
-    EXPECT_EQ(RoutineNachName(z, meldungen, "x' OR '1'='1", 1, num), 0);
+    EXPECT_EQ(projekt.RoutineNachName(meldungen, "x' OR '1'='1", 1, num), 0);
     ASSERT_EQ(meldungen.Gezeigt().size(), 1u);
     EXPECT_EQ(meldungen.Gezeigt()[0].Text, "Infos zu Routine nicht gefunden");
 }
 
 TEST_F(StoreRoutineNachName, OhneOffeneDatenbankRoutineNichtGefunden) {
-    DatenbankSchliessen(z);
+    projekt.DatenbankSchliessen();
     std::int64_t num = -1;
-    EXPECT_EQ(RoutineNachName(z, meldungen, "Start", 1, num), 0);
+    EXPECT_EQ(projekt.RoutineNachName(meldungen, "Start", 1, num), 0);
     EXPECT_EQ(num, -1);
     ASSERT_EQ(meldungen.Gezeigt().size(), 1u);
     EXPECT_EQ(meldungen.Gezeigt()[0].Text, "Routine nicht gefunden");
@@ -137,37 +137,37 @@ TEST_F(StoreRoutineNachName, OhneOffeneDatenbankRoutineNichtGefunden) {
 }
 
 TEST_F(StoreRoutineZoomen, RoutineOderDeklarationsteil) {
-    EXPECT_EQ(RoutineZoomen(z, 12, 1), (ZoomBereich{10, 14}));
-    EXPECT_EQ(RoutineZoomen(z, 23, 1), (ZoomBereich{22, 23}));
-    EXPECT_EQ(RoutineZoomen(z, 3, 1), (ZoomBereich{1, 9})) << "first routine starts at line 10";
-    EXPECT_EQ(RoutineZoomen(z, 15, 1), (ZoomBereich{1, 9}))
+    EXPECT_EQ(projekt.RoutineZoomen(12, 1), (ZoomBereich{10, 14}));
+    EXPECT_EQ(projekt.RoutineZoomen(23, 1), (ZoomBereich{22, 23}));
+    EXPECT_EQ(projekt.RoutineZoomen(3, 1), (ZoomBereich{1, 9})) << "first routine starts at line 10";
+    EXPECT_EQ(projekt.RoutineZoomen(15, 1), (ZoomBereich{1, 9}))
         << "a gap between routines shows the declarations";
 }
 
 TEST_F(StoreRoutineZoomen, ModulOhneRoutinenIstGanzDeklarationsteil) {
-    EXPECT_EQ(RoutineZoomen(z, 4, 3), (ZoomBereich{1, 12}));
-    EXPECT_FALSE(RoutineZoomen(z, 4, 99)) << "no such module";
+    EXPECT_EQ(projekt.RoutineZoomen(4, 3), (ZoomBereich{1, 12}));
+    EXPECT_FALSE(projekt.RoutineZoomen(4, 99)) << "no such module";
 }
 
 TEST_F(StoreRoutineZoomen, OhneDeklarationsteilGibtEsNichtsZuZeigen) {
-    EXPECT_EQ(RoutineZoomen(z, 2, 2), (ZoomBereich{1, 5}));
-    EXPECT_FALSE(RoutineZoomen(z, 7, 2)) << "the first routine starts on line 1";
+    EXPECT_EQ(projekt.RoutineZoomen(2, 2), (ZoomBereich{1, 5}));
+    EXPECT_FALSE(projekt.RoutineZoomen(7, 2)) << "the first routine starts on line 1";
 }
 
 TEST_F(StoreRoutineAnspringen, ErsteZeileDerRoutine) {
-    EXPECT_EQ(RoutineAnspringen(z, 2), 16);
-    EXPECT_EQ(RoutineAnspringen(z, 3), 22);
-    EXPECT_FALSE(RoutineAnspringen(z, 42));
+    EXPECT_EQ(projekt.RoutineAnspringen(2), 16);
+    EXPECT_EQ(projekt.RoutineAnspringen(3), 22);
+    EXPECT_FALSE(projekt.RoutineAnspringen(42));
     Db().RoutineEinfuegen({TypSub, OffenPublic, 1, "OhneZeilen", 43, 1});
-    EXPECT_FALSE(RoutineAnspringen(z, 43)) << "a read that failed before the line numbers";
+    EXPECT_FALSE(projekt.RoutineAnspringen(43)) << "a read that failed before the line numbers";
 }
 
 TEST_F(StoreRoutineAnspringen, ModulKnotenFuerDieAufrufsuche) {
-    auto k = ModulKnotenAnlegen(z, 3);
+    auto k = projekt.ModulKnotenAnlegen(3);
     ASSERT_TRUE(k);
     EXPECT_EQ(k->Schluessel, "M3");
     EXPECT_EQ(k->Text, "Leer");
     EXPECT_EQ(k->Bild, "M2");
     EXPECT_EQ(k->Eltern, "");
-    EXPECT_FALSE(ModulKnotenAnlegen(z, 4));
+    EXPECT_FALSE(projekt.ModulKnotenAnlegen(4));
 }

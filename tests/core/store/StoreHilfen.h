@@ -5,6 +5,7 @@
 #include "app/Dateien.h"
 #include "app/Zustand.h"
 #include "store/DatenbankDatei.h"
+#include "store/OffenesProjekt.h"
 #include "store/ProjektDatenbankVerbindung.h"
 
 #include "AufzeichnendeMeldungen.h"
@@ -56,13 +57,13 @@ protected:
     void SetUp() override {
         m_ordner = NeuerOrdner(::testing::UnitTest::GetInstance()->current_test_info()->name());
         z.ProgrammOrdner = std::string(CB_BIN_DIR) + "/";
-        z.ProjektPfad = m_ordner.string() + "/";
-        ASSERT_TRUE(DatenbankErzeugen(z, meldungen));
-        DatenbankOeffnen(z);
+        projekt.PfadSetzen(m_ordner.string() + "/");
+        ASSERT_TRUE(projekt.DatenbankErzeugen(meldungen, z.ProgrammOrdner));
+        projekt.DatenbankOeffnen();
     }
-    void TearDown() override { DatenbankSchliessen(z); }
+    void TearDown() override { projekt.DatenbankSchliessen(); }
 
-    ProjektDatenbankVerbindung& Db() { return *z.ProjektDatenbank; }
+    ProjektDatenbankVerbindung& Db() { return projekt.Datenbank(); }
     /// The number of the last module stored, as a reader counts them.
     std::int64_t m_modulNummer = 0;
 
@@ -81,6 +82,7 @@ protected:
     }
 
     Zustand z;
+    OffenesProjekt projekt;
     AufzeichnendeMeldungen meldungen;
     std::filesystem::path m_ordner;
 };
