@@ -11,6 +11,7 @@
 #include "import/MappenEinlesen.h"
 #include "import/workbook/WorkbookReader.h"
 #include "store/DatenbankDatei.h"
+#include "store/ProjektBaum.h"
 #include "testhilfen/ProjektGenerator.h"
 #include "testhilfen/VbaProjectWriter.h"
 
@@ -70,10 +71,13 @@ void MappeEinlesen(benchmark::State& state, const Mappe& m) {
             state.SkipWithError("reading failed");
         cb::DatenbankSchliessen(z);
     }
-    double module = 0;
-    for (const auto& e : std::filesystem::directory_iterator(z.ProjektPfad))
-        module += e.path().extension() == ".txt";
-    state.counters["modules"] = module;
+    // The modules the database holds; the folder may hold text files that
+    // are no module's.
+    if (!state.error_occurred()) {
+        cb::DatenbankOeffnen(z);
+        state.counters["modules"] = static_cast<double>(cb::ModullisteLaden(z).size());
+        cb::DatenbankSchliessen(z);
+    }
     state.counters["routines"] = static_cast<double>(z.RoutinenNummer);
 }
 
