@@ -71,10 +71,13 @@ void MappeEinlesen(benchmark::State& state, const Mappe& m) {
             state.SkipWithError("reading failed");
         projekt.DatenbankSchliessen();
     }
-    double module = 0;
-    for (const auto& e : std::filesystem::directory_iterator(projekt.ProjektPfad()))
-        module += e.path().extension() == ".txt";
-    state.counters["modules"] = module;
+    // The modules the database holds; the folder may hold text files that
+    // are no module's.
+    if (!state.error_occurred()) {
+        projekt.DatenbankOeffnen();
+        state.counters["modules"] = static_cast<double>(projekt.ModullisteLaden().size());
+        projekt.DatenbankSchliessen();
+    }
     state.counters["routines"] = static_cast<double>(projekt.RoutinenNummer);
 }
 

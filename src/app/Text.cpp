@@ -2,9 +2,11 @@
 #include "app/Text.h"
 
 #include <cerrno>
+#include <charconv>
 #include <clocale>
 #include <cwctype>
 #include <iconv.h>
+#include <limits>
 #include <locale.h>
 #include <memory>
 #include <stdexcept>
@@ -259,6 +261,39 @@ std::string_view Getrimmt(std::string_view text, std::string_view zeichen) {
 std::string_view LinksGetrimmt(std::string_view text, std::string_view zeichen) {
     const std::size_t a = text.find_first_not_of(zeichen);
     return a == std::string_view::npos ? std::string_view() : text.substr(a);
+}
+
+double ZahlenWert(std::string_view text) {
+    std::size_t i = text.find_first_not_of(BlanksUndTabs);
+    if (i == std::string_view::npos)
+        return 0;
+    const bool negativ = text[i] == '-';
+    if (text[i] == '+' || text[i] == '-')
+        ++i;
+    const std::size_t anfang = i;
+    auto ziffern = [&] {
+        const std::size_t von = i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+            ++i;
+        return i > von;
+    };
+    const bool ganz = ziffern();
+    const std::size_t punkt = i;
+    bool bruch = false;
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        bruch = ziffern();
+    }
+    if (!ganz && !bruch)
+        return 0;
+    // from_chars rounds correctly and, unlike strtod, ignores the decimal
+    // point of the locale the Qt program switches to.
+    double wert = 0;
+    if (std::from_chars(text.data() + anfang, text.data() + i, wert).ec == std::errc::result_out_of_range)
+        wert = text.substr(anfang, punkt - anfang).find_first_not_of('0') == std::string_view::npos
+                   ? 0.0
+                   : std::numeric_limits<double>::infinity(); // as strtod gives beyond the range
+    return negativ ? -wert : wert;
 }
 
 bool IstBuchstabeOderZiffer(char32_t cp) {

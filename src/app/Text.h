@@ -46,6 +46,12 @@ std::string_view Getrimmt(std::string_view text, std::string_view zeichen = " ")
 std::string_view LinksGetrimmt(std::string_view text, std::string_view zeichen = " ");
 inline constexpr std::string_view BlanksUndTabs = " \t";
 
+/// The value of the decimal number a text begins with, as VBA's Val reads
+/// it: blanks and tabs before it skipped, an optional sign, digits with at
+/// most one decimal point "."; whatever follows is ignored, and a text
+/// without digits there gives 0. The same in every C locale.
+double ZahlenWert(std::string_view text);
+
 /// Letters of any script and digits (the identifier characters besides "_").
 bool IstBuchstabeOderZiffer(char32_t cp);
 

@@ -4,30 +4,13 @@
 #include "app/Allgemein.h"
 #include "app/Baum.h"
 #include "app/Meldungen.h"
+#include "app/Text.h"
 #include "app/Zustand.h"
 #include "store/Datensaetze.h"
 
 namespace cb {
 
 namespace {
-
-// The leading number of a text, read as the host's runtime reads it:
-// blanks skipped, digits with one decimal point, 0 when there are none.
-double FuehrendeZahl(const std::string& text) {
-    std::size_t i = text.find_first_not_of(" \t");
-    if (i == std::string::npos)
-        return 0;
-    double vorzeichen = 1;
-    if (text[i] == '+' || text[i] == '-')
-        vorzeichen = text[i++] == '-' ? -1 : 1;
-    double wert = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
-        wert = wert * 10 + (text[i] - '0');
-    if (i < text.size() && text[i] == '.')
-        for (double stelle = 0.1; ++i < text.size() && text[i] >= '0' && text[i] <= '9'; stelle /= 10)
-            wert += (text[i] - '0') * stelle;
-    return vorzeichen * wert;
-}
 
 // A name that cannot be part of a node key: the reading takes the module's
 // name back as the key's text after its last "\", and keys are unique.
@@ -49,7 +32,7 @@ std::unique_ptr<HostAnwendung> AnwendungHolen(Zustand& z, Host& host) {
         auto anwendung = host.Anbinden();
         if (!anwendung)
             return nullptr;
-        z.AppVersion = FuehrendeZahl(anwendung->Version());
+        z.AppVersion = ZahlenWert(anwendung->Version());
         return anwendung;
     } catch (const std::exception&) {
         return nullptr;

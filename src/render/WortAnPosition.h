@@ -12,7 +12,8 @@ bool IstWortZeichen(char32_t zeichen);
 
 /// The identifier at a caret standing after `zeichenVorCaret` characters
 /// (code points) of the text: the caret must be inside the word or right
-/// after it; right before a word it finds nothing.
+/// after it, also where the word ends the text; right before a word it
+/// finds nothing.
 std::string WortAnPosition(std::string_view text, std::size_t zeichenVorCaret);
 
 } // namespace cb

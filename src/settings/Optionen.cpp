@@ -3,12 +3,11 @@
 
 #include "app/Allgemein.h"
 #include "app/EinstellungsSpeicher.h"
+#include "app/Text.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <limits>
 #include <vector>
 
@@ -87,30 +86,6 @@ const std::vector<OptionsSchluessel>& Tabelle() {
 }
 
 } // namespace
-
-double ZahlenWert(const std::string& text) {
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
-        ++i;
-    std::size_t start = i;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        ++i;
-    bool ziffern = false;
-    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) {
-        ++i;
-        ziffern = true;
-    }
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) {
-            ++i;
-            ziffern = true;
-        }
-    }
-    if (!ziffern)
-        return 0;
-    return std::strtod(text.substr(start, i - start).c_str(), nullptr);
-}
 
 std::span<const OptionsSchluessel> OptionsTabelle() {
     return Tabelle();

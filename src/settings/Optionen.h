@@ -48,8 +48,4 @@ bool OptionSetzen(Optionen& o, const std::string& schluessel, const std::string&
 /// The stored form of the key's value; "" for an unknown key.
 std::string OptionWert(const Optionen& o, const std::string& schluessel);
 
-/// The numeric value of a leading decimal number, as the settings are read
-/// ("12abc" gives 12, text that is no number gives 0).
-double ZahlenWert(const std::string& text);
-
 } // namespace cb

@@ -11,12 +11,19 @@ namespace {
 
 using B = Befehl;
 
-constexpr MenueEintrag M(std::string_view name, std::string_view text, Menue gruppe) {
+// The first line of a pop-up menu's table: the menu itself, no caption.
+constexpr MenueEintrag P(std::string_view name) {
     MenueEintrag e;
     e.Name = name;
-    e.Beschriftung = text;
     e.Ebene = 0;
     e.Art = MenueArt::Menue;
+    return e;
+}
+
+// A menu of the bar is built as a pop-up's first line, with caption and group.
+constexpr MenueEintrag M(std::string_view name, std::string_view text, Menue gruppe) {
+    MenueEintrag e = P(name);
+    e.Beschriftung = text;
     e.Gruppe = gruppe;
     return e;
 }
@@ -125,14 +132,6 @@ constexpr auto MenueleisteTabelle = std::to_array<MenueEintrag>({
     E("mnuHilfe_Hilfe", "&Hilfe", B::Hilfe, "F1"),
     E("mnuHilfe_Info", "&Info", B::Info),
 });
-
-constexpr MenueEintrag P(std::string_view name) {
-    MenueEintrag e;
-    e.Name = name;
-    e.Ebene = 0;
-    e.Art = MenueArt::Menue;
-    return e;
-}
 
 constexpr MenueEintrag U(std::string_view name, std::string_view text) {
     MenueEintrag e;

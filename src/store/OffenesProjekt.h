@@ -80,7 +80,8 @@ public:
 
     /// The routine whose lines (header to End statement) hold the line of
     /// the module with the key given; nothing for declarations and gaps.
-    std::optional<RoutineAnZeileErgebnis> RoutineAnZeile(std::int64_t zeile, std::string_view modulSchluessel) const;
+    std::optional<RoutineAnZeileErgebnis> RoutineAnZeile(std::int64_t zeile,
+                                                         std::string_view modulSchluessel) const;
     /// The text for status panel 2: the name of the routine at the line,
     /// or "" to empty the panel.
     std::string RoutineImStatus(std::int64_t zeile, std::string_view modulSchluessel) const;

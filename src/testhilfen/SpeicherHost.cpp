@@ -15,6 +15,13 @@ void Pruefen(const HostFehlerListe& fehler, const char* operation) {
         throw HostFehler(it->second);
 }
 
+// Collections of the host count from 1.
+template <typename T> T& AnPosition(std::vector<T>& eintraege, std::int64_t position) {
+    if (position < 1 || static_cast<std::size_t>(position) > eintraege.size())
+        throw HostFehler(IndexFehler);
+    return eintraege[static_cast<std::size_t>(position) - 1];
+}
+
 } // namespace
 
 // Every object counts itself while it lives and finds its data again by
@@ -27,16 +34,25 @@ public:
     ~SpeicherHostObjekt() { --m_host.m_lebend; }
 
 protected:
-    SpeicherProjekt& Projekt(std::int64_t position) const {
-        if (position < 1 || static_cast<std::size_t>(position) > m_host.Projekte.size())
-            throw HostFehler(IndexFehler);
-        return m_host.Projekte[static_cast<std::size_t>(position) - 1];
-    }
+    SpeicherProjekt& Projekt(std::int64_t position) const { return AnPosition(m_host.Projekte, position); }
     SpeicherKomponente& Komponente(std::int64_t projekt, const std::string& name) const {
         for (auto& k : Projekt(projekt).Komponenten)
             if (TextGleich(k.Name, name))
                 return k;
         throw HostFehler(IndexFehler);
+    }
+    // The object as it stands when the operation is called, or the failure
+    // the test scripted for that operation.
+    SpeicherProjekt& Projekt(std::int64_t position, const char* operation) const {
+        auto& p = Projekt(position);
+        Pruefen(p.Fehler, operation);
+        return p;
+    }
+    SpeicherKomponente& Komponente(std::int64_t projekt, const std::string& name,
+                                   const char* operation) const {
+        auto& k = Komponente(projekt, name);
+        Pruefen(k.Fehler, operation);
+        return k;
     }
 
     SpeicherHost& m_host;
@@ -49,14 +65,10 @@ public:
     Modul(SpeicherHost& host, std::int64_t projekt, std::string name)
         : SpeicherHostObjekt(host), m_projekt(projekt), m_name(std::move(name)) {}
     std::int64_t CountOfLines() override {
-        auto& k = Komponente(m_projekt, m_name);
-        Pruefen(k.Fehler, "CountOfLines");
-        return CodeZeilenZahl(k.Code);
+        return CodeZeilenZahl(Komponente(m_projekt, m_name, "CountOfLines").Code);
     }
     std::string Lines(std::int64_t start, std::int64_t count) override {
-        auto& k = Komponente(m_projekt, m_name);
-        Pruefen(k.Fehler, "Lines");
-        return CodeZeilenAusschnitt(k.Code, start, count);
+        return CodeZeilenAusschnitt(Komponente(m_projekt, m_name, "Lines").Code, start, count);
     }
 
 private:
@@ -68,18 +80,10 @@ class Komp final : public HostKomponente, SpeicherHostObjekt {
 public:
     Komp(SpeicherHost& host, std::int64_t projekt, std::string name)
         : SpeicherHostObjekt(host), m_projekt(projekt), m_name(std::move(name)) {}
-    std::string Name() override {
-        auto& k = Komponente(m_projekt, m_name);
-        Pruefen(k.Fehler, "Name");
-        return k.Name;
-    }
-    int Type() override {
-        auto& k = Komponente(m_projekt, m_name);
-        Pruefen(k.Fehler, "Type");
-        return k.Type;
-    }
+    std::string Name() override { return Komponente(m_projekt, m_name, "Name").Name; }
+    int Type() override { return Komponente(m_projekt, m_name, "Type").Type; }
     std::unique_ptr<HostCodeModul> CodeModule() override {
-        Pruefen(Komponente(m_projekt, m_name).Fehler, "CodeModule");
+        Komponente(m_projekt, m_name, "CodeModule");
         return std::make_unique<Modul>(m_host, m_projekt, m_name);
     }
 
@@ -92,16 +96,11 @@ class Komps final : public HostKomponenten, SpeicherHostObjekt {
 public:
     Komps(SpeicherHost& host, std::int64_t projekt) : SpeicherHostObjekt(host), m_projekt(projekt) {}
     std::int64_t Count() override {
-        auto& p = Projekt(m_projekt);
-        Pruefen(p.Fehler, "VBComponents.Count");
-        return static_cast<std::int64_t>(p.Komponenten.size());
+        return static_cast<std::int64_t>(Projekt(m_projekt, "VBComponents.Count").Komponenten.size());
     }
     std::unique_ptr<HostKomponente> Item(std::int64_t position) override {
-        auto& p = Projekt(m_projekt);
-        if (position < 1 || static_cast<std::size_t>(position) > p.Komponenten.size())
-            throw HostFehler(IndexFehler);
         return std::make_unique<Komp>(m_host, m_projekt,
-                                      p.Komponenten[static_cast<std::size_t>(position) - 1].Name);
+                                      AnPosition(Projekt(m_projekt).Komponenten, position).Name);
     }
     std::unique_ptr<HostKomponente> Item(std::string_view name) override {
         return std::make_unique<Komp>(m_host, m_projekt, Komponente(m_projekt, std::string(name)).Name);
@@ -114,23 +113,11 @@ private:
 class Proj final : public HostProjekt, SpeicherHostObjekt {
 public:
     Proj(SpeicherHost& host, std::int64_t position) : SpeicherHostObjekt(host), m_position(position) {}
-    std::string FileName() override {
-        auto& p = Projekt(m_position);
-        Pruefen(p.Fehler, "FileName");
-        return p.FileName;
-    }
-    std::string Name() override {
-        auto& p = Projekt(m_position);
-        Pruefen(p.Fehler, "Name");
-        return p.Name;
-    }
-    int Protection() override {
-        auto& p = Projekt(m_position);
-        Pruefen(p.Fehler, "Protection");
-        return p.Protection;
-    }
+    std::string FileName() override { return Projekt(m_position, "FileName").FileName; }
+    std::string Name() override { return Projekt(m_position, "Name").Name; }
+    int Protection() override { return Projekt(m_position, "Protection").Protection; }
     std::unique_ptr<HostKomponenten> VBComponents() override {
-        Pruefen(Projekt(m_position).Fehler, "VBComponents");
+        Projekt(m_position, "VBComponents");
         return std::make_unique<Komps>(m_host, m_position);
     }
 

@@ -144,7 +144,6 @@ TEST(Options, ReadOverDefaults) {
     EXPECT_EQ(cb::EinstellungLesen(z.EinstellungsName, s, "optionen", "rouf"), "0");
     EXPECT_EQ(cb::EinstellungLesen(z.EinstellungsName, s, "optionen", "einr"), "-1");
     EXPECT_EQ(cb::EinstellungLesen(z.EinstellungsName, s, "optionen", "font"), "Arial,0");
-    EXPECT_EQ(cb::ZahlenWert(" 12.5x"), 12.5);
 }
 
 TEST(TextConversion, BoundariesOfTheCore) {

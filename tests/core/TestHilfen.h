@@ -8,10 +8,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <random>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace cb::test {
 
@@ -25,6 +27,16 @@ inline Zustand FrischerZustand() {
     SpeicherImArbeitsspeicher s;
     Starten(z, s, ordner.string(), ordner.string());
     return z;
+}
+
+/// The names of the entries of a folder, sorted, so that a test can say
+/// what was left there and nothing else.
+inline std::vector<std::string> OrdnerEintraege(const std::filesystem::path& ordner) {
+    std::vector<std::string> n;
+    for (const auto& e : std::filesystem::directory_iterator(ordner))
+        n.push_back(e.path().filename().string());
+    std::sort(n.begin(), n.end());
+    return n;
 }
 
 /// Marked code text without its markers: what the code pane shows.

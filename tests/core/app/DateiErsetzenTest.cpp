@@ -3,11 +3,11 @@
 
 #include "app/Fehler.h"
 
+#include "../TestHilfen.h"
 #include "../store/StoreHilfen.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -27,14 +27,7 @@ namespace {
 using test::DateiInhalt;
 using test::DateiSchreiben;
 using test::NeuerOrdner;
-
-std::vector<std::string> Namen(const fs::path& ordner) {
-    std::vector<std::string> n;
-    for (const auto& e : fs::directory_iterator(ordner))
-        n.push_back(e.path().filename().string());
-    std::sort(n.begin(), n.end());
-    return n;
-}
+using test::OrdnerEintraege;
 
 unsigned Rechte(const fs::path& p) {
     struct stat s {};
@@ -74,7 +67,7 @@ TEST(DateiErsetzenDurchKopie, ErsetztDenInhaltUndBehaeltRechteUndVerweis) {
     EXPECT_TRUE(fs::is_symlink(o / "verweis"));
     EXPECT_EQ(DateiInhalt(o / "ziel"), neu);
     EXPECT_EQ(Rechte(o / "ziel"), 0600u);
-    EXPECT_EQ(Namen(o), (std::vector<std::string>{"quelle", "verweis", "ziel"}));
+    EXPECT_EQ(OrdnerEintraege(o), (std::vector<std::string>{"quelle", "verweis", "ziel"}));
 }
 
 TEST(DateiErsetzenDurchKopie, EineNeueDateiBekommtDieRechteDerQuelle) {
@@ -101,7 +94,7 @@ TEST(DateiErsetzenDurchKopie, JederFehlschlagLaesstDieAlteDateiWieSieWar) {
         cb::DateiErsetzenDurchKopie(ziel, (o / "quelle").string(), cb::Dauerhaft::Ja, [&] {
             gerufen = true;
             EXPECT_EQ(DateiInhalt(ziel), "alt");
-            std::vector<std::string> namen = Namen(o);
+            std::vector<std::string> namen = OrdnerEintraege(o);
             ASSERT_EQ(namen.size(), 3u);
             EXPECT_EQ(DateiInhalt(o / namen[0]), DateiInhalt(o / "quelle")) << namen[0];
             throw std::logic_error("vorher gescheitert");
@@ -112,7 +105,7 @@ TEST(DateiErsetzenDurchKopie, JederFehlschlagLaesstDieAlteDateiWieSieWar) {
     }
     EXPECT_TRUE(gerufen);
     EXPECT_EQ(DateiInhalt(ziel), "alt");
-    EXPECT_EQ(Namen(o), (std::vector<std::string>{"quelle", "ziel"}));
+    EXPECT_EQ(OrdnerEintraege(o), (std::vector<std::string>{"quelle", "ziel"}));
 
     const std::string fehlt = (o / "fehlt").string();
     EXPECT_EQ(Meldung([&] { cb::DateiErsetzenDurchKopie(ziel, fehlt); }),
@@ -123,7 +116,7 @@ TEST(DateiErsetzenDurchKopie, JederFehlschlagLaesstDieAlteDateiWieSieWar) {
     EXPECT_EQ(Meldung([&] { cb::DateiErsetzenDurchKopie(ohneOrdner, (o / "quelle").string()); }),
               "Datei nicht schreibbar: " + ohneOrdner + ": " + std::strerror(ENOENT));
     EXPECT_EQ(DateiInhalt(ziel), "alt");
-    EXPECT_EQ(Namen(o), (std::vector<std::string>{"quelle", "ziel"}));
+    EXPECT_EQ(OrdnerEintraege(o), (std::vector<std::string>{"quelle", "ziel"}));
 }
 
 TEST(DateiErsetzenDurchKopie, EinLesefehlerMittenInDerKopieLaesstDieAlteDatei) {
@@ -137,7 +130,7 @@ TEST(DateiErsetzenDurchKopie, EinLesefehlerMittenInDerKopieLaesstDieAlteDatei) {
         Meldung([&] { cb::DateiErsetzenDurchKopie((o / "ziel").string(), "/proc/self/mem"); });
     EXPECT_EQ(m.rfind("Datei nicht lesbar: /proc/self/mem: ", 0), 0u) << m;
     EXPECT_EQ(DateiInhalt(o / "ziel"), "alt");
-    EXPECT_EQ(Namen(o), (std::vector<std::string>{"ziel"}));
+    EXPECT_EQ(OrdnerEintraege(o), (std::vector<std::string>{"ziel"}));
 }
 
 TEST(DateiErsetzen, EinOrdnerAnStelleDerDateiBleibtUndWirdGenannt) {
@@ -147,7 +140,7 @@ TEST(DateiErsetzen, EinOrdnerAnStelleDerDateiBleibtUndWirdGenannt) {
     EXPECT_EQ(Meldung([&] { cb::DateiErsetzen(ziel, "neu"); }),
               "Datei nicht schreibbar: " + ziel + ": " + std::strerror(EISDIR));
     EXPECT_TRUE(fs::is_directory(ziel));
-    EXPECT_EQ(Namen(o), (std::vector<std::string>{"ziel"}));
+    EXPECT_EQ(OrdnerEintraege(o), (std::vector<std::string>{"ziel"}));
 }
 
 TEST(DateiKopieren, KopiertGanzUndUeberschreibtOhneRest) {

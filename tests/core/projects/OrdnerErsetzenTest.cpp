@@ -31,14 +31,6 @@ std::map<std::string, std::string> Stand(const fs::path& ordner) {
     return s;
 }
 
-std::vector<std::string> Namen(const fs::path& ordner) {
-    std::vector<std::string> n;
-    for (const auto& e : fs::directory_iterator(ordner))
-        n.push_back(e.path().filename().string());
-    std::sort(n.begin(), n.end());
-    return n;
-}
-
 // Fails the renames from step `ab` on (only that one when `einmal`);
 // `ohneTausch` stands for a file system without the swap in one step.
 class ScheiternderUmbenenner final : public Umbenenner {
@@ -109,7 +101,7 @@ TEST_F(OrdnerErsetzenTest, ReplacesTheFilesAndKeepsWhatIsNoFile) {
         ScheiternderUmbenenner u(1000, false, ohneTausch);
         OrdnerErsetzen(quelle.string(), ziel.string() + "/", u);
         EXPECT_EQ(Stand(ziel), Erwartet());
-        EXPECT_EQ(Namen(basis), std::vector<std::string>{"Projekt"}) << "no hidden folder is left";
+        EXPECT_EQ(OrdnerEintraege(basis), std::vector<std::string>{"Projekt"}) << "no hidden folder is left";
         EXPECT_EQ(Stand(quelle), neu);
     }
 }
@@ -134,7 +126,7 @@ TEST_F(OrdnerErsetzenTest, ASubfolderThatMayNotMoveIsReplacedInPlace) {
     GesperrteOrdner u;
     OrdnerErsetzen(quelle.string(), ziel.string(), u);
     EXPECT_EQ(Stand(ziel), Erwartet());
-    EXPECT_EQ(Namen(basis), std::vector<std::string>{"Projekt"}) << "no hidden folder is left";
+    EXPECT_EQ(OrdnerEintraege(basis), std::vector<std::string>{"Projekt"}) << "no hidden folder is left";
     EXPECT_GE(u.dateien, 2) << "the new files were renamed into the folder";
 }
 
@@ -151,7 +143,7 @@ TEST_F(OrdnerErsetzenTest, AFailedStepLeavesTheOldFolderAsItWas) {
                 EXPECT_TRUE(e.Rest().empty()) << "one failure is always put right";
                 EXPECT_NE(std::string(e.what()).find("Input/output error"), std::string::npos) << e.what();
                 EXPECT_EQ(Stand(ziel), alt);
-                EXPECT_EQ(Namen(basis), std::vector<std::string>{"Projekt"});
+                EXPECT_EQ(OrdnerEintraege(basis), std::vector<std::string>{"Projekt"});
                 continue;
             }
             EXPECT_GE(schritt, ohneTausch ? 6 : 5) << "three entries to move, then the swap";
@@ -181,7 +173,7 @@ TEST_F(OrdnerErsetzenTest, WhenPuttingBackFailsTooNothingIsLostAndTheErrorSaysWh
                 ErsetzenFehler);
             if (rest.empty()) {
                 EXPECT_EQ(Stand(ziel), alt);
-                EXPECT_EQ(Namen(basis), std::vector<std::string>{"Projekt"});
+                EXPECT_EQ(OrdnerEintraege(basis), std::vector<std::string>{"Projekt"});
                 continue;
             }
             ++mitRest;

@@ -2,6 +2,7 @@
 // The code pane's text and spans against the RTF document the system builds
 // for the same marked text, read back character by character by a reader of
 // the RTF that builder writes.
+#include "GenerierteFaelle.h"
 #include "TestHilfen.h"
 #include "store/StoreHilfen.h"
 
@@ -323,29 +324,12 @@ std::string Zufallscode(std::mt19937& rng, std::size_t stuecke, bool markenZeich
     // clang-format on
     // The marker character and the pieces after it only where asked for
     const std::size_t ohne = teile.size() - 5;
-    std::uniform_int_distribution<std::size_t> wahl(0, (markenZeichen ? teile.size() : ohne) - 1);
-    std::string code;
-    for (std::size_t i = 0; i < stuecke; ++i)
-        code += teile[wahl(rng)];
-    return code;
-}
-
-std::vector<cb::Zustand> Optionsvarianten() {
-    std::vector<cb::Zustand> v;
-    for (int bits = 0; bits < 16; ++bits) {
-        cb::Zustand z = cb::test::FrischerZustand();
-        z.Opt.Einruecken = bits & 1;
-        z.Opt.RoutinenEinruecken = bits & 2;
-        z.Opt.LeerzeileVorRoutinen = bits & 4;
-        z.Opt.LeerzeilenEntfernen = bits & 8;
-        v.push_back(z);
-    }
-    return v;
+    return cb::test::AusStuecken(rng, std::span(teile).first(markenZeichen ? teile.size() : ohne), stuecke);
 }
 
 TEST(CodeAnsicht, AgreesWithTheRtfAndThePlainTextOnColouredCode) {
     std::mt19937 rng(20240611);
-    std::vector<cb::Zustand> varianten = Optionsvarianten();
+    std::vector<cb::Zustand> varianten = cb::test::Optionsvarianten(4);
     std::uniform_int_distribution<std::size_t> laenge(0, 150);
     for (int runde = 0; runde < 1500; ++runde) {
         const cb::Zustand& z = varianten[static_cast<std::size_t>(runde) % varianten.size()];
@@ -361,7 +345,7 @@ TEST(CodeAnsicht, AgreesWithTheRtfAndThePlainTextOnColouredCode) {
 
 TEST(CodeAnsicht, AgreesWithTheRtfOnCodeWithTheMarkerCharacter) {
     std::mt19937 rng(4711);
-    std::vector<cb::Zustand> varianten = Optionsvarianten();
+    std::vector<cb::Zustand> varianten = cb::test::Optionsvarianten(4);
     std::uniform_int_distribution<std::size_t> laenge(0, 150);
     for (int runde = 0; runde < 1500; ++runde) {
         const cb::Zustand& z = varianten[static_cast<std::size_t>(runde) % varianten.size()];
@@ -383,11 +367,9 @@ TEST(CodeAnsicht, AgreesWithTheRtfOnMarkerSoup) {
         "a", "\\", "{", "}", "?", "\xC3", "\xA4", "\xF0\x9F", "\x98\x80", "\x80", std::string(1, '\0')};
     // clang-format on
     std::mt19937 rng(99);
-    std::uniform_int_distribution<std::size_t> wahl(0, teile.size() - 1), laenge(0, 40);
+    std::uniform_int_distribution<std::size_t> laenge(0, 40);
     for (int runde = 0; runde < 6000; ++runde) {
-        std::string t;
-        for (std::size_t k = laenge(rng); k > 0; --k)
-            t += teile[wahl(rng)];
+        const std::string t = cb::test::AusStuecken(rng, teile, laenge(rng));
         ASSERT_TRUE(WieRtf(t, runde % 2 == 0)) << "round " << runde;
     }
 }

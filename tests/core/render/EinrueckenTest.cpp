@@ -97,9 +97,18 @@ TEST(WordAtCaret, FindsTheIdentifier) {
 }
 
 TEST(WordAtCaret, WordEndingTheText) {
+    // Right after the last word is right after a word: nothing needs to
+    // follow it
     EXPECT_EQ(cb::WortAnPosition("Call Ende", 9), "Ende");
     EXPECT_EQ(cb::WortAnPosition("Call Ende", 7), "Ende");
     EXPECT_EQ(cb::WortAnPosition("x", 1), "x");
+    // The end is counted in characters, not bytes
+    const std::string groesse = "Gr\xC3\xB6\xC3\x9F"
+                                "e";
+    EXPECT_EQ(cb::WortAnPosition("x = " + groesse, 9), groesse);
+    EXPECT_EQ(cb::WortAnPosition("x = " + groesse, 11), "");
+    EXPECT_EQ(cb::WortAnPosition("Call Ende(", 10), "");
+    EXPECT_EQ(cb::WortAnPosition("Call Ende\r\n", 11), "");
     EXPECT_EQ(cb::WortAnPosition("x", 2), "");
     EXPECT_EQ(cb::WortAnPosition("", 0), "");
 }

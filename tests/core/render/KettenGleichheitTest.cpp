@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The one-pass colouring and RTF conversion against the literal replacement
 // chain, on handwritten cases and on generated code of every shape.
+#include "GenerierteFaelle.h"
 #include "ReferenzKette.h"
 #include "TestHilfen.h"
 
@@ -108,25 +109,7 @@ std::string Zufallscode(std::mt19937& rng, std::size_t stuecke) {
             t.push_back(m);
         return t;
     }();
-    std::uniform_int_distribution<std::size_t> wahl(0, teile.size() - 1);
-    std::string code;
-    for (std::size_t i = 0; i < stuecke; ++i)
-        code += teile[wahl(rng)];
-    return code;
-}
-
-std::vector<cb::Zustand> Optionsvarianten() {
-    std::vector<cb::Zustand> v;
-    for (int bits = 0; bits < 32; ++bits) {
-        cb::Zustand z = cb::test::FrischerZustand();
-        z.Opt.Einruecken = bits & 1;
-        z.Opt.RoutinenEinruecken = bits & 2;
-        z.Opt.LeerzeileVorRoutinen = bits & 4;
-        z.Opt.LeerzeilenEntfernen = bits & 8;
-        z.Opt.RoutinenFett = bits & 16;
-        v.push_back(z);
-    }
-    return v;
+    return cb::test::AusStuecken(rng, teile, stuecke);
 }
 
 const char* const Handfaelle[] = {
@@ -144,7 +127,7 @@ const char* const Handfaelle[] = {
 };
 
 TEST(ColouringChain, HandwrittenCasesUnderEveryOptionMix) {
-    for (const cb::Zustand& z : Optionsvarianten())
+    for (const cb::Zustand& z : cb::test::Optionsvarianten(5))
         for (const char* fall : Handfaelle) {
             std::string ref = cb::referenz::CodeMarkierenTransient(z, fall);
             ASSERT_EQ(Schnell(z, fall), ref) << fall;
@@ -154,7 +137,7 @@ TEST(ColouringChain, HandwrittenCasesUnderEveryOptionMix) {
 
 TEST(ColouringChain, GeneratedCodeGivesTheSameBytes) {
     std::mt19937 rng(20261208);
-    std::vector<cb::Zustand> varianten = Optionsvarianten();
+    std::vector<cb::Zustand> varianten = cb::test::Optionsvarianten(5);
     std::uniform_int_distribution<std::size_t> laenge(0, 120);
     for (int runde = 0; runde < 4000; ++runde) {
         const cb::Zustand& z = varianten[static_cast<std::size_t>(runde) % varianten.size()];

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file: values survive a new object, sections stay apart,
 // awkward text survives, and a write that fails loses nothing in memory.
+#include "../TestHilfen.h"
 #include "../store/StoreHilfen.h"
 #include "app/Dateien.h"
 
 #include "settings/IniEinstellungsSpeicher.h"
 
-#include <algorithm>
 #include <vector>
 
 namespace cb::test {
@@ -91,11 +91,7 @@ TEST(IniEinstellungsSpeicher, APrivateOrLinkedFileStaysSoAfterAWrite) {
     EXPECT_TRUE(fs::is_symlink(ordner / "e.ini"));
     EXPECT_EQ(fs::status(ordner / "echt.ini").permissions(), fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(IniEinstellungsSpeicher((ordner / "echt.ini").string()).Lesen(App, "recent", "F0"), "/a/");
-    std::vector<std::string> namen;
-    for (const auto& e : fs::directory_iterator(ordner))
-        namen.push_back(e.path().filename().string());
-    std::sort(namen.begin(), namen.end());
-    EXPECT_EQ(namen, (std::vector<std::string>{"e.ini", "echt.ini"}));
+    EXPECT_EQ(OrdnerEintraege(ordner), (std::vector<std::string>{"e.ini", "echt.ini"}));
 }
 
 } // namespace

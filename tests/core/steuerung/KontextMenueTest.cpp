@@ -23,6 +23,12 @@ TEST(KontextMenue, DefinitionNamesTheIdentifierAtTheCaret) {
     EXPECT_TRUE(m.AufrufAn);
 }
 
+TEST(KontextMenue, CaretAfterTheLastWordOfTheModuleOffersIt) {
+    auto m = Rechtsklick("    Call Aufraeumen", 19, "Auswerten");
+    EXPECT_EQ(m.Definition, "&Definition : Aufraeumen");
+    EXPECT_TRUE(m.DefinitionAn);
+}
+
 TEST(KontextMenue, CaretAtModuleStartDisablesDefinition) {
     auto m = Rechtsklick("Option Explicit", 0, "");
     EXPECT_EQ(m.Menue, cb::PopUp::Haupt);

@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <utility>
+#include <variant>
+
 namespace {
 
 using cb::Befehl;
@@ -13,6 +17,18 @@ using cb::ProjektModus;
 
 constexpr ProjektModus AlleModi[] = {ProjektModus::KeinProjekt, ProjektModus::Eingelesen,
                                      ProjektModus::Gespeichert};
+
+using Element = std::variant<Befehl, Knopf, cb::Menue>;
+
+// Checks each element's state and names the one that is wrong by its kind
+// (0 command, 1 button, 2 menu) and number.
+void ErwarteFreigaben(const cb::Freigaben& f, std::initializer_list<Element> an,
+                      std::initializer_list<Element> aus) {
+    for (auto [liste, erwartet] : {std::pair{an, true}, std::pair{aus, false}})
+        for (const Element& e : liste)
+            std::visit(
+                [&](auto x) { EXPECT_EQ(f.An(x), erwartet) << e.index() << ":" << static_cast<int>(x); }, e);
+}
 
 TEST(ProjektModus, NeuAndRefreshAreNeverEnabledTogether) {
     cb::Freigaben f;
@@ -28,22 +44,15 @@ TEST(ProjektModus, WithoutProjectOnlyReadingIsOffered) {
     cb::Freigaben f;
     f.ModusSetzen(ProjektModus::KeinProjekt);
     EXPECT_FALSE(f.ProjektAktiv());
-    for (Befehl b : {Befehl::Definition, Befehl::RoutineAufrufe, Befehl::Speichern, Befehl::HtmlAuswahl,
-                     Befehl::HtmlModul, Befehl::HtmlProjekt, Befehl::Neu, Befehl::Zoom,
-                     Befehl::KopierenAuswahl, Befehl::KopierenModul})
-        EXPECT_FALSE(f.An(b)) << static_cast<int>(b);
-    for (Knopf k : {Knopf::Speichern, Knopf::HtmlAuswahl, Knopf::HtmlModul, Knopf::HtmlProjekt, Knopf::Neu,
-                    Knopf::Zoom})
-        EXPECT_FALSE(f.An(k)) << static_cast<int>(k);
-    EXPECT_FALSE(f.An(cb::Menue::Rtf));
-    EXPECT_FALSE(f.An(cb::Menue::Text));
-    EXPECT_TRUE(f.An(Befehl::CodeEinlesen));
-    EXPECT_TRUE(f.An(Knopf::CodeLesen));
-    EXPECT_TRUE(f.An(Befehl::AppAktualisieren));
-    // The clipboard conversion works without a project
-    EXPECT_TRUE(f.An(Befehl::HtmlZwischenablage));
-    EXPECT_TRUE(f.An(Knopf::HtmlZwischenablage));
-    EXPECT_TRUE(f.An(cb::Menue::Html));
+    ErwarteFreigaben(f,
+                     {Befehl::CodeEinlesen, Knopf::CodeLesen, Befehl::AppAktualisieren,
+                      // The clipboard conversion works without a project
+                      Befehl::HtmlZwischenablage, Knopf::HtmlZwischenablage, cb::Menue::Html},
+                     {Befehl::Definition, Befehl::RoutineAufrufe, Befehl::Speichern, Befehl::HtmlAuswahl,
+                      Befehl::HtmlModul, Befehl::HtmlProjekt, Befehl::Neu, Befehl::Zoom,
+                      Befehl::KopierenAuswahl, Befehl::KopierenModul, Knopf::Speichern, Knopf::HtmlAuswahl,
+                      Knopf::HtmlModul, Knopf::HtmlProjekt, Knopf::Neu, Knopf::Zoom, cb::Menue::Rtf,
+                      cb::Menue::Text});
 }
 
 TEST(ProjektModus, ReadAndSavedProjectsSetTheSameState) {
@@ -61,12 +70,8 @@ TEST(ProjektModus, ReadAndSavedProjectsSetTheSameState) {
     f.ModusSetzen(ProjektModus::KeinProjekt);
     f.ModusSetzen(ProjektModus::Gespeichert);
     EXPECT_TRUE(f.ProjektAktiv());
-    EXPECT_TRUE(f.An(Befehl::Definition));
-    EXPECT_TRUE(f.An(cb::Menue::Rtf));
-    EXPECT_TRUE(f.An(Knopf::Zoom));
-    EXPECT_FALSE(f.An(Befehl::CodeEinlesen));
-    EXPECT_FALSE(f.An(Knopf::CodeLesen));
-    EXPECT_FALSE(f.An(Knopf::Aktualisieren));
+    ErwarteFreigaben(f, {Befehl::Definition, cb::Menue::Rtf, Knopf::Zoom},
+                     {Befehl::CodeEinlesen, Knopf::CodeLesen, Knopf::Aktualisieren});
 }
 
 TEST(ProjektModus, WithoutProjectThePanelsShowTheirNames) {
@@ -92,11 +97,10 @@ TEST(ProjektModus, ItemsOutsideTheTableKeepTheirState) {
     f.Setzen(Befehl::Suchen, false);
     f.Setzen(Befehl::RoutinensucheSchliessen, true);
     for (ProjektModus m : AlleModi) {
+        SCOPED_TRACE(static_cast<int>(m));
         f.ModusSetzen(m);
-        EXPECT_FALSE(f.An(Befehl::Suchen));
-        EXPECT_TRUE(f.An(Befehl::RoutinensucheSchliessen));
-        EXPECT_TRUE(f.An(Befehl::Optionen));
-        EXPECT_TRUE(f.An(Knopf::Oeffnen));
+        ErwarteFreigaben(f, {Befehl::RoutinensucheSchliessen, Befehl::Optionen, Knopf::Oeffnen},
+                         {Befehl::Suchen});
     }
 }
 
@@ -106,13 +110,9 @@ TEST(ProjektModus, ViewResetLeavesReadingOffUntilSomethingIsTicked) {
     f.Setzen(Befehl::RoutineZurueck, true);
     f.Setzen(Befehl::RoutineVor, true);
     f.AnsichtZuruecksetzen();
-    EXPECT_FALSE(f.An(Befehl::CodeEinlesen));
-    EXPECT_FALSE(f.An(Knopf::CodeLesen));
-    EXPECT_FALSE(f.An(Befehl::RoutineZurueck));
-    EXPECT_FALSE(f.An(Befehl::RoutineVor));
     // The refresh stays available
-    EXPECT_TRUE(f.An(Knopf::Aktualisieren));
-    EXPECT_TRUE(f.An(Befehl::AppAktualisieren));
+    ErwarteFreigaben(f, {Knopf::Aktualisieren, Befehl::AppAktualisieren},
+                     {Befehl::CodeEinlesen, Knopf::CodeLesen, Befehl::RoutineZurueck, Befehl::RoutineVor});
 }
 
 TEST(ProjektModus, HistoryStepsFollowTheHistory) {

@@ -38,6 +38,16 @@ struct Lauf {
     }
 };
 
+// A match in pane `bereich` at character `offset`.
+::testing::AssertionResult TrefferBei(const cb::SuchErgebnis& r, std::size_t bereich, std::size_t offset) {
+    if (!r.Treffer)
+        return ::testing::AssertionFailure() << "no match";
+    if (r.Treffer->Bereich != bereich || r.Treffer->Offset != offset)
+        return ::testing::AssertionFailure()
+               << "match in pane " << r.Treffer->Bereich << " at " << r.Treffer->Offset;
+    return ::testing::AssertionSuccess();
+}
+
 void ErwarteWarnung(const cb::SuchErgebnis& r, const std::string& text) {
     EXPECT_FALSE(r.Treffer);
     ASSERT_TRUE(r.Meldung);
@@ -131,10 +141,7 @@ TEST(Suche, FirstCharacterOfAModuleIsNotFoundFromTheStart) {
 
 TEST(Suche, ProjectSearchFromTheStartShowsTheLowestModule) {
     Lauf l{{"' nichts", "x Wert = 1", "y Wert = 2"}, 2, 0, true};
-    auto r = l(SuchArt::VomAnfang, "wert");
-    ASSERT_TRUE(r.Treffer);
-    EXPECT_EQ(r.Treffer->Bereich, 1u);
-    EXPECT_EQ(r.Treffer->Offset, 2u);
+    ASSERT_TRUE(TrefferBei(l(SuchArt::VomAnfang, "wert"), 1, 2));
     // Without project search the visible module is searched
     l.projekt = false;
     EXPECT_EQ(l(SuchArt::VomAnfang, "wert").Treffer->Bereich, 2u);
@@ -162,25 +169,16 @@ TEST(Suche, FromPositionWithoutProjectSearchDoesNotWrap) {
 
 TEST(Suche, FromPositionInProjectGoesOnThroughFollowingModules) {
     Lauf l{{"a Ziel", "b", "c", "dd Ziel"}, 1, 0, true};
-    auto r = l(SuchArt::AbPosition, "ZIEL");
-    ASSERT_TRUE(r.Treffer);
-    EXPECT_EQ(r.Treffer->Bereich, 3u);
-    EXPECT_EQ(r.Treffer->Offset, 3u);
+    ASSERT_TRUE(TrefferBei(l(SuchArt::AbPosition, "ZIEL"), 3, 3));
     // At the last match of the last module it continues with the first module
     l.sichtbar = 3;
     l.caret = 3;
-    r = l(SuchArt::AbPosition, "ZIEL");
-    ASSERT_TRUE(r.Treffer);
-    EXPECT_EQ(r.Treffer->Bereich, 0u);
-    EXPECT_EQ(r.Treffer->Offset, 2u);
+    ASSERT_TRUE(TrefferBei(l(SuchArt::AbPosition, "ZIEL"), 0, 2));
 }
 
 TEST(Suche, WrapAroundFindsTheOnlyMatchBeforeTheCaret) {
     Lauf l{{"nichts", "x Ziel und mehr", "nichts"}, 1, 8, true};
-    auto r = l(SuchArt::AbPosition, "ziel");
-    ASSERT_TRUE(r.Treffer);
-    EXPECT_EQ(r.Treffer->Bereich, 1u);
-    EXPECT_EQ(r.Treffer->Offset, 2u);
+    ASSERT_TRUE(TrefferBei(l(SuchArt::AbPosition, "ziel"), 1, 2));
     l.texte[1] = "nichts";
     ErwarteWarnung(l(SuchArt::AbPosition, "ziel"), NichtGefunden);
 }
