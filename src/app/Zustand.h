@@ -30,9 +30,6 @@ struct Zustand {
     /// The user's choices, defaults until the settings are loaded.
     Optionen Opt;
 
-    // The window: the code pane in front is module AktModulIndex + 1
-    std::int64_t AktModulIndex = 0;
-
     // The host of the VBA projects; 0 until it has been attached once
     double AppVersion = 0;
 };

@@ -86,4 +86,10 @@ std::string SpeicherFrageText() {
     return "Projekt wurde nicht gespeichert !\r\nProjekt jetzt speichern ?";
 }
 
+std::string AppHinweisText(bool aufgelistet, bool leer, const std::string& appName, double appVersion) {
+    if (aufgelistet)
+        return leer ? KeineProjekteText(appName) : std::string();
+    return appVersion >= 10 ? ZugriffVerweigertText(appName) : NichtGeoeffnetText(appName);
+}
+
 } // namespace cb

@@ -15,6 +15,10 @@ std::string NichtGeoeffnetText(const std::string& appName);
 std::string KeineProjekteText(const std::string& appName);
 /// txtAppAktiv when the host refuses access to its VBA projects.
 std::string ZugriffVerweigertText(const std::string& appName);
+/// What txtAppAktiv says after a listing that succeeded or not and left
+/// the application tree empty or not; "" when there is something to tick.
+/// A host from version 10 on that lists nothing has refused access.
+std::string AppHinweisText(bool aufgelistet, bool leer, const std::string& appName, double appVersion);
 
 /// Ends the caption while a project read from the host is not saved.
 inline constexpr const char* NichtGespeichertMarke = " [nicht gespeichert !!!]";

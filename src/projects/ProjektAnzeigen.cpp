@@ -5,9 +5,7 @@
 #include "app/Baum.h"
 #include "app/Meldungen.h"
 #include "app/Zustand.h"
-#include "import/AppTexte.h"
 #include "projects/Arbeitsbereich.h"
-#include "projects/ProjektAnsicht.h"
 #include "projects/ProjektKontext.h"
 #include "store/DatenbankDatei.h"
 #include "store/DatenbankFehler.h"
@@ -31,7 +29,7 @@ void DatenbankPruefen(const OffenesProjekt& projekt) {
         throw DatenbankFehler(projekt.DatenbankPfad() + " fehlt");
 }
 
-void BaumFuellen(ProjektKontext& k) {
+std::vector<std::string> BaumFuellen(ProjektKontext& k) {
     k.treProjekt.Leeren();
     for (BaumKnoten& knoten : k.projekt.ModullisteLaden())
         k.treProjekt.Hinzufuegen(std::move(knoten));
@@ -41,7 +39,7 @@ void BaumFuellen(ProjektKontext& k) {
         texte.push_back(ModulTextLesen(k.projekt.ProjektPfad(), n));
     for (BaumKnoten& knoten : k.projekt.RoutinenlisteLaden())
         k.treProjekt.Hinzufuegen(std::move(knoten));
-    k.ansicht.CodeFensterLaden(texte);
+    return texte;
 }
 
 } // namespace
@@ -50,62 +48,33 @@ std::string NichtIntaktText(const std::string& projektPfad) {
     return "Projekt in " + projektPfad + "\r\nist nicht mehr intakt";
 }
 
-bool ProjektAnzeigen(ProjektKontext& k) {
-    bool intakt = true;
+std::optional<std::vector<std::string>> ProjektLaden(ProjektKontext& k) {
+    std::optional<std::vector<std::string>> texte;
     try {
-        k.ansicht.AnsichtZuruecksetzen();
         k.anzeige.StatusSetzen(Panel::Aktivitaet, "Lese Projekt");
         k.anzeige.SanduhrSetzen(true);
         DatenbankPruefen(k.projekt);
         k.projekt.DatenbankOeffnen();
-        k.ansicht.ProjektBaumZeigen();
-        BaumFuellen(k);
-        k.ansicht.ZurVollansichtSetzen(true);
-        k.ansicht.ProjektGeladenSetzen(true);
+        texte = BaumFuellen(k);
         if (k.z.Opt.ModullisteAufgeklappt)
             for (BaumKnoten& knoten : k.treProjekt.Knoten())
                 knoten.Aufgeklappt = true;
-        k.ansicht.ProjektBaumUebernehmen();
-        if (!k.treProjekt.Leer())
-            k.ansicht.ProjektKnotenWaehlen(k.treProjekt.Knoten().front());
     } catch (const std::exception&) {
-        intakt = false;
+        texte.reset();
         k.projekt.DatenbankSchliessen();
         k.treProjekt.Leeren();
         k.meldungen.Melden(NichtIntaktText(k.projekt.ProjektPfad()), MeldungsSymbol::Warnung);
-        // The refresh below offers to save the project the caption calls
-        // unsaved. That project lives in the working folder, not in the
-        // broken folder an open has just pointed ProjektPfad at; saving from
+        // The "&Neu" that follows offers to save the project the caption
+        // calls unsaved. That project lives in the working folder, not in the
+        // broken folder an open has just pointed the project at; saving from
         // there would copy the wrong folder and the unsaved project would go
         // with the working folder at the end.
         if (!k.z.TempPfad.empty() && k.projekt.NichtGespeichert)
             k.projekt.PfadSetzen(k.z.TempPfad);
-        k.ansicht.NeuesProjekt(); // the command "&Neu"
     }
     k.anzeige.SanduhrSetzen(false);
     k.anzeige.StatusSetzen(Panel::Aktivitaet, "");
-    return intakt;
-}
-
-void mnuBearbeiten_Code_Click(ProjektKontext& k) {
-    k.ansicht.ProjektGeladenSetzen(false);
-    // A ticked project whose modules are all unticked again holds nothing
-    // to read; it would empty the working folder for an empty project.
-    if (k.treApp.GehakteBlaetter().empty()) {
-        k.meldungen.Melden("Bitte wählen Sie erst etwas aus", MeldungsSymbol::Keins);
-        return;
-    }
-    k.projekt.DatenbankSchliessen();
-    k.ansicht.CodeFensterZeigen(k.z.AktModulIndex);
-    // Built in the working folder, never in a saved project's folder
-    k.projekt.PfadSetzen(k.z.TempPfad);
-    TempDateienLeeren(k.z, k.projekt.ProjektPfad());
-    if (!k.ansicht.ProjektEinlesen()) {
-        k.ansicht.NeuesProjekt();
-        return;
-    }
-    if (ProjektAnzeigen(k))
-        k.ansicht.ProjektModusSetzen(1);
+    return texte;
 }
 
 } // namespace cb

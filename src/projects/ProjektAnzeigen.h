@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Reading a new project from the host and showing any stored project.
+// Loading a stored project for the window to show.
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace cb {
 
@@ -10,13 +12,11 @@ struct ProjektKontext;
 /// The message when the project in the folder cannot be shown.
 std::string NichtIntaktText(const std::string& projektPfad);
 
-/// Shows the project whose database lies in ProjektPfad: project tree,
-/// code panes, first module. False when it is not intact; the message has
-/// been shown and the view is back at the host's projects.
-bool ProjektAnzeigen(ProjektKontext& k);
-
-/// The command "&Code Einlesen": builds a new project in the working
-/// folder from the ticked modules and shows it.
-void mnuBearbeiten_Code_Click(ProjektKontext& k);
+/// Loads the project whose database lies in the project folder: its tree
+/// into treProjekt (expanded as the options say) and the marked text of
+/// modules 1, 2, ... for the code panes. Nothing when it is not intact: the
+/// message has been shown, the database is closed, the tree is empty, and
+/// an unsaved read goes on in the working folder.
+std::optional<std::vector<std::string>> ProjektLaden(ProjektKontext& k);
 
 } // namespace cb

@@ -11,7 +11,6 @@
 #include "projects/Arbeitsbereich.h"
 #include "projects/DateiListen.h"
 #include "projects/OrdnerKopieren.h"
-#include "projects/ProjektAnsicht.h"
 #include "projects/ProjektAnzeigen.h"
 #include "projects/ProjektKontext.h"
 #include "store/DatenbankDatei.h"
@@ -35,7 +34,6 @@ bool IstProjekt(const std::string& ordner) {
 void GespeichertZeigen(ProjektKontext& k, const std::string& ordner) {
     k.anzeige.TitelSetzen(k.z.ProgrammTitel + " Projekt: " + OrdnerNameVon(ordner));
     k.projekt.NichtGespeichert = false;
-    k.ansicht.ProjektModusSetzen(2);
 }
 
 // A save copies ProjektPfad; a folder without a database holds no project,
@@ -134,11 +132,7 @@ bool Kopieren(ProjektKontext& k, const std::string& ziel, bool vorhanden) {
 
 } // namespace
 
-void mnuNeu_Click(ProjektKontext& k) {
-    k.ansicht.NeuesProjekt();
-}
-
-bool ProjektOeffnen(ProjektKontext& k, const std::string& ordner) {
+DateiErgebnis ProjektOeffnen(ProjektKontext& k, const std::string& ordner) {
     // The working area holds only working copies, this instance's and
     // others': opened as a saved project, one would be emptied by the next
     // save or at the end of its instance.
@@ -146,54 +140,55 @@ bool ProjektOeffnen(ProjektKontext& k, const std::string& ordner) {
         k.meldungen.Melden("Im Arbeitsbereich\r\n" + ArbeitsbereichVon(k.z) +
                                "\r\nliegen nur Arbeitskopien. Bitte öffnen Sie ein gespeichertes Projekt.",
                            MeldungsSymbol::Warnung);
-        return false;
+        return {};
     }
     k.projekt.DatenbankSchliessen();
     k.projekt.PfadSetzen(ordner);
     // A project that cannot be shown is not put into the recent list, and
-    // the view stays without a project instead of claiming a saved one.
-    if (!ProjektAnzeigen(k))
-        return false;
+    // the view goes back without a project instead of claiming a saved one.
+    auto texte = ProjektLaden(k);
+    if (!texte)
+        return {DateiAusgang::Verloren, {}};
     ZuletztEintragen(k.z.EinstellungsName, k.einstellungen, k.zuletzt, ordner);
     k.treApp.Tag = OrdnerNameVon(ordner);
     GespeichertZeigen(k, ordner);
-    return true;
+    return {DateiAusgang::Gezeigt, std::move(*texte)};
 }
 
-void mnuOeffnen_Click(ProjektKontext& k) {
+DateiErgebnis mnuOeffnen_Click(ProjektKontext& k) {
     std::string ordner = k.dialoge.OrdnerWaehlen("Bitte Projekt auswählen", k.z.ProjektOrdner);
     if (ordner.empty())
-        return;
+        return {};
     ordner = MitTrenner(ordner);
     if (!IstProjekt(ordner)) {
         k.meldungen.Melden("Kein Gültiges Projekt", MeldungsSymbol::Warnung);
-        return;
+        return {};
     }
-    ProjektOeffnen(k, ordner);
+    return ProjektOeffnen(k, ordner);
 }
 
-void mnuOpenIndex_Click(ProjektKontext& k, std::size_t index) {
+DateiErgebnis mnuOpenIndex_Click(ProjektKontext& k, std::size_t index) {
     if (index >= k.zuletzt.size() || !k.zuletzt[index].Sichtbar || k.zuletzt[index].Tag.empty())
-        return;
+        return {};
     // A copy, as the list is rewritten on the way. Entries written by hand
     // or by other versions may lack the final separator that every folder
     // path here ends with.
     std::string ordner = MitTrenner(k.zuletzt[index].Tag);
-    ProjektOeffnen(k, ordner);
+    return ProjektOeffnen(k, ordner);
 }
 
-bool mnuSpeichern_Click(ProjektKontext& k) {
+DateiAusgang mnuSpeichern_Click(ProjektKontext& k) {
     if (OhneProjekt(k))
-        return false;
+        return DateiAusgang::Unveraendert;
     std::string ziel = ZielErfragen(k);
     if (ziel.empty() || ZielAbgelehnt(k, ziel))
-        return false;
+        return DateiAusgang::Unveraendert;
     std::error_code ec;
     bool vorhanden = fs::exists(ziel, ec);
     if (vorhanden && !Ueberschreiben(k, ziel))
-        return false;
+        return DateiAusgang::Unveraendert;
     if (OhneProjekt(k)) // gone while the questions were open
-        return false;
+        return DateiAusgang::Unveraendert;
 
     k.projekt.DatenbankSchliessen();
     if (!Kopieren(k, ziel, vorhanden)) {
@@ -201,7 +196,7 @@ bool mnuSpeichern_Click(ProjektKontext& k) {
             k.projekt.DatenbankOeffnen(); // the project goes on where it was
         } catch (const std::exception&) {
         }
-        return false;
+        return DateiAusgang::Unveraendert;
     }
     // Removes the working copy of a project read from the host; a saved
     // source project lies outside the working area and stays.
@@ -211,12 +206,11 @@ bool mnuSpeichern_Click(ProjektKontext& k) {
         k.projekt.DatenbankOeffnen();
     } catch (const std::exception&) {
         k.meldungen.Melden(NichtIntaktText(k.projekt.ProjektPfad()), MeldungsSymbol::Warnung);
-        k.ansicht.NeuesProjekt();
-        return false;
+        return DateiAusgang::Verloren;
     }
     ZuletztEintragen(k.z.EinstellungsName, k.einstellungen, k.zuletzt, ziel);
     GespeichertZeigen(k, ziel);
-    return true;
+    return DateiAusgang::Gezeigt;
 }
 
 } // namespace cb

@@ -13,7 +13,6 @@ class Meldungen;
 class Dialoge;
 class Anzeige;
 class Baum;
-class ProjektAnsicht;
 
 struct ProjektKontext {
     Zustand& z;
@@ -22,7 +21,6 @@ struct ProjektKontext {
     Meldungen& meldungen;
     Dialoge& dialoge;
     Anzeige& anzeige;
-    ProjektAnsicht& ansicht;
     Baum& treApp;     // its ticks choose what is read; its tag names the project
     Baum& treProjekt; // modules and routines of the shown project
     ZuletztMenue& zuletzt;

@@ -44,7 +44,7 @@ constexpr MenueEintrag T(std::string_view name, int ebene = 1) {
     e.Name = name;
     e.Beschriftung = "-";
     e.Ebene = ebene;
-    e.Art = MenueArt::Trenner;
+    e.Art = MenueArt::Strich;
     return e;
 }
 
@@ -196,7 +196,7 @@ constexpr LeistenEintrag Platz(std::string_view schluessel, int breite, bool sic
 
 constexpr LeistenEintrag Strich() {
     LeistenEintrag e;
-    e.Art = LeistenArt::Trenner;
+    e.Art = LeistenArt::Strich;
     return e;
 }
 

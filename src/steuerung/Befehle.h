@@ -67,7 +67,7 @@ inline constexpr std::size_t BefehlAnzahl = static_cast<std::size_t>(Befehl::Zoo
 enum class Menue { Datei, Bearbeiten, Ansicht, Extras, Rtf, Html, Text, Hilfe };
 inline constexpr std::size_t MenueAnzahl = static_cast<std::size_t>(Menue::Hilfe) + 1;
 
-enum class MenueArt { Menue, Eintrag, Trenner };
+enum class MenueArt { Menue, Eintrag, Strich };
 
 /// One line of a menu table. Ebene 0 is a menu of the bar (or a pop-up menu
 /// itself), 1 its items, 2 the items of a sub-menu.
@@ -116,7 +116,7 @@ enum class Knopf {
 };
 inline constexpr std::size_t KnopfAnzahl = static_cast<std::size_t>(Knopf::Zoom) + 1;
 
-enum class LeistenArt { Knopf, Trenner, Platzhalter };
+enum class LeistenArt { Knopf, Strich, Platzhalter };
 
 /// One place of the main toolbar, left to right.
 struct LeistenEintrag {

@@ -21,7 +21,7 @@ class AufrufeSuche : public CodeProjekt {
 protected:
     std::optional<AufrufeErgebnis> Suchen(std::int64_t modul, const std::string& routine) {
         Vorne(modul);
-        return AufrufeSuchen(projekt, z.AktModulIndex + 1, meldungen, routine);
+        return AufrufeSuchen(projekt, aktModulIndex + 1, meldungen, routine);
     }
     std::string Liste(const std::optional<AufrufeErgebnis>& e) {
         return e ? StrukturText(e->RoutSuche) : "(nichts)";

@@ -46,9 +46,11 @@ protected:
     }
 
     /// The code pane of this module is the one in front.
-    void Vorne(std::int64_t modulNummer) { z.AktModulIndex = modulNummer - 1; }
+    void Vorne(std::int64_t modulNummer) { aktModulIndex = modulNummer - 1; }
 
     AnzeigeImSpeicher anzeige;
+    /// The code pane in front, as the window keeps it.
+    std::int64_t aktModulIndex = 0;
 };
 
 } // namespace cb::test

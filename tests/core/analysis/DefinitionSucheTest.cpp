@@ -20,9 +20,9 @@ protected:
     }
 
     std::optional<DefinitionsSprung> Springen(const std::string& name) {
-        auto sprung = DefinitionAnspringen(projekt, z.AktModulIndex, meldungen, anzeige, name);
+        auto sprung = DefinitionAnspringen(projekt, aktModulIndex, meldungen, anzeige, name);
         if (sprung)
-            z.AktModulIndex = sprung->AktModulIndex;
+            aktModulIndex = sprung->AktModulIndex;
         return sprung;
     }
 };
@@ -34,7 +34,7 @@ TEST_F(DefinitionSuche, FindetImAktuellenModulJedeRoutineOhneAufDieSchreibungZuA
     EXPECT_EQ(s->Zeile, 3);
     EXPECT_FALSE(s->ModulGewechselt);
     EXPECT_FALSE(s->ModulKnotenMarkieren);
-    EXPECT_EQ(z.AktModulIndex, 0);
+    EXPECT_EQ(aktModulIndex, 0);
     EXPECT_EQ(anzeige.Status(Panel::Routine), "Intern");
     EXPECT_EQ(anzeige.Status(Panel::Modul), "") << "the module panel is set only when the module changes";
 
@@ -52,7 +52,7 @@ TEST_F(DefinitionSuche, PrivateRoutineEinesAnderenModulsBleibtUnsichtbar) {
     ASSERT_EQ(meldungen.Gezeigt().size(), 1u);
     EXPECT_EQ(meldungen.Gezeigt()[0].Text, "Bezeichner unter Cursor nicht erkannt");
     EXPECT_EQ(meldungen.Gezeigt()[0].Symbol, MeldungsSymbol::Keins);
-    EXPECT_EQ(z.AktModulIndex, 0);
+    EXPECT_EQ(aktModulIndex, 0);
     EXPECT_EQ(anzeige.Status(Panel::Routine), "Start") << "the view does not change";
 
     Vorne(2);
@@ -69,7 +69,7 @@ TEST_F(DefinitionSuche, OeffentlicheRoutineWechseltDasModul) {
     ASSERT_TRUE(s);
     EXPECT_EQ(s->VorherModulIndex, 0);
     EXPECT_EQ(s->AktModulIndex, 2);
-    EXPECT_EQ(z.AktModulIndex, 2);
+    EXPECT_EQ(aktModulIndex, 2);
     EXPECT_TRUE(s->ModulGewechselt);
     EXPECT_TRUE(s->ModulKnotenMarkieren);
     EXPECT_EQ(s->Zeile, 2);
@@ -97,7 +97,7 @@ TEST_F(DefinitionSuche, NamenMitAnfuehrungszeichenSindNurNichtGefunden) {
     EXPECT_FALSE(Springen("Start'"));
     EXPECT_FALSE(Springen("x' OR rou_name <> '"));
     EXPECT_EQ(meldungen.Gezeigt().size(), 2u);
-    EXPECT_EQ(z.AktModulIndex, 0);
+    EXPECT_EQ(aktModulIndex, 0);
 }
 
 } // namespace

@@ -31,8 +31,9 @@ protected:
         for (BaumKnoten& k : projekt.ModullisteLaden())
             treProjekt.Hinzufuegen(std::move(k));
     }
+    /// Module 1 is the current one; a test sets another on the context.
     ExportKontext K() {
-        return {z.Opt,     z.AppName, VorschauOrdner(z), projekt, z.AktModulIndex + 1,
+        return {z.Opt,     z.AppName, VorschauOrdner(z), projekt, 1,
                 meldungen, ablage,    anzeige,           shell,   treProjekt};
     }
 

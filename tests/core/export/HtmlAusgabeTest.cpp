@@ -149,7 +149,7 @@ TEST_F(HtmlAusgabeTest, ModuleExportReadsItsTextFileAndAMissingOneStopsBeforeThe
     ablage.TextSetzen("vorher");
     fs::remove(projektOrdner + "M1.txt");
     EXPECT_THROW(HtmlModul(k, "M1"), std::runtime_error);
-    z.AktModulIndex = 0;
+    k.aktModulNummer = 1;
     mnuHtml_Modul_Click(k);
     mnuHtml_projekt_Click(k);
     EXPECT_EQ(ablage.TextLesen(), "vorher");

@@ -73,7 +73,7 @@ TEST_F(RtfAusgabeTest, ModuleFileIsWindows1252WithOtherCharactersEscaped) {
     Oeffnen({{"Modul1", ModulStandard, "Sub A()\r\n    x = \"Grüße Ж\"\r\nEnd Sub"},
              {"Leer", ModulStandard, ""}});
     auto k = K();
-    z.AktModulIndex = 0;
+    k.aktModulNummer = 1;
     std::string pfad = (ordner / "m.RTF").string();
     ASSERT_TRUE(RtfModul(k, pfad));
     std::string rtf = DateiInhalt(pfad);
@@ -81,7 +81,7 @@ TEST_F(RtfAusgabeTest, ModuleFileIsWindows1252WithOtherCharactersEscaped) {
                        "e \\u1046?"),
               std::string::npos);
     EXPECT_EQ(rtf.find("Modul:"), std::string::npos) << "a module alone has no header block";
-    z.AktModulIndex = 1;
+    k.aktModulNummer = 2;
     ASSERT_TRUE(RtfModul(k, pfad));
     EXPECT_TRUE(DateiInhalt(pfad).starts_with("{\\rtf1"));
 }
@@ -90,7 +90,7 @@ TEST_F(RtfAusgabeTest, ChooserProposesTheNameAndTheFileGetsTheRtfExtension) {
     Oeffnen(ZweiModule());
     auto k = K();
     AufzeichnendeDialoge d;
-    z.AktModulIndex = 1;
+    k.aktModulNummer = 2;
     d.speichernAntworten.push_back((ordner / "Klasse1.rtf").string());
     mnuRtf_Modul_Click(k, d, "Klasse1");
     ASSERT_EQ(d.speichernFragen.size(), 1u);
@@ -119,7 +119,7 @@ TEST_F(RtfAusgabeTest, FailuresSayWhyAndKeepTheOldFile) {
     EXPECT_EQ(anzeige.Status(Panel::Aktivitaet), "");
     EXPECT_FALSE(anzeige.Sanduhr());
 
-    z.AktModulIndex = 0;
+    k.aktModulNummer = 1;
     EXPECT_FALSE(RtfModul(k, (ordner / "fehlt" / "x.RTF").string()));
     EXPECT_NE(meldungen.Gezeigt().back().Text.find("x.RTF"), std::string::npos);
 }
@@ -127,7 +127,7 @@ TEST_F(RtfAusgabeTest, FailuresSayWhyAndKeepTheOldFile) {
 TEST_F(RtfAusgabeTest, ReplacedFileKeepsItsRightsAndItsLink) {
     Oeffnen(ZweiModule());
     auto k = K();
-    z.AktModulIndex = 0;
+    k.aktModulNummer = 1;
     const fs::path privat = ordner / "privat.RTF";
     DateiSchreiben(privat.string(), "alt");
     fs::permissions(privat, fs::perms::owner_read | fs::perms::owner_write);

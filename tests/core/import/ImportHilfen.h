@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A state with a project folder of its own and the real template, an
-// in-memory host, and a window that records what the refresh does to it.
+// A state with a project folder of its own and the real template, and an
+// in-memory host.
 #include "app/Anzeige.h"
 #include "app/Baum.h"
 #include "app/Zustand.h"
-#include "import/AppAktualisieren.h"
-#include "import/AppFenster.h"
 #include "testhilfen/SpeicherHost.h"
 
 #include "AufzeichnendeMeldungen.h"
@@ -15,46 +13,10 @@
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace cb::test {
-
-class AufzeichnendesAppFenster final : public AppFenster {
-public:
-    void ProjektGeladenSetzen(bool geladen) override {
-        Schritt(geladen ? "ProjektGeladen=1" : "ProjektGeladen=0");
-    }
-    void ProjektBaumLeeren() override { Schritt("ProjektBaumLeeren"); }
-    void RoutinenAnsichtSchliessen() override { Schritt("RoutinenAnsichtSchliessen"); }
-    void AppBaumZeigen() override { Schritt("AppBaumZeigen"); }
-    void CodeFensterLeeren() override { Schritt("CodeFensterLeeren"); }
-    void AnsichtZuruecksetzen() override {
-        Schritt("AnsichtZuruecksetzen");
-        HinweisSichtbar = false;
-    }
-    void AppHinweisZeigen(const std::string& text) override {
-        Schritt("AppHinweisZeigen");
-        Hinweis = text;
-        HinweisSichtbar = true;
-    }
-    void ProjektModusSetzen(int modus) override { Schritt("ProjektModus=" + std::to_string(modus)); }
-    void Speichern() override { Schritt("Speichern"); }
-
-    std::vector<std::string> Schritte;
-    std::string Hinweis;
-    bool HinweisSichtbar = false;
-    /// A step of this name fails (as a broken widget would).
-    std::string Scheitert;
-
-private:
-    void Schritt(const std::string& name) {
-        Schritte.push_back(name);
-        if (name == Scheitert)
-            throw std::runtime_error("Fenster: " + name);
-    }
-};
 
 inline SpeicherKomponente Komp(std::string name, int typ, std::string code) {
     return SpeicherKomponente{std::move(name), typ, std::move(code), {}};
@@ -83,8 +45,6 @@ protected:
     }
     void TearDown() override { projekt.DatenbankSchliessen(); }
 
-    AppKontext Kontext() { return AppKontext{z, projekt, host, meldungen, anzeige, fenster, treApp}; }
-
     std::vector<std::string> Schluessel() const {
         std::vector<std::string> s;
         for (const auto& k : treApp.Knoten())
@@ -97,7 +57,6 @@ protected:
     SpeicherHost host;
     AufzeichnendeMeldungen meldungen;
     AnzeigeImSpeicher anzeige;
-    AufzeichnendesAppFenster fenster;
     Baum treApp;
 };
 

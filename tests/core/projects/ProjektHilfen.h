@@ -16,7 +16,7 @@
 #include "app/Zustand.h"
 #include "projects/InstanzSperre.h"
 #include "projects/InstanzStart.h"
-#include "projects/ProjektAnsicht.h"
+#include "projects/ProjektDateien.h"
 #include "projects/ProjektKontext.h"
 #include "settings/IniEinstellungsSpeicher.h"
 #include "store/DatenbankDatei.h"
@@ -59,65 +59,18 @@ inline std::vector<TestModul> ZweiModule() {
             {"Klasse1", ModulKlasse, "Public Function Zwei() As Long\r\n    Zwei = 2\r\nEnd Function"}};
 }
 
-/// The main window as far as the project commands see it.
-class AufzeichnendeAnsicht final : public ProjektAnsicht {
-public:
-    void ProjektGeladenSetzen(bool g) override {
-        geladen = g;
-        Merken("ProjektGeladen " + std::to_string(g));
-    }
-    void ZurVollansichtSetzen(bool an) override { Merken("ZurVollansicht " + std::to_string(an)); }
-    void AnsichtZuruecksetzen() override { Merken("AnsichtZuruecksetzen"); }
-    void ProjektModusSetzen(int m) override {
-        modus = m;
-        Merken("ProjektModus " + std::to_string(m));
-    }
-    void CodeFensterZeigen(std::int64_t index) override {
-        Merken("CodeFensterZeigen " + std::to_string(index));
-    }
-    void ProjektBaumZeigen() override { Merken("ProjektBaumZeigen"); }
-    void CodeFensterLaden(const std::vector<std::string>& texte) override {
-        fenster = texte;
-        Merken("CodeFensterLaden " + std::to_string(texte.size()));
-    }
-    void ProjektBaumUebernehmen() override { Merken("ProjektBaumUebernehmen"); }
-    void ProjektKnotenWaehlen(const BaumKnoten& knoten) override { Merken("Knoten " + knoten.Schluessel); }
-    bool ProjektEinlesen() override {
-        Merken("ProjektEinlesen");
-        return einlesen ? einlesen() : false;
-    }
-    void NeuesProjekt() override {
-        modus = 0;
-        Merken("NeuesProjekt");
-        if (aktualisieren)
-            aktualisieren();
-    }
-
-    bool Aufgerufen(const std::string& was) const {
-        return std::find(aufrufe.begin(), aufrufe.end(), was) != aufrufe.end();
-    }
-
-    std::vector<std::string> aufrufe;
-    std::vector<std::string> fenster;
-    std::function<bool()> einlesen;
-    /// Runs as the window's refresh when set (the real command, in tests
-    /// that follow it through its save question).
-    std::function<void()> aktualisieren;
-    bool geladen = false;
-    int modus = -1;
-
-private:
-    void Merken(std::string s) { aufrufe.push_back(std::move(s)); }
-};
+/// A save that went through, the project going on in its new folder.
+inline bool Gespeichert(ProjektKontext& k) {
+    return mnuSpeichern_Click(k) == DateiAusgang::Gezeigt;
+}
 
 /// One program instance on a cache folder (shared by several instances
 /// when given), started as the window starts it.
 class Instanz {
 public:
     explicit Instanz(const std::string& cache, bool starten = true)
-        : einstellungen(cache + "/einstellungen.ini"), k{z,          projekt, einstellungen, meldungen,
-                                                         dialoge,    anzeige, ansicht,       treApp,
-                                                         treProjekt, zuletzt} {
+        : einstellungen(cache + "/einstellungen.ini"), k{z,       projekt, einstellungen, meldungen, dialoge,
+                                                         anzeige, treApp,  treProjekt,    zuletzt} {
         Starten(z, einstellungen, CB_BIN_DIR, cache);
         if (starten)
             InstanzStarten(k, sperre);
@@ -130,7 +83,6 @@ public:
     AufzeichnendeMeldungen meldungen;
     AufzeichnendeDialoge dialoge;
     AnzeigeImSpeicher anzeige;
-    AufzeichnendeAnsicht ansicht;
     Baum treApp, treProjekt;
     ZuletztMenue zuletzt;
     InstanzSperre sperre;

@@ -48,7 +48,7 @@ protected:
 
 TEST_F(ProjektSpeichernTest, UnsavedProjectMovesIntoItsFolder) {
     Antworten(I().z.ProjektOrdner, "Aus:wert*ung?");
-    ASSERT_TRUE(mnuSpeichern_Click(I().k));
+    ASSERT_TRUE(Gespeichert(I().k));
     std::string ziel = I().z.ProjektOrdner + "Auswertung/";
     EXPECT_EQ(I().dialoge.ordnerFragen[0].Titel, "Bitte Projektpfad auswählen");
     EXPECT_EQ(I().dialoge.ordnerFragen[0].Start, I().z.ProjektOrdner);
@@ -64,29 +64,29 @@ TEST_F(ProjektSpeichernTest, UnsavedProjectMovesIntoItsFolder) {
     EXPECT_TRUE(I().projekt.DatenbankOffen());
     EXPECT_EQ(I().projekt.DatenbankPfad(), ziel + "CodeBrindle.mdb");
     EXPECT_EQ(I().anzeige.Titel(), I().z.ProgrammTitel + " Projekt: Auswertung");
-    EXPECT_EQ(I().ansicht.modus, 2);
+    EXPECT_FALSE(I().projekt.NichtGespeichert);
     EXPECT_EQ(I().zuletzt[0].Tag, ziel);
 }
 
 TEST_F(ProjektSpeichernTest, StandardFolderIsTakenWithoutAsking) {
     I().z.Opt.StandardImmer = true;
     I().dialoge.eingabeAntworten.push_back("Std");
-    ASSERT_TRUE(mnuSpeichern_Click(I().k));
+    ASSERT_TRUE(Gespeichert(I().k));
     EXPECT_TRUE(I().dialoge.ordnerFragen.empty());
     EXPECT_EQ(I().projekt.ProjektPfad(), I().z.ProjektOrdner + "Std/");
 
     I().z.ProjektOrdner = "/gibt/es/nicht/"; // then the chooser asks after all
     I().dialoge.eingabeAntworten.push_back("Nie");
-    EXPECT_FALSE(mnuSpeichern_Click(I().k));
+    EXPECT_FALSE(Gespeichert(I().k));
     EXPECT_EQ(I().dialoge.ordnerFragen.size(), 1u);
 }
 
 TEST_F(ProjektSpeichernTest, NoFolderOrNoUsableNameSavesNothing) {
-    EXPECT_FALSE(mnuSpeichern_Click(I().k)); // folder chooser cancelled
+    EXPECT_FALSE(Gespeichert(I().k)); // folder chooser cancelled
     EXPECT_TRUE(I().dialoge.eingabeFragen.empty());
     for (std::string name : {"", "::?", ".", "..", "/.."}) {
         Antworten(I().z.ProjektOrdner, name);
-        EXPECT_FALSE(mnuSpeichern_Click(I().k)) << name;
+        EXPECT_FALSE(Gespeichert(I().k)) << name;
     }
     EXPECT_TRUE(I().meldungen.Gezeigt().empty());
     EXPECT_TRUE(fs::is_empty(I().z.ProjektOrdner));
@@ -97,9 +97,9 @@ TEST_F(ProjektSpeichernTest, NoFolderOrNoUsableNameSavesNothing) {
 
 TEST_F(ProjektSpeichernTest, SavingAnOpenedProjectLeavesItsOldFolder) {
     Antworten(I().z.ProjektOrdner, "Erst");
-    ASSERT_TRUE(mnuSpeichern_Click(I().k));
+    ASSERT_TRUE(Gespeichert(I().k));
     Antworten(I().z.ProjektOrdner, "Zweit");
-    ASSERT_TRUE(mnuSpeichern_Click(I().k));
+    ASSERT_TRUE(Gespeichert(I().k));
     EXPECT_EQ(Dateien(I().z.ProjektOrdner + "Erst"), gelesen);
     EXPECT_EQ(Dateien(I().z.ProjektOrdner + "Zweit"), gelesen);
     EXPECT_EQ(I().zuletzt[0].Tag, I().z.ProjektOrdner + "Zweit/");
@@ -112,7 +112,7 @@ TEST_F(ProjektSpeichernTest, ExistingProjectIsReplacedOnlyWhenConfirmed) {
 
     Antworten(I().z.ProjektOrdner, "Vorhanden");
     I().meldungen.Antworten(MeldungsAntwort::Nein);
-    EXPECT_FALSE(mnuSpeichern_Click(I().k));
+    EXPECT_FALSE(Gespeichert(I().k));
     ASSERT_EQ(I().meldungen.Gezeigt().size(), 1u);
     const auto& frage = I().meldungen.Gezeigt()[0];
     EXPECT_EQ(frage.Text, "Ein Projekt:\r\n" + ziel + "\r\nexistiert schon\r\nÜberschreiben ?");
@@ -123,7 +123,7 @@ TEST_F(ProjektSpeichernTest, ExistingProjectIsReplacedOnlyWhenConfirmed) {
 
     Antworten(I().z.ProjektOrdner, "Vorhanden");
     I().meldungen.Antworten(MeldungsAntwort::Ja);
-    ASSERT_TRUE(mnuSpeichern_Click(I().k));
+    ASSERT_TRUE(Gespeichert(I().k));
     EXPECT_EQ(Dateien(ziel), gelesen) << "the old module file M9.txt must go";
     EXPECT_EQ(DateiInhalt(fs::path(ziel) / "Notizen" / "n.txt"), "eigene Datei") << "subfolders stay";
     std::vector<std::string> eintraege;
@@ -136,12 +136,12 @@ TEST_F(ProjektSpeichernTest, ExistingProjectIsReplacedOnlyWhenConfirmed) {
 
 TEST_F(ProjektSpeichernTest, SavingOntoItsOwnFolderIsRefused) {
     Antworten(I().z.ProjektOrdner, "Selbst");
-    ASSERT_TRUE(mnuSpeichern_Click(I().k));
+    ASSERT_TRUE(Gespeichert(I().k));
     std::string selbst = I().projekt.ProjektPfad();
     auto vorher = Dateien(selbst);
     I().meldungen = {};
     Antworten(I().z.ProjektOrdner + ".", "Selbst"); // another spelling of the same folder
-    EXPECT_FALSE(mnuSpeichern_Click(I().k));
+    EXPECT_FALSE(Gespeichert(I().k));
     ASSERT_EQ(I().meldungen.Gezeigt().size(), 1u) << "refused before the overwrite question";
     EXPECT_NE(I().meldungen.Gezeigt()[0].Text.find("Das Projekt liegt bereits in"), std::string::npos);
     EXPECT_EQ(Dateien(selbst), vorher);
@@ -151,7 +151,7 @@ TEST_F(ProjektSpeichernTest, SavingOntoItsOwnFolderIsRefused) {
 
 TEST_F(ProjektSpeichernTest, WorkingAreaIsNoPlaceForAProject) {
     Antworten(I().z.TempPfad, "Drin");
-    EXPECT_FALSE(mnuSpeichern_Click(I().k));
+    EXPECT_FALSE(Gespeichert(I().k));
     ASSERT_EQ(I().meldungen.Gezeigt().size(), 1u);
     EXPECT_NE(I().meldungen.Gezeigt()[0].Text.find("kann kein Projekt gespeichert werden"),
               std::string::npos);
@@ -196,7 +196,7 @@ TEST_F(ProjektSpeichernTest, ReadOnlyTargetLeavesBothProjectsAsTheyWere) {
 
     Antworten(ort.string(), "Vorhanden");
     I().meldungen.Antworten(MeldungsAntwort::Ja);
-    EXPECT_FALSE(mnuSpeichern_Click(I().k));
+    EXPECT_FALSE(Gespeichert(I().k));
     ASSERT_EQ(I().meldungen.Gezeigt().size(), 2u);
     const std::string& text = I().meldungen.Gezeigt()[1].Text;
     EXPECT_TRUE(text.starts_with("Das Projekt konnte nicht gespeichert werden:")) << text;
@@ -207,7 +207,7 @@ TEST_F(ProjektSpeichernTest, ReadOnlyTargetLeavesBothProjectsAsTheyWere) {
     EXPECT_TRUE(I().projekt.DatenbankOffen()) << "the project goes on where it was";
 
     Antworten(ort.string(), "Neu");
-    EXPECT_FALSE(mnuSpeichern_Click(I().k));
+    EXPECT_FALSE(Gespeichert(I().k));
     EXPECT_FALSE(fs::exists(ort / "Neu"));
     EXPECT_EQ(I().meldungen.Gezeigt().size(), 3u);
 }
@@ -223,7 +223,7 @@ TEST_F(ProjektSpeichernTest, FullDiskLeavesTheOldProjectAndNoHalfCopy) {
 
     Antworten(ort.string(), "Vorhanden");
     I().meldungen.Antworten(MeldungsAntwort::Ja);
-    EXPECT_FALSE(mnuSpeichern_Click(I().k));
+    EXPECT_FALSE(Gespeichert(I().k));
     ASSERT_EQ(I().meldungen.Gezeigt().size(), 2u);
     EXPECT_NE(I().meldungen.Gezeigt()[1].Text.find("No space left"), std::string::npos)
         << I().meldungen.Gezeigt()[1].Text;
@@ -235,7 +235,7 @@ TEST_F(ProjektSpeichernTest, FullDiskLeavesTheOldProjectAndNoHalfCopy) {
         << "a staging folder was left";
 
     Antworten(ort.string(), "Neu");
-    EXPECT_FALSE(mnuSpeichern_Click(I().k));
+    EXPECT_FALSE(Gespeichert(I().k));
     EXPECT_FALSE(fs::exists(ort / "Neu")) << "the half copy of a new folder stays";
     EXPECT_EQ(Dateien(I().z.TempPfad), gelesen);
     EXPECT_EQ(I().projekt.ProjektPfad(), I().z.TempPfad);
@@ -265,7 +265,7 @@ TEST_F(ProjektSpeichernTest, UnreadableFileLeavesTheOldProject) {
         }
         Antworten(I().z.ProjektOrdner, "Vorhanden");
         I().meldungen.Antworten(MeldungsAntwort::Ja);
-        EXPECT_FALSE(mnuSpeichern_Click(I().k));
+        EXPECT_FALSE(Gespeichert(I().k));
         fs::remove(datei);
 
         ASSERT_EQ(I().meldungen.Gezeigt().size(), 2u);

@@ -71,7 +71,7 @@ TEST(Symbolleiste, EveryButtonHasOneKeyAndPlacesKeepTheirOrder) {
     }
     std::vector<std::string> folge;
     for (const auto& e : cb::Symbolleiste())
-        folge.push_back(e.Art == cb::LeistenArt::Trenner ? "-" : std::string(e.Schluessel));
+        folge.push_back(e.Art == cb::LeistenArt::Strich ? "-" : std::string(e.Schluessel));
     EXPECT_EQ(folge,
               (std::vector<std::string>{"neu",     "open",   "save",   "refresh", "doit", "blind", "-",
                                         "ht_clip", "ht_aus", "ht_mod", "ht_pro",  "-",    "su_a",  "su_w",
@@ -112,7 +112,7 @@ TEST(Menueleiste, NamesAndShortcutsAreUnique) {
         if (!e.Taste.empty()) {
             EXPECT_TRUE(tasten.insert(std::string(e.Taste)).second) << e.Taste;
         }
-        EXPECT_EQ(e.Art == cb::MenueArt::Trenner, e.Beschriftung == "-") << e.Name;
+        EXPECT_EQ(e.Art == cb::MenueArt::Strich, e.Beschriftung == "-") << e.Name;
         EXPECT_EQ(e.Art == cb::MenueArt::Menue, e.Gruppe.has_value()) << e.Name;
     }
 }

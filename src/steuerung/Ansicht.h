@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Everything the main window shows, as the controller tells it. The window
+// implements it and hands every input to the controller; tests record it.
+// No operation runs a command, and nothing shown is ever read back: what
+// is true lives in the controller.
+#include "app/Anzeige.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace cb {
+
+class Baum;
+class Freigaben;
+struct CodeAnsicht;
+
+/// The four elements that share the left pane; exactly one shows. The
+/// routine-search list comes with its own toolbar in place of the main one.
+enum class LinkerBereich { App, Projekt, RoutSuche, Hinweis };
+
+class Ansicht : public Anzeige {
+public:
+    virtual void LinksZeigen(LinkerBereich bereich) = 0;
+    /// The text of txtAppAktiv, the hint in place of the trees.
+    virtual void HinweisSetzen(std::string_view text) = 0;
+
+    // The trees' models were filled anew (nodes, ticks, expansion): mirror them.
+    virtual void AppBaumZeigen(const Baum& treApp) = 0;
+    virtual void ProjektBaumZeigen(const Baum& treProjekt) = 0;
+    /// The caller list with its label lblRoutSuche.
+    virtual void RoutSucheZeigen(const Baum& treRoutSuche, std::string_view bezeichnung) = 0;
+    /// The module node shown highlighted (black on yellow); "" for none.
+    virtual void ModulKnotenMarkieren(std::string_view schluessel) = 0;
+
+    /// One code pane per module of the shown project; after a view reset
+    /// one empty pane. Their contents come with CodeFensterZeigen.
+    virtual void CodeFensterAnlegen(std::int64_t anzahl) = 0;
+    /// Brings pane index to the front, showing the text and spans given.
+    virtual void CodeFensterZeigen(std::int64_t index, const CodeAnsicht& code) = 0;
+    /// Caret and selection of the pane in front, in characters; the pane
+    /// scrolls them into view and takes the focus.
+    virtual void AuswahlSetzen(std::size_t anfang, std::size_t laenge) = 0;
+    /// The zoom pane over the code pane: shown with the lines given and
+    /// focused, or hidden (inhalt nullptr).
+    virtual void ZoomZeigen(const CodeAnsicht* inhalt) = 0;
+
+    /// Enabled states of every menu item, menu, toolbar button and history panel.
+    virtual void FreigabenZeigen(const Freigaben& freigaben) = 0;
+    /// Check marks and pressed buttons of the three switches.
+    virtual void SchalterZeigen(bool projektsuche, bool ganzesWort, bool zoom) = 0;
+    /// The text of the search field txtSuche.
+    virtual void SuchfeldSetzen(std::string_view text) = 0;
+    /// Long work: the panes stop repainting until false again; the status
+    /// bar goes on showing the progress.
+    virtual void NeuZeichnenAussetzen(bool aus) = 0;
+};
+
+} // namespace cb

@@ -1,0 +1,178 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The main window's controller: it owns the state of the program and of
+// the window (the open project, the trees, the current module, the mode
+// and the enabled states, the history, zoom and search), the host and the
+// recent list, and runs every command. The window only forwards input to
+// it and shows what it is told through Ansicht; the command line and the
+// tests drive it the same way.
+#include "app/Baum.h"
+#include "app/Zustand.h"
+#include "projects/InstanzSperre.h"
+#include "projects/ZuletztListe.h"
+#include "render/CodeAnsicht.h"
+#include "steuerung/Befehle.h"
+#include "steuerung/ProjektModus.h"
+#include "steuerung/Suche.h"
+#include "steuerung/Verlauf.h"
+#include "steuerung/Zoom.h"
+#include "store/OffenesProjekt.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace cb {
+
+class Ansicht;
+class Dialoge;
+class EinstellungsSpeicher;
+class Host;
+class Meldungen;
+class Shell;
+class Zwischenablage;
+struct ExportKontext;
+struct ProjektKontext;
+
+/// The services of the platform the commands use.
+struct Dienste {
+    EinstellungsSpeicher& einstellungen;
+    Meldungen& meldungen;
+    Dialoge& dialoge;
+    Zwischenablage& ablage;
+    Shell& shell;
+};
+
+class Steuerung {
+public:
+    /// z as start-up left it (identity, folders, option defaults).
+    Steuerung(Zustand z, std::unique_ptr<Host> host, Dienste dienste, Ansicht& ansicht);
+    ~Steuerung();
+    Steuerung(const Steuerung&) = delete;
+    Steuerung& operator=(const Steuerung&) = delete;
+
+    /// The window's start: working area, recent list, options, this
+    /// instance's folder, then the host's projects listed.
+    void Starten();
+    /// The window's end: the database closed, the instance folder removed.
+    void Beenden() noexcept;
+
+    /// Runs a command from whichever entry point; index picks a recent entry.
+    void Ausfuehren(Befehl befehl, std::size_t index = 0);
+
+    // "&Datei"
+    void mnuOeffnen_Click();
+    void mnuOpenIndex_Click(std::size_t index);
+    /// True when the project was saved.
+    bool mnuSpeichern_Click();
+    /// "&Neu" and "&Aktualisieren VBA Projekte": asks to save an unsaved
+    /// project (Cancel changes nothing), drops the shown project and lists
+    /// the host's projects again.
+    void mnuAnsicht_App_Aktualisieren_Click();
+    // "&Bearbeiten"
+    void mnuBearbeiten_Code_Click();
+    void mnuBearbeiten_Definition_Click();
+    /// The callers of the routine at the caret (status panel 2).
+    void mnuBearbeiten_Rout_Click();
+    void VerlaufZurueck();
+    void VerlaufVor();
+    void Suchen(SuchArt art);
+    void mnuBearbeiten_Suchen_Projekt_Click();
+    void mnuBearbeiten_Suchen_GanzWort_Click();
+    void mnuBearbeiten_Suchen_Auswahl_Click();
+    // "&Ansicht"
+    void mnuAnsicht_Zoom_Click();
+    void mnuAnsicht_RouClose_Click();
+
+    // Input the window forwards
+    /// The user set or cleared the tick of a node of the application tree.
+    void AppHakenSetzen(std::string_view schluessel, bool haken);
+    /// A node of the project tree or of the caller list opened (click, Enter).
+    void KnotenKlick(std::string_view schluessel);
+    /// The caret or the selection of the visible code pane moved, in characters.
+    void AuswahlGeaendert(std::size_t anfang, std::size_t laenge);
+    void SuchfeldGeaendert(std::string_view text);
+    /// A click on a status panel (1-based).
+    void PanelKlick(int panel);
+    void PanelDoppelklick(int panel);
+
+    // What the window and the tests may look at
+    const Zustand& Z() const { return m_z; }
+    Zustand& Z() { return m_z; }
+    const OffenesProjekt& Projekt() const { return m_projekt; }
+    ProjektModus Modus() const { return m_modus; }
+    const Freigaben& Freigegeben() const { return m_freigaben; }
+    const Verlauf& VerlaufListe() const { return m_verlauf; }
+    bool ZoomAn() const { return m_zoom.An(); }
+    bool ProjektGeladen() const { return m_projektGeladen; }
+    std::int64_t AktModulIndex() const { return m_aktModulIndex; }
+    std::size_t Caret() const { return m_auswahlAnfang; }
+    const std::string& Suchfeld() const { return m_suchfeld; }
+    bool Projektweit() const { return m_projektweit; }
+    bool GanzesWort() const { return m_ganzesWort; }
+    const Baum& AppBaum() const { return m_treApp; }
+    const Baum& ProjektBaum() const { return m_treProjekt; }
+    const Baum& RoutSucheBaum() const { return m_treRoutSuche; }
+    bool RoutSucheSichtbar() const { return m_routSucheSichtbar; }
+    const ZuletztMenue& Zuletzt() const { return m_zuletzt; }
+    Host& HostAnwendung() { return *m_host; }
+    /// The pane text of module index + 1 as the code pane shows it.
+    const CodeAnsicht& Code(std::int64_t index);
+
+private:
+    ProjektKontext ProjektKontextBilden();
+    ExportKontext ExportKontextBilden();
+    void ProjektModusSetzen(ProjektModus modus);
+    void AnsichtZuruecksetzen();
+    void AppProjekteAktualisieren();
+    bool ProjektZeigen(std::vector<std::string> texte);
+    void FreigabenMelden();
+    void SchalterMelden();
+    void FensterWechseln(std::int64_t index);
+    void StatusSetzen(std::string_view modul, std::string_view routine);
+    void ZeileAnspringen(std::int64_t zeile);
+    void RoutineImStatus();
+    void ZoomFuellen();
+    void Fokus();
+    std::int64_t CaretZeile();
+    std::string Auswahl();
+    std::string ZoomText();
+    bool ImZoomAbgelehnt(Befehl befehl);
+    void Melden(const Hinweis& hinweis);
+
+    Zustand m_z;
+    std::unique_ptr<Host> m_host;
+    Dienste m_dienste;
+    Ansicht& m_ansicht;
+    OffenesProjekt m_projekt;
+    InstanzSperre m_sperre;
+    ZuletztMenue m_zuletzt;
+    Baum m_treApp, m_treProjekt, m_treRoutSuche;
+
+    ProjektModus m_modus = ProjektModus::KeinProjekt;
+    Freigaben m_freigaben;
+    Verlauf m_verlauf;
+    ZoomModus m_zoom;
+    bool m_projektGeladen = false;
+    bool m_routSucheSichtbar = false;
+    std::int64_t m_aktModulIndex = 0;
+    std::size_t m_auswahlAnfang = 0;
+    std::size_t m_auswahlLaenge = 0;
+    std::string m_modulPanel, m_routinePanel;
+
+    // The marked text of every module, and what its pane shows, made when
+    // the pane is first needed.
+    std::vector<std::string> m_markiert;
+    std::vector<std::optional<CodeAnsicht>> m_code;
+    std::optional<CodeAnsicht> m_zoomInhalt;
+
+    std::string m_suchfeld;
+    bool m_projektweit = false;
+    bool m_ganzesWort = false;
+};
+
+} // namespace cb
