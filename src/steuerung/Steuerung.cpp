@@ -71,7 +71,8 @@ std::string Zeilen(std::string_view text, std::int64_t erste, std::int64_t letzt
         if (ende != std::string_view::npos)
             ende += 2;
     }
-    return std::string(text.substr(anfang, ende == std::string_view::npos ? std::string_view::npos : ende - anfang));
+    return std::string(
+        text.substr(anfang, ende == std::string_view::npos ? std::string_view::npos : ende - anfang));
 }
 
 std::int64_t NummerAusSchluessel(std::string_view schluessel) {
@@ -87,13 +88,22 @@ Steuerung::Steuerung(Zustand z, std::unique_ptr<Host> host, Dienste dienste, Ans
 Steuerung::~Steuerung() = default;
 
 ProjektKontext Steuerung::ProjektKontextBilden() {
-    return {m_z,         m_projekt, m_dienste.einstellungen, m_dienste.meldungen, m_dienste.dialoge,
-            m_ansicht,   m_treApp,  m_treProjekt,            m_zuletzt};
+    return {m_z,
+            m_projekt,
+            m_dienste.einstellungen,
+            m_dienste.meldungen,
+            m_dienste.dialoge,
+            m_ansicht,
+            m_treApp,
+            m_treProjekt,
+            m_zuletzt};
 }
 
 ExportKontext Steuerung::ExportKontextBilden() {
-    return {m_z.Opt,           m_z.AppName,       VorschauOrdner(m_z), m_projekt,     m_aktModulIndex + 1,
-            m_dienste.meldungen, m_dienste.ablage, m_ansicht,           m_dienste.shell, m_treProjekt};
+    return {m_z.Opt,          m_z.AppName,         VorschauOrdner(m_z),
+            m_projekt,        m_aktModulIndex + 1, m_dienste.meldungen,
+            m_dienste.ablage, m_ansicht,           m_dienste.shell,
+            m_treProjekt};
 }
 
 void Steuerung::Starten() {
@@ -236,9 +246,9 @@ void Steuerung::ZoomFuellen() {
         auto bereich = m_projekt.RoutineZoomen(CaretZeile() + 1, m_aktModulIndex + 1);
         if (!bereich)
             return; // the zoom pane keeps its content
-        m_zoomInhalt = CodeAnsichtBilden(
-            Zeilen(m_markiert[static_cast<std::size_t>(m_aktModulIndex)], bereich->ErsteZeile, bereich->LetzteZeile),
-            m_z.Opt.RoutinenFett);
+        m_zoomInhalt = CodeAnsichtBilden(Zeilen(m_markiert[static_cast<std::size_t>(m_aktModulIndex)],
+                                                bereich->ErsteZeile, bereich->LetzteZeile),
+                                         m_z.Opt.RoutinenFett);
         m_ansicht.ZoomZeigen(&*m_zoomInhalt);
     } catch (const std::exception& e) {
         m_dienste.meldungen.Melden(e.what(), MeldungsSymbol::Keins);
@@ -252,7 +262,8 @@ std::string Steuerung::ZoomText() {
     auto bereich = m_projekt.RoutineZoomen(zeile, m_aktModulIndex + 1);
     if (!bereich)
         return {};
-    return Zeilen(m_markiert[static_cast<std::size_t>(m_aktModulIndex)], bereich->ErsteZeile, bereich->LetzteZeile);
+    return Zeilen(m_markiert[static_cast<std::size_t>(m_aktModulIndex)], bereich->ErsteZeile,
+                  bereich->LetzteZeile);
 }
 
 void Steuerung::Fokus() {
@@ -414,7 +425,8 @@ bool Steuerung::mnuSpeichern_Click() {
 // ---- Navigation ----------------------------------------------------------------------
 
 void Steuerung::KnotenKlick(std::string_view schluessel) {
-    const Baum& baum = m_routSucheSichtbar && m_treRoutSuche.Finden(schluessel) ? m_treRoutSuche : m_treProjekt;
+    const Baum& baum =
+        m_routSucheSichtbar && m_treRoutSuche.Finden(schluessel) ? m_treRoutSuche : m_treProjekt;
     const BaumKnoten* knoten = baum.Finden(schluessel);
     if (!knoten)
         return;
@@ -492,8 +504,7 @@ void Steuerung::mnuBearbeiten_Definition_Click() {
     const std::string wort = WortAnPosition(Code(m_aktModulIndex).Text, m_auswahlAnfang);
     try {
         const std::size_t start = m_auswahlAnfang;
-        auto sprung =
-            DefinitionAnspringen(m_projekt, m_aktModulIndex, m_dienste.meldungen, m_ansicht, wort);
+        auto sprung = DefinitionAnspringen(m_projekt, m_aktModulIndex, m_dienste.meldungen, m_ansicht, wort);
         if (!sprung)
             return;
         FensterWechseln(sprung->AktModulIndex);
@@ -649,7 +660,8 @@ void Steuerung::Ausfuehren(Befehl befehl, std::size_t index) {
         if (const Baum* baum = StrukturBaumWaehlen(m_treApp, !m_projektGeladen, m_treProjekt,
                                                    m_projektGeladen && !m_routSucheSichtbar, m_treRoutSuche,
                                                    m_routSucheSichtbar))
-            StrukturInZwischenablage(m_z.Opt, m_z.ProgrammTitel, *baum, m_dienste.ablage, m_dienste.meldungen);
+            StrukturInZwischenablage(m_z.Opt, m_z.ProgrammTitel, *baum, m_dienste.ablage,
+                                     m_dienste.meldungen);
         return;
     case Befehl::ZwischenablageLeeren:
         return mnuExtras_ClearClip_Click(k);
@@ -665,10 +677,11 @@ void Steuerung::Ausfuehren(Befehl befehl, std::size_t index) {
         return mnuHtml_Modul_Click(k);
     case Befehl::HtmlProjekt:
         return mnuHtml_projekt_Click(k);
+    // Text on the clipboard has the line breaks of the module files
     case Befehl::TextAuswahl:
-        return mnuText_Auswahl_Click(k, Auswahl());
+        return mnuText_Auswahl_Click(k, ZeilenumbruecheNachCrLf(Auswahl()));
     case Befehl::TextModul:
-        return mnuText_Modul_Click(k, markiert);
+        return mnuText_Modul_Click(k, AnzeigeText(markiert));
     case Befehl::ZoomNachHtml:
         return mnuPopUp_Zoom_Html_Click(k, m_zoomInhalt ? m_zoomInhalt->Text : std::string());
     case Befehl::ZoomKopieren:

@@ -130,10 +130,10 @@ protected:
     /// Reads two modules, Modul1 (Sub Eins, calling Zwei) and Klasse1
     /// (Function Zwei), as a user does.
     void ZweiModuleEinlesen() {
-        StartenUndHaken({Komp("Modul1", HostStandardModul,
-                              "Option Explicit\r\nSub Eins()\r\n    x = Zwei()\r\nEnd Sub"),
-                         Komp("Klasse1", HostKlassenModul,
-                              "Public Function Zwei() As Long\r\n    Zwei = 2\r\nEnd Function")});
+        StartenUndHaken(
+            {Komp("Modul1", HostStandardModul, "Option Explicit\r\nSub Eins()\r\n    x = Zwei()\r\nEnd Sub"),
+             Komp("Klasse1", HostKlassenModul,
+                  "Public Function Zwei() As Long\r\n    Zwei = 2\r\nEnd Function")});
         s->mnuBearbeiten_Code_Click();
     }
     const std::string& Temp() const { return s->Z().TempPfad; }
