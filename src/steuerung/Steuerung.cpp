@@ -341,7 +341,7 @@ void Steuerung::AppHakenSetzen(std::string_view schluessel, bool haken) {
     FreigabenMelden();
 }
 
-bool Steuerung::ProjektZeigen(std::vector<std::string> texte) {
+void Steuerung::ProjektZeigen(std::vector<std::string> texte) {
     m_markiert = std::move(texte);
     m_code.assign(m_markiert.size(), std::nullopt);
     m_aktModulIndex = -1; // the first node's click brings its pane to the front
@@ -353,7 +353,6 @@ bool Steuerung::ProjektZeigen(std::vector<std::string> texte) {
         FensterWechseln(0);
     else
         KnotenKlick(m_treProjekt.Knoten().front().Schluessel);
-    return true;
 }
 
 void Steuerung::mnuBearbeiten_Code_Click() {
@@ -388,28 +387,24 @@ void Steuerung::mnuBearbeiten_Code_Click() {
 
 // ---- "&Datei" ----------------------------------------------------------------------
 
-void Steuerung::mnuOeffnen_Click() {
-    auto k = ProjektKontextBilden();
-    DateiErgebnis e = cb::mnuOeffnen_Click(k);
-    if (e.Ausgang == DateiAusgang::Gezeigt) {
+void Steuerung::GeoeffnetZeigen(DateiErgebnis ergebnis) {
+    if (ergebnis.Ausgang == DateiAusgang::Gezeigt) {
         AnsichtZuruecksetzen();
-        ProjektZeigen(std::move(e.Texte));
+        ProjektZeigen(std::move(ergebnis.Texte));
         ProjektModusSetzen(ProjektModus::Gespeichert);
-    } else if (e.Ausgang == DateiAusgang::Verloren) {
+    } else if (ergebnis.Ausgang == DateiAusgang::Verloren) {
         mnuAnsicht_App_Aktualisieren_Click();
     }
 }
 
+void Steuerung::mnuOeffnen_Click() {
+    auto k = ProjektKontextBilden();
+    GeoeffnetZeigen(cb::mnuOeffnen_Click(k));
+}
+
 void Steuerung::mnuOpenIndex_Click(std::size_t index) {
     auto k = ProjektKontextBilden();
-    DateiErgebnis e = cb::mnuOpenIndex_Click(k, index);
-    if (e.Ausgang == DateiAusgang::Gezeigt) {
-        AnsichtZuruecksetzen();
-        ProjektZeigen(std::move(e.Texte));
-        ProjektModusSetzen(ProjektModus::Gespeichert);
-    } else if (e.Ausgang == DateiAusgang::Verloren) {
-        mnuAnsicht_App_Aktualisieren_Click();
-    }
+    GeoeffnetZeigen(cb::mnuOpenIndex_Click(k, index));
 }
 
 bool Steuerung::mnuSpeichern_Click() {
@@ -462,28 +457,24 @@ void Steuerung::AuswahlGeaendert(std::size_t anfang, std::size_t laenge) {
         RoutineImStatus();
 }
 
+void Steuerung::VerlaufZeigen(const std::optional<VerlaufEintrag>& eintrag) {
+    if (!eintrag)
+        return;
+    FensterWechseln(eintrag->Bereich);
+    m_auswahlAnfang = eintrag->Caret;
+    ZeileAnspringen(CaretZeile() + 1);
+    StatusSetzen(eintrag->Modul, eintrag->Routine);
+    m_ansicht.ModulKnotenMarkieren(ModulSchluessel(m_aktModulIndex + 1));
+    FreigabenMelden();
+    Fokus();
+}
+
 void Steuerung::VerlaufZurueck() {
-    if (auto eintrag = m_verlauf.Zurueck()) {
-        FensterWechseln(eintrag->Bereich);
-        m_auswahlAnfang = eintrag->Caret;
-        ZeileAnspringen(CaretZeile() + 1);
-        StatusSetzen(eintrag->Modul, eintrag->Routine);
-        m_ansicht.ModulKnotenMarkieren(ModulSchluessel(m_aktModulIndex + 1));
-        FreigabenMelden();
-        Fokus();
-    }
+    VerlaufZeigen(m_verlauf.Zurueck());
 }
 
 void Steuerung::VerlaufVor() {
-    if (auto eintrag = m_verlauf.Vor()) {
-        FensterWechseln(eintrag->Bereich);
-        m_auswahlAnfang = eintrag->Caret;
-        ZeileAnspringen(CaretZeile() + 1);
-        StatusSetzen(eintrag->Modul, eintrag->Routine);
-        m_ansicht.ModulKnotenMarkieren(ModulSchluessel(m_aktModulIndex + 1));
-        FreigabenMelden();
-        Fokus();
-    }
+    VerlaufZeigen(m_verlauf.Vor());
 }
 
 void Steuerung::PanelKlick(int panel) {

@@ -4,11 +4,12 @@
 // the window (the open project, the trees, the current module, the mode
 // and the enabled states, the history, zoom and search), the host and the
 // recent list, and runs every command. The window only forwards input to
-// it and shows what it is told through Ansicht; the command line and the
-// tests drive it the same way.
+// it and shows what it is told through Ansicht; the tests drive it the
+// same way with a recording view.
 #include "app/Baum.h"
 #include "app/Zustand.h"
 #include "projects/InstanzSperre.h"
+#include "projects/ProjektDateien.h"
 #include "projects/ZuletztListe.h"
 #include "render/CodeAnsicht.h"
 #include "steuerung/Befehle.h"
@@ -129,7 +130,9 @@ private:
     void ProjektModusSetzen(ProjektModus modus);
     void AnsichtZuruecksetzen();
     void AppProjekteAktualisieren();
-    bool ProjektZeigen(std::vector<std::string> texte);
+    void ProjektZeigen(std::vector<std::string> texte);
+    void GeoeffnetZeigen(DateiErgebnis ergebnis);
+    void VerlaufZeigen(const std::optional<VerlaufEintrag>& eintrag);
     void FreigabenMelden();
     void SchalterMelden();
     void FensterWechseln(std::int64_t index);
