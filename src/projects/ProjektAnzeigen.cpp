@@ -29,16 +29,15 @@ void DatenbankPruefen(const OffenesProjekt& projekt) {
         throw DatenbankFehler(projekt.DatenbankPfad() + " fehlt");
 }
 
-std::vector<std::string> BaumFuellen(ProjektKontext& k) {
-    k.treProjekt.Leeren();
+std::vector<std::string> BaumFuellen(ProjektKontext& k, Baum& baum) {
     for (BaumKnoten& knoten : k.projekt.ModullisteLaden())
-        k.treProjekt.Hinzufuegen(std::move(knoten));
+        baum.Hinzufuegen(std::move(knoten));
     // Module n goes to pane n, which needs every module text of 1 to n.
     std::vector<std::string> texte;
     for (std::int64_t n = 1; n <= k.projekt.ModulAnzahl(); ++n)
         texte.push_back(ModulTextLesen(k.projekt.ProjektPfad(), n));
     for (BaumKnoten& knoten : k.projekt.RoutinenlisteLaden())
-        k.treProjekt.Hinzufuegen(std::move(knoten));
+        baum.Hinzufuegen(std::move(knoten));
     return texte;
 }
 
@@ -55,22 +54,31 @@ std::optional<std::vector<std::string>> ProjektLaden(ProjektKontext& k) {
         k.anzeige.SanduhrSetzen(true);
         DatenbankPruefen(k.projekt);
         k.projekt.DatenbankOeffnen();
-        texte = BaumFuellen(k);
+        // The tree shown stays whole until the new one is: a project that
+        // fails half-way leaves the one before.
+        Baum baum;
+        texte = BaumFuellen(k, baum);
         if (k.z.Opt.ModullisteAufgeklappt)
-            for (BaumKnoten& knoten : k.treProjekt.Knoten())
+            for (BaumKnoten& knoten : baum.Knoten())
                 knoten.Aufgeklappt = true;
+        k.treProjekt = std::move(baum);
     } catch (const std::exception&) {
         texte.reset();
         k.projekt.DatenbankSchliessen();
-        k.treProjekt.Leeren();
         k.meldungen.Melden(NichtIntaktText(k.projekt.ProjektPfad()), MeldungsSymbol::Warnung);
         // The "&Neu" that follows offers to save the project the caption
         // calls unsaved. That project lives in the working folder, not in the
         // broken folder an open has just pointed the project at; saving from
         // there would copy the wrong folder and the unsaved project would go
-        // with the working folder at the end.
-        if (!k.z.TempPfad.empty() && k.projekt.NichtGespeichert)
+        // with the working folder at the end. Opened again, it is still
+        // there to browse should the user cancel that question.
+        if (!k.z.TempPfad.empty() && k.projekt.NichtGespeichert) {
             k.projekt.PfadSetzen(k.z.TempPfad);
+            try {
+                k.projekt.DatenbankOeffnen();
+            } catch (const std::exception&) {
+            }
+        }
     }
     k.anzeige.SanduhrSetzen(false);
     k.anzeige.StatusSetzen(Panel::Aktivitaet, "");

@@ -15,8 +15,8 @@ std::string NichtIntaktText(const std::string& projektPfad);
 /// Loads the project whose database lies in the project folder: its tree
 /// into treProjekt (expanded as the options say) and the marked text of
 /// modules 1, 2, ... for the code panes. Nothing when it is not intact: the
-/// message has been shown, the database is closed, the tree is empty, and
-/// an unsaved read goes on in the working folder.
+/// message has been shown, the database is closed, the tree is left as it
+/// was, and an unsaved read goes on in the working folder, open again.
 std::optional<std::vector<std::string>> ProjektLaden(ProjektKontext& k);
 
 } // namespace cb

@@ -153,6 +153,7 @@ void Steuerung::AnsichtZuruecksetzen() {
     m_verlauf.Leeren();
     m_freigaben.AnsichtZuruecksetzen();
     m_ansicht.LinksZeigen(LinkerBereich::App); // txtAppAktiv hidden
+    m_letzteZeile = -1;
     m_aktModulIndex = 0;
     m_auswahlAnfang = m_auswahlLaenge = 0;
     m_markiert.clear();
@@ -178,7 +179,10 @@ const CodeAnsicht& Steuerung::Code(std::int64_t index) {
 }
 
 void Steuerung::FensterWechseln(std::int64_t index) {
-    if (index == m_aktModulIndex)
+    // Only the panes made for the project's modules exist; a number beyond
+    // them (a damaged tree) stays on the pane in front.
+    if (index == m_aktModulIndex || index < 0 ||
+        index >= std::max<std::int64_t>(1, static_cast<std::int64_t>(m_markiert.size())))
         return;
     m_aktModulIndex = index;
     m_auswahlAnfang = m_auswahlLaenge = 0;
@@ -220,10 +224,27 @@ void Steuerung::ZeileAnspringen(std::int64_t zeile) {
 }
 
 std::string Steuerung::Auswahl() {
-    const std::string& text = Code(m_aktModulIndex).Text;
-    const std::size_t von = BytePosition(text, m_auswahlAnfang);
-    const std::size_t bis = BytePosition(text, m_auswahlAnfang + m_auswahlLaenge);
+    // In zoom mode the selection is the zoom pane's
+    const bool zoom = m_zoom.An() && m_zoomInhalt;
+    const std::string& text = zoom ? m_zoomInhalt->Text : Code(m_aktModulIndex).Text;
+    const std::size_t anfang = zoom ? m_zoomAnfang : m_auswahlAnfang;
+    const std::size_t laenge = zoom ? m_zoomLaenge : m_auswahlLaenge;
+    const std::size_t von = BytePosition(text, anfang);
+    const std::size_t bis = BytePosition(text, anfang + laenge);
     return text.substr(von, bis - von);
+}
+
+void Steuerung::ZeilenAnfang() {
+    // Forward over the blanks at the caret, as a caret set in the middle of
+    // a line stays there
+    const std::string& text = Code(m_aktModulIndex).Text;
+    std::size_t pos = BytePosition(text, m_auswahlAnfang);
+    while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) {
+        ++pos;
+        ++m_auswahlAnfang;
+    }
+    m_auswahlLaenge = 0;
+    m_ansicht.AuswahlSetzen(m_auswahlAnfang, m_auswahlLaenge);
 }
 
 void Steuerung::RoutineImStatus() {
@@ -246,24 +267,14 @@ void Steuerung::ZoomFuellen() {
         auto bereich = m_projekt.RoutineZoomen(CaretZeile() + 1, m_aktModulIndex + 1);
         if (!bereich)
             return; // the zoom pane keeps its content
-        m_zoomInhalt = CodeAnsichtBilden(Zeilen(m_markiert[static_cast<std::size_t>(m_aktModulIndex)],
-                                                bereich->ErsteZeile, bereich->LetzteZeile),
-                                         m_z.Opt.RoutinenFett);
+        m_zoomMarkiert = Zeilen(m_markiert[static_cast<std::size_t>(m_aktModulIndex)], bereich->ErsteZeile,
+                                bereich->LetzteZeile);
+        m_zoomInhalt = CodeAnsichtBilden(m_zoomMarkiert, m_z.Opt.RoutinenFett);
+        m_zoomAnfang = m_zoomLaenge = 0;
         m_ansicht.ZoomZeigen(&*m_zoomInhalt);
     } catch (const std::exception& e) {
         m_dienste.meldungen.Melden(e.what(), MeldungsSymbol::Keins);
     }
-}
-
-std::string Steuerung::ZoomText() {
-    if (!m_zoomInhalt || static_cast<std::size_t>(m_aktModulIndex) >= m_markiert.size())
-        return {};
-    const std::int64_t zeile = CaretZeile() + 1;
-    auto bereich = m_projekt.RoutineZoomen(zeile, m_aktModulIndex + 1);
-    if (!bereich)
-        return {};
-    return Zeilen(m_markiert[static_cast<std::size_t>(m_aktModulIndex)], bereich->ErsteZeile,
-                  bereich->LetzteZeile);
 }
 
 void Steuerung::Fokus() {
@@ -280,11 +291,22 @@ bool Steuerung::ImZoomAbgelehnt(Befehl befehl) {
 }
 
 void Steuerung::mnuAnsicht_Zoom_Click() {
-    if (m_zoom.Umschalten())
+    if (m_zoom.Umschalten()) {
+        // The pane shows with the check mark, even where no lines are found
+        // for the caret: it then keeps what it showed before.
+        if (!m_zoomInhalt)
+            m_zoomInhalt.emplace();
+        m_ansicht.ZoomZeigen(&*m_zoomInhalt);
         ZoomFuellen();
-    else
+    } else {
         m_ansicht.ZoomZeigen(nullptr);
+    }
     SchalterMelden();
+}
+
+void Steuerung::ZoomAuswahlGeaendert(std::size_t anfang, std::size_t laenge) {
+    m_zoomAnfang = anfang;
+    m_zoomLaenge = laenge;
 }
 
 // ---- Listing, reading, showing ---------------------------------------------------
@@ -320,8 +342,11 @@ void Steuerung::mnuAnsicht_App_Aktualisieren_Click() {
                                                                    MeldungsKnoepfe::JaNeinAbbrechen, {});
         if (antwort == MeldungsAntwort::Abbrechen)
             return;
-        if (antwort == MeldungsAntwort::Ja)
-            mnuSpeichern_Click();
+        if (antwort == MeldungsAntwort::Ja) {
+            // A save that loses the project needs no "&Neu" of its own: this is one.
+            auto k = ProjektKontextBilden();
+            cb::mnuSpeichern_Click(k);
+        }
     }
     m_ansicht.TitelSetzen(m_z.ProgrammTitel);
     m_projekt.NichtGespeichert = false;
@@ -342,6 +367,7 @@ void Steuerung::AppHakenSetzen(std::string_view schluessel, bool haken) {
 }
 
 void Steuerung::ProjektZeigen(std::vector<std::string> texte) {
+    RoutSucheLeeren(); // a list of the project before would name its nodes
     m_markiert = std::move(texte);
     m_code.assign(m_markiert.size(), std::nullopt);
     m_aktModulIndex = -1; // the first node's click brings its pane to the front
@@ -450,11 +476,26 @@ void Steuerung::KnotenKlick(std::string_view schluessel) {
 }
 
 void Steuerung::AuswahlGeaendert(std::size_t anfang, std::size_t laenge) {
-    const std::int64_t vorher = CaretZeile();
     m_auswahlAnfang = anfang;
     m_auswahlLaenge = laenge;
-    if (CaretZeile() != vorher || m_routinePanel.empty())
-        RoutineImStatus();
+    if (!m_projektGeladen || Code(m_aktModulIndex).Text.empty())
+        return;
+    // Moving within the line asks the store nothing
+    const std::int64_t zeile = CaretZeile();
+    if (zeile == m_letzteZeile)
+        return;
+    m_letzteZeile = zeile;
+    RoutineImStatus();
+}
+
+KontextMenue Steuerung::KontextMenueFuerCode() {
+    const std::string wort = WortAnPosition(Code(m_aktModulIndex).Text, m_auswahlAnfang);
+    KontextEingabe eingabe;
+    eingabe.ProjektAktiv = m_freigaben.ProjektAktiv();
+    eingabe.Wort = wort;
+    eingabe.Panel2 = m_routinePanel;
+    eingabe.CodeEinlesenAn = m_freigaben.An(Befehl::CodeEinlesen);
+    return KontextMenueBestimmen(eingabe);
 }
 
 void Steuerung::VerlaufZeigen(const std::optional<VerlaufEintrag>& eintrag) {
@@ -462,7 +503,7 @@ void Steuerung::VerlaufZeigen(const std::optional<VerlaufEintrag>& eintrag) {
         return;
     FensterWechseln(eintrag->Bereich);
     m_auswahlAnfang = eintrag->Caret;
-    ZeileAnspringen(CaretZeile() + 1);
+    ZeilenAnfang();
     StatusSetzen(eintrag->Modul, eintrag->Routine);
     m_ansicht.ModulKnotenMarkieren(ModulSchluessel(m_aktModulIndex + 1));
     FreigabenMelden();
@@ -493,6 +534,8 @@ void Steuerung::mnuBearbeiten_Definition_Click() {
     if (ImZoomAbgelehnt(Befehl::Definition) || !m_projektGeladen)
         return;
     const std::string wort = WortAnPosition(Code(m_aktModulIndex).Text, m_auswahlAnfang);
+    if (wort.empty())
+        return; // the pane only keeps the focus
     try {
         const std::size_t start = m_auswahlAnfang;
         auto sprung = DefinitionAnspringen(m_projekt, m_aktModulIndex, m_dienste.meldungen, m_ansicht, wort);
@@ -533,11 +576,15 @@ void Steuerung::mnuBearbeiten_Rout_Click() {
     }
 }
 
-void Steuerung::mnuAnsicht_RouClose_Click() {
-    const bool war = m_routSucheSichtbar;
+void Steuerung::RoutSucheLeeren() {
     m_treRoutSuche.Leeren();
     m_routSucheSichtbar = false;
     m_ansicht.RoutSucheZeigen(m_treRoutSuche, "");
+}
+
+void Steuerung::mnuAnsicht_RouClose_Click() {
+    const bool war = m_routSucheSichtbar;
+    RoutSucheLeeren();
     if (war)
         m_ansicht.LinksZeigen(LinkerBereich::Projekt);
     FreigabenMelden();
@@ -575,6 +622,7 @@ void Steuerung::Suchen(SuchArt art) {
     m_auswahlAnfang = ergebnis.Treffer->Offset;
     m_auswahlLaenge = ergebnis.Treffer->Laenge;
     m_ansicht.AuswahlSetzen(m_auswahlAnfang, m_auswahlLaenge);
+    m_letzteZeile = CaretZeile();
     RoutineImStatus();
 }
 
@@ -602,6 +650,9 @@ void Steuerung::mnuBearbeiten_Suchen_Auswahl_Click() {
 // ---- Every entry point -------------------------------------------------------------------
 
 void Steuerung::Ausfuehren(Befehl befehl, std::size_t index) {
+    // A disabled item's shortcut does nothing either
+    if (!m_freigaben.An(befehl))
+        return;
     auto k = ExportKontextBilden();
     const std::string modulName = [&] {
         const BaumKnoten* modul = m_treProjekt.Finden(ModulSchluessel(m_aktModulIndex + 1));
@@ -676,7 +727,7 @@ void Steuerung::Ausfuehren(Befehl befehl, std::size_t index) {
     case Befehl::ZoomNachHtml:
         return mnuPopUp_Zoom_Html_Click(k, m_zoomInhalt ? m_zoomInhalt->Text : std::string());
     case Befehl::ZoomKopieren:
-        return mnuPopUp_Zoom_Copy_Click(k, ZoomText());
+        return mnuPopUp_Zoom_Copy_Click(k, m_zoomMarkiert);
     case Befehl::Beenden:
     case Befehl::KopierenAuswahl: // the pane copies its own selection with its formatting
     case Befehl::Spezialansicht:

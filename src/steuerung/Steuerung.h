@@ -13,6 +13,7 @@
 #include "projects/ZuletztListe.h"
 #include "render/CodeAnsicht.h"
 #include "steuerung/Befehle.h"
+#include "steuerung/KontextMenue.h"
 #include "steuerung/ProjektModus.h"
 #include "steuerung/Suche.h"
 #include "steuerung/Verlauf.h"
@@ -96,6 +97,10 @@ public:
     void KnotenKlick(std::string_view schluessel);
     /// The caret or the selection of the visible code pane moved, in characters.
     void AuswahlGeaendert(std::size_t anfang, std::size_t laenge);
+    /// The selection of the zoom pane moved, in characters of its text.
+    void ZoomAuswahlGeaendert(std::size_t anfang, std::size_t laenge);
+    /// The pop-up menu for a right click in a code pane, with its captions.
+    KontextMenue KontextMenueFuerCode();
     void SuchfeldGeaendert(std::string_view text);
     /// A click on a status panel (1-based).
     void PanelKlick(int panel);
@@ -136,6 +141,8 @@ private:
     void FreigabenMelden();
     void SchalterMelden();
     void FensterWechseln(std::int64_t index);
+    void RoutSucheLeeren();
+    void ZeilenAnfang();
     void StatusSetzen(std::string_view modul, std::string_view routine);
     void ZeileAnspringen(std::int64_t zeile);
     void RoutineImStatus();
@@ -143,7 +150,7 @@ private:
     void Fokus();
     std::int64_t CaretZeile();
     std::string Auswahl();
-    std::string ZoomText();
+
     bool ImZoomAbgelehnt(Befehl befehl);
     void Melden(const Hinweis& hinweis);
 
@@ -172,6 +179,11 @@ private:
     std::vector<std::string> m_markiert;
     std::vector<std::optional<CodeAnsicht>> m_code;
     std::optional<CodeAnsicht> m_zoomInhalt;
+    std::string m_zoomMarkiert; // the marked lines the zoom pane shows
+    std::size_t m_zoomAnfang = 0, m_zoomLaenge = 0;
+    /// The 0-based caret line last looked at; -1 after a reset, so that the
+    /// first look always names the routine.
+    std::int64_t m_letzteZeile = -1;
 
     std::string m_suchfeld;
     bool m_projektweit = false;

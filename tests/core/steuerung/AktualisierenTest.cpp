@@ -176,6 +176,9 @@ TEST_F(Aktualisieren, SpeicherFrage) {
     dialoge.eingabeAntworten.push_back("Gerettet");
     s->mnuAnsicht_App_Aktualisieren_Click();
     EXPECT_EQ(Dateien(s->Z().ProjektOrdner + "Gerettet/"), gelesen) << "Yes saves first";
+    const auto texte = Texte(meldungen);
+    EXPECT_EQ(std::count(texte.begin(), texte.end(), SpeicherFrageText()), 2)
+        << "asked once more, not again after the save";
     EXPECT_EQ(ansicht.titel, "Excel Code Brindle 1.0");
     EXPECT_FALSE(s->Projekt().NichtGespeichert);
     EXPECT_EQ(s->Modus(), ProjektModus::KeinProjekt);

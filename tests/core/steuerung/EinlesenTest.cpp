@@ -212,6 +212,12 @@ TEST_F(Ungespeichert, CancelledFallBackStillSavesTheUnsavedProjectLater) {
     EXPECT_EQ(s->Projekt().ProjektPfad(), Temp());
     EXPECT_NE(ansicht.titel.find(NichtGespeichertMarke), std::string::npos);
     EXPECT_TRUE(s->Projekt().NichtGespeichert);
+    // Cancel changed nothing: the project is still there to browse
+    EXPECT_TRUE(s->Projekt().DatenbankOffen());
+    EXPECT_EQ(s->ProjektBaum().Anzahl(), 4u);
+    EXPECT_EQ(s->Modus(), ProjektModus::Eingelesen);
+    s->KnotenKlick(s->ProjektBaum().Knoten()[2].Schluessel);
+    EXPECT_FALSE(ansicht.Status(Panel::Routine).empty());
 
     // The user saves now, as the caption still asks
     dialoge.ordnerAntworten.push_back(s->Z().ProjektOrdner);

@@ -104,14 +104,47 @@ TEST_F(Navigation, DefinitionJumpsToTheRoutineAndBackReturnsToTheStart) {
     ASSERT_EQ(s->VerlaufListe().VerlaufEnde(), 2);
     EXPECT_EQ(s->VerlaufListe().Eintraege()[0].Caret, start) << "the visit before keeps where the jump began";
 
+    s->KnotenKlick(Knoten("Klasse1")); // records nothing
     s->VerlaufZurueck();
     EXPECT_EQ(ansicht.vorne, 0);
+    EXPECT_EQ(ansicht.anfang, start) << "Back returns to where the jump began";
     EXPECT_EQ(ansicht.Status(Panel::Routine), "Eins");
 
-    s->AuswahlGeaendert(Offset(0, "Option"), 0);
-    s->Ausfuehren(Befehl::Definition); // "Option" names no routine
+    s->AuswahlGeaendert(0, 0); // no word before the caret
+    s->Ausfuehren(Befehl::Definition);
+    EXPECT_TRUE(meldungen.Gezeigt().empty());
+    EXPECT_EQ(s->VerlaufListe().VerlaufIndex(), 1);
+
+    s->AuswahlGeaendert(Offset(0, "Explicit") + 3, 0);
+    s->Ausfuehren(Befehl::Definition); // names no routine
     EXPECT_EQ(Texte(meldungen), std::vector<std::string>{"Bezeichner unter Cursor nicht erkannt"});
     EXPECT_EQ(ansicht.vorne, 0);
+    EXPECT_EQ(s->VerlaufListe().VerlaufEnde(), 2) << "the history is unchanged";
+}
+
+TEST_F(Navigation, ContextMenuNamesTheWordAtTheCaretAndTheRoutineOfPanelTwo) {
+    s->KnotenKlick(Knoten("Modul1"));
+    KontextMenue m = s->KontextMenueFuerCode();
+    EXPECT_EQ(m.Menue, PopUp::Haupt);
+    EXPECT_EQ(m.Definition, "&Definition ");
+    EXPECT_FALSE(m.DefinitionAn);
+    EXPECT_EQ(m.Aufruf, "Aufrufe") << "panel 2 is empty after a module node";
+    EXPECT_FALSE(m.AufrufAn);
+
+    s->AuswahlGeaendert(Offset(0, "Zwei()") + 1, 0); // the caret moved into Eins
+    m = s->KontextMenueFuerCode();
+    EXPECT_EQ(m.Definition, "&Definition : Zwei");
+    EXPECT_TRUE(m.DefinitionAn);
+    EXPECT_EQ(m.Aufruf, "Aufrufe: Eins");
+    EXPECT_TRUE(m.AufrufAn);
+
+    meldungen.Antworten(MeldungsAntwort::Nein);
+    s->mnuAnsicht_App_Aktualisieren_Click();
+    m = s->KontextMenueFuerCode();
+    EXPECT_EQ(m.Menue, PopUp::Einlesen) << "no project shown";
+    EXPECT_FALSE(m.CodeEinlesenAn);
+    s->AppHakenSetzen("A1\\", true);
+    EXPECT_TRUE(s->KontextMenueFuerCode().CodeEinlesenAn);
 }
 
 TEST_F(Navigation, CallersAreListedAndOpenLikeProjectNodes) {
@@ -133,6 +166,25 @@ TEST_F(Navigation, CallersAreListedAndOpenLikeProjectNodes) {
     EXPECT_FALSE(s->RoutSucheSichtbar());
     EXPECT_EQ(ansicht.links, LinkerBereich::Projekt);
     EXPECT_EQ(ansicht.routSuche, "");
+    EXPECT_FALSE(ansicht.freigaben.An(Befehl::RoutinensucheSchliessen));
+    s->Ausfuehren(Befehl::RoutinensucheSchliessen); // disabled now: nothing
+    EXPECT_EQ(ansicht.links, LinkerBereich::Projekt);
+}
+
+TEST_F(Navigation, AnotherProjectShownClosesTheCallerList) {
+    s->KnotenKlick(Knoten("Zwei"));
+    s->mnuBearbeiten_Rout_Click();
+    ASSERT_TRUE(s->RoutSucheSichtbar());
+    const std::string ordner = s->Z().ProjektOrdner + "Anderes/";
+    std::filesystem::create_directories(ordner);
+    ProjektAnlegen(ordner, {{"Andere", ModulStandard, "Sub Nur()\r\nEnd Sub"}});
+    meldungen.Antworten(MeldungsAntwort::Nein); // not saving the read project
+    dialoge.ordnerAntworten.push_back(ordner);
+    s->mnuOeffnen_Click();
+    EXPECT_FALSE(s->RoutSucheSichtbar());
+    EXPECT_EQ(ansicht.routSuche, "");
+    EXPECT_EQ(ansicht.links, LinkerBereich::Projekt);
+    EXPECT_EQ(ansicht.Status(Panel::Modul), "Andere");
     EXPECT_FALSE(ansicht.freigaben.An(Befehl::RoutinensucheSchliessen));
 }
 
@@ -163,10 +215,27 @@ TEST_F(Navigation, ZoomShowsTheRoutineAndRefusesTheWholeModuleCommands) {
     EXPECT_EQ(s->Caret(), caret);
     EXPECT_TRUE(ablage.TextLesen().empty());
 
+    // The zoom pane's own selection and copy
+    s->KnotenKlick(Knoten("Eins"));
+    s->ZoomAuswahlGeaendert(4, 4);
+    s->Ausfuehren(Befehl::TextAuswahl);
+    EXPECT_EQ(ablage.TextLesen(), "Eins");
+    s->Ausfuehren(Befehl::ZoomKopieren);
+    EXPECT_TRUE(ablage.TextLesen().starts_with("Sub Eins()\r\n")) << ablage.TextLesen();
+    EXPECT_EQ(ablage.TextLesen().find("Explicit"), std::string::npos);
+
     s->Ausfuehren(Befehl::Zoom);
     EXPECT_FALSE(s->ZoomAn());
     EXPECT_FALSE(ansicht.zoom);
-    EXPECT_EQ(s->Caret(), caret) << "the code pane keeps its caret";
+    EXPECT_EQ(s->Caret(), Offset(0, "Sub Eins")) << "the code pane keeps its caret";
+
+    // Where no lines are found for the caret the pane still shows
+    s->KnotenKlick(Knoten("Zwei")); // its module starts with the routine: no declarations
+    s->AuswahlGeaendert(s->Code(1).Text.size(), 0);
+    s->mnuAnsicht_Zoom_Click();
+    EXPECT_TRUE(s->ZoomAn());
+    EXPECT_TRUE(ansicht.zoom) << "shown with what it held before";
+    s->mnuAnsicht_Zoom_Click();
 
     s->mnuAnsicht_Zoom_Click();
     meldungen.Antworten(MeldungsAntwort::Nein);
