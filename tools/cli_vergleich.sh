@@ -15,7 +15,9 @@ cli=$1
 cbwb=$2
 out=$3
 daten=${4:-"$(cd "$(dirname "$0")/.." && pwd)/../shared/testdata"}
-arbeit=/tmp/cb_vergleich_arbeit
+# Two comparisons at once need places of their own: CB_VERGLEICH_ORT.
+ort=${CB_VERGLEICH_ORT:-/tmp/cb_vergleich}
+arbeit=${ort}_arbeit
 rm -rf "$out" "$arbeit"
 mkdir -p "$out" "$arbeit"
 
@@ -99,7 +101,7 @@ for q in "${quellen[@]}"; do
 done
 
 # A generated project of a few hundred modules.
-gen=/tmp/cb_vergleich_generiert.xlsm
+gen=${ort}_generiert.xlsm
 [ -e "$gen" ] || "$cbwb" --generate 300 30000 "$gen" >/dev/null
 rm -rf "$arbeit/proj"
 lauf gen.list list "$gen"
