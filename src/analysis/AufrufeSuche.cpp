@@ -4,6 +4,7 @@
 #include "app/Dateien.h"
 #include "app/Marken.h"
 #include "app/Text.h"
+#include "render/RoutinenZeile.h"
 #include "render/WortAnPosition.h"
 #include "store/ModulText.h"
 #include "store/OffenesProjekt.h"
@@ -225,10 +226,13 @@ private:
 
 } // namespace
 
-void MarkierteBereicheLeeren(std::string& text) {
+namespace {
+
+// Blanks the marked spans that begin in [von, bis).
+void BereicheLeeren(std::string& text, std::size_t von, std::size_t bis) {
     static const std::string oeffner = Oeffner();
     const std::size_t fettZeichen = oeffner.size(); // the letter after the marker character
-    for (std::size_t p = MarkeFinden(text, oeffner, 0); p != std::string::npos;
+    for (std::size_t p = MarkeFinden(text, oeffner, von); p != std::string::npos && p < bis;
          p = MarkeFinden(text, oeffner, p)) {
         const bool fett = p + fettZeichen < text.size() && text[p + fettZeichen] == 'x';
         const std::string_view schliesser = fett ? MarkeFettAus : MarkeNormal;
@@ -236,9 +240,25 @@ void MarkierteBereicheLeeren(std::string& text) {
         // A span left open by a damaged file runs to the end: nothing in it
         // is taken for a call.
         std::size_t ende = e == std::string::npos ? text.size() : e + schliesser.size();
-        Leeren(text, p, ende);
+        // The statements of a one-line routine are its body: they call.
+        std::optional<EinzeilerRumpf> rumpf;
+        if (fett && e != std::string::npos)
+            rumpf = EinzeilerRumpfFinden(std::string_view(text).substr(p, e - p));
+        if (rumpf) {
+            Leeren(text, p, p + rumpf->Von);
+            BereicheLeeren(text, p + rumpf->Von, p + rumpf->Bis);
+            Leeren(text, p + rumpf->Bis, ende);
+        } else {
+            Leeren(text, p, ende);
+        }
         p = ende;
     }
+}
+
+} // namespace
+
+void MarkierteBereicheLeeren(std::string& text) {
+    BereicheLeeren(text, 0, text.size());
 }
 
 std::optional<AufrufeErgebnis> AufrufeSuchen(const OffenesProjekt& projekt, std::int64_t aktModulNummer,
