@@ -194,6 +194,13 @@ TEST_F(ModulParserTest, OneLineRoutinesStartAndEndOnTheirLine) {
     EXPECT_EQ(Zeilen(text)[1], M("~B~KSub~N A(): ~KEnd~N ~KSub~N~b"));
     EXPECT_EQ(Zeilen(text)[7], M("~B~KFriend~N ~KProperty~N ~KLet~N P(~KByVal~N v ~KAs~N ~KLong~N):End "
                                  "~KProperty~N~b"));
+    // Their lines are theirs alone when the caret stands there or zooms
+    for (std::int64_t zeile : {2, 3, 10}) {
+        auto r = projekt.RoutineAnZeile(zeile, "M1");
+        ASSERT_TRUE(r) << zeile;
+        EXPECT_EQ(r->RouName, zeile == 2 ? "A" : zeile == 3 ? "B" : "m_Box_MouseMove");
+        EXPECT_EQ(projekt.RoutineZoomen(zeile, 1), (ZoomBereich{zeile, zeile}));
+    }
 }
 
 TEST_F(ModulParserTest, OneLineRoutinesGetTheEmptyLineButNoBodyTab) {
