@@ -224,10 +224,6 @@ private:
     std::int64_t m_letzte = 0; // kept across modules; routine numbers are unique in the project
 };
 
-} // namespace
-
-namespace {
-
 // Blanks the marked spans that begin in [von, bis).
 void BereicheLeeren(std::string& text, std::size_t von, std::size_t bis) {
     static const std::string oeffner = Oeffner();
@@ -240,14 +236,19 @@ void BereicheLeeren(std::string& text, std::size_t von, std::size_t bis) {
         // A span left open by a damaged file runs to the end: nothing in it
         // is taken for a call.
         std::size_t ende = e == std::string::npos ? text.size() : e + schliesser.size();
-        // The statements of a one-line routine are its body: they call.
-        std::optional<EinzeilerRumpf> rumpf;
-        if (fett && e != std::string::npos)
-            rumpf = EinzeilerRumpfFinden(std::string_view(text).substr(p, e - p));
-        if (rumpf) {
-            Leeren(text, p, p + rumpf->Von);
-            BereicheLeeren(text, p + rumpf->Von, p + rumpf->Bis);
-            Leeren(text, p + rumpf->Bis, ende);
+        // Statements beside a routine's header or End, as a one-line
+        // routine has them, are its body: they call. A line two passes
+        // took has two bold markers in front.
+        std::size_t zeile = p;
+        while (fett && std::string_view(text).substr(zeile).starts_with(MarkeFettAn))
+            zeile += MarkeFettAn.size();
+        RoutinenZeilenRumpf rumpf;
+        if (fett && e != std::string::npos && zeile <= e)
+            rumpf = RumpfDerRoutinenZeile(std::string_view(text).substr(zeile, e - zeile));
+        if (rumpf.Von < rumpf.Bis) {
+            Leeren(text, p, zeile + rumpf.Von);
+            BereicheLeeren(text, zeile + rumpf.Von, zeile + rumpf.Bis);
+            Leeren(text, zeile + rumpf.Bis, ende);
         } else {
             Leeren(text, p, ende);
         }

@@ -36,7 +36,7 @@ std::optional<AufrufeErgebnis> AufrufeSuchen(const OffenesProjekt& projekt, std:
 
 /// Blanks every marked span of marked code text (keywords, comments,
 /// strings, routine header and end lines, the markers included) in place;
-/// of a one-line routine only the header and the End, not the statements.
+/// of a routine line only its header and its End, not statements beside them.
 /// Line breaks stay, so that lines and byte positions keep their numbers.
 void MarkierteBereicheLeeren(std::string& text);
 

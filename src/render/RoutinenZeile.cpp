@@ -5,6 +5,8 @@
 #include "app/Marken.h"
 #include "render/Schluesselwoerter.h"
 
+#include <algorithm>
+
 namespace cb {
 
 namespace {
@@ -101,38 +103,41 @@ std::optional<EndeAnweisung> EndeAmSchluss(std::string_view z, std::string_view 
     return std::nullopt;
 }
 
-std::optional<EinzeilerRumpf> EinzeilerRumpfFinden(std::string_view z) {
+RoutinenZeilenRumpf RumpfDerRoutinenZeile(std::string_view z) {
     const Markierte& w = Woerter();
-    for (const std::string* K : {&w.sub, &w.function, &w.property}) {
-        const auto ende = EndeAmSchluss(z, *K);
-        if (!ende || ende->Doppelpunkt == std::string_view::npos)
-            continue;
-        const std::size_t kopf = Finden(z.substr(0, ende->Doppelpunkt), *K);
-        if (kopf == std::string_view::npos)
-            continue;
-        // The header ends at the first colon outside its brackets and strings.
-        EinzeilerRumpf r{ende->Doppelpunkt, ende->Doppelpunkt};
-        int tiefe = 0;
-        bool klammer = false;
-        for (std::size_t i = kopf; i < ende->Doppelpunkt; ++i) {
-            if (z.substr(i).starts_with(MarkeString)) {
-                const std::size_t s = Finden(z, MarkeNormal, i);
-                if (s == std::string_view::npos || s >= ende->Doppelpunkt)
-                    break;
-                i = s + MarkeNormal.size() - 1;
-            } else if (z[i] == '(') {
-                ++tiefe;
-                klammer = true;
-            } else if (z[i] == ')') {
-                --tiefe;
-            } else if (z[i] == ':' && tiefe == 0 && klammer) {
-                r.Von = i + 1;
-                break;
-            }
+    const std::string* woerter[] = {&w.sub, &w.function, &w.property};
+    RoutinenZeilenRumpf r{0, z.size()};
+    for (const std::string* K : woerter)
+        if (const auto ende = EndeAmSchluss(z, *K)) {
+            r.Bis = ende->Doppelpunkt != std::string_view::npos ? ende->Doppelpunkt : 0;
+            break;
         }
+    std::size_t kopf = std::string_view::npos;
+    for (const std::string* K : woerter)
+        kopf = std::min(kopf, Finden(z.substr(0, r.Bis), *K));
+    if (kopf == std::string_view::npos)
         return r;
+    // The header ends at the first colon outside its brackets and strings.
+    r.Von = r.Bis;
+    int tiefe = 0;
+    bool klammer = false;
+    for (std::size_t i = kopf; i < r.Bis; ++i) {
+        if (z.substr(i).starts_with(MarkeString)) {
+            const std::size_t s = Finden(z, MarkeNormal, i);
+            if (s == std::string_view::npos || s >= r.Bis)
+                break;
+            i = s + MarkeNormal.size() - 1;
+        } else if (z[i] == '(') {
+            ++tiefe;
+            klammer = true;
+        } else if (z[i] == ')') {
+            --tiefe;
+        } else if (z[i] == ':' && tiefe == 0 && klammer) {
+            r.Von = i + 1;
+            break;
+        }
     }
-    return std::nullopt;
+    return r;
 }
 
 } // namespace cb

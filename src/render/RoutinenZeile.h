@@ -43,12 +43,13 @@ struct EndeAnweisung {
 };
 std::optional<EndeAnweisung> EndeAmSchluss(std::string_view zeile, std::string_view K);
 
-/// The statements between the header and the End of a one-line routine,
-/// as a range of the marked line; nothing when the line is none.
-struct EinzeilerRumpf {
+/// The statements of a routine line that are neither its header nor its
+/// End (Sub A(): Foo: End Sub, Sub A(): Foo, Foo: End Sub), as a range of
+/// the marked line; Von == Bis when it has none.
+struct RoutinenZeilenRumpf {
     std::size_t Von = 0;
     std::size_t Bis = 0;
 };
-std::optional<EinzeilerRumpf> EinzeilerRumpfFinden(std::string_view zeile);
+RoutinenZeilenRumpf RumpfDerRoutinenZeile(std::string_view zeile);
 
 } // namespace cb
