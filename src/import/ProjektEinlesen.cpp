@@ -109,6 +109,7 @@ bool ProjektEinlesen(Zustand& z, OffenesProjekt& ziel, Host& host, Meldungen& me
                 ModulSpeichern(ziel.Datenbank(), ziel.ProjektPfad(), z.Opt, eintrag, ziel.RoutinenNummer,
                                modul->Lines(1, zeilen));
             }
+            modulName.clear(); // what fails from here is no module's
             // A write that fails here would lose the project after a success.
             ziel.Datenbank().EinlesenAbschliessen();
             anzeige.TitelSetzen(z.ProgrammTitel + " Projekt: " + treApp.Tag + NichtGespeichertMarke);
