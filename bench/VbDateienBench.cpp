@@ -143,10 +143,9 @@ struct Ziel {
 void Einlesen(Ziel& z, const cb::Baum& baum) {
     StummeMeldungen meldungen;
     cb::AnzeigeImSpeicher anzeige;
-    std::string ursache;
-    if (!cb::VBProjektEinlesen(z.projekt, z.opt, z.maskenOrdner, meldungen, anzeige, baum,
-                               cb::StandardCodepage, &ursache))
-        throw std::runtime_error(ursache);
+    // A failed read says why through the messages, which throw it
+    if (!cb::VBProjektEinlesen(z.projekt, z.opt, z.maskenOrdner, meldungen, anzeige, baum))
+        throw std::runtime_error("the read failed without a message");
     z.projekt.DatenbankSchliessen();
 }
 

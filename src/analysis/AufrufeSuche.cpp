@@ -4,6 +4,7 @@
 #include "app/Dateien.h"
 #include "app/Marken.h"
 #include "app/Text.h"
+#include "render/RoutinenZeile.h"
 #include "render/WortAnPosition.h"
 #include "store/ModulText.h"
 #include "store/OffenesProjekt.h"
@@ -223,12 +224,11 @@ private:
     std::int64_t m_letzte = 0; // kept across modules; routine numbers are unique in the project
 };
 
-} // namespace
-
-void MarkierteBereicheLeeren(std::string& text) {
+// Blanks the marked spans that begin in [von, bis).
+void BereicheLeeren(std::string& text, std::size_t von, std::size_t bis) {
     static const std::string oeffner = Oeffner();
     const std::size_t fettZeichen = oeffner.size(); // the letter after the marker character
-    for (std::size_t p = MarkeFinden(text, oeffner, 0); p != std::string::npos;
+    for (std::size_t p = MarkeFinden(text, oeffner, von); p != std::string::npos && p < bis;
          p = MarkeFinden(text, oeffner, p)) {
         const bool fett = p + fettZeichen < text.size() && text[p + fettZeichen] == 'x';
         const std::string_view schliesser = fett ? MarkeFettAus : MarkeNormal;
@@ -236,9 +236,30 @@ void MarkierteBereicheLeeren(std::string& text) {
         // A span left open by a damaged file runs to the end: nothing in it
         // is taken for a call.
         std::size_t ende = e == std::string::npos ? text.size() : e + schliesser.size();
-        Leeren(text, p, ende);
+        // Statements beside a routine's header or End, as a one-line
+        // routine has them, are its body: they call. A line two passes
+        // took has two bold markers in front.
+        std::size_t zeile = p;
+        while (fett && std::string_view(text).substr(zeile).starts_with(MarkeFettAn))
+            zeile += MarkeFettAn.size();
+        RoutinenZeilenRumpf rumpf;
+        if (fett && e != std::string::npos && zeile <= e)
+            rumpf = RumpfDerRoutinenZeile(std::string_view(text).substr(zeile, e - zeile));
+        if (rumpf.Von < rumpf.Bis) {
+            Leeren(text, p, zeile + rumpf.Von);
+            BereicheLeeren(text, zeile + rumpf.Von, zeile + rumpf.Bis);
+            Leeren(text, zeile + rumpf.Bis, ende);
+        } else {
+            Leeren(text, p, ende);
+        }
         p = ende;
     }
+}
+
+} // namespace
+
+void MarkierteBereicheLeeren(std::string& text) {
+    BereicheLeeren(text, 0, text.size());
 }
 
 std::optional<AufrufeErgebnis> AufrufeSuchen(const OffenesProjekt& projekt, std::int64_t aktModulNummer,

@@ -35,7 +35,8 @@ std::optional<AufrufeErgebnis> AufrufeSuchen(const OffenesProjekt& projekt, std:
                                              Meldungen& meldungen, const std::string& name);
 
 /// Blanks every marked span of marked code text (keywords, comments,
-/// strings, routine header and end lines, the markers included) in place.
+/// strings, routine header and end lines, the markers included) in place;
+/// of a routine line only its header and its End, not statements beside them.
 /// Line breaks stay, so that lines and byte positions keep their numbers.
 void MarkierteBereicheLeeren(std::string& text);
 

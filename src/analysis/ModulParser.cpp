@@ -5,6 +5,8 @@
 #include "app/Ersetzen.h"
 #include "app/Marken.h"
 #include "app/Optionen.h"
+#include "app/Text.h"
+#include "render/RoutinenZeile.h"
 #include "render/Schluesselwoerter.h"
 #include "store/ModulText.h"
 #include "store/ProjektDatenbankVerbindung.h"
@@ -20,7 +22,6 @@ struct Markierte {
     std::string sub = MarkiertesWort("Sub");
     std::string function = MarkiertesWort("Function");
     std::string property = MarkiertesWort("Property");
-    std::string exitWort = MarkiertesWort("Exit");
     std::string privateWort = MarkiertesWort("Private");
     std::string friendWort = MarkiertesWort("Friend");
     std::string declare = MarkiertesWort("Declare");
@@ -57,15 +58,45 @@ std::string OhneZwischenraum(std::string_view zeile) {
     return s;
 }
 
-// The name is what follows the last "|" of the name text, the end of the
-// marker in front of it. A literal marker character of a name is still
-// protected here; it is given back first, so that its "|" is not taken
-// for a marker's.
-std::string NameAus(std::string nameText) {
-    if (Enthaelt(nameText, MarkeEscape))
-        AllesErsetzen(nameText, MarkeEscape, MarkeZeichen);
-    std::size_t strich = nameText.rfind('|');
-    return strich == std::string::npos ? nameText : nameText.substr(strich + 1);
+// The name is the identifier after the routine's keyword (after Get, Let
+// or Set for a Property), also when it is a keyword itself and so marked
+// like one. A literal marker character of a name is still protected here;
+// it is given back last, so that its "|" is not taken for a marker's.
+std::string NameAus(std::string nameText, std::string_view K, bool property) {
+    std::size_t k = Finden(nameText, K);
+    if (k == std::string::npos) {
+        // Only a line another pass took has its keyword after the bracket.
+        if (Enthaelt(nameText, MarkeEscape))
+            AllesErsetzen(nameText, MarkeEscape, MarkeZeichen);
+        std::size_t strich = nameText.rfind('|');
+        return strich == std::string::npos ? nameText : nameText.substr(strich + 1);
+    }
+    std::string_view rest = std::string_view(nameText).substr(k + K.size());
+    if (property)
+        for (const std::string* art : {&Woerter().get, &Woerter().let, &Woerter().set})
+            if (rest.starts_with(*art)) {
+                rest.remove_prefix(art->size());
+                break;
+            }
+    if (rest.starts_with(MarkeSchluessel) && rest.ends_with(MarkeNormal)) {
+        rest.remove_prefix(MarkeSchluessel.size());
+        rest.remove_suffix(MarkeNormal.size());
+    }
+    std::string name(rest);
+    if (Enthaelt(name, MarkeEscape))
+        AllesErsetzen(name, MarkeEscape, MarkeZeichen);
+    return name;
+}
+
+// A line as the source has it, for a message that names it.
+std::string AlsQuelltext(std::string_view zeile) {
+    std::string s = AnkerAufloesen(zeile, [](const RoutinenAnker&) {});
+    for (std::string_view m :
+         {MarkeNormal, MarkeKommentar, MarkeSchluessel, MarkeString, MarkeFettAn, MarkeFettAus})
+        AllesErsetzen(s, m, "");
+    AllesErsetzen(s, MarkeEscape, MarkeZeichen);
+    AllesErsetzen(s, "\r\n", " ");
+    return std::string(Getrimmt(s, " \t"));
 }
 
 // Physical lines of a logical line: its continuations plus one.
@@ -84,7 +115,7 @@ public:
           m_art(K == Woerter().sub        ? TypSub
                 : K == Woerter().function ? TypFunction
                                           : 99),
-          m_tabs(o.Einruecken && o.RoutinenEinruecken) {}
+          m_tabs(o.Einruecken && o.RoutinenEinruecken), m_folge(K) {}
 
     // Appends the line as this pass leaves it.
     void Zeile(std::string& out, std::string_view zeile, bool letzte) {
@@ -92,7 +123,7 @@ public:
         Dekorieren(out, zeile);
         // The framing's empty last line stays empty: a tab there would stay
         // behind at the end of the module text.
-        if (m_tabs && m_innen && !(letzte && zeile.empty()) &&
+        if (m_tabs && m_folge.Innen() && !(letzte && zeile.empty()) &&
             !std::string_view(out).substr(start).starts_with(AnkerZeichen()))
             out.insert(start, 1, '\t');
     }
@@ -107,17 +138,20 @@ private:
 
     void Dekorieren(std::string& out, std::string_view zeile) {
         const Markierte& w = Woerter();
-        if (!Enthaelt(zeile, m_K) || Enthaelt(zeile, w.exitWort)) {
+        const RoutinenZeilenArt art = m_folge.Entscheiden(zeile);
+        if (art == RoutinenZeilenArt::Keine) {
             out += zeile;
             return;
         }
-        if (m_innen) {
-            // Whatever line holds the keyword closes the routine; End is not checked.
-            m_innen = false;
+        if (art == RoutinenZeilenArt::Ende) {
             Umrahmen(out, RoutinenEndeMarke(m_nummer), zeile);
             return;
         }
         const std::int64_t n = ++m_nummer;
+        if (art == RoutinenZeilenArt::OhneArt) {
+            out += zeile; // broken code; the number stays used up
+            return;
+        }
         RoutinenZeile r;
         r.RouNum = n;
         r.ModNum = m_ergebnis.Modul.ModNum;
@@ -131,34 +165,32 @@ private:
             r.RouTyp = m_art + 10;
             std::size_t lib = Finden(nameText, w.lib);
             if (lib == std::string::npos)
-                throw std::invalid_argument("Deklaration ohne Lib: " + m_ergebnis.Modul.ModName);
+                throw std::invalid_argument("Deklaration ohne Lib: " + AlsQuelltext(zeile));
             nameText.resize(lib);
         } else {
             r.RouTyp = m_art;
             if (m_art == 99) {
-                r.RouTyp = 0;
                 if (Enthaelt(zeile, w.get))
                     r.RouTyp = TypPropertyGet;
                 if (Enthaelt(zeile, w.set))
                     r.RouTyp = TypPropertySet;
                 if (Enthaelt(zeile, w.let))
                     r.RouTyp = TypPropertyLet;
-                if (r.RouTyp == 0) {
-                    out += zeile; // broken code; the number stays used up
-                    return;
-                }
             }
-            m_innen = true;
             std::size_t klammer = nameText.find('(');
             if (klammer == std::string::npos)
-                throw std::invalid_argument("Routinenkopf ohne Klammer: " + m_ergebnis.Modul.ModName);
+                throw std::invalid_argument("Routinenkopf ohne Klammer: " + AlsQuelltext(zeile));
             nameText.resize(klammer);
         }
-        r.RouName = NameAus(std::move(nameText));
+        r.RouName = NameAus(std::move(nameText), m_K, m_folge.IstProperty());
         r.AnzDecZeilen = PhysischeZeilen(zeile);
         if (m_rle)
             out += "\r\n";
-        Umrahmen(out, RoutinenStartMarke(n), zeile);
+        // A one-line routine ends where it starts: both anchors go in front.
+        std::string anker = RoutinenStartMarke(n);
+        if (art == RoutinenZeilenArt::Einzeiler)
+            anker += RoutinenEndeMarke(n);
+        Umrahmen(out, anker, zeile);
         m_ergebnis.Routinen.push_back(std::move(r));
     }
 
@@ -175,7 +207,7 @@ private:
     std::string_view m_K;
     int m_art;
     bool m_tabs;
-    bool m_innen = false;
+    RoutinenFolge m_folge;
 };
 
 } // namespace
@@ -232,8 +264,16 @@ void ModulParser::ZeilenNummernSetzen(std::string& text) {
         std::string_view z = t.substr(pos, ende - pos);
         if (z.starts_with(MarkeZeichen))
             out += AnkerAufloesen(z, [&](const RoutinenAnker& a) {
-                if (RoutinenZeile* r = zeileVon(a.Nummer))
-                    (a.Start ? r->RouStart : r->RouEnde) = zeile;
+                RoutinenZeile* r = zeileVon(a.Nummer);
+                if (!r)
+                    return;
+                if (a.Start)
+                    r->RouStart = zeile;
+                else if (r->RouStart == zeile)
+                    r->RouEnde =
+                        zeile + r->AnzDecZeilen - 1; // a one-line routine: its End is on its last line
+                else
+                    r->RouEnde = zeile;
             });
         else
             out += z;

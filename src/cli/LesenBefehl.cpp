@@ -143,12 +143,8 @@ private:
 int BaumEinlesen(Zustand& z, OffenesProjekt& projekt, const Baum& baum, int codepage, std::ostream& fehler) {
     FehlerAusgabeMeldungen meldungen(fehler);
     AnzeigeImSpeicher anzeige;
-    std::string ursache;
-    const bool ok =
-        VBProjektEinlesen(projekt, z.Opt, z.ProgrammOrdner, meldungen, anzeige, baum, codepage, &ursache);
+    const bool ok = VBProjektEinlesen(projekt, z.Opt, z.ProgrammOrdner, meldungen, anzeige, baum, codepage);
     projekt.DatenbankSchliessen();
-    if (!ursache.empty())
-        fehler << ursache << '\n';
     return ok && !meldungen.Gemeldet() ? 0 : 1;
 }
 

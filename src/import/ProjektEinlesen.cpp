@@ -14,6 +14,7 @@
 #include "store/OffenesProjekt.h"
 #include "store/ProjektDatenbankVerbindung.h"
 
+#include <exception>
 #include <memory>
 
 namespace cb {
@@ -43,6 +44,16 @@ void ProjektPruefen(HostProjekt& projekt, const std::string& name, const Baum& t
         throw HostFehler("Das Projekt " + knoten->Text + " ist nicht mehr an seiner Stelle.");
 }
 
+// The line after the failure message: which workbook, which module, and why.
+std::string UrsachenZeile(const std::string& mappe, const std::string& modul, const std::string& ursache) {
+    std::string zeile;
+    if (!mappe.empty())
+        zeile = "Mappe " + mappe;
+    if (!modul.empty())
+        zeile += (zeile.empty() ? "Modul " : ", Modul ") + modul;
+    return zeile.empty() ? ursache : zeile + ": " + ursache;
+}
+
 } // namespace
 
 bool ProjektEinlesen(Zustand& z, OffenesProjekt& ziel, Host& host, Meldungen& meldungen, Anzeige& anzeige,
@@ -51,6 +62,8 @@ bool ProjektEinlesen(Zustand& z, OffenesProjekt& ziel, Host& host, Meldungen& me
     if (!anwendung)
         return false;
     bool ergebnis = false;
+    std::string mappe;
+    std::string modulName;
     try {
         std::int64_t modulNummer = 0;
         ziel.RoutinenNummer = 0;
@@ -70,9 +83,12 @@ bool ProjektEinlesen(Zustand& z, OffenesProjekt& ziel, Host& host, Meldungen& me
                 if (!projekt) {
                     projekt = anwendung->VBProjects()->Item(ProjektNummer(eigen));
                     const std::string name = projekt->Name();
-                    ProjektPruefen(*projekt, name, treApp, eigen + "\\");
-                    treApp.Tag = name;
+                    // A workbook that can no longer be read says so here,
+                    // rather than seem to be another one.
                     komponenten = projekt->VBComponents();
+                    ProjektPruefen(*projekt, name, treApp, eigen + "\\");
+                    mappe = ProjektDateiName(*projekt);
+                    treApp.Tag = name;
                     gewaehlt = eigen;
                 } else if (!TextGleich(eigen, gewaehlt)) {
                     // Ticks never span two projects in the window; a module
@@ -81,6 +97,7 @@ bool ProjektEinlesen(Zustand& z, OffenesProjekt& ziel, Host& host, Meldungen& me
                 }
                 ModulEintrag eintrag;
                 eintrag.Name = RechterTeilInStr(knoten.Schluessel, "\\");
+                modulName = eintrag.Name;
                 auto komponente = komponenten->Item(eintrag.Name);
                 eintrag.Typ = ModulTypCodeFuer(komponente->Type());
                 auto modul = komponente->CodeModule();
@@ -92,14 +109,16 @@ bool ProjektEinlesen(Zustand& z, OffenesProjekt& ziel, Host& host, Meldungen& me
                 ModulSpeichern(ziel.Datenbank(), ziel.ProjektPfad(), z.Opt, eintrag, ziel.RoutinenNummer,
                                modul->Lines(1, zeilen));
             }
+            modulName.clear(); // what fails from here is no module's
             // A write that fails here would lose the project after a success.
             ziel.Datenbank().EinlesenAbschliessen();
             anzeige.TitelSetzen(z.ProgrammTitel + " Projekt: " + treApp.Tag + NichtGespeichertMarke);
             ziel.NichtGespeichert = true;
             ergebnis = true;
         }
-    } catch (...) {
-        meldungen.Zeigen(EinleseFehlerText(), MeldungsSymbol::Warnung, MeldungsKnoepfe::Ok, {});
+    } catch (const std::exception& e) {
+        meldungen.Zeigen(EinleseFehlerText() + "\r\n" + UrsachenZeile(mappe, modulName, e.what()),
+                         MeldungsSymbol::Warnung, MeldungsKnoepfe::Ok, {});
     }
     anzeige.StatusSetzen(Panel::Aktivitaet, "");
     anzeige.SanduhrSetzen(false);

@@ -3,6 +3,7 @@
 #include "app/Marken.h"
 #include "app/Optionen.h"
 #include "render/CodeMarkieren.h"
+#include "render/RoutinenZeile.h"
 #include "render/Schluesselwoerter.h"
 
 #include <cstring>
@@ -12,45 +13,26 @@ namespace cb {
 
 namespace {
 
-bool Enthaelt(std::string_view zeile, std::string_view teil) {
-    return Finden(zeile, teil) != std::string_view::npos;
-}
-
-struct Markierte {
-    std::string exitWort = MarkiertesWort("Exit");
-    std::string declare = MarkiertesWort("Declare");
-    std::string get = MarkiertesWort("Get");
-    std::string set = MarkiertesWort("Set");
-    std::string let = MarkiertesWort("Let");
-};
-
-const Markierte& Woerter() {
-    static const Markierte m;
-    return m;
-}
-
 class Hervorheber {
 public:
-    Hervorheber(const Optionen& o, std::string_view K)
-        : m_K(K), m_rle(o.LeerzeileVorRoutinen), m_property(K == MarkiertesWort("Property")) {}
+    Hervorheber(const Optionen& o, std::string_view K) : m_folge(K), m_rle(o.LeerzeileVorRoutinen) {}
 
     enum Art { Unveraendert, Ende, Kopf };
 
-    // What the walk makes of a line; the flag is its inside-routine state.
+    // What the walk makes of a line: a one-line routine is a header that
+    // leaves no routine open.
     Art Entscheiden(std::string_view zeile) {
-        const Markierte& w = Woerter();
-        if (!Enthaelt(zeile, m_K) || Enthaelt(zeile, w.exitWort))
+        switch (m_folge.Entscheiden(zeile)) {
+        case RoutinenZeilenArt::Keine:
+        case RoutinenZeilenArt::OhneArt:
             return Unveraendert;
-        if (m_innen) {
-            m_innen = false;
+        case RoutinenZeilenArt::Ende:
             return Ende;
+        case RoutinenZeilenArt::Kopf:
+        case RoutinenZeilenArt::Einzeiler:
+            return Kopf;
         }
-        if (!Enthaelt(zeile, w.declare)) {
-            if (m_property && !Enthaelt(zeile, w.get) && !Enthaelt(zeile, w.set) && !Enthaelt(zeile, w.let))
-                return Unveraendert;
-            m_innen = true;
-        }
-        return Kopf;
+        return Unveraendert;
     }
 
     // Appends the decorated line.
@@ -65,17 +47,13 @@ public:
             out += MarkeFettAus;
     }
 
-    bool Innen() const { return m_innen; }
+    bool Innen() const { return m_folge.Innen(); }
 
 private:
-    std::string m_K;
+    RoutinenFolge m_folge;
 
 public:
     const bool m_rle;
-
-private:
-    bool m_property;
-    bool m_innen = false;
 };
 
 } // namespace

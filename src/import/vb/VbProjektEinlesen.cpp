@@ -32,8 +32,7 @@ std::string VbProjektFehlerText() {
 }
 
 bool VBProjektEinlesen(OffenesProjekt& projekt, const Optionen& o, const std::string& maskenOrdner,
-                       Meldungen& meldungen, Anzeige& anzeige, const Baum& baum, int ersatzCodepage,
-                       std::string* ursache) {
+                       Meldungen& meldungen, Anzeige& anzeige, const Baum& baum, int ersatzCodepage) {
     std::int64_t modulNummer = 0;
     ModulEintrag eintrag;
     anzeige.StatusSetzen(Panel::Aktivitaet, "Erzeuge Projekt");
@@ -48,10 +47,10 @@ bool VBProjektEinlesen(OffenesProjekt& projekt, const Optionen& o, const std::st
                 const BaumKnoten& k = *blatt;
                 eintrag.Typ = TypAusSchluessel(k.Schluessel);
                 eintrag.Name = k.Text;
+                pfad = baum.Tag + DateiAusSchluessel(k.Schluessel);
                 if (modulNummer >= MaxModulNummer)
                     throw std::overflow_error("Mehr als " + std::to_string(MaxModulNummer) + " Module");
                 eintrag.Nummer = ++modulNummer;
-                pfad = baum.Tag + DateiAusSchluessel(k.Schluessel);
                 ModulSpeichern(projekt.Datenbank(), projekt.ProjektPfad(), o, eintrag, projekt.RoutinenNummer,
                                CodeAusModulDatei(ModulDateiText(DateiLesen(pfad), ersatzCodepage)));
             }
@@ -62,9 +61,9 @@ bool VBProjektEinlesen(OffenesProjekt& projekt, const Optionen& o, const std::st
                 EinlesenSchliessen(projekt); // what was stored before the failure stays
             } catch (const std::exception&) {
             }
-            if (ursache)
-                *ursache = pfad.empty() ? e.what() : "Modul " + eintrag.Name + " (" + pfad + "): " + e.what();
-            meldungen.Melden(VbProjektFehlerText(), MeldungsSymbol::Warnung);
+            const std::string ursache =
+                pfad.empty() ? e.what() : "Datei " + pfad + ", Modul " + eintrag.Name + ": " + e.what();
+            meldungen.Melden(VbProjektFehlerText() + "\r\n" + ursache, MeldungsSymbol::Warnung);
         }
     }
     anzeige.StatusSetzen(Panel::Aktivitaet, "");

@@ -24,10 +24,10 @@ std::string VbProjektFehlerText();
 /// numbers go on from the project's RoutinenNummer. The rows of the read are written
 /// together; on a failure (a file missing or unreadable, code the parser
 /// cannot split) what was stored so far is kept, the warning is shown
-/// and the result is false; `ursache`, when given, receives the details.
-/// The database stays open.
+/// with a last line that names the file, the module and the cause, and
+/// the result is false. The database stays open.
 bool VBProjektEinlesen(OffenesProjekt& projekt, const Optionen& o, const std::string& maskenOrdner,
                        Meldungen& meldungen, Anzeige& anzeige, const Baum& baum,
-                       int ersatzCodepage = StandardCodepage, std::string* ursache = nullptr);
+                       int ersatzCodepage = StandardCodepage);
 
 } // namespace cb

@@ -62,6 +62,21 @@ TEST_F(AufrufeSuche, NurGanzeWoerterImCodeZaehlenUndJederAufruferEinmal) {
     EXPECT_EQ(e->RoutSuche.Finden("M3")->Bild, "M5");
 }
 
+TEST_F(AufrufeSuche, AnweisungenNebenKopfUndEndeRufen) {
+    Modul("Modul1", {"Public Sub Foo(): End Sub"});
+    // The header's own colons (in brackets, in a string) and the comment
+    // after the End are no statements; the name in the header is no call.
+    Modul("Modul2",
+          {"Sub A(): Foo: End Sub",
+           "Sub B(Optional s = \"x: Foo\", Optional d As Date = #1:00:00 AM#): End Sub ' Foo",
+           "Private Function C() As Long: C = 1: Call Foo: End Function",
+           "Property Get D(): Foo: End Property", "Sub E(): End Sub", "Sub Foo2(): x = 1:Foo:End Sub",
+           "Sub F(): Foo", "End Sub", "Sub G()", "  x = 1: Foo: End Sub", "Sub H(): x = 1", "End Sub"});
+    Anzeigen();
+    EXPECT_EQ(Liste(Suchen(1, "Foo")), "Modul2\r\n\tA\r\n\tC\r\n\tD\r\n\tFoo2\r\n\tF\r\n\tG\r\n");
+    EXPECT_EQ(Liste(Suchen(2, "C")), "Modul2\r\n\tC\r\n") << "its own return value, as in any function";
+}
+
 TEST_F(AufrufeSuche, PrivateRoutineNurImEigenenModulOeffentlicheUeberall) {
     Modul("Modul1", {"Private Sub Geheim()", "End Sub", "Sub Nutzer()", "    Geheim", "End Sub",
                      "Public Function Offen() As Long", "    Offen = 1", "End Function"});

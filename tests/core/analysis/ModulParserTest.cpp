@@ -152,10 +152,72 @@ TEST_F(ModulParserTest, ExitAndColonForms) {
     EXPECT_THROW(Speichern("Sub B()\r\na = 1:Exit Sub\r\nEnd Sub\r\n", "Modul2"), std::invalid_argument);
     EXPECT_EQ(Routinen().back(), (Rou{2, 1, 1, 1, "B", -1, -1, 2}));
 
-    // A header and its End on one line open a routine the next Sub line closes
-    // (the failed module used up numbers 2 and 3)
+    // A header and its End on one line are a routine of that line; the next
+    // header opens a routine of its own (the failed module used up 2 and 3)
     Speichern("Sub C(): End Sub\r\nx = 1\r\nSub D()\r\n", "Modul3");
-    EXPECT_EQ(Routinen().back(), (Rou{4, 1, 1, 1, "C", 1, 3, 3}));
+    auto r = Routinen();
+    EXPECT_EQ(r[r.size() - 2], (Rou{4, 1, 1, 1, "C", 1, 1, 3}));
+    EXPECT_EQ(r.back(), (Rou{5, 1, 1, 1, "D", 3, -1, 3}));
+}
+
+TEST_F(ModulParserTest, OneLineRoutinesStartAndEndOnTheirLine) {
+    const std::string code =
+        "Option Explicit\r\n"                                                             // 1
+        "Sub A(): End Sub\r\n"                                                            // 2
+        "Sub B(): End Sub\r\n"                                                            // 3
+        "Sub C()\r\n"                                                                     // 4
+        "    x = 1: End Sub\r\n"                                                          // 5
+        "Private Function F() As Long: F = 1: End Function ' kurz\r\n"                    // 6
+        "Public Property Get P() As Long: P = 1: End Property\r\n"                        // 7
+        "Friend Property Let P(ByVal v As Long):End Property\r\n"                         // 8
+        "Function G(Optional s As String = \"a: End Function\"): G = s: End Function\r\n" // 9
+        "Private Sub m_Box_MouseMove(ByVal b As Integer): Zeigen Me: End Sub\r\n"         // 10
+        "Sub E()\r\n"                                                                     // 11
+        "    If y Then Exit Sub: End Sub\r\n"                                             // 12
+        "Property Set O(v As Object): End Property\r\n"                                   // 13
+        "Sub Z(): _\r\n    End Sub\r\n";                                                  // 14-15
+    const std::string text = Speichern(code);
+    EXPECT_EQ(Routinen(), (std::vector<Rou>{{1, 1, 1, 1, "A", 2, 2, 1},
+                                            {2, 1, 1, 1, "B", 3, 3, 1},
+                                            {3, 1, 1, 1, "C", 4, 5, 1},
+                                            {4, 1, 2, 1, "m_Box_MouseMove", 10, 10, 1},
+                                            {5, 1, 1, 1, "E", 11, 12, 1},
+                                            {6, 1, 1, 2, "Z", 14, 15, 1},
+                                            {7, 2, 2, 1, "F", 6, 6, 1},
+                                            {8, 2, 1, 1, "G", 9, 9, 1},
+                                            {9, 4, 1, 1, "P", 7, 7, 1},
+                                            {10, 3, 3, 1, "P", 8, 8, 1},
+                                            {11, 5, 1, 1, "O", 13, 13, 1}}));
+    std::string transient = code;
+    CodeMarkieren(z.Opt, transient);
+    EXPECT_EQ(text, AlsDatei(transient));
+    EXPECT_EQ(Zeilen(text)[1], M("~B~KSub~N A(): ~KEnd~N ~KSub~N~b"));
+    EXPECT_EQ(Zeilen(text)[7], M("~B~KFriend~N ~KProperty~N ~KLet~N P(~KByVal~N v ~KAs~N ~KLong~N):End "
+                                 "~KProperty~N~b"));
+    // Their lines are theirs alone when the caret stands there or zooms
+    for (std::int64_t zeile : {2, 3, 10}) {
+        auto r = projekt.RoutineAnZeile(zeile, "M1");
+        ASSERT_TRUE(r) << zeile;
+        EXPECT_EQ(r->RouName, zeile == 2 ? "A" : zeile == 3 ? "B" : "m_Box_MouseMove");
+        EXPECT_EQ(projekt.RoutineZoomen(zeile, 1), (ZoomBereich{zeile, zeile}));
+    }
+}
+
+TEST_F(ModulParserTest, OneLineRoutinesGetTheEmptyLineButNoBodyTab) {
+    z.Opt.LeerzeileVorRoutinen = true;
+    z.Opt.Einruecken = true;
+    z.Opt.RoutinenEinruecken = true;
+    const std::string code = "Sub A(): End Sub\r\nx = 1\r\nSub B()\r\ny = 2\r\nEnd Sub";
+    const std::string text = Speichern(code);
+    EXPECT_EQ(Routinen(), (std::vector<Rou>{{1, 1, 1, 1, "A", 2, 2, 1}, {2, 1, 1, 1, "B", 5, 7, 1}}));
+    std::string transient = code;
+    CodeMarkieren(z.Opt, transient);
+    EXPECT_EQ(text, AlsDatei(transient));
+    const auto zeilen = Zeilen(text);
+    EXPECT_EQ(zeilen[0], "") << "no tab before a one-line routine: nothing is open";
+    EXPECT_EQ(zeilen[2], "x = 1");
+    EXPECT_EQ(zeilen[3], "\t");
+    EXPECT_EQ(zeilen[5], "\ty = 2");
 }
 
 TEST_F(ModulParserTest, UnderscoreWithoutBlankEndsTheLine) {
@@ -181,7 +243,7 @@ TEST_F(ModulParserTest, LineThatTwoPassesTakeLeavesNoAnchor) {
 }
 
 TEST_F(ModulParserTest, NamesAsTheMarkersLeaveThem) {
-    // A keyword as name is marked like one: the name comes out empty
+    // A keyword as name is marked like one; the name is the word all the same
     Speichern("Public Sub Close()\r\nEnd Sub\r\n"
               "Sub Größe_Ändern()\r\nEnd Sub\r\n"
               "Sub M\xC3\xB3"
@@ -191,16 +253,27 @@ TEST_F(ModulParserTest, NamesAsTheMarkersLeaveThem) {
               "Sub SubTotal()\r\nEnd Sub\r\n");
     auto r = Routinen();
     ASSERT_EQ(r.size(), 5u);
-    EXPECT_EQ(r[0].name, "");
+    EXPECT_EQ(r[0].name, "Close");
     EXPECT_EQ(r[1].name, "Größe_Ändern");
     EXPECT_EQ(r[2].name, "M\xC3\xB3"
                          "dulo1");
     EXPECT_EQ(r[3].name, "Ab\xC5\xB8"
                          "cd");
     EXPECT_EQ(r[4].name, "SubTotal");
+    const std::string text = Speichern("Sub Print()\r\nEnd Sub\r\nPublic Function Open(x)\r\nEnd Function\r\n"
+                                       "Property Get Input() As String\r\nEnd Property\r\n"
+                                       "Private Declare Function Lock Lib \"k\" () As Long\r\n",
+                                       "Schluessel");
+    r = Routinen();
+    ASSERT_EQ(r.size(), 9u);
+    EXPECT_EQ(r[5].name, "Print");
+    EXPECT_EQ(r[6].name, "Open");
+    EXPECT_EQ(r[7].name, "Lock");
+    EXPECT_EQ(r[8].name, "Input");
+    EXPECT_EQ(Zeilen(text)[0], M("~B~KSub~N ~KPrint~N()~b")) << "the name keeps its colour";
     // A quote in a name is stored like any other character
     Speichern("Sub O'Brien()\r\nEnd Sub\r\n", "Modul'2");
-    EXPECT_EQ(Module().back(), "2 Modul'2 2 3");
+    EXPECT_EQ(Module().back(), "3 Modul'2 2 3");
 }
 
 TEST_F(ModulParserTest, BrokenCodeAndModulesWithoutRoutines) {

@@ -128,7 +128,8 @@ TEST_F(Einlesen, EntferntesModulGibtDieFehlermeldungUndBehaeltDasGelesene) {
                       "Doppelpunktonstrukte\r\nin der Art, \r\nPrivate Sub Test : End Sub\r\n"
                       "(Also Deklaration Sub und  End Sub in einer Zeile)\r\n"
                       "3. Syntaktisch nicht korrekter Code (Sollte dann auch im Editior rot sein)\r\n\r\n"
-                      "Siehe auch mögliche Fehler in der Hilfe");
+                      "Siehe auch mögliche Fehler in der Hilfe\r\n"
+                      "Mappe /m/umsatz.xlsm, Modul Rechnen: Index außerhalb des gültigen Bereichs");
     EXPECT_EQ(m.Symbol, MeldungsSymbol::Warnung);
     EXPECT_EQ(m.Knoepfe, MeldungsKnoepfe::Ok);
     EXPECT_EQ(anzeige.Titel(), "Excel Code Brindle 1.0") << "no caption for a failed reading";
@@ -147,7 +148,9 @@ TEST_F(Einlesen, JederHostFehlerUndUnlesbarerCodeScheitern) {
         host.Projekte[1].Komponenten[1].Fehler = {{op, "Fehler"}};
         EXPECT_FALSE(Lesen()) << op;
         ASSERT_EQ(meldungen.Gezeigt().size(), 1u) << op;
-        EXPECT_EQ(meldungen.Gezeigt()[0].Text, EinleseFehlerText()) << op;
+        EXPECT_EQ(meldungen.Gezeigt()[0].Text,
+                  EinleseFehlerText() + "\r\nMappe /m/umsatz.xlsm, Modul Rechnen: Fehler")
+            << op;
         EXPECT_FALSE(projekt.DatenbankOffen()) << op;
     }
     host.Projekte[1].Komponenten[1].Fehler.clear();
@@ -156,7 +159,8 @@ TEST_F(Einlesen, JederHostFehlerUndUnlesbarerCodeScheitern) {
     meldungen = {};
     EXPECT_FALSE(Lesen());
     ASSERT_EQ(meldungen.Gezeigt().size(), 1u);
-    EXPECT_EQ(meldungen.Gezeigt()[0].Text, EinleseFehlerText());
+    EXPECT_EQ(meldungen.Gezeigt()[0].Text, EinleseFehlerText() + "\r\nMappe /m/umsatz.xlsm, Modul Rechnen: "
+                                                                 "Routinenkopf ohne Klammer: Sub Kaputt");
 }
 
 TEST_F(Einlesen, VerschobenesProjektWirdNichtStattDesGelistetenGelesen) {
@@ -169,7 +173,8 @@ TEST_F(Einlesen, VerschobenesProjektWirdNichtStattDesGelistetenGelesen) {
         Projekt("Drittes", "/m/drittes.xlsm", {Komp("Modul1", HostStandardModul, SubCode("X"))}));
     EXPECT_FALSE(Lesen());
     ASSERT_EQ(meldungen.Gezeigt().size(), 1u);
-    EXPECT_EQ(meldungen.Gezeigt()[0].Text, EinleseFehlerText());
+    EXPECT_EQ(meldungen.Gezeigt()[0].Text,
+              EinleseFehlerText() + "\r\nDas Projekt Umsatz [umsatz.xlsm] ist nicht mehr an seiner Stelle.");
     EXPECT_TRUE(GespeicherteModule().empty());
 }
 

@@ -94,6 +94,10 @@ std::string Zufallscode(std::mt19937& rng, std::size_t stuecke) {
                                       "Do",
                                       "Loop",
                                       "Type",
+                                      ": End Sub",
+                                      ":End Function",
+                                      ": End Property",
+                                      "Sub A(): ",
                                       std::string(1, '\0')};
         for (std::string_view k : cb::Schluesselwoerter())
             t.emplace_back(k);
@@ -120,6 +124,9 @@ const char* const Handfaelle[] = {
     "Option Explicit Option Explicit\r\nAs As As As\r\nOption Base 1 Option Base 1",
     "x = \"\"\"a\"\"\"\r\ny = \"\"\"\"\r\nz = \"a\"\"",
     "Sub A(): End Sub\r\nSub B()\r\nEnd Sub",
+    "Sub A(): End Sub\r\nSub B(): x = 1: End Sub ' c\r\nSub C()\r\n  y = 2: End _\r\n Sub\r\n",
+    "Private Function F() As Long: F = 1:End Function\r\nPublic Property Get P(): P = 1: End Property\r\n"
+    "Sub D()\r\n  If a Then Exit Sub: End Sub\r\nProperty Wert(): End Property",
     "Rem Is it \"ok\"?\r\n|\xC5\xB8|?|n\xC5\xB8|\xC5\xB8k|",
     "Sub A()\r\nx = 1 _\r\n",
     "",

@@ -8,6 +8,8 @@
 #include "render/Einruecken.h"
 #include "render/Schluesselwoerter.h"
 
+#include <map>
+#include <regex>
 #include <vector>
 
 namespace cb::referenz {
@@ -74,6 +76,34 @@ bool Hat(const std::string& s, const std::string& t) {
     return s.find(t) != std::string::npos;
 }
 
+std::string RegexWoertlich(std::string_view s) {
+    std::string r;
+    for (char c : s) {
+        if (std::string_view("\\^$.|?*+()[]{}").find(c) != std::string_view::npos)
+            r += '\\';
+        r += c;
+    }
+    return r;
+}
+
+// The End statement of K at the end of a line's code, matched as a whole.
+// Its first group is the colon in front of it when there is one.
+const std::regex& EndeMuster(const std::string& K) {
+    static std::map<std::string, std::regex> muster;
+    auto it = muster.find(K);
+    if (it == muster.end()) {
+        const std::string zwischen = "(?:[ \\t]|" + RegexWoertlich(MarkeFortsetzung) + ")*";
+        const std::string end = RegexWoertlich(MarkiertesWort("End"));
+        it =
+            muster
+                .emplace(K, std::regex("(?:(:)" + zwischen + end + "|(:)End|" + end + ")" + zwischen +
+                                       RegexWoertlich(K) + zwischen + "(?:" + RegexWoertlich(MarkeKommentar) +
+                                       ".*)?(?:" + RegexWoertlich(MarkeFettAus) + ")*$"))
+                .first;
+    }
+    return it->second;
+}
+
 void Hervorheben(const Zustand& z, std::string& text, const std::string& K) {
     if (!Hat(text, K))
         return;
@@ -81,17 +111,23 @@ void Hervorheben(const Zustand& z, std::string& text, const std::string& K) {
     bool innen = false;
     for (std::size_t i = 0; i < zeilen.size(); ++i) {
         std::string& zeile = zeilen[i];
-        if (Hat(zeile, K) && !Hat(zeile, MarkiertesWort("Exit"))) {
+        std::smatch ende;
+        const bool endeDa = Hat(zeile, K) && std::regex_search(zeile, ende, EndeMuster(K));
+        if (Hat(zeile, K) && (!Hat(zeile, MarkiertesWort("Exit")) || endeDa)) {
             if (innen) {
                 zeile = std::string(MarkeFettAn) + zeile + std::string(MarkeFettAus);
                 innen = false;
             } else {
                 bool kopf = true;
                 if (!Hat(zeile, MarkiertesWort("Declare"))) {
+                    const int gruppe = !endeDa ? 0 : ende[1].matched ? 1 : ende[2].matched ? 2 : 0;
+                    const bool einzeiler =
+                        gruppe > 0 &&
+                        Hat(zeile.substr(0, static_cast<std::size_t>(ende.position(gruppe))), K);
                     if (K == MarkiertesWort("Property") && !Hat(zeile, MarkiertesWort("Get")) &&
                         !Hat(zeile, MarkiertesWort("Set")) && !Hat(zeile, MarkiertesWort("Let")))
                         kopf = false;
-                    else
+                    else if (!einzeiler)
                         innen = true;
                 }
                 if (kopf)

@@ -106,7 +106,9 @@ TEST_F(CodeEinlesen, FailedReadListsTheHostAgain) {
     kaputt.Fehler["Lines"] = "Lesefehler";
     StartenUndHaken({kaputt});
     s->mnuBearbeiten_Code_Click();
-    EXPECT_EQ(Texte(meldungen), std::vector<std::string>{EinleseFehlerText()});
+    ASSERT_EQ(Texte(meldungen).size(), 1u);
+    EXPECT_TRUE(Texte(meldungen)[0].starts_with(EinleseFehlerText() + "\r\nMappe "));
+    EXPECT_TRUE(Texte(meldungen)[0].ends_with(", Modul Modul1: Lesefehler")) << Texte(meldungen)[0];
     EXPECT_EQ(s->Modus(), ProjektModus::KeinProjekt);
     EXPECT_EQ(ansicht.links, LinkerBereich::App);
     EXPECT_FALSE(s->ProjektGeladen());
