@@ -44,6 +44,20 @@ Aufruf Zerlegen(const std::vector<std::string>& argumente, const std::vector<std
             std::string wert = kv.substr(gleich + 1);
             if (schluessel->Art != OptionsArt::Schrift && !IstGanzeZahl(wert))
                 throw FalscherAufruf("option " + k + " takes a whole number, not '" + wert + "'");
+            // A font without a size, or with one that is no size, would give
+            // the documents a font of size 0; 1638 points is the largest a
+            // word processor offers.
+            if (schluessel->Art == OptionsArt::Schrift) {
+                const auto komma = wert.rfind(',');
+                const std::string groesse =
+                    komma == std::string::npos ? std::string() : wert.substr(komma + 1);
+                const bool zahl =
+                    !groesse.empty() && groesse.size() <= 4 &&
+                    std::all_of(groesse.begin(), groesse.end(), [](char c) { return c >= '0' && c <= '9'; });
+                if (komma == 0 || !zahl || std::stoi(groesse) < 1 || std::stoi(groesse) > 1638)
+                    throw FalscherAufruf("option " + k +
+                                         " takes NAME,SIZE with a size from 1 to 1638, not '" + wert + "'");
+            }
             a.optionen.emplace_back(std::move(k), std::move(wert));
         } else if (arg.size() > 2 && arg.starts_with("--")) {
             std::string name = arg.substr(2);

@@ -16,7 +16,6 @@
 
 #include <exception>
 #include <istream>
-#include <iterator>
 #include <ostream>
 
 namespace cb::cli {
@@ -61,7 +60,12 @@ const char* const Gebrauch = "usage: codebrindle-cli COMMAND [ARGS] [--option KE
 // Code from standard input as the core takes it: UTF-8 (or Windows-1252
 // when it is not valid UTF-8) with CR LF line breaks.
 std::string CodeLesen(std::istream& ein) {
-    std::string bytes((std::istreambuf_iterator<char>(ein)), std::istreambuf_iterator<char>());
+    // In blocks: standard input synchronised with stdio hands out one
+    // character per call otherwise.
+    std::string bytes;
+    char block[1 << 16];
+    while (ein.read(block, sizeof block) || ein.gcount() > 0)
+        bytes.append(block, static_cast<std::size_t>(ein.gcount()));
     return ZeilenumbruecheNachCrLf(TextAusBytes(bytes));
 }
 

@@ -213,11 +213,11 @@ int Lesen(Zustand& z, const Aufruf& aufruf, std::ostream&, std::ostream& fehler)
     }
     if (!vbps.empty() && (vbps.size() > 1 || !moduldateien.empty())) {
         fehler << "codebrindle-cli: a .vbp project file is read on its own\n";
-        return 1;
+        return 2;
     }
     if (!mappen.empty() && (!vbps.empty() || !moduldateien.empty())) {
         fehler << "codebrindle-cli: workbooks are read without module files\n";
-        return 1;
+        return 2;
     }
     if (mappen.empty() && (Benannt(aufruf, "project") || Benannt(aufruf, "module"))) {
         fehler << "codebrindle-cli: --project and --module choose from the projects of workbooks\n";

@@ -18,6 +18,8 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -66,6 +68,14 @@ void BeendenBeiSignal(QApplication& app) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Without a display Qt aborts with advice to reinstall; say what is
+    // missing instead. A platform named outright (offscreen, vnc) needs none.
+    if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) {
+        std::fputs("codebrindle: Keine Anzeige gefunden (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt).\n"
+                   "Das Fenster braucht eine X- oder Wayland-Sitzung; codebrindle-cli arbeitet ohne.\n",
+                   stderr);
+        return 1;
+    }
     QApplication app(argc, argv);
     BeendenBeiSignal(app);
     cb::Zustand zustand;

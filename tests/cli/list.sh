@@ -3,7 +3,9 @@
 # a file that cannot be read is named on stderr and the others are listed.
 set -u
 cli="$1"
-data="$(cd "$(dirname "$0")/../../.." && pwd)/shared/testdata"
+# Beside the checkout; a checkout directly under / must not give "//shared".
+oben="$(cd "$(dirname "$0")/../../.." && pwd)"
+data="${oben%/}/shared/testdata"
 fail=0
 check() { # name, expected, actual
   if [ "$2" != "$3" ]; then

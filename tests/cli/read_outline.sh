@@ -81,6 +81,15 @@ err=$("$cli" outline "$tmp/src" 2>&1); rc=$?
 check "no project" "1:$(printf 'Projekt in %s/src/\nist nicht mehr intakt' "$tmp")" "$rc:$err"
 err=$("$cli" read --out x src/notes.xlsx 2>&1); rc=$?
 check "unknown input kind" 1 "$rc"
+# A .vbp or a workbook beside module files is a wrong call, with the usage
+err=$("$cli" read --out x src/projekt.vbp src/cyr.bas 2>&1); rc=$?
+check "vbp with module files" 2 "$rc"
+contains "vbp with module files said" "a .vbp project file is read on its own" "$err"
+contains "vbp with module files usage" "usage:" "$err"
+printf 'PK\003\004' > src/Mappe.xlsm
+err=$("$cli" read --out x src/Mappe.xlsm src/cyr.bas 2>&1); rc=$?
+check "workbook with module files" 2 "$rc"
+contains "workbook with module files said" "workbooks are read without module files" "$err"
 err=$("$cli" callers proj Hilfe --module Nirgends 2>&1); rc=$?
 check "unknown module" 1 "$rc"
 contains "unknown module named" "Nirgends" "$err"

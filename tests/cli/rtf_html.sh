@@ -35,7 +35,7 @@ out=$(printf 'a\0b \xc5\xb8 c' | "$cli" html - | od -An -tx1 -w400 | tr -d ' \n'
 case "$out" in *6100622020c5b8*|*610062*c5b8*) ;; *) check "NUL and marker kept" "61 00 62 ... c5 b8" "$out";; esac
 
 # Wrong arguments: exit 2 with usage on stderr
-for args in "" "rtf" "rtf x y" "bogus -" "rtf - --option" "rtf - --option nokey=1" "rtf - --option =1" "rtf - --frob" "rtf - --option fkey=abc" "rtf - --option tab="; do
+for args in "" "rtf" "rtf x y" "bogus -" "rtf - --option" "rtf - --option nokey=1" "rtf - --option =1" "rtf - --frob" "rtf - --option fkey=abc" "rtf - --option tab=" "rtf - --option font=Arial" "rtf - --option font=Arial," "rtf - --option font=Arial,zwölf" "rtf - --option font=Arial,0" "rtf - --option font=,10" "html - --option font=Arial,99999"; do
   # shellcheck disable=SC2086
   err=$(printf 'x' | "$cli" $args 2>&1 >/dev/null); rc=$?
   check "exit code for '$args'" 2 "$rc"
