@@ -100,6 +100,13 @@ private:
     }
 
     VbaSpeicher AusOle(std::string_view bytes) {
+        const OleVerzeichnisMass mass = OleVerzeichnisMessen(bytes, MaxOleEintraege, MaxOleTiefe);
+        if (mass.eintraege > MaxOleEintraege)
+            Fehler(WorkbookFehler::VerzeichnisZuGross,
+                   "OLE directory of more than " + std::to_string(MaxOleEintraege) + " entries");
+        if (mass.tiefe > MaxOleTiefe)
+            Fehler(WorkbookFehler::VerzeichnisZuGross,
+                   "OLE directory with a chain more than " + std::to_string(MaxOleTiefe) + " entries deep");
         GsfPtr<GsfInput> eingabe(gsf_input_memory_new(reinterpret_cast<const guint8*>(bytes.data()),
                                                       static_cast<gsf_off_t>(bytes.size()), FALSE));
         GError* roh = nullptr;

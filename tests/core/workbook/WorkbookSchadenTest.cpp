@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Damaged, hostile and unusual workbooks: every one gives a project or a
 // WorkbookError that names the file, never a crash or another exception.
+#include "import/workbook/ContainerReader.h"
+#include "import/workbook/OleKopf.h"
 #include "import/workbook/OvbaCompression.h"
 #include "import/workbook/VbaProjectReader.h"
 #include "import/workbook/WorkbookError.h"
 #include "import/workbook/WorkbookReader.h"
 #include "testhilfen/ContainerWriter.h"
+#include "testhilfen/OleVerzeichnis.h"
 #include "testhilfen/VbaProjectWriter.h"
 
 #include <gtest/gtest.h>
@@ -202,6 +205,47 @@ TEST(WorkbookErrors, DuplicateModuleNamesAreRefused) {
     const auto e = Fehler(OleSchreiben(s), "twice.bin");
     ASSERT_TRUE(e.has_value());
     EXPECT_EQ(e->Art(), WorkbookFehler::Beschaedigt);
+}
+
+TEST(OleDirectory, EachEntryCountedOnceAndTheWalkStopsPastTheLimits) {
+    const std::string kette = OleMitVerzeichnis(100, VerzeichnisForm::Kette);
+    const OleVerzeichnisMass ganz = OleVerzeichnisMessen(kette, 1000, 1000);
+    EXPECT_EQ(ganz.eintraege, 101u); // the root and its streams
+    EXPECT_EQ(ganz.tiefe, 101u);
+    const OleVerzeichnisMass kreis =
+        OleVerzeichnisMessen(OleMitVerzeichnis(100, VerzeichnisForm::Kreis), 1000, 1000);
+    EXPECT_EQ(kreis.eintraege, 101u);
+    EXPECT_EQ(kreis.tiefe, 101u);
+    const OleVerzeichnisMass baum =
+        OleVerzeichnisMessen(OleMitVerzeichnis(100, VerzeichnisForm::Ausgewogen), 1000, 1000);
+    EXPECT_EQ(baum.eintraege, 101u);
+    EXPECT_EQ(baum.tiefe, 8u); // the root above a tree of 100 in 7 levels
+    // Past a limit by one, the walk ends there.
+    EXPECT_EQ(OleVerzeichnisMessen(kette, 1000, 100).tiefe, 101u);
+    EXPECT_EQ(OleVerzeichnisMessen(kette, 50, 1000).eintraege, 51u);
+}
+
+TEST(WorkbookErrors, OleDirectoriesBeyondTheLimitsAreRefusedBeforeGsfReadsThem) {
+    const auto pruefen = [](const std::string& bytes, const std::string& name, const std::string& detail) {
+        SCOPED_TRACE(name);
+        const auto e = Fehler(bytes, name);
+        ASSERT_TRUE(e.has_value());
+        EXPECT_EQ(e->Art(), WorkbookFehler::VerzeichnisZuGross) << e->what();
+        EXPECT_NE(e->Detail().find(detail), std::string::npos) << e->Detail();
+        EXPECT_NE(std::string(e->what()).find("Inhaltsverzeichnis der Datei ist unplausibel groß"),
+                  std::string::npos);
+    };
+    // A chain of siblings that gsf's recursion would follow off the stack,
+    // deflated into a workbook of a few hundred kilobytes.
+    const std::string kette =
+        ZipSchreiben({{"xl/vbaProject.bin", OleMitVerzeichnis(50000, VerzeichnisForm::Kette)}});
+    pruefen(kette, "chain.xlsm", "chain more than " + std::to_string(MaxOleTiefe));
+    pruefen(OleMitVerzeichnis(100000, VerzeichnisForm::Ausgewogen), "wide.bin",
+            "more than " + std::to_string(MaxOleEintraege) + " entries");
+    // Within the limits, gsf reads the directory and finds no project.
+    const auto innen = Fehler(OleMitVerzeichnis(2000, VerzeichnisForm::Kette), "inside.bin");
+    ASSERT_TRUE(innen.has_value());
+    EXPECT_EQ(innen->Art(), WorkbookFehler::KeinVbaProjekt) << innen->what();
 }
 
 std::string Ersetzt(std::string text, const std::string& alt, const std::string& neu) {
