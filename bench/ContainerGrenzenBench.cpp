@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Hostile containers answered quickly: OLE directories beyond the limits
-// refused before gsf reads them (goal: well under a second), and the
-// largest directory still allowed (what the limit lets gsf cost).
+// refused before gsf reads them (goal: well under a second), the largest
+// directory still allowed (what the limit lets gsf cost), and a megabyte of
+// [Content_Types].xml built to make a backward search quadratic.
 #include "import/workbook/ContainerReader.h"
 #include "import/workbook/WorkbookError.h"
 #include "import/workbook/WorkbookReader.h"
 #include "testhilfen/ContainerWriter.h"
 #include "testhilfen/OleVerzeichnis.h"
+#include "testhilfen/VbaProjectWriter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -49,5 +51,23 @@ void BM_OleVerzeichnisAmLimit(benchmark::State& state) {
     Ablehnen(state, bin, WorkbookFehler::KeinVbaProjekt);
 }
 BENCHMARK(BM_OleVerzeichnisAmLimit)->Unit(benchmark::kMillisecond);
+
+void BM_InhaltsTypen1MiB(benchmark::State& state) {
+    static const std::string xlsm = [] {
+        ProjektVorlage v;
+        v.name = "Typen";
+        v.module = {{"Modul1", KomponentenArt::Standard, "Sub A()\r\nEnd Sub\r\n"}};
+        std::string typen;
+        while (typen.size() + 400 < MaxInhaltsTypen)
+            typen += "\"application/vnd.ms-office.vbaProject\" ";
+        typen += "<Types><Override PartName=\"/macros/code.bin\" "
+                 "ContentType=\"application/vnd.ms-office.vbaProject\"/></Types>";
+        return ZipSchreiben({{"[Content_Types].xml", typen}, {"macros/code.bin", VbaProjectBin(v)}});
+    }();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(WorkbookAusBytes(xlsm, "bench"));
+    state.counters["bytes"] = static_cast<double>(xlsm.size());
+}
+BENCHMARK(BM_InhaltsTypen1MiB)->Unit(benchmark::kMillisecond);
 
 } // namespace

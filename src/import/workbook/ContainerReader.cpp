@@ -168,20 +168,29 @@ private:
         if (!typen || IstSpeicher(typen.get()))
             return std::nullopt;
         const std::string xml = ZipTeil(typen.get(), "[Content_Types].xml", MaxInhaltsTypen);
-        for (std::size_t typ = xml.find(VbaInhaltsTyp); typ != std::string::npos;
-             typ = xml.find(VbaInhaltsTyp, typ + 1)) {
-            const std::size_t anfang = xml.rfind('<', typ);
-            const std::size_t ende = xml.find('>', typ);
-            if (anfang == std::string::npos || ende == std::string::npos)
+        const std::string_view text(xml);
+        // One pass: the element around a match is looked for only between
+        // the end of the last element and the next ">", and every match
+        // inside one element gives that element, so no byte is read twice.
+        std::size_t frei = 0;
+        for (std::size_t typ = text.find(VbaInhaltsTyp); typ != std::string_view::npos;
+             typ = text.find(VbaInhaltsTyp, frei)) {
+            const std::size_t ende = text.find('>', typ);
+            if (ende == std::string_view::npos)
+                break;
+            const std::size_t davor = text.substr(frei, typ - frei).rfind('<');
+            const std::size_t anfang = frei;
+            frei = ende + 1;
+            if (davor == std::string_view::npos)
                 continue;
-            const std::string element = xml.substr(anfang, ende - anfang);
+            const std::string_view element = text.substr(anfang + davor, ende - anfang - davor);
             const std::size_t part = element.find("PartName=\"");
-            if (part == std::string::npos)
+            if (part == std::string_view::npos)
                 continue;
             const std::size_t wertAnfang = part + 10;
             const std::size_t wertEnde = element.find('"', wertAnfang);
-            if (wertEnde != std::string::npos)
-                return element.substr(wertAnfang, wertEnde - wertAnfang);
+            if (wertEnde != std::string_view::npos)
+                return std::string(element.substr(wertAnfang, wertEnde - wertAnfang));
         }
         return std::nullopt;
     }

@@ -188,6 +188,15 @@ TEST(WorkbookErrors, ContentTypesBombAndOddPackages) {
                                           "moved.xlsm");
     EXPECT_EQ(p.name, "Klein");
 
+    // Text that makes a backward search from every match quadratic: a
+    // megabyte of matches with no "<" before them and no ">" until the end.
+    std::string viele;
+    while (viele.size() + 400 < MaxInhaltsTypen)
+        viele += "\"application/vnd.ms-office.vbaProject\" ";
+    const VbaProjekt q = WorkbookAusBytes(
+        ZipSchreiben({{"[Content_Types].xml", viele + anderswo}, {"macros/code.bin", bin}}), "many.xlsm");
+    EXPECT_EQ(q.name, "Klein");
+
     // A Word document keeps it in word/.
     EXPECT_EQ(WorkbookAusBytes(ZipSchreiben({{"word/vbaProject.bin", bin}}), "a.docm").komponenten.size(),
               2u);
