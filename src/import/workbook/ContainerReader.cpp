@@ -5,6 +5,7 @@
 #include "import/workbook/GsfObject.h"
 #include "import/workbook/OleKopf.h"
 #include "import/workbook/WorkbookError.h"
+#include "import/workbook/ZipPruefsumme.h"
 
 #include <optional>
 #include <vector>
@@ -90,13 +91,25 @@ private:
 
     // A zip member's size is what its header claims; one that claims far
     // more than the whole file could hold deflated is a bomb, refused before
-    // a byte of it is inflated.
-    std::string ZipTeil(GsfInput* teil, const std::string& was, std::size_t limit) const {
+    // a byte of it is inflated. What is inflated must match the checksum
+    // that the central directory records under the member's path; where a
+    // package holds two members of one path, either one's will do.
+    std::string ZipTeil(GsfInput* teil, std::string_view pfad, std::size_t limit) const {
+        const std::string was(pfad);
         const gsf_off_t groesse = gsf_input_size(teil);
         if (groesse > (1 << 20) && static_cast<std::uint64_t>(groesse) / MaxZipVerhaeltnis > m_bytes.size())
             Fehler(WorkbookFehler::ZuGross, was + " claims " + std::to_string(groesse) +
                                                 " bytes in a file of " + std::to_string(m_bytes.size()));
-        return Inhalt(teil, was, limit);
+        std::string daten = Inhalt(teil, was, limit);
+        const std::uint32_t crc = Crc32(daten);
+        const auto [von, bis] = m_pruefsummen.equal_range(ZipSchluessel(pfad));
+        if (von == bis)
+            Fehler(WorkbookFehler::ContainerBeschaedigt,
+                   was + " has no entry in the zip's central directory");
+        for (auto it = von; it != bis; ++it)
+            if (it->second == crc)
+                return daten;
+        Fehler(WorkbookFehler::ContainerBeschaedigt, was + " fails its CRC-32 check");
     }
 
     VbaSpeicher AusOle(std::string_view bytes) {
@@ -204,17 +217,26 @@ private:
         if (!zip)
             Fehler(WorkbookFehler::ContainerBeschaedigt,
                    std::string("zip: ") + (fehler ? fehler->message : "unreadable"));
+        auto pruefsummen = ZipPruefsummen(m_bytes);
+        if (!pruefsummen)
+            Fehler(WorkbookFehler::ContainerBeschaedigt, "zip: the central directory cannot be found");
+        m_pruefsummen = std::move(*pruefsummen);
         GsfPtr<GsfInput> teil;
-        if (auto name = TeilAusInhaltsTypen(zip.get()))
+        std::string pfad;
+        if (auto name = TeilAusInhaltsTypen(zip.get())) {
             teil = Pfad(zip.get(), *name);
+            pfad = *name;
+        }
         for (const char* name : {"xl/vbaProject.bin", "word/vbaProject.bin", "ppt/vbaProject.bin"})
-            if (!teil || IstSpeicher(teil.get()))
+            if (!teil || IstSpeicher(teil.get())) {
                 teil = Pfad(zip.get(), name);
+                pfad = name;
+            }
         if (!teil || IstSpeicher(teil.get()))
             Fehler(WorkbookFehler::KeinVbaProjekt);
         // Seeking inside a zip member is slow in gsf, so the OLE file is read
         // whole and opened from memory.
-        const std::string bin = ZipTeil(teil.get(), "vbaProject.bin", MaxZipTeil);
+        const std::string bin = ZipTeil(teil.get(), pfad, MaxZipTeil);
         if (!std::string_view(bin).starts_with(OleSignatur))
             Fehler(WorkbookFehler::Beschaedigt, "vbaProject.bin is no OLE file");
         return AusOle(bin);
@@ -222,6 +244,7 @@ private:
 
     std::string_view m_bytes;
     const std::string& m_datei;
+    std::unordered_multimap<std::string, std::uint32_t> m_pruefsummen;
 };
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "import/workbook/VbaProjectReader.h"
 #include "import/workbook/WorkbookError.h"
 #include "import/workbook/WorkbookReader.h"
+#include "import/workbook/ZipPruefsumme.h"
 #include "testhilfen/ContainerWriter.h"
 #include "testhilfen/OleVerzeichnis.h"
 #include "testhilfen/VbaProjectWriter.h"
@@ -255,6 +256,58 @@ TEST(WorkbookErrors, OleDirectoriesBeyondTheLimitsAreRefusedBeforeGsfReadsThem) 
     const auto innen = Fehler(OleMitVerzeichnis(2000, VerzeichnisForm::Kette), "inside.bin");
     ASSERT_TRUE(innen.has_value());
     EXPECT_EQ(innen->Art(), WorkbookFehler::KeinVbaProjekt) << innen->what();
+}
+
+// The offset and length of a member's deflated bytes, from its entry in
+// the central directory and its local header.
+std::pair<std::size_t, std::size_t> Gepackt(const std::string& zip, const std::string& name) {
+    std::size_t pos = zip.find("PK\x01\x02");
+    while (pos != std::string::npos && zip.compare(pos + 46, name.size(), name) != 0)
+        pos = zip.find("PK\x01\x02", pos + 4);
+    EXPECT_NE(pos, std::string::npos) << name;
+    if (pos == std::string::npos)
+        return {0, 0};
+    const auto le = [&](std::size_t p, int n) {
+        std::size_t v = 0;
+        for (int k = n - 1; k >= 0; --k)
+            v = v << 8 | static_cast<unsigned char>(zip[p + static_cast<std::size_t>(k)]);
+        return v;
+    };
+    const std::size_t lokal = le(pos + 42, 4);
+    return {lokal + 30 + le(lokal + 26, 2) + le(lokal + 28, 2), le(pos + 20, 4)};
+}
+
+TEST(WorkbookErrors, AFlippedBitInADeflatedMemberIsRefused) {
+    const std::string ganz = XlsmBauen(Klein());
+    const auto [anfang, laenge] = Gepackt(ganz, "xl/vbaProject.bin");
+    ASSERT_GT(laenge, 100u);
+    const VbaProjekt original = WorkbookAusBytes(ganz, "flip.xlsm");
+    const auto codes = [](const VbaProjekt& p) {
+        std::vector<std::string> out{p.name};
+        for (const Komponente& k : p.komponenten)
+            out.push_back(k.name + "\n" + k.code);
+        return out;
+    };
+    std::size_t pruefsumme = 0;
+    // The last byte's spare bits after the end of the data change nothing.
+    for (std::size_t i = 0; i + 1 < laenge; i += 7) {
+        std::string kaputt = ganz;
+        kaputt[anfang + i] = static_cast<char>(kaputt[anfang + i] ^ (1 << (i % 8)));
+        SCOPED_TRACE("bit flipped at " + std::to_string(anfang + i));
+        try {
+            // A flip may change a copy's distance between two runs of equal
+            // bytes; what inflates unchanged may read.
+            EXPECT_EQ(codes(WorkbookAusBytes(kaputt, "flip.xlsm")), codes(original));
+        } catch (const WorkbookError& e) {
+            if (e.Detail().find("xl/vbaProject.bin fails its CRC-32 check") != std::string::npos) {
+                EXPECT_EQ(e.Art(), WorkbookFehler::ContainerBeschaedigt);
+                ++pruefsumme;
+            }
+        }
+    }
+    // Most flips still inflate; only the checksum tells them.
+    EXPECT_GT(pruefsumme, 0u);
+    EXPECT_EQ(Crc32("123456789"), 0xCBF43926u);
 }
 
 std::string Ersetzt(std::string text, const std::string& alt, const std::string& neu) {
