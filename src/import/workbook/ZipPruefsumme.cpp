@@ -93,7 +93,8 @@ std::optional<std::unordered_multimap<std::string, std::uint32_t>> ZipPruefsumme
     }
     if (anfang > zip.size() || groesse > zip.size() - anfang)
         return std::nullopt;
-    std::string_view verzeichnis = zip.substr(static_cast<std::size_t>(anfang), static_cast<std::size_t>(groesse));
+    std::string_view verzeichnis =
+        zip.substr(static_cast<std::size_t>(anfang), static_cast<std::size_t>(groesse));
     std::unordered_multimap<std::string, std::uint32_t> out;
     for (std::uint64_t i = 0; i < anzahl; ++i) {
         if (verzeichnis.size() < EintragLaenge || !verzeichnis.starts_with(EintragSignatur))
