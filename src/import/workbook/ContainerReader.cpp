@@ -5,6 +5,7 @@
 #include "import/workbook/GsfObject.h"
 #include "import/workbook/OleKopf.h"
 #include "import/workbook/WorkbookError.h"
+#include "import/workbook/ZipPruefsumme.h"
 
 #include <optional>
 #include <vector>
@@ -90,16 +91,35 @@ private:
 
     // A zip member's size is what its header claims; one that claims far
     // more than the whole file could hold deflated is a bomb, refused before
-    // a byte of it is inflated.
-    std::string ZipTeil(GsfInput* teil, const std::string& was, std::size_t limit) const {
+    // a byte of it is inflated. What is inflated must match the checksum
+    // that the central directory records under the member's path; where a
+    // package holds two members of one path, either one's will do.
+    std::string ZipTeil(GsfInput* teil, std::string_view pfad, std::size_t limit) const {
+        const std::string was(pfad);
         const gsf_off_t groesse = gsf_input_size(teil);
         if (groesse > (1 << 20) && static_cast<std::uint64_t>(groesse) / MaxZipVerhaeltnis > m_bytes.size())
             Fehler(WorkbookFehler::ZuGross, was + " claims " + std::to_string(groesse) +
                                                 " bytes in a file of " + std::to_string(m_bytes.size()));
-        return Inhalt(teil, was, limit);
+        std::string daten = Inhalt(teil, was, limit);
+        const std::uint32_t crc = Crc32(daten);
+        const auto [von, bis] = m_pruefsummen.equal_range(ZipSchluessel(pfad));
+        if (von == bis)
+            Fehler(WorkbookFehler::ContainerBeschaedigt,
+                   was + " has no entry in the zip's central directory");
+        for (auto it = von; it != bis; ++it)
+            if (it->second == crc)
+                return daten;
+        Fehler(WorkbookFehler::ContainerBeschaedigt, was + " fails its CRC-32 check");
     }
 
     VbaSpeicher AusOle(std::string_view bytes) {
+        const OleVerzeichnisMass mass = OleVerzeichnisMessen(bytes, MaxOleEintraege, MaxOleTiefe);
+        if (mass.eintraege > MaxOleEintraege)
+            Fehler(WorkbookFehler::VerzeichnisZuGross,
+                   "OLE directory of more than " + std::to_string(MaxOleEintraege) + " entries");
+        if (mass.tiefe > MaxOleTiefe)
+            Fehler(WorkbookFehler::VerzeichnisZuGross,
+                   "OLE directory with a chain more than " + std::to_string(MaxOleTiefe) + " entries deep");
         GsfPtr<GsfInput> eingabe(gsf_input_memory_new(reinterpret_cast<const guint8*>(bytes.data()),
                                                       static_cast<gsf_off_t>(bytes.size()), FALSE));
         GError* roh = nullptr;
@@ -161,20 +181,29 @@ private:
         if (!typen || IstSpeicher(typen.get()))
             return std::nullopt;
         const std::string xml = ZipTeil(typen.get(), "[Content_Types].xml", MaxInhaltsTypen);
-        for (std::size_t typ = xml.find(VbaInhaltsTyp); typ != std::string::npos;
-             typ = xml.find(VbaInhaltsTyp, typ + 1)) {
-            const std::size_t anfang = xml.rfind('<', typ);
-            const std::size_t ende = xml.find('>', typ);
-            if (anfang == std::string::npos || ende == std::string::npos)
+        const std::string_view text(xml);
+        // One pass: the element around a match is looked for only between
+        // the end of the last element and the next ">", and every match
+        // inside one element gives that element, so no byte is read twice.
+        std::size_t frei = 0;
+        for (std::size_t typ = text.find(VbaInhaltsTyp); typ != std::string_view::npos;
+             typ = text.find(VbaInhaltsTyp, frei)) {
+            const std::size_t ende = text.find('>', typ);
+            if (ende == std::string_view::npos)
+                break;
+            const std::size_t davor = text.substr(frei, typ - frei).rfind('<');
+            const std::size_t anfang = frei;
+            frei = ende + 1;
+            if (davor == std::string_view::npos)
                 continue;
-            const std::string element = xml.substr(anfang, ende - anfang);
+            const std::string_view element = text.substr(anfang + davor, ende - anfang - davor);
             const std::size_t part = element.find("PartName=\"");
-            if (part == std::string::npos)
+            if (part == std::string_view::npos)
                 continue;
             const std::size_t wertAnfang = part + 10;
             const std::size_t wertEnde = element.find('"', wertAnfang);
-            if (wertEnde != std::string::npos)
-                return element.substr(wertAnfang, wertEnde - wertAnfang);
+            if (wertEnde != std::string_view::npos)
+                return std::string(element.substr(wertAnfang, wertEnde - wertAnfang));
         }
         return std::nullopt;
     }
@@ -188,17 +217,26 @@ private:
         if (!zip)
             Fehler(WorkbookFehler::ContainerBeschaedigt,
                    std::string("zip: ") + (fehler ? fehler->message : "unreadable"));
+        auto pruefsummen = ZipPruefsummen(m_bytes);
+        if (!pruefsummen)
+            Fehler(WorkbookFehler::ContainerBeschaedigt, "zip: the central directory cannot be found");
+        m_pruefsummen = std::move(*pruefsummen);
         GsfPtr<GsfInput> teil;
-        if (auto name = TeilAusInhaltsTypen(zip.get()))
+        std::string pfad;
+        if (auto name = TeilAusInhaltsTypen(zip.get())) {
             teil = Pfad(zip.get(), *name);
+            pfad = *name;
+        }
         for (const char* name : {"xl/vbaProject.bin", "word/vbaProject.bin", "ppt/vbaProject.bin"})
-            if (!teil || IstSpeicher(teil.get()))
+            if (!teil || IstSpeicher(teil.get())) {
                 teil = Pfad(zip.get(), name);
+                pfad = name;
+            }
         if (!teil || IstSpeicher(teil.get()))
             Fehler(WorkbookFehler::KeinVbaProjekt);
         // Seeking inside a zip member is slow in gsf, so the OLE file is read
         // whole and opened from memory.
-        const std::string bin = ZipTeil(teil.get(), "vbaProject.bin", MaxZipTeil);
+        const std::string bin = ZipTeil(teil.get(), pfad, MaxZipTeil);
         if (!std::string_view(bin).starts_with(OleSignatur))
             Fehler(WorkbookFehler::Beschaedigt, "vbaProject.bin is no OLE file");
         return AusOle(bin);
@@ -206,6 +244,7 @@ private:
 
     std::string_view m_bytes;
     const std::string& m_datei;
+    std::unordered_multimap<std::string, std::uint32_t> m_pruefsummen;
 };
 
 } // namespace

@@ -29,6 +29,10 @@ std::string Meldung(WorkbookFehler art, const std::string& datei, const std::str
     case WorkbookFehler::ContainerBeschaedigt:
         text += "Die Datei ist beschädigt oder unvollständig.";
         break;
+    case WorkbookFehler::VerzeichnisZuGross:
+        text += "Das Inhaltsverzeichnis der Datei ist unplausibel groß oder zu tief verschachtelt "
+                "und wird nicht gelesen.";
+        break;
     }
     if (!detail.empty())
         text += " (" + detail + ")";

@@ -16,6 +16,7 @@ enum class WorkbookFehler {
     ZuGross,              // a member or stream beyond the size limits (zip bombs)
     Beschaedigt,          // a VBA stream that breaks its format
     ContainerBeschaedigt, // a zip package or OLE file that breaks its format
+    VerzeichnisZuGross,   // an OLE directory beyond the entry or depth limits
 };
 
 class WorkbookError : public cb::Fehler {

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Damaged, hostile and unusual workbooks: every one gives a project or a
 // WorkbookError that names the file, never a crash or another exception.
+#include "import/workbook/ContainerReader.h"
+#include "import/workbook/OleKopf.h"
 #include "import/workbook/OvbaCompression.h"
 #include "import/workbook/VbaProjectReader.h"
 #include "import/workbook/WorkbookError.h"
 #include "import/workbook/WorkbookReader.h"
+#include "import/workbook/ZipPruefsumme.h"
 #include "testhilfen/ContainerWriter.h"
+#include "testhilfen/OleVerzeichnis.h"
 #include "testhilfen/VbaProjectWriter.h"
 
 #include <gtest/gtest.h>
@@ -185,6 +189,15 @@ TEST(WorkbookErrors, ContentTypesBombAndOddPackages) {
                                           "moved.xlsm");
     EXPECT_EQ(p.name, "Klein");
 
+    // Text that makes a backward search from every match quadratic: a
+    // megabyte of matches with no "<" before them and no ">" until the end.
+    std::string viele;
+    while (viele.size() + 400 < MaxInhaltsTypen)
+        viele += "\"application/vnd.ms-office.vbaProject\" ";
+    const VbaProjekt q = WorkbookAusBytes(
+        ZipSchreiben({{"[Content_Types].xml", viele + anderswo}, {"macros/code.bin", bin}}), "many.xlsm");
+    EXPECT_EQ(q.name, "Klein");
+
     // A Word document keeps it in word/.
     EXPECT_EQ(WorkbookAusBytes(ZipSchreiben({{"word/vbaProject.bin", bin}}), "a.docm").komponenten.size(),
               2u);
@@ -202,6 +215,99 @@ TEST(WorkbookErrors, DuplicateModuleNamesAreRefused) {
     const auto e = Fehler(OleSchreiben(s), "twice.bin");
     ASSERT_TRUE(e.has_value());
     EXPECT_EQ(e->Art(), WorkbookFehler::Beschaedigt);
+}
+
+TEST(OleDirectory, EachEntryCountedOnceAndTheWalkStopsPastTheLimits) {
+    const std::string kette = OleMitVerzeichnis(100, VerzeichnisForm::Kette);
+    const OleVerzeichnisMass ganz = OleVerzeichnisMessen(kette, 1000, 1000);
+    EXPECT_EQ(ganz.eintraege, 101u); // the root and its streams
+    EXPECT_EQ(ganz.tiefe, 101u);
+    const OleVerzeichnisMass kreis =
+        OleVerzeichnisMessen(OleMitVerzeichnis(100, VerzeichnisForm::Kreis), 1000, 1000);
+    EXPECT_EQ(kreis.eintraege, 101u);
+    EXPECT_EQ(kreis.tiefe, 101u);
+    const OleVerzeichnisMass baum =
+        OleVerzeichnisMessen(OleMitVerzeichnis(100, VerzeichnisForm::Ausgewogen), 1000, 1000);
+    EXPECT_EQ(baum.eintraege, 101u);
+    EXPECT_EQ(baum.tiefe, 8u); // the root above a tree of 100 in 7 levels
+    // Past a limit by one, the walk ends there.
+    EXPECT_EQ(OleVerzeichnisMessen(kette, 1000, 100).tiefe, 101u);
+    EXPECT_EQ(OleVerzeichnisMessen(kette, 50, 1000).eintraege, 51u);
+}
+
+TEST(WorkbookErrors, OleDirectoriesBeyondTheLimitsAreRefusedBeforeGsfReadsThem) {
+    const auto pruefen = [](const std::string& bytes, const std::string& name, const std::string& detail) {
+        SCOPED_TRACE(name);
+        const auto e = Fehler(bytes, name);
+        ASSERT_TRUE(e.has_value());
+        EXPECT_EQ(e->Art(), WorkbookFehler::VerzeichnisZuGross) << e->what();
+        EXPECT_NE(e->Detail().find(detail), std::string::npos) << e->Detail();
+        EXPECT_NE(std::string(e->what()).find("Inhaltsverzeichnis der Datei ist unplausibel groß"),
+                  std::string::npos);
+    };
+    // A chain of siblings that gsf's recursion would follow off the stack,
+    // deflated into a workbook of a few hundred kilobytes.
+    const std::string kette =
+        ZipSchreiben({{"xl/vbaProject.bin", OleMitVerzeichnis(50000, VerzeichnisForm::Kette)}});
+    pruefen(kette, "chain.xlsm", "chain more than " + std::to_string(MaxOleTiefe));
+    pruefen(OleMitVerzeichnis(100000, VerzeichnisForm::Ausgewogen), "wide.bin",
+            "more than " + std::to_string(MaxOleEintraege) + " entries");
+    // Within the limits, gsf reads the directory and finds no project.
+    const auto innen = Fehler(OleMitVerzeichnis(2000, VerzeichnisForm::Kette), "inside.bin");
+    ASSERT_TRUE(innen.has_value());
+    EXPECT_EQ(innen->Art(), WorkbookFehler::KeinVbaProjekt) << innen->what();
+}
+
+// The offset and length of a member's deflated bytes, from its entry in
+// the central directory and its local header.
+std::pair<std::size_t, std::size_t> Gepackt(const std::string& zip, const std::string& name) {
+    std::size_t pos = zip.find("PK\x01\x02");
+    while (pos != std::string::npos && zip.compare(pos + 46, name.size(), name) != 0)
+        pos = zip.find("PK\x01\x02", pos + 4);
+    EXPECT_NE(pos, std::string::npos) << name;
+    if (pos == std::string::npos)
+        return {0, 0};
+    const auto le = [&](std::size_t p, int n) {
+        std::size_t v = 0;
+        for (int k = n - 1; k >= 0; --k)
+            v = v << 8 | static_cast<unsigned char>(zip[p + static_cast<std::size_t>(k)]);
+        return v;
+    };
+    const std::size_t lokal = le(pos + 42, 4);
+    return {lokal + 30 + le(lokal + 26, 2) + le(lokal + 28, 2), le(pos + 20, 4)};
+}
+
+TEST(WorkbookErrors, AFlippedBitInADeflatedMemberIsRefused) {
+    const std::string ganz = XlsmBauen(Klein());
+    const auto [anfang, laenge] = Gepackt(ganz, "xl/vbaProject.bin");
+    ASSERT_GT(laenge, 100u);
+    const VbaProjekt original = WorkbookAusBytes(ganz, "flip.xlsm");
+    const auto codes = [](const VbaProjekt& p) {
+        std::vector<std::string> out{p.name};
+        for (const Komponente& k : p.komponenten)
+            out.push_back(k.name + "\n" + k.code);
+        return out;
+    };
+    std::size_t pruefsumme = 0;
+    // The last byte's spare bits after the end of the data change nothing.
+    for (std::size_t i = 0; i + 1 < laenge; i += 7) {
+        std::string kaputt = ganz;
+        kaputt[anfang + i] = static_cast<char>(kaputt[anfang + i] ^ (1 << (i % 8)));
+        SCOPED_TRACE("bit flipped at " + std::to_string(anfang + i));
+        try {
+            // A flip may change a copy's distance between two runs of equal
+            // bytes; what inflates unchanged may read.
+            EXPECT_EQ(codes(WorkbookAusBytes(kaputt, "flip.xlsm")), codes(original));
+        } catch (const WorkbookError& e) {
+            if (e.Detail().find("xl/vbaProject.bin fails its CRC-32 check") != std::string::npos) {
+                EXPECT_EQ(e.Art(), WorkbookFehler::ContainerBeschaedigt);
+                ++pruefsumme;
+            }
+        }
+    }
+    // Most flips still inflate; only the checksum tells them.
+    EXPECT_GT(pruefsumme, 0u);
+    EXPECT_EQ(Crc32("123456789"), 0xCBF43926u);
 }
 
 std::string Ersetzt(std::string text, const std::string& alt, const std::string& neu) {
