@@ -651,8 +651,20 @@ void Steuerung::mnuBearbeiten_Suchen_Auswahl_Click() {
 
 void Steuerung::Ausfuehren(Befehl befehl, std::size_t index) {
     // A disabled item's shortcut does nothing either
-    if (!m_freigaben.An(befehl))
-        return;
+    if (m_freigaben.An(befehl))
+        BefehlAusfuehren(befehl, index);
+}
+
+void Steuerung::SymbolleisteGeklickt(std::string_view schluessel) {
+    // A button has its own enabled state: "refresh" runs the refresh of
+    // "&Neu" while that menu item is disabled.
+    const auto knopf = KnopfVonSchluessel(schluessel);
+    const auto befehl = SymbolleistenBefehl(schluessel);
+    if (knopf && befehl && m_freigaben.An(*knopf))
+        BefehlAusfuehren(*befehl, 0);
+}
+
+void Steuerung::BefehlAusfuehren(Befehl befehl, std::size_t index) {
     auto k = ExportKontextBilden();
     const std::string modulName = [&] {
         const BaumKnoten* modul = m_treProjekt.Finden(ModulSchluessel(m_aktModulIndex + 1));

@@ -63,8 +63,12 @@ public:
     /// The window's end: the database closed, the instance folder removed.
     void Beenden() noexcept;
 
-    /// Runs a command from whichever entry point; index picks a recent entry.
+    /// Runs a command of the menus, the pop-ups, the keys and the status
+    /// panels while its item is enabled; index picks a recent entry.
     void Ausfuehren(Befehl befehl, std::size_t index = 0);
+    /// A click on the main toolbar's button with the key (any letter case),
+    /// while that button is enabled.
+    void SymbolleisteGeklickt(std::string_view schluessel);
 
     // "&Datei"
     void mnuOeffnen_Click();
@@ -130,6 +134,7 @@ public:
     const CodeAnsicht& Code(std::int64_t index);
 
 private:
+    void BefehlAusfuehren(Befehl befehl, std::size_t index);
     ProjektKontext ProjektKontextBilden();
     ExportKontext ExportKontextBilden();
     void ProjektModusSetzen(ProjektModus modus);

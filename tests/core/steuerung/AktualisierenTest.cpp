@@ -60,6 +60,32 @@ TEST_F(Aktualisieren, StartListetDieProjekteOhneProjektModus) {
     EXPECT_TRUE(meldungen.Gezeigt().empty());
 }
 
+TEST_F(Aktualisieren, RefreshAndNeuAreOneCommandThroughTwoButtons) {
+    s->Starten();
+    ASSERT_EQ(s->AppBaum().Anzahl(), 0u);
+    host->Projekte = {Projekt("P", "/p.xlsm", {Komp("Modul1", HostStandardModul, SubCode("A"))})};
+    s->SymbolleisteGeklickt("neu"); // disabled without a project
+    EXPECT_EQ(s->AppBaum().Anzahl(), 0u);
+    s->Ausfuehren(Befehl::Neu); // the menu item "&Neu" likewise
+    EXPECT_EQ(s->AppBaum().Anzahl(), 0u);
+    s->SymbolleisteGeklickt("REFRESH");
+    EXPECT_EQ(s->AppBaum().Anzahl(), 2u) << "the refresh button lists again";
+
+    s->AppHakenSetzen("A1\\", true);
+    s->mnuBearbeiten_Code_Click();
+    ASSERT_EQ(s->Modus(), ProjektModus::Eingelesen);
+    host->Projekte.push_back(Projekt("Q", "/q.xlsm", {Komp("Modul2", HostStandardModul, SubCode("B"))}));
+    s->SymbolleisteGeklickt("refresh"); // disabled with a project
+    EXPECT_EQ(s->Modus(), ProjektModus::Eingelesen);
+    meldungen.Antworten(MeldungsAntwort::Nein);
+    s->SymbolleisteGeklickt("neu");
+    EXPECT_EQ(s->Modus(), ProjektModus::KeinProjekt);
+    EXPECT_EQ(s->AppBaum().Anzahl(), 4u);
+    s->SymbolleisteGeklickt("blind"); // a placeholder, no button: nothing
+    s->SymbolleisteGeklickt("gibt es nicht");
+    EXPECT_EQ(s->AppBaum().Anzahl(), 4u);
+}
+
 TEST_F(Aktualisieren, DasGezeigteProjektGehtUndDieListeKommt) {
     ZweiModuleEinlesen();
     ASSERT_TRUE(s->Projekt().DatenbankOffen());

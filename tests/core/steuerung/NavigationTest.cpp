@@ -190,7 +190,7 @@ TEST_F(Navigation, AnotherProjectShownClosesTheCallerList) {
 
 TEST_F(Navigation, ZoomShowsTheRoutineAndRefusesTheWholeModuleCommands) {
     s->KnotenKlick(Knoten("Eins"));
-    s->Ausfuehren(*SymbolleistenBefehl("ZOOM"));
+    s->SymbolleisteGeklickt("ZOOM");
     ASSERT_TRUE(s->ZoomAn());
     EXPECT_EQ(ansicht.schalter, (std::array<bool, 3>{false, false, true}));
     ASSERT_TRUE(ansicht.zoom);
@@ -259,7 +259,7 @@ TEST_F(Navigation, SearchFindsOnInTheModuleThenThroughTheProject) {
     EXPECT_EQ(ansicht.vorne, 0);
 
     meldungen = {};
-    s->Ausfuehren(*SymbolleistenBefehl("su_p"));
+    s->SymbolleisteGeklickt("su_p");
     EXPECT_TRUE(s->Projektweit());
     EXPECT_EQ(ansicht.schalter, (std::array<bool, 3>{true, false, false}));
     s->AuswahlGeaendert(Offset(0, "Zwei()") + 1, 0);
