@@ -55,6 +55,17 @@ Komponente KomponenteLesen(const VbaSpeicher& s, const DirModul& m, KomponentenA
     return {m.name, art, std::move(text.code), text.zeilen, text.gespeichert};
 }
 
+// A control character (C0, DEL or C1) in a name would reach a terminal as a
+// command and split a listing's lines; the VBA editor takes none.
+void SteuerzeichenPruefen(std::string_view name, const std::string& wer) {
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        const bool c1 = c == 0xC2 && i + 1 < name.size() && static_cast<unsigned char>(name[i + 1]) < 0xA0;
+        if (c < 0x20 || c == 0x7F || c1)
+            throw FormatError(wer + " has a control character in its name");
+    }
+}
+
 // A name the VBA editor would never accept: none at all, a control
 // character, or the backslash that the listing uses to join a project's key
 // to a module's name.
@@ -62,14 +73,9 @@ void NamePruefen(std::string_view name, std::size_t nummer) {
     const std::string modul = "module " + std::to_string(nummer);
     if (name.empty())
         throw FormatError(modul + " has an empty name");
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        const auto c = static_cast<unsigned char>(name[i]);
-        const bool c1 = c == 0xC2 && i + 1 < name.size() && static_cast<unsigned char>(name[i + 1]) < 0xA0;
-        if (c < 0x20 || c == 0x7F || c1)
-            throw FormatError(modul + " has a control character in its name");
-        if (c == '\\')
-            throw FormatError(modul + " has a backslash in its name \"" + std::string(name) + "\"");
-    }
+    SteuerzeichenPruefen(name, modul);
+    if (name.find('\\') != std::string_view::npos)
+        throw FormatError(modul + " has a backslash in its name \"" + std::string(name) + "\"");
 }
 
 // VBA keeps module names unique without regard to case; two alike would
@@ -106,6 +112,7 @@ VbaProjekt ProjektAusSpeicher(const VbaSpeicher& s) {
         throw FormatError(std::string("dir stream: ") + e.what());
     }
     DirInfo dir = DirLesen(dirRoh);
+    SteuerzeichenPruefen(dir.name, "the project");
     const auto modulIndex = NamenPruefen(dir);
     ProjektText text = ProjektTextLesen(s.project, dir.codepage);
 

@@ -83,8 +83,8 @@ TEST(WorkbookErrors, EveryDamageKindInEveryContainer) {
     }
 }
 
-// Names that the listing could not key a node by, nor the VBA editor take.
-TEST(WorkbookErrors, ModuleNamesThatNoEditorGives) {
+// Names that the listing could not key a node by or show, nor the VBA editor take.
+TEST(WorkbookErrors, NamesThatNoEditorGives) {
     for (const auto& [modul, detail] : std::vector<std::pair<std::string, std::string>>{
              {"Teil\\Zwei", "module 2 has a backslash in its name \"Teil\\Zwei\""},
              {"Mit\x01Steuer", "module 2 has a control character in its name"},
@@ -101,6 +101,18 @@ TEST(WorkbookErrors, ModuleNamesThatNoEditorGives) {
         ASSERT_TRUE(e.has_value());
         EXPECT_EQ(e->Art(), WorkbookFehler::Beschaedigt);
         EXPECT_NE(e->Detail().find(detail), std::string::npos) << e->Detail();
+    }
+    // The project's own name neither drives a terminal nor forges a line of
+    // the listing.
+    for (const std::string name : {"Projekt\x1b[2J", "Zwei\r\n\tModul9", "Mit\u0085C1"}) {
+        ProjektVorlage v = Klein();
+        v.name = name;
+        v.codepage = 65001;
+        const auto e = Fehler(XlsmBauen(v), "projekt.xlsm");
+        ASSERT_TRUE(e.has_value()) << name;
+        EXPECT_EQ(e->Art(), WorkbookFehler::Beschaedigt);
+        EXPECT_NE(e->Detail().find("the project has a control character in its name"), std::string::npos)
+            << e->Detail();
     }
     // Letters of any script and the usual underscores stay names.
     ProjektVorlage v = Klein();
