@@ -18,24 +18,6 @@ namespace cb {
 
 namespace {
 
-struct Markierte {
-    std::string sub = MarkiertesWort("Sub");
-    std::string function = MarkiertesWort("Function");
-    std::string property = MarkiertesWort("Property");
-    std::string privateWort = MarkiertesWort("Private");
-    std::string friendWort = MarkiertesWort("Friend");
-    std::string declare = MarkiertesWort("Declare");
-    std::string get = MarkiertesWort("Get");
-    std::string set = MarkiertesWort("Set");
-    std::string let = MarkiertesWort("Let");
-    std::string lib = std::string(MarkeSchluessel) + "Lib";
-};
-
-const Markierte& Woerter() {
-    static const Markierte m;
-    return m;
-}
-
 bool Enthaelt(std::string_view zeile, std::string_view teil) {
     return Finden(zeile, teil) != std::string_view::npos;
 }
@@ -137,7 +119,7 @@ private:
     }
 
     void Dekorieren(std::string& out, std::string_view zeile) {
-        const Markierte& w = Woerter();
+        const MarkierteWoerter& w = Woerter();
         const RoutinenZeilenArt art = m_folge.Entscheiden(zeile);
         if (art == RoutinenZeilenArt::Keine) {
             out += zeile;

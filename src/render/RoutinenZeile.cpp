@@ -11,23 +11,6 @@ namespace cb {
 
 namespace {
 
-struct Markierte {
-    std::string sub = MarkiertesWort("Sub");
-    std::string function = MarkiertesWort("Function");
-    std::string property = MarkiertesWort("Property");
-    std::string endWort = MarkiertesWort("End");
-    std::string exitWort = MarkiertesWort("Exit");
-    std::string declare = MarkiertesWort("Declare");
-    std::string get = MarkiertesWort("Get");
-    std::string set = MarkiertesWort("Set");
-    std::string let = MarkiertesWort("Let");
-};
-
-const Markierte& Woerter() {
-    static const Markierte m;
-    return m;
-}
-
 bool Enthaelt(std::string_view zeile, std::string_view teil) {
     return Finden(zeile, teil) != std::string_view::npos;
 }
@@ -47,10 +30,15 @@ std::size_t ZwischenraumZurueck(std::string_view z, std::size_t e) {
 
 } // namespace
 
+const MarkierteWoerter& Woerter() {
+    static const MarkierteWoerter m;
+    return m;
+}
+
 RoutinenFolge::RoutinenFolge(std::string_view K) : m_K(K), m_property(K == Woerter().property) {}
 
 RoutinenZeilenArt RoutinenFolge::Entscheiden(std::string_view zeile) {
-    const Markierte& w = Woerter();
+    const MarkierteWoerter& w = Woerter();
     if (!Enthaelt(zeile, m_K))
         return RoutinenZeilenArt::Keine;
     const auto ende = EndeAmSchluss(zeile, m_K);
@@ -104,7 +92,7 @@ std::optional<EndeAnweisung> EndeAmSchluss(std::string_view z, std::string_view 
 }
 
 RoutinenZeilenRumpf RumpfDerRoutinenZeile(std::string_view z) {
-    const Markierte& w = Woerter();
+    const MarkierteWoerter& w = Woerter();
     const std::string* woerter[] = {&w.sub, &w.function, &w.property};
     RoutinenZeilenRumpf r{0, z.size()};
     for (const std::string* K : woerter)

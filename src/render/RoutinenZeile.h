@@ -3,12 +3,33 @@
 // What a routine pass makes of one marked logical line. The module parser
 // and the transient decoration decide through the same walk, so the stored
 // text and a transient colouring of the same code never differ.
+#include "app/Marken.h"
+#include "render/Schluesselwoerter.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace cb {
+
+/// The words the routine passes look for, each as its marked keyword; the
+/// library name of a Declare as the marker before "Lib".
+struct MarkierteWoerter {
+    std::string sub = MarkiertesWort("Sub");
+    std::string function = MarkiertesWort("Function");
+    std::string property = MarkiertesWort("Property");
+    std::string endWort = MarkiertesWort("End");
+    std::string exitWort = MarkiertesWort("Exit");
+    std::string privateWort = MarkiertesWort("Private");
+    std::string friendWort = MarkiertesWort("Friend");
+    std::string declare = MarkiertesWort("Declare");
+    std::string get = MarkiertesWort("Get");
+    std::string set = MarkiertesWort("Set");
+    std::string let = MarkiertesWort("Let");
+    std::string lib = std::string(MarkeSchluessel) + "Lib";
+};
+const MarkierteWoerter& Woerter();
 
 enum class RoutinenZeilenArt {
     Keine,     // not a routine line of this pass

@@ -56,12 +56,7 @@ private:
     static GsfPtr<GsfInput> Pfad(GsfInfile* wurzel, std::string_view pfad) {
         GsfPtr<GsfInput> aktuell;
         GsfInfile* eltern = wurzel;
-        while (!pfad.empty()) {
-            const std::size_t slash = pfad.find('/');
-            const std::string_view teil = pfad.substr(0, slash);
-            pfad = slash == std::string_view::npos ? std::string_view{} : pfad.substr(slash + 1);
-            if (teil.empty())
-                continue;
+        for (std::string_view teil : PfadTeile(pfad)) {
             if (!eltern)
                 return nullptr;
             aktuell = Kind(eltern, teil);

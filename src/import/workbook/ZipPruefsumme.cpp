@@ -58,14 +58,21 @@ std::uint32_t Crc32(std::string_view daten) {
     return c ^ 0xFFFFFFFFu;
 }
 
-std::string ZipSchluessel(std::string_view pfad) {
-    std::string out;
+std::vector<std::string_view> PfadTeile(std::string_view pfad) {
+    std::vector<std::string_view> teile;
     while (!pfad.empty()) {
         const std::size_t slash = pfad.find('/');
         const std::string_view teil = pfad.substr(0, slash);
         pfad = slash == std::string_view::npos ? std::string_view{} : pfad.substr(slash + 1);
-        if (teil.empty())
-            continue;
+        if (!teil.empty())
+            teile.push_back(teil);
+    }
+    return teile;
+}
+
+std::string ZipSchluessel(std::string_view pfad) {
+    std::string out;
+    for (std::string_view teil : PfadTeile(pfad)) {
         if (!out.empty())
             out += '/';
         out += KleinGefaltet(teil);

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 namespace cb::workbook {
 
@@ -17,6 +18,8 @@ std::uint32_t Crc32(std::string_view daten);
 /// A member's path as the reader looks it up: empty parts left out, each
 /// part folded to lower case (OPC names compare without regard to case).
 std::string ZipSchluessel(std::string_view pfad);
+/// The parts of a member path between its slashes, empty parts left out.
+std::vector<std::string_view> PfadTeile(std::string_view pfad);
 
 /// The checksums of a package's members by ZipSchluessel; a package may
 /// hold two members of one key. Empty when no end of central directory
