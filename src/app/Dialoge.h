@@ -35,6 +35,10 @@ public:
     virtual std::string OrdnerWaehlen(const std::string& titel, const std::string& startOrdner) = 0;
     /// The full path of the file chosen; "" when cancelled.
     virtual std::string DateiSpeichern(const SpeichernDialogAnfrage& anfrage) = 0;
+    /// Existing files chosen to open, full paths; none when cancelled.
+    virtual std::vector<std::string> DateienOeffnen(const std::string& titel,
+                                                    const std::vector<FilterZeile>& filter,
+                                                    const std::string& startOrdner) = 0;
     /// The text typed; "" when cancelled.
     virtual std::string EingabeFeld(const std::string& aufforderung, const std::string& titel,
                                     const std::string& vorgabe) = 0;

@@ -124,6 +124,16 @@ void Utf8Anhaengen(std::string& z, char32_t cp) {
     }
 }
 
+std::size_t BytePosition(std::string_view text, std::size_t n) {
+    std::size_t pos = 0;
+    for (; n > 0 && pos < text.size(); --n) {
+        std::size_t laenge = 1;
+        CodepunktAn(text, pos, laenge);
+        pos += laenge;
+    }
+    return pos;
+}
+
 std::size_t ZeichenAnzahl(std::string_view text) {
     std::size_t anzahl = 0;
     for (unsigned char c : text)

@@ -16,6 +16,9 @@ char32_t CodepunktAn(std::string_view text, std::size_t pos, std::size_t& laenge
 void Utf8Anhaengen(std::string& ziel, char32_t cp);
 /// Number of characters (code points) of a UTF-8 text.
 std::size_t ZeichenAnzahl(std::string_view text);
+/// The byte position of character (code point) n of a UTF-8 text; its size
+/// when the text is shorter.
+std::size_t BytePosition(std::string_view text, std::size_t n);
 
 bool IstGueltigesUtf8(std::string_view bytes);
 std::string Cp1252NachUtf8(std::string_view bytes);

@@ -93,7 +93,7 @@ void HtmlAusgeben(ExportKontext& k, std::string& html) {
             HinweisAnhaengen(k.appName, html);
     }
     k.ablage.Leeren();
-    k.ablage.TextSetzen(html);
+    k.ablage.HtmlSetzen(html);
     if (k.opt.VorschauHtml)
         HtmlVorschau(k, html);
 }

@@ -5,6 +5,7 @@
 #include "app/Marken.h"
 #include "app/Optionen.h"
 #include "app/Text.h"
+#include "render/CodeAnsicht.h"
 
 #include <array>
 #include <cmath>
@@ -143,6 +144,72 @@ std::string FarbeNachRtf(std::int32_t farbe) {
     std::int64_t rot = v % 256, gruen = (v % 65536 - rot) / 256, blau = (v - v % 65536) / 65536;
     return "\\red" + std::to_string(rot) + "\\green" + std::to_string(gruen) + "\\blue" +
            std::to_string(blau) + ";";
+}
+
+std::string AnsichtNachRtf(const CodeAnsicht& code, std::size_t anfang, std::size_t laenge) {
+    const std::string_view t = code.Text;
+    const std::size_t ende = anfang + laenge;
+    // The spans as events at code-point positions, walked along the text
+    auto farbe = code.Farben.begin();
+    auto fett = code.Fett.begin();
+    auto bisEnde = [](const Spanne& s) { return s.Anfang + s.Laenge; };
+    while (farbe != code.Farben.end() && bisEnde(*farbe) <= anfang)
+        ++farbe;
+    while (fett != code.Fett.end() && bisEnde(*fett) <= anfang)
+        ++fett;
+    static constexpr std::string_view Farbe[] = {"\\cf1 ", "\\cf2 ", "\\cf3 "};
+    std::string out;
+    bool farbeAn = false, fettAn = false;
+    std::size_t pos = 0, n = 0;
+    for (; pos < t.size() && n < anfang; ++n) {
+        std::size_t l = 1;
+        CodepunktAn(t, pos, l);
+        pos += l;
+    }
+    for (; pos < t.size() && n < ende; ++n) {
+        if (farbeAn && n == bisEnde(*farbe)) {
+            out += "\\cf0 ";
+            farbeAn = false;
+            ++farbe;
+        }
+        if (fettAn && n == bisEnde(*fett)) {
+            out += "\\b0 ";
+            fettAn = false;
+            ++fett;
+        }
+        if (!fettAn && fett != code.Fett.end() && n >= fett->Anfang) {
+            out += "\\b ";
+            fettAn = true;
+        }
+        if (!farbeAn && farbe != code.Farben.end() && n >= farbe->Anfang) {
+            out += Farbe[static_cast<int>(farbe->Art)];
+            farbeAn = true;
+        }
+        std::size_t l = 1;
+        CodepunktAn(t, pos, l);
+        switch (const char c = t[pos]; l == 1 ? c : '\0') {
+        case '\\':
+        case '{':
+        case '}':
+            out += '\\';
+            out += c;
+            break;
+        case '\t':
+            out += "\\tab ";
+            break;
+        case '\n':
+            out += "\r\n\\par ";
+            break;
+        default:
+            out.append(t.data() + pos, l);
+        }
+        pos += l;
+    }
+    if (farbeAn)
+        out += "\\cf0 ";
+    if (fettAn)
+        out += "\\b0 ";
+    return out;
 }
 
 void RtfDokumentBilden(const Optionen& o, std::string& body) {

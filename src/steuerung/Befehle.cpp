@@ -70,6 +70,8 @@ constexpr MenueEintrag Zuletzt(int i, std::string_view text) {
 constexpr auto MenueleisteTabelle = std::to_array<MenueEintrag>({
     M("mnuDatei", "&Datei", Menue::Datei),
     E("mnuÖffnen", "&Öffnen ...", B::Oeffnen, "Ctrl+O"),
+    // Where Excel's own File menu opened workbooks: here the program is the host.
+    E("mnuMappen", "&Arbeitsmappen öffnen ...", B::MappenOeffnen, "Ctrl+M"),
     E("mnuNeu", "&Neu", B::Neu, "Ctrl+N"),
     E("mnuSpeichern", "&Speichern Unter ...", B::Speichern, "Ctrl+S"),
     E("mnuEnde", "&Beenden", B::Beenden),

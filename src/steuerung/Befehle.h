@@ -20,6 +20,7 @@ enum class Befehl {
     Speichern,
     Beenden,
     ZuletztOeffnen, // one of the ten recent entries; the entry's index says which
+    MappenOeffnen,  // workbooks added to the host's open ones through a file chooser
     // "&Bearbeiten"
     CodeEinlesen,
     Suchen,

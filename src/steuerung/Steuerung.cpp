@@ -4,6 +4,7 @@
 #include "analysis/AufrufeSuche.h"
 #include "analysis/DefinitionSuche.h"
 #include "analysis/StrukturListe.h"
+#include "app/Dialoge.h"
 #include "app/Meldungen.h"
 #include "app/Start.h"
 #include "app/Text.h"
@@ -42,18 +43,6 @@ template <class Schritt> void Versuchen(Schritt&& schritt) {
     }
 }
 
-// The byte position of the character (code point) n of the text; its end
-// when the text is shorter.
-std::size_t BytePosition(std::string_view text, std::size_t n) {
-    std::size_t pos = 0;
-    for (; n > 0 && pos < text.size(); --n) {
-        std::size_t laenge = 1;
-        CodepunktAn(text, pos, laenge);
-        pos += laenge;
-    }
-    return pos;
-}
-
 // Lines erste to letzte (1-based) of a text whose lines end in CR LF, with
 // their line breaks.
 std::string Zeilen(std::string_view text, std::int64_t erste, std::int64_t letzte) {
@@ -73,6 +62,17 @@ std::string Zeilen(std::string_view text, std::int64_t erste, std::int64_t letzt
     }
     return std::string(
         text.substr(anfang, ende == std::string_view::npos ? std::string_view::npos : ende - anfang));
+}
+
+// The files the workbook reader takes; vbaProject.bin is the project part
+// unpacked from an Office Open XML file.
+std::vector<FilterZeile> MappenFilter() {
+    std::vector<std::string> endungen = {"xlsm", "xlsb", "xlam", "xls", "xla", "xltm",
+                                         "docm", "dotm", "pptm", "doc", "bin"};
+    std::string muster;
+    for (const std::string& e : endungen)
+        muster += (muster.empty() ? "*." : ";*.") + e;
+    return {{"Dateien mit VBA-Projekt", muster, endungen}, {"Alle Dateien", "*.*", {}}};
 }
 
 std::int64_t NummerAusSchluessel(std::string_view schluessel) {
@@ -443,6 +443,20 @@ bool Steuerung::mnuSpeichern_Click() {
     return a == DateiAusgang::Gezeigt;
 }
 
+void Steuerung::MappenOeffnen(const std::vector<std::string>& pfade) {
+    if (pfade.empty())
+        return;
+    for (const std::string& pfad : pfade)
+        m_host->MappeOeffnen(pfad);
+    // A workbook open already is read again by the listing: what the user
+    // asked for is what the file holds now.
+    mnuAnsicht_App_Aktualisieren_Click();
+}
+
+void Steuerung::MappenOeffnenFragen() {
+    MappenOeffnen(m_dienste.dialoge.DateienOeffnen("Arbeitsmappen öffnen", MappenFilter(), {}));
+}
+
 // ---- Navigation ----------------------------------------------------------------------
 
 void Steuerung::KnotenKlick(std::string_view schluessel) {
@@ -740,8 +754,14 @@ void Steuerung::BefehlAusfuehren(Befehl befehl, std::size_t index) {
         return mnuPopUp_Zoom_Html_Click(k, m_zoomInhalt ? m_zoomInhalt->Text : std::string());
     case Befehl::ZoomKopieren:
         return mnuPopUp_Zoom_Copy_Click(k, m_zoomMarkiert);
+    case Befehl::KopierenAuswahl:
+        if (m_zoom.An() && m_zoomInhalt)
+            return mnuBearbeiten_Kopieren_Auswahl_Click(k, *m_zoomInhalt, m_zoomAnfang, m_zoomLaenge);
+        return mnuBearbeiten_Kopieren_Auswahl_Click(k, Code(m_aktModulIndex), m_auswahlAnfang,
+                                                    m_auswahlLaenge);
+    case Befehl::MappenOeffnen:
+        return MappenOeffnenFragen();
     case Befehl::Beenden:
-    case Befehl::KopierenAuswahl: // the pane copies its own selection with its formatting
     case Befehl::Spezialansicht:
     case Befehl::VbEinlesen:
     case Befehl::Optionen:

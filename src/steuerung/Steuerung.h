@@ -73,6 +73,10 @@ public:
     // "&Datei"
     void mnuOeffnen_Click();
     void mnuOpenIndex_Click(std::size_t index);
+    /// Workbooks (full paths) added to the host's open ones, from the
+    /// command line or dropped on the window; then the host's projects are
+    /// listed again, as "&Neu" does.
+    void MappenOeffnen(const std::vector<std::string>& pfade);
     /// True when the project was saved.
     bool mnuSpeichern_Click();
     /// "&Neu" and "&Aktualisieren VBA Projekte": asks to save an unsaved
@@ -134,6 +138,7 @@ public:
     const CodeAnsicht& Code(std::int64_t index);
 
 private:
+    void MappenOeffnenFragen();
     void BefehlAusfuehren(Befehl befehl, std::size_t index);
     ProjektKontext ProjektKontextBilden();
     ExportKontext ExportKontextBilden();

@@ -1,71 +1,222 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HauptFenster.h"
+#include "BaumBereich.h"
+#include "BaumModell.h"
+#include "BaumSicht.h"
+#include "Befehlsleisten.h"
+#include "CodeBereich.h"
+#include "CodeFenster.h"
+#include "Masse.h"
+#include "StatusLeiste.h"
+#include "Symbole.h"
 
-#include "BaumAnsicht.h"
-#include "QtMeldungen.h"
+#include "steuerung/Steuerung.h"
 
-#include "app/Zustand.h"
-#include "import/AppBaumHaken.h"
-#include "import/AppTexte.h"
-#include "import/ProjekteAuflisten.h"
-
+#include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QSplitter>
-#include <QVBoxLayout>
 
 namespace cb {
 
-HauptFenster::HauptFenster(Zustand& zustand, Host& host, QWidget* parent)
-    : QMainWindow(parent), m_zustand(zustand), m_host(host),
-      m_meldungen(std::make_unique<QtMeldungen>(this, zustand.ProgrammTitel)) {
-    setWindowTitle(QString::fromStdString(m_zustand.ProgrammTitel));
-    resize(1000, 700);
+namespace {
 
-    auto* links = new QWidget;
-    auto* layout = new QVBoxLayout(links);
-    layout->setContentsMargins(0, 0, 0, 0);
-    m_txtAppAktiv = new QLabel;
-    m_txtAppAktiv->setWordWrap(true);
-    m_txtAppAktiv->hide();
-    m_treAppAnsicht = new BaumAnsicht(true);
-    m_treAppAnsicht->setObjectName("treApp");
-    layout->addWidget(m_txtAppAktiv);
-    layout->addWidget(m_treAppAnsicht);
+QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
-    auto* teiler = new QSplitter;
-    teiler->addWidget(links);
-    teiler->addWidget(new QWidget);
-    teiler->setSizes({300, 700});
-    setCentralWidget(teiler);
+} // namespace
 
-    connect(m_treAppAnsicht, &BaumAnsicht::Gehakt, this, &HauptFenster::AppKnotenGehaktBei);
-    ProjekteNeuAuflisten();
+HauptFenster::HauptFenster(QWidget* parent)
+    : QMainWindow(parent), m_leisten(new Befehlsleisten(*this)), m_baeume(new BaumBereich),
+      m_code(new CodeBereich), m_status(new StatusLeiste(this)),
+      m_fraTeiler(new QSplitter(Qt::Horizontal, this)) {
+    setObjectName("frmHaupt");
+    setWindowIcon(ProgrammBild());
+    setStatusBar(m_status);
+    // fraContainer: the splitter bar is 80 twips wide and starts 3000 from
+    // the left at every start; during a drag only the bar moves. The left
+    // pane keeps 200, the code pane 100.
+    m_fraTeiler->setObjectName("fraTeiler");
+    m_fraTeiler->addWidget(m_baeume);
+    m_fraTeiler->addWidget(m_code);
+    m_fraTeiler->setOpaqueResize(false);
+    m_fraTeiler->setChildrenCollapsible(false);
+    m_fraTeiler->setHandleWidth(TwipsPixel(80, this));
+    m_baeume->setMinimumWidth(TwipsPixel(200, this));
+    m_code->setMinimumWidth(TwipsPixel(100, this));
+    m_fraTeiler->setStretchFactor(1, 1);
+    setCentralWidget(m_fraTeiler);
+    resize(TwipsPixel(15000, this), TwipsPixel(10500, this));
+    m_fraTeiler->setSizes({TwipsPixel(3000, this), width() - TwipsPixel(3080, this)});
+    CodeFensterVerbinden(&m_code->Zoom(), true);
 }
 
 HauptFenster::~HauptFenster() = default;
 
-void HauptFenster::ProjekteNeuAuflisten() {
-    const bool ok = ProjekteAuflisten(m_zustand, m_host, *m_meldungen, m_treApp);
-    AlleAufklappen(m_treApp);
-    m_treAppAnsicht->Zeigen(m_treApp);
-    std::string hinweis;
-    if (!ok)
-        hinweis = m_zustand.AppVersion >= 10 ? ZugriffVerweigertText(m_zustand.AppName)
-                                             : NichtGeoeffnetText(m_zustand.AppName);
-    else if (m_treApp.Leer())
-        hinweis = KeineProjekteText(m_zustand.AppName);
-    m_txtAppAktiv->setText(QString::fromStdString(hinweis));
-    m_txtAppAktiv->setVisible(!hinweis.empty());
+void HauptFenster::Verbinden(Steuerung& steuerung) {
+    m_s = &steuerung;
+    connect(m_leisten, &Befehlsleisten::BefehlGewaehlt, this,
+            [this](Befehl befehl, int index) { BefehlGewaehlt(befehl, index); });
+    connect(m_leisten, &Befehlsleisten::KnopfGeklickt, this,
+            [this](const QString& schluessel) { m_s->SymbolleisteGeklickt(schluessel.toStdString()); });
+    connect(m_leisten, &Befehlsleisten::SuchleisteGeklickt, this, [this](const QString& schluessel) {
+        if (auto befehl = SuchleistenBefehl(schluessel.toStdString()))
+            m_s->Ausfuehren(*befehl);
+    });
+    connect(&m_leisten->Suchfeld(), &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_s->SuchfeldGeaendert(text.toStdString()); });
+    if (QMenu* datei = m_leisten->Menue(Menue::Datei))
+        connect(datei, &QMenu::aboutToShow, this, [this] { m_leisten->ZuletztZeigen(m_s->Zuletzt()); });
+    connect(&m_baeume->AppModell(), &BaumModell::HakenGesetzt, this,
+            [this](const QString& schluessel, bool haken) {
+                m_s->AppHakenSetzen(schluessel.toStdString(), haken);
+            });
+    connect(&m_baeume->App(), &BaumSicht::DateienAbgelegt, this, [this](const QStringList& pfade) {
+        std::vector<std::string> liste;
+        for (const QString& p : pfade)
+            liste.push_back(p.toStdString());
+        m_s->MappenOeffnen(liste);
+    });
+    for (BaumSicht* baum : {&m_baeume->Projekt(), &m_baeume->RoutSuche()})
+        connect(baum, &BaumSicht::Geoeffnet, this,
+                [this](const QString& schluessel) { m_s->KnotenKlick(schluessel.toStdString()); });
+    connect(m_status, &StatusLeiste::Geklickt, this, [this](int panel) { m_s->PanelKlick(panel); });
+    connect(m_status, &StatusLeiste::Doppelgeklickt, this,
+            [this](int panel) { m_s->PanelDoppelklick(panel); });
+    connect(m_code, &CodeBereich::FensterNeu, this,
+            [this](CodeFenster* fenster, std::int64_t) { CodeFensterVerbinden(fenster, false); });
 }
 
-QString HauptFenster::AppHinweis() const {
-    return m_txtAppAktiv->isVisible() ? m_txtAppAktiv->text() : QString();
+void HauptFenster::Gestartet() {
+    m_leisten->ZuletztZeigen(m_s->Zuletzt());
+    m_baeume->Vorne()->setFocus();
 }
 
-void HauptFenster::AppKnotenGehaktBei(const QString& schluessel) {
-    m_treAppAnsicht->HakenUebernehmen(m_treApp);
-    AppKnotenGehakt(m_treApp, schluessel.toStdString());
-    m_treAppAnsicht->Zeigen(m_treApp);
+void HauptFenster::BefehlGewaehlt(Befehl befehl, int index) {
+    if (befehl == Befehl::Beenden) {
+        close();
+        return;
+    }
+    m_s->Ausfuehren(befehl, static_cast<std::size_t>(index));
+}
+
+void HauptFenster::CodeFensterVerbinden(CodeFenster* fenster, bool zoom) {
+    connect(fenster, &CodeFenster::AuswahlGeaendert, this,
+            [this, zoom](std::size_t anfang, std::size_t laenge) {
+                if (!m_s)
+                    return;
+                if (zoom)
+                    m_s->ZoomAuswahlGeaendert(anfang, laenge);
+                else
+                    m_s->AuswahlGeaendert(anfang, laenge);
+            });
+    connect(fenster, &CodeFenster::KopierenVerlangt, this, [this] {
+        if (m_s)
+            m_s->Ausfuehren(Befehl::KopierenAuswahl);
+    });
+    connect(fenster, &CodeFenster::KontextMenueVerlangt, this, [this, zoom](const QPoint& global) {
+        if (!m_s)
+            return;
+        if (zoom) {
+            std::unique_ptr<QMenu> menue(m_leisten->PopUpBauen(PopUp::Zoom, {}, m_s->Freigegeben(), this));
+            menue->exec(global);
+        } else {
+            KontextMenueZeigen(global);
+        }
+    });
+}
+
+void HauptFenster::KontextMenueZeigen(const QPoint& global) {
+    const KontextMenue km = m_s->KontextMenueFuerCode();
+    std::unique_ptr<QMenu> menue(m_leisten->PopUpBauen(km.Menue, km, m_s->Freigegeben(), this));
+    menue->exec(global);
+}
+
+// ---- Ansicht -------------------------------------------------------------------
+
+void HauptFenster::StatusSetzen(Panel panel, std::string_view text) {
+    m_status->TextSetzen(static_cast<int>(panel), Q(text));
+}
+
+void HauptFenster::TitelSetzen(std::string_view titel) {
+    setWindowTitle(Q(titel));
+}
+
+void HauptFenster::SanduhrSetzen(bool an) {
+    if (an) {
+        ++m_sanduhr;
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else if (m_sanduhr > 0) {
+        --m_sanduhr;
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void HauptFenster::LinksZeigen(LinkerBereich bereich) {
+    m_baeume->Zeigen(bereich);
+    m_leisten->RoutSucheLeiste(bereich == LinkerBereich::RoutSuche);
+}
+
+void HauptFenster::HinweisSetzen(std::string_view text) {
+    m_baeume->HinweisSetzen(Q(text));
+}
+
+void HauptFenster::AppBaumZeigen(const Baum& treApp) {
+    if (m_baeume->AppModell().Zeigen(treApp))
+        m_baeume->App().Ausklappen();
+}
+
+void HauptFenster::ProjektBaumZeigen(const Baum& treProjekt) {
+    if (m_baeume->ProjektModell().Zeigen(treProjekt))
+        m_baeume->Projekt().Ausklappen();
+}
+
+void HauptFenster::RoutSucheZeigen(const Baum& treRoutSuche, std::string_view bezeichnung) {
+    if (m_baeume->RoutSucheModell().Zeigen(treRoutSuche))
+        m_baeume->RoutSuche().Ausklappen();
+    m_leisten->RoutSucheBezeichnung().setText(Q(bezeichnung));
+}
+
+void HauptFenster::ModulKnotenMarkieren(std::string_view schluessel) {
+    m_baeume->ProjektModell().Markieren(schluessel);
+}
+
+void HauptFenster::CodeFensterAnlegen(std::int64_t anzahl) {
+    m_code->Anlegen(anzahl);
+}
+
+void HauptFenster::CodeFensterZeigen(std::int64_t index, const CodeAnsicht& code) {
+    m_code->Zeigen(index, code, m_s->Z().Opt);
+}
+
+void HauptFenster::AuswahlSetzen(std::size_t anfang, std::size_t laenge) {
+    if (CodeFenster* f = m_code->Vorne())
+        f->AuswahlSetzen(anfang, laenge);
+}
+
+void HauptFenster::ZoomZeigen(const CodeAnsicht* inhalt) {
+    m_code->ZoomZeigen(inhalt, m_s->Z().Opt);
+}
+
+void HauptFenster::FreigabenZeigen(const Freigaben& freigaben) {
+    m_leisten->FreigabenZeigen(freigaben);
+    m_status->PanelFreigeben(3, freigaben.An(Befehl::RoutineZurueck));
+    m_status->PanelFreigeben(4, freigaben.An(Befehl::RoutineVor));
+}
+
+void HauptFenster::SchalterZeigen(bool projektsuche, bool ganzesWort, bool zoom) {
+    m_leisten->SchalterZeigen(projektsuche, ganzesWort, zoom);
+}
+
+void HauptFenster::SuchfeldSetzen(std::string_view text) {
+    m_leisten->Suchfeld().setText(Q(text));
+}
+
+void HauptFenster::NeuZeichnenAussetzen(bool aus) {
+    // The status bar goes on painting the progress
+    m_fraTeiler->setUpdatesEnabled(!aus);
 }
 
 } // namespace cb

@@ -1,45 +1,73 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "app/Baum.h"
+// The main window frmHaupt. It shows what the controller tells it through
+// Ansicht and forwards every input to it; what is true lives in the
+// controller. Its parts: the command bars, the tree pane, the code panes
+// and the status bar.
+#include "steuerung/Ansicht.h"
 
 #include <QMainWindow>
 
-#include <memory>
-
-class QLabel;
+class QSplitter;
 
 namespace cb {
 
-struct Zustand;
-class Host;
-class BaumAnsicht;
-class QtMeldungen;
+class Befehlsleisten;
+class BaumBereich;
+class CodeBereich;
+class CodeFenster;
+class StatusLeiste;
+class Steuerung;
+enum class Befehl;
 
-/// The main window (frmHaupt). So far it lists the host's VBA projects in
-/// the application tree with its tick rules.
-class HauptFenster : public QMainWindow {
+class HauptFenster : public QMainWindow, public Ansicht {
     Q_OBJECT
 public:
-    HauptFenster(Zustand& zustand, Host& host, QWidget* parent = nullptr);
+    explicit HauptFenster(QWidget* parent = nullptr);
     ~HauptFenster() override;
 
-    /// Lists the host's projects again, with the hint when there are none.
-    void ProjekteNeuAuflisten();
+    /// Hands every input to the controller from now on.
+    void Verbinden(Steuerung& steuerung);
+    /// The start done: the application tree takes the keys.
+    void Gestartet();
 
-    const Baum& AppBaum() const { return m_treApp; }
-    BaumAnsicht& AppAnsicht() const { return *m_treAppAnsicht; }
-    /// The hint over the left pane (txtAppAktiv); empty when hidden.
-    QString AppHinweis() const;
+    Befehlsleisten& Leisten() const { return *m_leisten; }
+    BaumBereich& Baeume() const { return *m_baeume; }
+    CodeBereich& Code() const { return *m_code; }
+    StatusLeiste& Status() const { return *m_status; }
+    QSplitter& Teiler() const { return *m_fraTeiler; }
+
+    // Ansicht
+    void StatusSetzen(Panel panel, std::string_view text) override;
+    void TitelSetzen(std::string_view titel) override;
+    void SanduhrSetzen(bool an) override;
+    void LinksZeigen(LinkerBereich bereich) override;
+    void HinweisSetzen(std::string_view text) override;
+    void AppBaumZeigen(const Baum& treApp) override;
+    void ProjektBaumZeigen(const Baum& treProjekt) override;
+    void RoutSucheZeigen(const Baum& treRoutSuche, std::string_view bezeichnung) override;
+    void ModulKnotenMarkieren(std::string_view schluessel) override;
+    void CodeFensterAnlegen(std::int64_t anzahl) override;
+    void CodeFensterZeigen(std::int64_t index, const CodeAnsicht& code) override;
+    void AuswahlSetzen(std::size_t anfang, std::size_t laenge) override;
+    void ZoomZeigen(const CodeAnsicht* inhalt) override;
+    void FreigabenZeigen(const Freigaben& freigaben) override;
+    void SchalterZeigen(bool projektsuche, bool ganzesWort, bool zoom) override;
+    void SuchfeldSetzen(std::string_view text) override;
+    void NeuZeichnenAussetzen(bool aus) override;
 
 private:
-    void AppKnotenGehaktBei(const QString& schluessel);
+    void BefehlGewaehlt(Befehl befehl, int index);
+    void CodeFensterVerbinden(CodeFenster* fenster, bool zoom);
+    void KontextMenueZeigen(const QPoint& global);
 
-    Zustand& m_zustand;
-    Host& m_host;
-    std::unique_ptr<QtMeldungen> m_meldungen;
-    Baum m_treApp;
-    BaumAnsicht* m_treAppAnsicht;
-    QLabel* m_txtAppAktiv;
+    Steuerung* m_s = nullptr;
+    Befehlsleisten* m_leisten;
+    BaumBereich* m_baeume;
+    CodeBereich* m_code;
+    StatusLeiste* m_status;
+    QSplitter* m_fraTeiler;
+    int m_sanduhr = 0;
 };
 
 } // namespace cb

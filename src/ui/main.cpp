@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HauptFenster.h"
+#include "QtDienste.h"
 #include "QtEinstellungen.h"
 #include "QtMeldungen.h"
 
 #include "app/Start.h"
 #include "app/Zustand.h"
 #include "import/host/WorkbookHost.h"
-#include "projects/InstanzSperre.h"
-#include "projects/InstanzStart.h"
-#include "projects/ZuletztListe.h"
-#include "store/OffenesProjekt.h"
+#include "steuerung/Steuerung.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -81,26 +79,27 @@ int main(int argc, char* argv[]) {
     cb::Zustand zustand;
     cb::QtEinstellungen einstellungen;
     cb::Starten(zustand, einstellungen, cb::ProgrammOrdnerErmitteln(), cb::CacheOrdnerErmitteln());
-    cb::QtMeldungen meldungen(nullptr, zustand.ProgrammTitel);
-    // The working area's part of the window's start: clean-up when alone,
-    // recent list, options, this instance's folder. The menu that shows the
-    // recent list takes it from here.
-    cb::ZuletztMenue zuletzt;
-    cb::InstanzSperre sperre;
-    cb::OffenesProjekt projekt;
-    cb::InstanzStarten(zustand, projekt, einstellungen, meldungen, zuletzt, sperre);
     int ergebnis = 0;
     {
+        cb::HauptFenster fenster;
+        cb::QtMeldungen meldungen(&fenster, zustand.ProgrammTitel);
+        cb::QtDialoge dialoge(&fenster);
+        cb::QtZwischenablage ablage;
+        cb::QtShell shell;
         // The workbooks named on the command line are the host's open workbooks.
-        cb::WorkbookHost host(meldungen);
+        auto host = std::make_unique<cb::WorkbookHost>(meldungen);
         const QStringList argumente = app.arguments();
         for (qsizetype i = 1; i < argumente.size(); ++i)
-            host.Oeffnen(QFileInfo(argumente[i]).absoluteFilePath().toStdString());
-        cb::HauptFenster fenster(zustand, host);
+            host->Oeffnen(QFileInfo(argumente[i]).absoluteFilePath().toStdString());
+        cb::Steuerung steuerung(std::move(zustand), std::move(host),
+                                {einstellungen, meldungen, dialoge, ablage, shell}, fenster);
+        fenster.Verbinden(steuerung);
+        steuerung.Starten();
         fenster.show();
+        fenster.Gestartet();
         if (!beendenVerlangt)
             ergebnis = app.exec();
+        steuerung.Beenden();
     }
-    cb::InstanzBeenden(zustand, projekt, sperre);
     return ergebnis;
 }

@@ -27,6 +27,16 @@ public:
         speichernFragen.push_back(anfrage);
         return Naechste(speichernAntworten);
     }
+    std::vector<std::string> DateienOeffnen(const std::string& titel, const std::vector<FilterZeile>& filter,
+                                            const std::string& startOrdner) override {
+        oeffnenFragen.push_back({titel, startOrdner});
+        oeffnenFilter = filter;
+        if (oeffnenAntworten.empty())
+            return {};
+        auto a = oeffnenAntworten.front();
+        oeffnenAntworten.pop_front();
+        return a;
+    }
     std::string EingabeFeld(const std::string& aufforderung, const std::string& titel,
                             const std::string& vorgabe) override {
         eingabeFragen.push_back({aufforderung, titel, vorgabe});
@@ -34,7 +44,9 @@ public:
     }
 
     std::deque<std::string> ordnerAntworten, speichernAntworten, eingabeAntworten;
-    std::vector<OrdnerFrage> ordnerFragen;
+    std::deque<std::vector<std::string>> oeffnenAntworten;
+    std::vector<OrdnerFrage> ordnerFragen, oeffnenFragen;
+    std::vector<FilterZeile> oeffnenFilter;
     std::vector<SpeichernDialogAnfrage> speichernFragen;
     std::vector<EingabeFrage> eingabeFragen;
 

@@ -91,6 +91,12 @@ public:
     /// Attaches to the running application; fails when none runs. Never
     /// starts one.
     virtual std::unique_ptr<HostAnwendung> Anbinden() = 0;
+    /// Opens a workbook in the application (Workbooks.Open); false when the
+    /// host cannot or has it open already.
+    virtual bool MappeOeffnen(const std::string& pfad) {
+        (void)pfad;
+        return false;
+    }
 };
 
 } // namespace cb

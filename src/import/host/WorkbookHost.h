@@ -39,6 +39,7 @@ public:
     /// The workbooks that the last count of the projects could not read.
     const std::vector<std::string>& UnlesbareMappen() const { return *m_unlesbar; }
 
+    bool MappeOeffnen(const std::string& pfad) override { return Oeffnen(pfad); }
     /// Objects handed out must not outlive the host.
     std::unique_ptr<HostAnwendung> Anbinden() override;
 

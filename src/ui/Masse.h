@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Lengths of the window are given in twips (1/1440 inch); on screen they
+// become pixels at the screen's resolution.
+#include <QWidget>
+
+#include <cmath>
+
+namespace cb {
+
+inline double TwipsNachPixel(double twips, const QWidget* w) {
+    return twips * w->logicalDpiX() / 1440.0;
+}
+
+inline int TwipsPixel(double twips, const QWidget* w) {
+    return static_cast<int>(std::lround(TwipsNachPixel(twips, w)));
+}
+
+} // namespace cb

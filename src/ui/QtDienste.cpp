@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "QtDienste.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMimeData>
+#include <QUrl>
+
+namespace cb {
+
+namespace {
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// The shown text of a filter line without its pattern in brackets: the
+// dialog writes the patterns it matches itself.
+QString Bezeichnung(const FilterZeile& z) {
+    const QString text = Q(z.Text);
+    const qsizetype klammer = text.lastIndexOf('(');
+    return (klammer > 0 ? text.left(klammer) : text).trimmed();
+}
+
+} // namespace
+
+QStringList NamensFilter(const std::vector<FilterZeile>& filter) {
+    QStringList zeilen;
+    for (const FilterZeile& z : filter) {
+        QStringList muster;
+        for (const std::string& e : z.Endungen) {
+            const QString endung = Q(e);
+            for (const QString& form : {endung.toLower(), endung.toUpper()})
+                if (!muster.contains("*." + form))
+                    muster << "*." + form;
+        }
+        if (muster.isEmpty())
+            muster << "*";
+        QString name = Bezeichnung(z);
+        zeilen << (name.isEmpty() ? QString() : name + ' ') + '(' + muster.join(' ') + ')';
+    }
+    return zeilen;
+}
+
+std::string QtDialoge::OrdnerWaehlen(const std::string& titel, const std::string& startOrdner) {
+    QString ordner = QFileDialog::getExistingDirectory(m_besitzer, Q(titel), Q(startOrdner));
+    while (ordner.size() > 1 && ordner.endsWith('/'))
+        ordner.chop(1);
+    return ordner.toStdString();
+}
+
+std::string QtDialoge::DateiSpeichern(const SpeichernDialogAnfrage& anfrage) {
+    QFileDialog dialog(m_besitzer, Q(anfrage.Titel), Q(anfrage.StartOrdner));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    const QStringList filter = NamensFilter(anfrage.Filter);
+    dialog.setNameFilters(filter);
+    if (anfrage.FilterIndex >= 1 && anfrage.FilterIndex <= filter.size())
+        dialog.selectNameFilter(filter[anfrage.FilterIndex - 1]);
+    dialog.setDefaultSuffix(Q(anfrage.StandardEndung));
+    if (!anfrage.UeberschreibenFragen)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!anfrage.VorgeschlagenerName.empty())
+        dialog.selectFile(Q(anfrage.VorgeschlagenerName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().front().toStdString();
+}
+
+std::vector<std::string> QtDialoge::DateienOeffnen(const std::string& titel, const std::vector<FilterZeile>& filter,
+                                                   const std::string& startOrdner) {
+    const QStringList namen = NamensFilter(filter);
+    const QStringList dateien =
+        QFileDialog::getOpenFileNames(m_besitzer, Q(titel), Q(startOrdner), namen.join(QStringLiteral(";;")));
+    std::vector<std::string> pfade;
+    for (const QString& d : dateien)
+        pfade.push_back(QFileInfo(d).absoluteFilePath().toStdString());
+    return pfade;
+}
+
+std::string QtDialoge::EingabeFeld(const std::string& aufforderung, const std::string& titel,
+                                   const std::string& vorgabe) {
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(m_besitzer, Q(titel), Q(aufforderung), QLineEdit::Normal, Q(vorgabe), &ok);
+    return ok ? text.toStdString() : std::string();
+}
+
+void QtZwischenablage::Leeren() {
+    QApplication::clipboard()->clear();
+}
+
+void QtZwischenablage::TextSetzen(const std::string& text) {
+    QApplication::clipboard()->setText(Q(text));
+}
+
+void QtZwischenablage::RtfSetzen(const std::string& rtfBytes, const std::string& text) {
+    auto* daten = new QMimeData;
+    daten->setText(Q(text));
+    const QByteArray rtf(rtfBytes.data(), static_cast<qsizetype>(rtfBytes.size()));
+    daten->setData(QStringLiteral("text/rtf"), rtf);
+    daten->setData(QStringLiteral("application/rtf"), rtf);
+    QApplication::clipboard()->setMimeData(daten);
+}
+
+void QtZwischenablage::HtmlSetzen(const std::string& html) {
+    auto* daten = new QMimeData;
+    daten->setText(Q(html));
+    daten->setHtml(Q(html));
+    QApplication::clipboard()->setMimeData(daten);
+}
+
+std::string QtZwischenablage::TextLesen() const {
+    return QApplication::clipboard()->text().toStdString();
+}
+
+bool QtShell::Oeffnen(const std::string& dateiOderAdresse) {
+    const QString ziel = Q(dateiOderAdresse);
+    const QUrl url = QFileInfo::exists(ziel) ? QUrl::fromLocalFile(QFileInfo(ziel).absoluteFilePath())
+                                             : QUrl::fromUserInput(ziel);
+    return QDesktopServices::openUrl(url);
+}
+
+} // namespace cb
