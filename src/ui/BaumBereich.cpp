@@ -8,10 +8,12 @@
 namespace cb {
 
 BaumBereich::BaumBereich(QWidget* parent)
-    : QStackedWidget(parent), m_appModell(new BaumModell(true, this)), m_projektModell(new BaumModell(false, this)),
-      m_routSucheModell(new BaumModell(false, this)), m_treApp(new BaumSicht(*m_appModell, "treApp", this)),
+    : QStackedWidget(parent), m_appModell(new BaumModell(true, this)),
+      m_projektModell(new BaumModell(false, this)), m_routSucheModell(new BaumModell(false, this)),
+      m_treApp(new BaumSicht(*m_appModell, "treApp", this)),
       m_treProjekt(new BaumSicht(*m_projektModell, "treProjekt", this)),
-      m_treRoutSuche(new BaumSicht(*m_routSucheModell, "treRoutSuche", this)), m_txtAppAktiv(new QPlainTextEdit(this)) {
+      m_treRoutSuche(new BaumSicht(*m_routSucheModell, "treRoutSuche", this)),
+      m_txtAppAktiv(new QPlainTextEdit(this)) {
     m_txtAppAktiv->setObjectName("txtAppAktiv");
     m_txtAppAktiv->setReadOnly(true);
     m_treApp->DateienAnnehmen(true);

@@ -17,7 +17,8 @@ bool GleicheSchluessel(const Baum& a, const Baum& b) {
     if (a.Anzahl() != b.Anzahl())
         return false;
     for (std::size_t i = 0; i < a.Anzahl(); ++i)
-        if (a.Knoten()[i].Schluessel != b.Knoten()[i].Schluessel || a.Knoten()[i].Eltern != b.Knoten()[i].Eltern)
+        if (a.Knoten()[i].Schluessel != b.Knoten()[i].Schluessel ||
+            a.Knoten()[i].Eltern != b.Knoten()[i].Eltern)
             return false;
     return true;
 }
@@ -145,7 +146,8 @@ QVariant BaumModell::data(const QModelIndex& index, int role) const {
 }
 
 bool BaumModell::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!m_mitHaken || role != Qt::CheckStateRole || !index.isValid() || index.internalId() >= m_baum.Anzahl())
+    if (!m_mitHaken || role != Qt::CheckStateRole || !index.isValid() ||
+        index.internalId() >= m_baum.Anzahl())
         return false;
     // Only reported: the tick rules are the controller's, which shows the tree again.
     emit HakenGesetzt(QString::fromStdString(m_baum.Knoten()[index.internalId()].Schluessel),

@@ -41,8 +41,9 @@ BaumSicht::BaumSicht(BaumModell& modell, const QString& name, QWidget* parent)
     setSelectionMode(SingleSelection);
     setUniformRowHeights(true);
     setItemDelegate(new MarkierungZeigen(this));
-    connect(this, &QTreeView::clicked, this,
-            [this](const QModelIndex& i) { emit Geoeffnet(QString::fromStdString(m_modell.SchluesselVon(i))); });
+    connect(this, &QTreeView::clicked, this, [this](const QModelIndex& i) {
+        emit Geoeffnet(QString::fromStdString(m_modell.SchluesselVon(i)));
+    });
 }
 
 void BaumSicht::Ausklappen() {

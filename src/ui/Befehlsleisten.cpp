@@ -127,7 +127,8 @@ void Befehlsleisten::SuchleisteBauen(QMainWindow& fenster) {
     QAction* schliessen = m_tobSuche->addAction(KnopfBild("close"), QStringLiteral("Schliessen"));
     schliessen->setObjectName("close");
     schliessen->setToolTip(QStringLiteral("Schliesst die Routinensuche"));
-    connect(schliessen, &QAction::triggered, this, [this] { emit SuchleisteGeklickt(QStringLiteral("close")); });
+    connect(schliessen, &QAction::triggered, this,
+            [this] { emit SuchleisteGeklickt(QStringLiteral("close")); });
     m_tobSuche->setVisible(false);
 }
 
@@ -176,9 +177,12 @@ void Befehlsleisten::SchalterErneuern() {
     // A checkable action flips itself when triggered; what shows is only
     // what the controller said, also when it refused the command.
     const std::pair<QAction*, bool> schalter[] = {
-        {Aktion(Befehl::ProjektsucheUmschalten), m_projektsuche}, {Knopf("su_p"), m_projektsuche},
-        {Aktion(Befehl::GanzesWortUmschalten), m_ganzesWort},     {Knopf("su_g"), m_ganzesWort},
-        {Aktion(Befehl::Zoom), m_zoom},                           {Knopf("zoom"), m_zoom},
+        {Aktion(Befehl::ProjektsucheUmschalten), m_projektsuche},
+        {Knopf("su_p"), m_projektsuche},
+        {Aktion(Befehl::GanzesWortUmschalten), m_ganzesWort},
+        {Knopf("su_g"), m_ganzesWort},
+        {Aktion(Befehl::Zoom), m_zoom},
+        {Knopf("zoom"), m_zoom},
     };
     for (auto [aktion, an] : schalter)
         if (aktion)

@@ -53,7 +53,8 @@ void CodeBereich::ZoomZeigen(const CodeAnsicht* inhalt, const Optionen& o) {
 }
 
 std::size_t CodeBereich::AnzahlGefuellt() const {
-    return static_cast<std::size_t>(std::count_if(m_fenster.begin(), m_fenster.end(), [](auto* f) { return f; }));
+    return static_cast<std::size_t>(
+        std::count_if(m_fenster.begin(), m_fenster.end(), [](auto* f) { return f; }));
 }
 
 } // namespace cb

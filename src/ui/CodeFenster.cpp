@@ -77,7 +77,8 @@ void CodeFenster::Fuellen(const CodeAnsicht& code, const Optionen& o) {
         const int anfang = block.position(), ende = anfang + block.length() - 1;
         QList<QTextLayout::FormatRange> formate;
         auto anhaengen = [&](const Spanne& s, const QTextCharFormat& format) {
-            const int von = std::max(anfang, Utf16(s.Anfang)), bis = std::min(ende, Utf16(s.Anfang + s.Laenge));
+            const int von = std::max(anfang, Utf16(s.Anfang)),
+                      bis = std::min(ende, Utf16(s.Anfang + s.Laenge));
             if (bis > von)
                 formate.append({von - anfang, bis - von, format});
         };

@@ -104,8 +104,10 @@ void HauptFenster::BefehlGewaehlt(Befehl befehl, int index) {
 
 void HauptFenster::CodeFensterVerbinden(CodeFenster* fenster, bool zoom) {
     connect(fenster, &CodeFenster::AuswahlGeaendert, this,
-            [this, zoom](std::size_t anfang, std::size_t laenge) {
-                if (!m_s)
+            [this, fenster, zoom](std::size_t anfang, std::size_t laenge) {
+                // A key let go in a pane that a command has just sent to
+                // the back would name its caret as the caret in front.
+                if (!m_s || (!zoom && fenster != m_code->Vorne()))
                     return;
                 if (zoom)
                     m_s->ZoomAuswahlGeaendert(anfang, laenge);

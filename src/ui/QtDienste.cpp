@@ -71,7 +71,8 @@ std::string QtDialoge::DateiSpeichern(const SpeichernDialogAnfrage& anfrage) {
     return dialog.selectedFiles().front().toStdString();
 }
 
-std::vector<std::string> QtDialoge::DateienOeffnen(const std::string& titel, const std::vector<FilterZeile>& filter,
+std::vector<std::string> QtDialoge::DateienOeffnen(const std::string& titel,
+                                                   const std::vector<FilterZeile>& filter,
                                                    const std::string& startOrdner) {
     const QStringList namen = NamensFilter(filter);
     const QStringList dateien =

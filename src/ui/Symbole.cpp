@@ -81,7 +81,9 @@ QIcon Modulbild(std::string_view code) {
 
 QIcon Routinenbild(int typ, int bereich) {
     // Scope by colour, kind by shape
-    const QColor farbe = bereich == 2 ? QColor(200, 50, 50) : bereich == 3 ? QColor(40, 90, 200) : QColor(30, 150, 60);
+    const QColor farbe = bereich == 2   ? QColor(200, 50, 50)
+                         : bereich == 3 ? QColor(40, 90, 200)
+                                        : QColor(30, 150, 60);
     switch (typ) {
     case 1:
         return Malen(Form::Kreis, farbe, {});
