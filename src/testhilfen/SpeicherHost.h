@@ -52,6 +52,12 @@ public:
     }
 
     std::unique_ptr<HostAnwendung> Anbinden() override;
+    /// Keeps what was opened; the projects stay as the test set them.
+    bool MappeOeffnen(const std::string& pfad) override {
+        Geoeffnet.push_back(pfad);
+        return true;
+    }
+    std::vector<std::string> Geoeffnet;
 
     /// Objects handed out and not yet released; 0 when nobody holds the host.
     int LebendeObjekte() const { return m_lebend; }

@@ -440,3 +440,39 @@ TEST_F(CodeAnsichtGespeichert, RoutineLinesAreTheLinesOfTheDatabase) {
 }
 
 } // namespace
+
+namespace {
+
+std::string AuswahlRtf(const cb::CodeAnsicht& a, std::size_t anfang, std::size_t laenge) {
+    static cb::Zustand z = cb::test::FrischerZustand();
+    std::string d = cb::AnsichtNachRtf(a, anfang, laenge);
+    cb::RtfDokumentBilden(z.Opt, d);
+    return cb::RtfBytes(d);
+}
+
+} // namespace
+
+TEST(CodeAnsicht, ASelectionCopiedAsRtfShowsWhatThePaneShowsThere) {
+    // Any piece of a pane, copied as RTF, reads back as those characters
+    // with their colours and bold, whatever spans it cuts.
+    std::mt19937 rng(99);
+    std::vector<cb::Zustand> varianten = cb::test::Optionsvarianten(4);
+    std::uniform_int_distribution<std::size_t> laenge(0, 150);
+    for (int runde = 0; runde < 800; ++runde) {
+        std::string markiert = Zufallscode(rng, laenge(rng), runde % 2 == 1);
+        cb::CodeMarkieren(varianten[static_cast<std::size_t>(runde) % varianten.size()].Opt, markiert);
+        const cb::CodeAnsicht a = cb::CodeAnsichtBilden(markiert, runde % 3 != 0);
+        const std::vector<Zeichen> ganz = AnsichtLesen(a);
+        std::uniform_int_distribution<std::size_t> stelle(0, ganz.size());
+        std::size_t von = stelle(rng), bis = stelle(rng);
+        if (von > bis)
+            std::swap(von, bis);
+        const std::vector<Zeichen> stueck = RtfLesen(AuswahlRtf(a, von, bis - von));
+        ASSERT_EQ(stueck, std::vector<Zeichen>(ganz.begin() + static_cast<std::ptrdiff_t>(von),
+                                               ganz.begin() + static_cast<std::ptrdiff_t>(bis)))
+            << "round " << runde << " [" << von << "," << bis << ") of " << ::testing::PrintToString(markiert);
+    }
+    // A selection past the end stops at the end
+    const cb::CodeAnsicht a = cb::CodeAnsichtBilden("Dim x", true);
+    EXPECT_EQ(RtfLesen(AuswahlRtf(a, 4, 99)).size(), 1u);
+}

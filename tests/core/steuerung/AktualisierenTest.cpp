@@ -220,3 +220,33 @@ TEST_F(Aktualisieren, SpeicherFrage) {
     EXPECT_FALSE(s->Projekt().NichtGespeichert) << "the project is dropped";
     EXPECT_TRUE(s->AppBaum().Finden("A1\\Modul1"));
 }
+
+namespace cb::test {
+namespace {
+
+TEST_F(SteuerungsTest, WorkbooksChosenOrDroppedAreOpenedAndListed) {
+    StartenUndHaken({Komp("Modul1", HostStandardModul, "Sub A()\r\nEnd Sub\r\n'")});
+    s->Ausfuehren(Befehl::CodeEinlesen);
+    ASSERT_EQ(s->Modus(), ProjektModus::Eingelesen);
+    // Cancelled: nothing opened, the project stays
+    s->Ausfuehren(Befehl::MappenOeffnen);
+    ASSERT_EQ(dialoge.oeffnenFragen.size(), 1u);
+    EXPECT_EQ(dialoge.oeffnenFilter.front().Endungen.front(), "xlsm");
+    EXPECT_TRUE(host->Geoeffnet.empty());
+    EXPECT_EQ(s->Modus(), ProjektModus::Eingelesen);
+    // Chosen: the host opens them and lists its projects anew, after asking
+    // to save the project that goes
+    dialoge.oeffnenAntworten.push_back({"/mappen/Neu.xlsm", "/mappen/Alt.xls"});
+    meldungen.Antworten(MeldungsAntwort::Nein);
+    s->Ausfuehren(Befehl::MappenOeffnen);
+    EXPECT_EQ(host->Geoeffnet, (std::vector<std::string>{"/mappen/Neu.xlsm", "/mappen/Alt.xls"}));
+    EXPECT_EQ(s->Modus(), ProjektModus::KeinProjekt);
+    EXPECT_EQ(ansicht.links, LinkerBereich::App);
+    // Dropped ones the same way, without a dialog
+    s->MappenOeffnen({"/mappen/Drei.xlsb"});
+    EXPECT_EQ(host->Geoeffnet.back(), "/mappen/Drei.xlsb");
+    EXPECT_EQ(dialoge.oeffnenFragen.size(), 2u);
+}
+
+} // namespace
+} // namespace cb::test

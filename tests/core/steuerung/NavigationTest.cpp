@@ -220,6 +220,9 @@ TEST_F(Navigation, ZoomShowsTheRoutineAndRefusesTheWholeModuleCommands) {
     s->ZoomAuswahlGeaendert(4, 4);
     s->Ausfuehren(Befehl::TextAuswahl);
     EXPECT_EQ(ablage.TextLesen(), "Eins");
+    s->Ausfuehren(Befehl::KopierenAuswahl); // the zoom pane's selection, as RTF too
+    EXPECT_EQ(ablage.TextLesen(), "Eins");
+    EXPECT_NE(ablage.RtfLesen().find("\\b Eins"), std::string::npos) << ablage.RtfLesen();
     s->Ausfuehren(Befehl::ZoomKopieren);
     EXPECT_TRUE(ablage.TextLesen().starts_with("Sub Eins()\r\n")) << ablage.TextLesen();
     EXPECT_EQ(ablage.TextLesen().find("Explicit"), std::string::npos);
@@ -243,6 +246,23 @@ TEST_F(Navigation, ZoomShowsTheRoutineAndRefusesTheWholeModuleCommands) {
     EXPECT_FALSE(s->ZoomAn());
     EXPECT_FALSE(ansicht.zoom);
     EXPECT_FALSE(ansicht.schalter[2]);
+}
+
+TEST_F(Navigation, TheSelectionIsCopiedAsThePaneShowsIt) {
+    s->KnotenKlick(Knoten("Eins"));
+    const std::size_t anfang = Offset(0, "Option");
+    s->AuswahlGeaendert(anfang, Offset(0, "x =") - anfang);
+    s->Ausfuehren(Befehl::KopierenAuswahl);
+    EXPECT_EQ(ablage.TextLesen(), "Option Explicit\r\nSub Eins()\r\n    ");
+    const std::string& rtf = ablage.RtfLesen();
+    EXPECT_TRUE(rtf.starts_with("{\\rtf1")) << rtf;
+    EXPECT_NE(rtf.find("\\cf1 Option\\cf0  \\cf1 Explicit\\cf0 \r\n\\par \\b \\cf1 Sub\\cf0  Eins()\\b0 \r\n\\par "),
+              std::string::npos)
+        << rtf;
+    // Nothing selected: the clipboard keeps what it held
+    s->AuswahlGeaendert(anfang, 0);
+    s->Ausfuehren(Befehl::KopierenAuswahl);
+    EXPECT_EQ(ablage.TextLesen(), "Option Explicit\r\nSub Eins()\r\n    ");
 }
 
 TEST_F(Navigation, SearchFindsOnInTheModuleThenThroughTheProject) {
