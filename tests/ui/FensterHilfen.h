@@ -46,7 +46,8 @@ inline std::string BeispielMappe() {
 
 struct Programm {
     explicit Programm(const std::vector<std::string>& mappen = {BeispielMappe()}) {
-        einstellungen = std::make_unique<IniEinstellungsSpeicher>(ordner.filePath("einstellungen.ini").toStdString());
+        einstellungen =
+            std::make_unique<IniEinstellungsSpeicher>(ordner.filePath("einstellungen.ini").toStdString());
         Zustand z;
         cb::Starten(z, *einstellungen, CB_BIN_DIR, ordner.path().toStdString());
         z.ProjektOrdner = ordner.path().toStdString() + "/projekte/";

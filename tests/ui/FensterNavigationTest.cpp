@@ -150,8 +150,7 @@ private slots:
         QVERIFY(p.F().Leisten().Knopf("zoom")->isChecked());
         Programm::Taste(Qt::Key_F3);
         QCOMPARE(p.meldungen.Gezeigt().back().Text, std::string("Steht im Zoom Modus nicht zur Verfügung"));
-        const QStringList zoomMenue =
-            p.PopUpTexte([&] { p.RechtsKlicken(p.F().Code().Zoom().viewport()); });
+        const QStringList zoomMenue = p.PopUpTexte([&] { p.RechtsKlicken(p.F().Code().Zoom().viewport()); });
         QCOMPARE(zoomMenue, (QStringList{"Zoom nach &Html", "&Zoom Kopieren", "&Zoom Aus"}));
         p.KnopfKlicken("zoom");
         QVERIFY(!p.F().Code().ZoomSichtbar());
@@ -168,13 +167,11 @@ private slots:
         p.Einlesen();
         RoutineOeffnen(p, "FrmEingabe", "m_rechnung_Beglichen");
         p.CodeKlicken("MsgBox", 2);
-        const QStringList mitWort =
-            p.PopUpTexte([&] { p.RechtsKlicken(p.Vorne()->viewport()); });
+        const QStringList mitWort = p.PopUpTexte([&] { p.RechtsKlicken(p.Vorne()->viewport()); });
         QVERIFY2(mitWort.contains("&Definition : MsgBox"), qPrintable(mitWort.join('|')));
         QVERIFY(mitWort.contains("Aufrufe: m_rechnung_Beglichen"));
         Programm::Klicken(p.Projekt(), Programm::Schluessel(p.Projekt(), "FrmEingabe"));
-        const QStringList amAnfang =
-            p.PopUpTexte([&] { p.RechtsKlicken(p.Vorne()->viewport()); });
+        const QStringList amAnfang = p.PopUpTexte([&] { p.RechtsKlicken(p.Vorne()->viewport()); });
         QVERIFY2(amAnfang.contains("&Definition  (aus)"), qPrintable(amAnfang.join('|')));
         QVERIFY(amAnfang.contains("Aufrufe (aus)"));
     }
@@ -212,7 +209,8 @@ private slots:
         QVERIFY(QDir(QString::fromStdString(ordner)).removeRecursively());
         RoutineOeffnen(p, "ModStart", "Starten");
         for (Qt::Key t : {Qt::Key_F8, Qt::Key_F4})
-            for (Qt::KeyboardModifiers m : {Qt::KeyboardModifiers{}, Qt::KeyboardModifiers{Qt::ControlModifier}})
+            for (Qt::KeyboardModifiers m :
+                 {Qt::KeyboardModifiers{}, Qt::KeyboardModifiers{Qt::ControlModifier}})
                 Programm::Taste(t, m);
         p.KnopfKlicken("ht_mod");
         p.KnopfKlicken("ht_pro");

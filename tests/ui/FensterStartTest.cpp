@@ -72,11 +72,16 @@ private slots:
             bool ohneProjekt;
         };
         const Zeile tabelle[] = {
-            {Befehl::Definition, nullptr, false},   {Befehl::RoutineAufrufe, nullptr, false},
-            {Befehl::Speichern, "save", false},     {Befehl::HtmlAuswahl, "ht_aus", false},
-            {Befehl::HtmlModul, "ht_mod", false},   {Befehl::HtmlProjekt, "ht_pro", false},
-            {Befehl::Neu, "neu", false},            {Befehl::AppAktualisieren, "refresh", true},
-            {Befehl::Zoom, "zoom", false},          {Befehl::KopierenAuswahl, nullptr, false},
+            {Befehl::Definition, nullptr, false},
+            {Befehl::RoutineAufrufe, nullptr, false},
+            {Befehl::Speichern, "save", false},
+            {Befehl::HtmlAuswahl, "ht_aus", false},
+            {Befehl::HtmlModul, "ht_mod", false},
+            {Befehl::HtmlProjekt, "ht_pro", false},
+            {Befehl::Neu, "neu", false},
+            {Befehl::AppAktualisieren, "refresh", true},
+            {Befehl::Zoom, "zoom", false},
+            {Befehl::KopierenAuswahl, nullptr, false},
             {Befehl::KopierenModul, nullptr, false},
         };
         auto pruefen = [&](bool projekt) {
@@ -113,7 +118,8 @@ private slots:
 
     void modelsPassTheModelTester() {
         Programm p;
-        QAbstractItemModelTester app(&p.App().Modell(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester app(&p.App().Modell(),
+                                     QAbstractItemModelTester::FailureReportingMode::QtTest);
         QAbstractItemModelTester projekt(&p.Projekt().Modell(),
                                          QAbstractItemModelTester::FailureReportingMode::QtTest);
         QAbstractItemModelTester liste(&p.F().Baeume().RoutSucheModell(),
@@ -132,7 +138,8 @@ private slots:
         const Qt::Key tasten[] = {Qt::Key_F1, Qt::Key_F3, Qt::Key_F4, Qt::Key_F8, Qt::Key_F9, Qt::Key_F5};
         auto allesDruecken = [&] {
             for (Qt::Key t : tasten)
-                for (Qt::KeyboardModifiers m : {Qt::KeyboardModifiers{}, Qt::KeyboardModifiers{Qt::ControlModifier}}) {
+                for (Qt::KeyboardModifiers m :
+                     {Qt::KeyboardModifiers{}, Qt::KeyboardModifiers{Qt::ControlModifier}}) {
                     p.meldungen.Antworten(MeldungsAntwort::Nein);
                     Programm::Taste(t, m);
                 }

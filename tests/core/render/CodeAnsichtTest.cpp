@@ -470,7 +470,8 @@ TEST(CodeAnsicht, ASelectionCopiedAsRtfShowsWhatThePaneShowsThere) {
         const std::vector<Zeichen> stueck = RtfLesen(AuswahlRtf(a, von, bis - von));
         ASSERT_EQ(stueck, std::vector<Zeichen>(ganz.begin() + static_cast<std::ptrdiff_t>(von),
                                                ganz.begin() + static_cast<std::ptrdiff_t>(bis)))
-            << "round " << runde << " [" << von << "," << bis << ") of " << ::testing::PrintToString(markiert);
+            << "round " << runde << " [" << von << "," << bis << ") of "
+            << ::testing::PrintToString(markiert);
     }
     // A selection past the end stops at the end
     const cb::CodeAnsicht a = cb::CodeAnsichtBilden("Dim x", true);

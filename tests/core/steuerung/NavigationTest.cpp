@@ -256,8 +256,10 @@ TEST_F(Navigation, TheSelectionIsCopiedAsThePaneShowsIt) {
     EXPECT_EQ(ablage.TextLesen(), "Option Explicit\r\nSub Eins()\r\n    ");
     const std::string& rtf = ablage.RtfLesen();
     EXPECT_TRUE(rtf.starts_with("{\\rtf1")) << rtf;
-    EXPECT_NE(rtf.find("\\cf1 Option\\cf0  \\cf1 Explicit\\cf0 \r\n\\par \\b \\cf1 Sub\\cf0  Eins()\\b0 \r\n\\par "),
-              std::string::npos)
+    EXPECT_NE(
+        rtf.find(
+            "\\cf1 Option\\cf0  \\cf1 Explicit\\cf0 \r\n\\par \\b \\cf1 Sub\\cf0  Eins()\\b0 \r\n\\par "),
+        std::string::npos)
         << rtf;
     // Nothing selected: the clipboard keeps what it held
     s->AuswahlGeaendert(anfang, 0);
