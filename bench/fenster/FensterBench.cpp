@@ -49,13 +49,16 @@ struct KeineDialoge final : Dialoge {
                                             const std::string&) override {
         return {};
     }
-    std::string EingabeFeld(const std::string&, const std::string&, const std::string&) override { return {}; }
+    std::string EingabeFeld(const std::string&, const std::string&, const std::string&) override {
+        return {};
+    }
 };
 struct KeineShell final : Shell {
     bool Oeffnen(const std::string&) override { return false; }
 };
 
-std::string MappeSchreiben(const QTemporaryDir& ordner, const char* name, std::size_t module, std::size_t zeilen) {
+std::string MappeSchreiben(const QTemporaryDir& ordner, const char* name, std::size_t module,
+                           std::size_t zeilen) {
     const std::string pfad = ordner.filePath(name).toStdString();
     std::ofstream(pfad, std::ios::binary) << workbook::XlsmBauen(workbook::ProjektErzeugen(module, zeilen));
     return pfad;
@@ -70,7 +73,8 @@ struct Messung {
     void Drucken(const char* was) const {
         std::vector<double> v = werte;
         std::sort(v.begin(), v.end());
-        std::printf("%-58s median %8.2f ms   max %8.2f ms   (%zu runs)\n", was, v[v.size() / 2], v.back(), v.size());
+        std::printf("%-58s median %8.2f ms   max %8.2f ms   (%zu runs)\n", was, v[v.size() / 2], v.back(),
+                    v.size());
     }
 };
 

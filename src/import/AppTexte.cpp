@@ -61,6 +61,12 @@ std::string KeineProjekteText(const std::string& appName) {
         appName);
 }
 
+std::string MappenOeffnenText() {
+    return Zeilen(
+        {"Arbeitsmappen öffnen Sie in Code Brindle selbst: über Datei - Arbeitsmappen öffnen ... "
+         "(Strg+M), indem Sie sie auf dieses Feld ziehen, oder beim Start mit codebrindle Mappe.xlsm."});
+}
+
 std::string ZugriffVerweigertText(const std::string& appName) {
     return "Sie benutzen " + appName + "XP.\r\n" +
            "Ihre Anwendung ist zwar geöffnet, aber der Zugriff wird verweigert.\r\n" +

@@ -13,6 +13,9 @@ std::string MitAppName(const std::string& text, const std::string& appName);
 std::string NichtGeoeffnetText(const std::string& appName);
 /// txtAppAktiv when the host runs but offers nothing to read.
 std::string KeineProjekteText(const std::string& appName);
+/// What follows those two hints here, where the program itself holds the
+/// workbooks: how to open one.
+std::string MappenOeffnenText();
 /// txtAppAktiv when the host refuses access to its VBA projects.
 std::string ZugriffVerweigertText(const std::string& appName);
 /// What txtAppAktiv says after a listing that succeeded or not and left

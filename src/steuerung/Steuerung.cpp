@@ -328,7 +328,9 @@ void Steuerung::AppProjekteAktualisieren() {
     });
     Versuchen([&] { AnsichtZuruecksetzen(); });
     Versuchen([&] {
-        const std::string hinweis = AppHinweisText(ok, m_treApp.Leer(), m_z.AppName, m_z.AppVersion);
+        std::string hinweis = AppHinweisText(ok, m_treApp.Leer(), m_z.AppName, m_z.AppVersion);
+        if (hinweis == NichtGeoeffnetText(m_z.AppName) || hinweis == KeineProjekteText(m_z.AppName))
+            hinweis += "\r\n\r\n" + MappenOeffnenText();
         if (!hinweis.empty()) {
             m_ansicht.HinweisSetzen(hinweis);
             m_ansicht.LinksZeigen(LinkerBereich::Hinweis);
@@ -581,6 +583,8 @@ void Steuerung::mnuBearbeiten_Rout_Click() {
             return;
         }
         m_treRoutSuche = std::move(ergebnis->RoutSuche);
+        // The list is there to show the callers: none hidden under a closed module
+        AlleAufklappen(m_treRoutSuche);
         m_routSucheSichtbar = true;
         m_ansicht.RoutSucheZeigen(m_treRoutSuche, ergebnis->Bezeichnung);
         m_ansicht.LinksZeigen(LinkerBereich::RoutSuche);

@@ -3,7 +3,11 @@
 #include "BaumModell.h"
 #include "BaumSicht.h"
 
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QPlainTextEdit>
+#include <QUrl>
 
 namespace cb {
 
@@ -21,6 +25,40 @@ BaumBereich::BaumBereich(QWidget* parent)
                        static_cast<QWidget*>(m_treRoutSuche), static_cast<QWidget*>(m_txtAppAktiv)})
         addWidget(w);
     setCurrentWidget(m_treApp);
+    connect(m_treApp, &BaumSicht::DateienAbgelegt, this, &BaumBereich::DateienAbgelegt);
+    // Without any workbook the hint stands where the tree would: it takes
+    // the files the tree would take.
+    m_txtAppAktiv->viewport()->setAcceptDrops(true);
+    m_txtAppAktiv->viewport()->installEventFilter(this);
+}
+
+bool BaumBereich::eventFilter(QObject* objekt, QEvent* event) {
+    if (objekt != m_txtAppAktiv->viewport())
+        return QStackedWidget::eventFilter(objekt, event);
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* e = static_cast<QDragMoveEvent*>(event);
+        if (e->mimeData()->hasUrls())
+            e->acceptProposedAction();
+        else
+            e->ignore();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* e = static_cast<QDropEvent*>(event);
+        QStringList pfade;
+        for (const QUrl& url : e->mimeData()->urls())
+            if (url.isLocalFile())
+                pfade << url.toLocalFile();
+        e->acceptProposedAction();
+        if (!pfade.isEmpty())
+            emit DateienAbgelegt(pfade);
+        return true;
+    }
+    default:
+        return QStackedWidget::eventFilter(objekt, event);
+    }
 }
 
 void BaumBereich::Zeigen(LinkerBereich bereich) {
@@ -42,7 +80,7 @@ void BaumBereich::Zeigen(LinkerBereich bereich) {
 }
 
 void BaumBereich::HinweisSetzen(const QString& text) {
-    m_txtAppAktiv->setPlainText(text);
+    m_txtAppAktiv->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 } // namespace cb

@@ -32,6 +32,13 @@ public:
     /// The widget of the part that shows.
     QWidget* Vorne() const { return currentWidget(); }
 
+signals:
+    /// Files dropped on the application tree or on the hint in its place.
+    void DateienAbgelegt(const QStringList& pfade);
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* event) override;
+
 private:
     BaumModell* m_appModell;
     BaumModell* m_projektModell;

@@ -9,6 +9,7 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
 
@@ -117,7 +118,12 @@ void CodeFenster::AuswahlSetzen(std::size_t anfang, std::size_t laenge) {
     QTextCursor c = textCursor();
     c.setPosition(std::min(Utf16(anfang), ende));
     c.setPosition(std::min(Utf16(anfang + laenge), ende), QTextCursor::KeepAnchor);
+    // A caret out of sight comes to the top, so that a routine jumped to
+    // shows from its first line on; one in sight stays where it is.
+    const bool sichtbar = isVisible() && viewport()->rect().contains(cursorRect(c));
     setTextCursor(c);
+    if (!sichtbar)
+        verticalScrollBar()->setValue(c.block().blockNumber());
     ensureCursorVisible();
     setFocus();
 }

@@ -73,7 +73,7 @@ void HauptFenster::Verbinden(Steuerung& steuerung) {
             [this](const QString& schluessel, bool haken) {
                 m_s->AppHakenSetzen(schluessel.toStdString(), haken);
             });
-    connect(&m_baeume->App(), &BaumSicht::DateienAbgelegt, this, [this](const QStringList& pfade) {
+    connect(m_baeume, &BaumBereich::DateienAbgelegt, this, [this](const QStringList& pfade) {
         std::vector<std::string> liste;
         for (const QString& p : pfade)
             liste.push_back(p.toStdString());

@@ -6,6 +6,8 @@
 #include "app/Shell.h"
 #include "app/Zwischenablage.h"
 
+#include <QStringList>
+
 class QWidget;
 
 namespace cb {

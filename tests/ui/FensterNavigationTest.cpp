@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QTextBlock>
 
 using namespace cb;
@@ -174,6 +175,22 @@ private slots:
         const QStringList amAnfang = p.PopUpTexte([&] { p.RechtsKlicken(p.Vorne()->viewport()); });
         QVERIFY2(amAnfang.contains("&Definition  (aus)"), qPrintable(amAnfang.join('|')));
         QVERIFY(amAnfang.contains("Aufrufe (aus)"));
+    }
+
+    void theSearchFieldIsSearchedWithF3() {
+        Programm p;
+        p.Einlesen();
+        QTest::mouseClick(&p.F().Leisten().Suchfeld(), Qt::LeftButton);
+        QTest::keyClicks(&p.F().Leisten().Suchfeld(), "KundeAusZeile");
+        p.KnopfKlicken("su_p"); // through the whole project
+        QVERIFY(p.F().Leisten().Knopf("su_p")->isChecked());
+        Programm::Taste(Qt::Key_F3);
+        QCOMPARE(p.Vorne()->textCursor().selectedText(), QStringLiteral("KundeAusZeile"));
+        QVERIFY(p.Panel(1) != QStringLiteral("FrmEingabe")); // another module's pane came to the front
+        const int erster = p.Vorne()->textCursor().position();
+        Programm::Taste(Qt::Key_F3, Qt::ControlModifier);
+        QCOMPARE(p.Vorne()->textCursor().selectedText(), QStringLiteral("KundeAusZeile"));
+        QVERIFY(p.Vorne()->textCursor().position() > erster);
     }
 
     void aSelectionIsCopiedAsRtfAndText() {

@@ -5,7 +5,9 @@
 #include "FensterHilfen.h"
 
 #include <QAbstractItemModelTester>
+#include <QFile>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 
 using namespace cb;
@@ -172,6 +174,45 @@ private slots:
         Programm::Taste(Qt::Key_M, Qt::ControlModifier);
         QCOMPARE(p.F().Baeume().Vorne(), &p.App());
         QVERIFY(!Programm::Schluessel(p.App(), "ModStart").empty());
+    }
+
+    void workbooksDroppedOnTheHintOrTheTreeAreListed() {
+        Programm p(std::vector<std::string>{});
+        auto ablegen = [](QWidget* ziel) {
+            QMimeData daten;
+            daten.setUrls({QUrl::fromLocalFile(QString::fromStdString(BeispielMappe()))});
+            QDragEnterEvent hinein(QPoint(5, 5), Qt::CopyAction, &daten, Qt::LeftButton, {});
+            QApplication::sendEvent(ziel, &hinein);
+            QVERIFY(hinein.isAccepted());
+            QDropEvent ab(QPointF(5, 5), Qt::CopyAction, &daten, Qt::LeftButton, {});
+            QApplication::sendEvent(ziel, &ab);
+        };
+        QVERIFY(p.F().Baeume().Hinweis().toPlainText().contains("Strg+M"));
+        ablegen(p.F().Baeume().Hinweis().viewport());
+        QCOMPARE(p.F().Baeume().Vorne(), &p.App());
+        QCOMPARE(p.s->AppBaum().Anzahl(), std::size_t{9});
+        // The same workbook again: listed once, read anew
+        ablegen(p.App().viewport());
+        QCOMPARE(p.s->AppBaum().Anzahl(), std::size_t{9});
+    }
+
+    void aDamagedWorkbookIsReportedAndTheOthersStay() {
+        QTemporaryDir d;
+        const QString kaputt = d.filePath("Kaputt.xlsm");
+        QVERIFY(QFile::copy(QString::fromStdString(BeispielMappe()), kaputt));
+        Programm p({BeispielMappe(), kaputt.toStdString()});
+        QCOMPARE(p.s->AppBaum().Anzahl(), std::size_t{18});
+        QFile f(kaputt);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.resize(f.size() / 2));
+        f.close();
+        const std::string zweites = "A2\\";
+        p.App().setCurrentIndex(p.App().Modell().IndexVon(zweites));
+        p.Einlesen();
+        QVERIFY(!p.meldungen.Gezeigt().empty());
+        QVERIFY(p.F().isVisible());
+        QCOMPARE(p.F().Baeume().Vorne(), &p.App()); // listed again, without the damaged one
+        QCOMPARE(p.s->AppBaum().Anzahl(), std::size_t{9});
     }
 };
 

@@ -16,6 +16,8 @@ const char* const NichtGeoeffnet =
     "Klicken Sie danach auf Aktualisieren Excel Projekte.\r\n\r\n\r\n"
     "Alternativ können Sie über Öffnen Projekte einlesen, die mit Code Brindle erzeugt wurden.";
 
+// Here the program holds the workbooks: the hints say how to open one
+const std::string MitMappen = "\r\n\r\n" + MappenOeffnenText();
 const char* const KeineProjekte =
     "Excel ist zwar im Moment geöffnet, aber es gibt keine auslesbaren Projekte.\r\n\r\n"
     "Bitte öffnen Sie in Excel die Datei, deren Code Sie einlesen möchten und klicken Sie danach auf "
@@ -119,16 +121,16 @@ TEST_F(Aktualisieren, DieDreiHinweise) {
     host->Laeuft = false;
     s->Starten();
     EXPECT_EQ(ansicht.links, LinkerBereich::Hinweis);
-    EXPECT_EQ(ansicht.hinweis, NichtGeoeffnet);
+    EXPECT_EQ(ansicht.hinweis, NichtGeoeffnet + MitMappen);
 
     host->Laeuft = true;
     s->mnuAnsicht_App_Aktualisieren_Click();
     EXPECT_EQ(ansicht.links, LinkerBereich::Hinweis);
-    EXPECT_EQ(ansicht.hinweis, KeineProjekte);
+    EXPECT_EQ(ansicht.hinweis, KeineProjekte + MitMappen);
 
     host->Projekte = {Projekt("P", "/p.xlsm", {Komp("Kurz", HostStandardModul, "a\r\nb")})};
     s->mnuAnsicht_App_Aktualisieren_Click();
-    EXPECT_EQ(ansicht.hinweis, KeineProjekte) << "projects with nothing to read count as none";
+    EXPECT_EQ(ansicht.hinweis, KeineProjekte + MitMappen) << "projects with nothing to read count as none";
 
     host->ZugriffVerweigern();
     ansicht.hinweis.clear();
@@ -137,7 +139,8 @@ TEST_F(Aktualisieren, DieDreiHinweise) {
 
     host->Version = "9.0";
     s->mnuAnsicht_App_Aktualisieren_Click();
-    EXPECT_EQ(ansicht.hinweis, NichtGeoeffnet) << "before version 10 refused access reads as not open";
+    EXPECT_EQ(ansicht.hinweis, NichtGeoeffnet + MitMappen)
+        << "before version 10 refused access reads as not open";
     EXPECT_TRUE(meldungen.Gezeigt().empty());
 
     host->Laeuft = true;
