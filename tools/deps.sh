@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev libsqlite3-dev libgsf-1-dev
   googletest libgtest-dev libbenchmark-dev
   clang clang-format libclang-rt-14-dev sqlite3
+  qt6-translations-l10n
   xvfb xauth
 )
 missing=()

@@ -11,7 +11,10 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QSocketNotifier>
+#include <QTranslator>
 #include <QWidget>
 
 #include <cerrno>
@@ -76,6 +79,12 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     BeendenBeiSignal(app);
+    // The program speaks German whatever the desktop's language: Qt's own
+    // words too (the buttons of a message box, "Strg" in the menus).
+    QTranslator qtTexte;
+    if (qtTexte.load(QLocale(QLocale::German, QLocale::Germany), "qtbase", "_",
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexte);
     cb::Zustand zustand;
     cb::QtEinstellungen einstellungen;
     cb::Starten(zustand, einstellungen, cb::ProgrammOrdnerErmitteln(), cb::CacheOrdnerErmitteln());

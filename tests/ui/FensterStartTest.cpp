@@ -160,6 +160,17 @@ private slots:
         allesDruecken();
         QVERIFY(p.F().isVisible());
         QVERIFY(p.s->ProjektGeladen());
+        // Every node of the project tree opened, by mouse and by Enter
+        p.Projekt().expandAll();
+        for (const BaumKnoten& k : p.s->ProjektBaum().Knoten()) {
+            Programm::Klicken(p.Projekt(), k.Schluessel);
+            QCOMPARE(p.Panel(2).toStdString(), k.Eltern.empty() ? std::string() : k.Text);
+            p.Projekt().setFocus();
+            Programm::Taste(Qt::Key_Return);
+        }
+        // "&Beenden" closes the window
+        p.Aktion(Befehl::Beenden)->trigger();
+        QVERIFY(!p.F().isVisible());
     }
 
     void aSearchFieldTypedIsTheControllersAndAHintReplacesAnEmptyTree() {

@@ -31,11 +31,12 @@ private slots:
             MeldungsAntwort antwort;
         };
         const Fall faelle[] = {
-            {MeldungsSymbol::Kritisch, QMessageBox::Critical, MeldungsKnoepfe::Ok, QMessageBox::Ok, MeldungsAntwort::Ok},
+            {MeldungsSymbol::Kritisch, QMessageBox::Critical, MeldungsKnoepfe::Ok, QMessageBox::Ok,
+             MeldungsAntwort::Ok},
             {MeldungsSymbol::Frage, QMessageBox::Question, MeldungsKnoepfe::JaNeinAbbrechen, QMessageBox::No,
              MeldungsAntwort::Nein},
-            {MeldungsSymbol::Frage, QMessageBox::Question, MeldungsKnoepfe::JaNeinAbbrechen, QMessageBox::Cancel,
-             MeldungsAntwort::Abbrechen},
+            {MeldungsSymbol::Frage, QMessageBox::Question, MeldungsKnoepfe::JaNeinAbbrechen,
+             QMessageBox::Cancel, MeldungsAntwort::Abbrechen},
             {MeldungsSymbol::Warnung, QMessageBox::Warning, MeldungsKnoepfe::JaNein, QMessageBox::Yes,
              MeldungsAntwort::Ja},
             {MeldungsSymbol::Information, QMessageBox::Information, MeldungsKnoepfe::Ok, QMessageBox::Ok,
@@ -87,7 +88,8 @@ private slots:
         QtEinstellungen({}).Schreiben(app, "optionen", "tab", "7");
         QtEinstellungen zweite;
         QCOMPARE(zweite.Lesen(app, "optionen", "tab"), std::string("7"));
-        QCOMPARE(QSettings("QX_Brindle", "Co_Brindle_Excel").value("optionen/tab").toString(), QStringLiteral("7"));
+        QCOMPARE(QSettings("QX_Brindle", "Co_Brindle_Excel").value("optionen/tab").toString(),
+                 QStringLiteral("7"));
         zweite.AbschnittLoeschen(app, "optionen");
         QCOMPARE(zweite.Lesen(app, "optionen", "tab"), std::string());
     }
