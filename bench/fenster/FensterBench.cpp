@@ -90,10 +90,7 @@ public:
         fenster = std::make_unique<HauptFenster>();
         s = std::make_unique<Steuerung>(std::move(z), std::move(host),
                                         Dienste{*einstellungen, meldungen, dialoge, ablage, shell}, *fenster);
-        fenster->Verbinden(*s);
-        s->Starten();
-        fenster->show();
-        fenster->Gestartet();
+        fenster->Starten(*s);
         fenster->activateWindow();
         [[maybe_unused]] bool aktiv = QTest::qWaitForWindowActive(fenster.get());
     }

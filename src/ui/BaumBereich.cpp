@@ -3,11 +3,7 @@
 #include "BaumModell.h"
 #include "BaumSicht.h"
 
-#include <QDragMoveEvent>
-#include <QDropEvent>
-#include <QMimeData>
 #include <QPlainTextEdit>
-#include <QUrl>
 
 namespace cb {
 
@@ -33,32 +29,13 @@ BaumBereich::BaumBereich(QWidget* parent)
 }
 
 bool BaumBereich::eventFilter(QObject* objekt, QEvent* event) {
-    if (objekt != m_txtAppAktiv->viewport())
-        return QStackedWidget::eventFilter(objekt, event);
-    switch (event->type()) {
-    case QEvent::DragEnter:
-    case QEvent::DragMove: {
-        auto* e = static_cast<QDragMoveEvent*>(event);
-        if (e->mimeData()->hasUrls())
-            e->acceptProposedAction();
-        else
-            e->ignore();
-        return true;
-    }
-    case QEvent::Drop: {
-        auto* e = static_cast<QDropEvent*>(event);
-        QStringList pfade;
-        for (const QUrl& url : e->mimeData()->urls())
-            if (url.isLocalFile())
-                pfade << url.toLocalFile();
-        e->acceptProposedAction();
+    QStringList pfade;
+    if (objekt == m_txtAppAktiv->viewport() && DateiAblage(event, pfade)) {
         if (!pfade.isEmpty())
             emit DateienAbgelegt(pfade);
         return true;
     }
-    default:
-        return QStackedWidget::eventFilter(objekt, event);
-    }
+    return QStackedWidget::eventFilter(objekt, event);
 }
 
 void BaumBereich::Zeigen(LinkerBereich bereich) {

@@ -64,32 +64,38 @@ void BaumSicht::keyPressEvent(QKeyEvent* event) {
     QTreeView::keyPressEvent(event);
 }
 
-void BaumSicht::dragEnterEvent(QDragEnterEvent* event) {
-    if (m_dateienAnnehmen && event->mimeData()->hasUrls())
-        event->acceptProposedAction();
-    else
-        event->ignore();
-}
-
-void BaumSicht::dragMoveEvent(QDragMoveEvent* event) {
-    if (m_dateienAnnehmen && event->mimeData()->hasUrls())
-        event->acceptProposedAction();
-    else
-        event->ignore();
-}
-
-void BaumSicht::dropEvent(QDropEvent* event) {
-    if (!m_dateienAnnehmen || !event->mimeData()->hasUrls()) {
-        event->ignore();
-        return;
-    }
+bool BaumSicht::viewportEvent(QEvent* event) {
     QStringList pfade;
-    for (const QUrl& url : event->mimeData()->urls())
-        if (url.isLocalFile())
-            pfade << url.toLocalFile();
-    event->acceptProposedAction();
-    if (!pfade.isEmpty())
-        emit DateienAbgelegt(pfade);
+    if (m_dateienAnnehmen && DateiAblage(event, pfade)) {
+        if (!pfade.isEmpty())
+            emit DateienAbgelegt(pfade);
+        return true;
+    }
+    return QTreeView::viewportEvent(event);
+}
+
+bool DateiAblage(QEvent* event, QStringList& abgelegt) {
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* e = static_cast<QDragMoveEvent*>(event);
+        if (e->mimeData()->hasUrls())
+            e->acceptProposedAction();
+        else
+            e->ignore();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* e = static_cast<QDropEvent*>(event);
+        for (const QUrl& url : e->mimeData()->urls())
+            if (url.isLocalFile())
+                abgelegt << url.toLocalFile();
+        e->acceptProposedAction();
+        return true;
+    }
+    default:
+        return false;
+    }
 }
 
 } // namespace cb

@@ -10,6 +10,10 @@ namespace cb {
 
 class BaumModell;
 
+/// Files dragged onto a widget: drag events with local files are taken,
+/// and a drop gives their paths. False for every other event.
+bool DateiAblage(QEvent* event, QStringList& abgelegt);
+
 class BaumSicht : public QTreeView {
     Q_OBJECT
 public:
@@ -31,9 +35,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dragMoveEvent(QDragMoveEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
     BaumModell& m_modell;

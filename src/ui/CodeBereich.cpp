@@ -14,10 +14,13 @@ CodeBereich::CodeBereich(QWidget* parent) : QStackedWidget(parent), m_zoom(new C
 }
 
 void CodeBereich::Anlegen(std::int64_t anzahl) {
+    // Later, not now: a command chosen from a pane's own pop-up menu comes
+    // here while that pane is still handling its right click.
     for (CodeFenster* f : m_fenster)
         if (f) {
             removeWidget(f);
-            delete f;
+            f->hide();
+            f->deleteLater();
         }
     m_fenster.assign(static_cast<std::size_t>(std::max<std::int64_t>(0, anzahl)), nullptr);
     m_vorne = nullptr;

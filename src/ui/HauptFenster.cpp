@@ -89,6 +89,13 @@ void HauptFenster::Verbinden(Steuerung& steuerung) {
             [this](CodeFenster* fenster, std::int64_t) { CodeFensterVerbinden(fenster, false); });
 }
 
+void HauptFenster::Starten(Steuerung& steuerung) {
+    Verbinden(steuerung);
+    steuerung.Starten();
+    show();
+    Gestartet();
+}
+
 void HauptFenster::Gestartet() {
     m_leisten->ZuletztZeigen(m_s->Zuletzt());
     m_baeume->Vorne()->setFocus();

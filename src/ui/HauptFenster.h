@@ -30,6 +30,9 @@ public:
     void Verbinden(Steuerung& steuerung);
     /// The start done: the application tree takes the keys.
     void Gestartet();
+    /// The whole start: wired to the controller, the controller's start
+    /// (the host's projects listed), shown, the keys to the tree.
+    void Starten(Steuerung& steuerung);
 
     Befehlsleisten& Leisten() const { return *m_leisten; }
     BaumBereich& Baeume() const { return *m_baeume; }

@@ -102,10 +102,7 @@ int main(int argc, char* argv[]) {
             host->Oeffnen(QFileInfo(argumente[i]).absoluteFilePath().toStdString());
         cb::Steuerung steuerung(std::move(zustand), std::move(host),
                                 {einstellungen, meldungen, dialoge, ablage, shell}, fenster);
-        fenster.Verbinden(steuerung);
-        steuerung.Starten();
-        fenster.show();
-        fenster.Gestartet();
+        fenster.Starten(steuerung);
         if (!beendenVerlangt)
             ergebnis = app.exec();
         steuerung.Beenden();

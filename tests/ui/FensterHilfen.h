@@ -58,10 +58,7 @@ struct Programm {
         fenster = std::make_unique<HauptFenster>();
         s = std::make_unique<Steuerung>(std::move(z), std::move(h),
                                         Dienste{*einstellungen, meldungen, dialoge, ablage, shell}, *fenster);
-        fenster->Verbinden(*s);
-        s->Starten();
-        fenster->show();
-        fenster->Gestartet();
+        fenster->Starten(*s);
         fenster->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
     }
@@ -167,6 +164,28 @@ struct Programm {
         fenster->activateWindow();
         [[maybe_unused]] const bool aktiv = QTest::qWaitForWindowActive(fenster.get());
         return texte;
+    }
+
+    /// Opens a pop-up with the action given and clicks its item with the text.
+    void PopUpWaehlen(const std::function<void()>& oeffnen, const QString& text) const {
+        bool gefunden = false;
+        QTimer::singleShot(0, [&] {
+            auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menue)
+                return;
+            for (QAction* a : menue->actions())
+                if (a->text() == text) {
+                    gefunden = true;
+                    QTest::mouseClick(menue, Qt::LeftButton, {}, menue->actionGeometry(a).center());
+                    return;
+                }
+            menue->close();
+        });
+        oeffnen();
+        QApplication::processEvents(); // what the chosen command left for later
+        fenster->activateWindow();
+        [[maybe_unused]] const bool aktiv = QTest::qWaitForWindowActive(fenster.get());
+        QVERIFY2(gefunden, qPrintable(text));
     }
 
     QTemporaryDir ordner;

@@ -193,6 +193,21 @@ private slots:
         QVERIFY(p.Vorne()->textCursor().position() > erster);
     }
 
+    void popUpItemsRunTheirCommandsEvenWhenTheyReplaceThePane() {
+        Programm p;
+        Programm::Taste(Qt::Key_Space);
+        // The pane of the pop-up goes with the read it starts
+        p.PopUpWaehlen([&] { p.RechtsKlicken(p.Vorne()->viewport()); }, "&Code Einlesen");
+        QCOMPARE(p.F().Baeume().Vorne(), &p.Projekt());
+        RoutineOeffnen(p, "ModStart", "Starten");
+        p.PopUpWaehlen([&] { p.RechtsKlicken(p.Vorne()->viewport()); }, "&Zoom");
+        QVERIFY(p.F().Code().ZoomSichtbar());
+        p.PopUpWaehlen([&] { p.RechtsKlicken(p.F().Code().Zoom().viewport()); }, "&Zoom Kopieren");
+        QVERIFY(p.ablage.TextLesen().starts_with("Public Sub Starten()"));
+        p.PopUpWaehlen([&] { p.RechtsKlicken(p.F().Code().Zoom().viewport()); }, "&Zoom Aus");
+        QVERIFY(!p.F().Code().ZoomSichtbar());
+    }
+
     void aSelectionIsCopiedAsRtfAndText() {
         Programm p;
         p.Einlesen();
