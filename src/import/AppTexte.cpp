@@ -93,9 +93,12 @@ std::string SpeicherFrageText() {
 }
 
 std::string AppHinweisText(bool aufgelistet, bool leer, const std::string& appName, double appVersion) {
+    // Here the program itself holds the workbooks: the two hints that ask
+    // for one say how to open it.
+    const std::string mappen = "\r\n\r\n" + MappenOeffnenText();
     if (aufgelistet)
-        return leer ? KeineProjekteText(appName) : std::string();
-    return appVersion >= 10 ? ZugriffVerweigertText(appName) : NichtGeoeffnetText(appName);
+        return leer ? KeineProjekteText(appName) + mappen : std::string();
+    return appVersion >= 10 ? ZugriffVerweigertText(appName) : NichtGeoeffnetText(appName) + mappen;
 }
 
 } // namespace cb

@@ -22,6 +22,7 @@
 #include "projects/ProjektAnzeigen.h"
 #include "projects/ProjektDateien.h"
 #include "projects/ProjektKontext.h"
+#include "projects/SpeichernUnter.h"
 #include "render/WortAnPosition.h"
 #include "steuerung/Ansicht.h"
 #include "steuerung/RtfBefehle.h"
@@ -62,17 +63,6 @@ std::string Zeilen(std::string_view text, std::int64_t erste, std::int64_t letzt
     }
     return std::string(
         text.substr(anfang, ende == std::string_view::npos ? std::string_view::npos : ende - anfang));
-}
-
-// The files the workbook reader takes; vbaProject.bin is the project part
-// unpacked from an Office Open XML file.
-std::vector<FilterZeile> MappenFilter() {
-    std::vector<std::string> endungen = {"xlsm", "xlsb", "xlam", "xls", "xla", "xltm",
-                                         "docm", "dotm", "pptm", "doc", "bin"};
-    std::string muster;
-    for (const std::string& e : endungen)
-        muster += (muster.empty() ? "*." : ";*.") + e;
-    return {{"Dateien mit VBA-Projekt", muster, endungen}, {"Alle Dateien", "*.*", {}}};
 }
 
 std::int64_t NummerAusSchluessel(std::string_view schluessel) {
@@ -328,9 +318,7 @@ void Steuerung::AppProjekteAktualisieren() {
     });
     Versuchen([&] { AnsichtZuruecksetzen(); });
     Versuchen([&] {
-        std::string hinweis = AppHinweisText(ok, m_treApp.Leer(), m_z.AppName, m_z.AppVersion);
-        if (hinweis == NichtGeoeffnetText(m_z.AppName) || hinweis == KeineProjekteText(m_z.AppName))
-            hinweis += "\r\n\r\n" + MappenOeffnenText();
+        const std::string hinweis = AppHinweisText(ok, m_treApp.Leer(), m_z.AppName, m_z.AppVersion);
         if (!hinweis.empty()) {
             m_ansicht.HinweisSetzen(hinweis);
             m_ansicht.LinksZeigen(LinkerBereich::Hinweis);
@@ -456,7 +444,13 @@ void Steuerung::MappenOeffnen(const std::vector<std::string>& pfade) {
 }
 
 void Steuerung::MappenOeffnenFragen() {
-    MappenOeffnen(m_dienste.dialoge.DateienOeffnen("Arbeitsmappen öffnen", MappenFilter(), {}));
+    // The files the workbook reader takes; vbaProject.bin is the project
+    // part unpacked from an Office Open XML file.
+    const auto filter = FilterZeilenBilden(
+        "Dateien mit VBA-Projekt:xlsm,xlsb,xlam,xls,xla,xltm,docm,dotm,pptm,doc,bin;Alle Dateien:;",
+        m_dienste.meldungen);
+    if (filter)
+        MappenOeffnen(m_dienste.dialoge.DateienOeffnen("Arbeitsmappen öffnen", *filter, {}));
 }
 
 // ---- Navigation ----------------------------------------------------------------------
