@@ -18,6 +18,12 @@ QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+// Every dialog gives the keys back to the window when it closes.
+struct FensterZurueck {
+    QWidget* besitzer;
+    ~FensterZurueck() { FensterAktivieren(besitzer); }
+};
+
 // The shown text of a filter line without its pattern in brackets: the
 // dialog writes the patterns it matches itself.
 QString Bezeichnung(const FilterZeile& z) {
@@ -27,6 +33,11 @@ QString Bezeichnung(const FilterZeile& z) {
 }
 
 } // namespace
+
+void FensterAktivieren(QWidget* besitzer) {
+    if (besitzer)
+        besitzer->window()->activateWindow();
+}
 
 QStringList NamensFilter(const std::vector<FilterZeile>& filter) {
     QStringList zeilen;
@@ -47,6 +58,7 @@ QStringList NamensFilter(const std::vector<FilterZeile>& filter) {
 }
 
 std::string QtDialoge::OrdnerWaehlen(const std::string& titel, const std::string& startOrdner) {
+    FensterZurueck zurueck{m_besitzer};
     QString ordner = QFileDialog::getExistingDirectory(m_besitzer, Q(titel), Q(startOrdner));
     while (ordner.size() > 1 && ordner.endsWith('/'))
         ordner.chop(1);
@@ -54,6 +66,7 @@ std::string QtDialoge::OrdnerWaehlen(const std::string& titel, const std::string
 }
 
 std::string QtDialoge::DateiSpeichern(const SpeichernDialogAnfrage& anfrage) {
+    FensterZurueck zurueck{m_besitzer};
     QFileDialog dialog(m_besitzer, Q(anfrage.Titel), Q(anfrage.StartOrdner));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -74,6 +87,7 @@ std::string QtDialoge::DateiSpeichern(const SpeichernDialogAnfrage& anfrage) {
 std::vector<std::string> QtDialoge::DateienOeffnen(const std::string& titel,
                                                    const std::vector<FilterZeile>& filter,
                                                    const std::string& startOrdner) {
+    FensterZurueck zurueck{m_besitzer};
     const QStringList namen = NamensFilter(filter);
     const QStringList dateien =
         QFileDialog::getOpenFileNames(m_besitzer, Q(titel), Q(startOrdner), namen.join(QStringLiteral(";;")));
@@ -85,6 +99,7 @@ std::vector<std::string> QtDialoge::DateienOeffnen(const std::string& titel,
 
 std::string QtDialoge::EingabeFeld(const std::string& aufforderung, const std::string& titel,
                                    const std::string& vorgabe) {
+    FensterZurueck zurueck{m_besitzer};
     bool ok = false;
     const QString text =
         QInputDialog::getText(m_besitzer, Q(titel), Q(aufforderung), QLineEdit::Normal, Q(vorgabe), &ok);

@@ -40,6 +40,10 @@ public:
     bool Oeffnen(const std::string& dateiOderAdresse) override;
 };
 
+/// Makes the owner's window active again after a dialog: without a window
+/// manager to do it (a bare X server) its shortcuts would stay dead.
+void FensterAktivieren(QWidget* besitzer);
+
 /// The name filters of a file dialog for the filter lines: every extension
 /// in both letter cases, since the file system tells them apart.
 QStringList NamensFilter(const std::vector<FilterZeile>& filter);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtMeldungen.h"
+#include "QtDienste.h"
 
 #include <QMessageBox>
 
@@ -41,7 +42,9 @@ MeldungsAntwort QtMeldungen::Zeigen(const std::string& text, MeldungsSymbol symb
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
-    switch (box.exec()) {
+    const int gewaehlt = box.exec();
+    FensterAktivieren(m_besitzer);
+    switch (gewaehlt) {
     case QMessageBox::Yes:
         return MeldungsAntwort::Ja;
     case QMessageBox::No:
