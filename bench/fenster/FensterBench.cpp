@@ -49,12 +49,15 @@ struct KeineDialoge final : Dialoge {
                                             const std::string&) override {
         return {};
     }
+    std::vector<std::string> Schriftarten() override { return {}; }
     std::string EingabeFeld(const std::string&, const std::string&, const std::string&) override {
         return {};
     }
 };
 struct KeineShell final : Shell {
     bool Oeffnen(const std::string&) override { return false; }
+    std::string ProgrammFinden(const std::string&) override { return {}; }
+    bool ProgrammStarten(const std::string&) override { return false; }
 };
 
 std::string MappeSchreiben(const QTemporaryDir& ordner, const char* name, std::size_t module,

@@ -39,6 +39,8 @@ public:
     virtual std::vector<std::string> DateienOeffnen(const std::string& titel,
                                                     const std::vector<FilterZeile>& filter,
                                                     const std::string& startOrdner) = 0;
+    /// The names of the fonts the screen offers, in the platform's order.
+    virtual std::vector<std::string> Schriftarten() = 0;
     /// The text typed; "" when cancelled.
     virtual std::string EingabeFeld(const std::string& aufforderung, const std::string& titel,
                                     const std::string& vorgabe) = 0;

@@ -27,6 +27,8 @@ struct Aufruf;
 class KeineShell final : public Shell {
 public:
     bool Oeffnen(const std::string&) override { return false; }
+    std::string ProgrammFinden(const std::string&) override { return {}; }
+    bool ProgrammStarten(const std::string&) override { return false; }
 };
 
 class ExportZugang {

@@ -8,17 +8,25 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace cb {
 
 class Baum;
 class Freigaben;
+class OptionenDialog;
 struct CodeAnsicht;
+struct FensterLage;
+struct InfoTexte;
 
 /// The four elements that share the left pane; exactly one shows. The
 /// routine-search list comes with its own toolbar in place of the main one.
 enum class LinkerBereich { App, Projekt, RoutSuche, Hinweis };
+
+/// The program's two top-level windows: the main window and the mini
+/// window frmMin that stands in for it.
+enum class Fenster { Haupt, Mini };
 
 class Ansicht : public Anzeige {
 public:
@@ -55,6 +63,21 @@ public:
     /// Long work: the panes stop repainting until false again; the status
     /// bar goes on showing the progress.
     virtual void NeuZeichnenAussetzen(bool aus) = 0;
+
+    /// Shows that window and hides the other; the main window keeps its
+    /// project and panes while hidden.
+    virtual void FensterZeigen(Fenster fenster) = 0;
+    /// The main window closes, which ends the program.
+    virtual void Schliessen() = 0;
+    /// The main window maximised, or normal at the place and size given.
+    virtual void LageSetzen(const FensterLage& lage) = 0;
+    /// The options dialog, modal, over the dialog's state; returns when it
+    /// is closed, by OK or otherwise.
+    virtual void OptionenZeigen(OptionenDialog& dialog) = 0;
+    /// The help window at the page given (a full path).
+    virtual void HilfeZeigen(const std::string& seite) = 0;
+    /// The about box, modal; its buttons come back as InfoHomePage and InfoSysInfo.
+    virtual void InfoZeigen(const InfoTexte& texte) = 0;
 };
 
 } // namespace cb

@@ -108,8 +108,9 @@ constexpr auto MenueleisteTabelle = std::to_array<MenueEintrag>({
     E("mnuAnsicht_RouClose", "&Routinensuche schliessen", B::RoutinensucheSchliessen),
     T("mnuAnsicht_s1"),
     E("mnuAnsicht_Spezial", "&Spezialansicht", B::Spezialansicht, "F9"),
-    // A menu of the bar that is itself a command, hidden in this edition.
-    Versteckt(E("mnuVB", "&VB Einlesen", B::VbEinlesen, {}, 0)),
+    // A menu of the bar that is itself a command: module files exported
+    // into version control are read as a project too.
+    E("mnuVB", "&VB Einlesen", B::VbEinlesen, {}, 0),
     M("mnuExtras", "&Extras", Menue::Extras),
     E("mnuExtras_Struktur", "&Struktur nach Zwischenablage", B::Struktur),
     T("mnuExtras_s3"),

@@ -17,6 +17,8 @@
 #include "import/ProjektEinlesen.h"
 #include "import/ProjekteAuflisten.h"
 #include "import/host/Host.h"
+#include "import/vb/VbAnwendungsBaum.h"
+#include "import/vb/VbProjektEinlesen.h"
 #include "projects/Arbeitsbereich.h"
 #include "projects/InstanzStart.h"
 #include "projects/ProjektAnzeigen.h"
@@ -24,12 +26,15 @@
 #include "projects/ProjektKontext.h"
 #include "projects/SpeichernUnter.h"
 #include "render/WortAnPosition.h"
-#include "steuerung/Ansicht.h"
+#include "app/EinstellungsSpeicher.h"
+#include "steuerung/HilfeInfo.h"
+#include "steuerung/OptionenDialog.h"
 #include "steuerung/RtfBefehle.h"
 #include "store/ProjektBaum.h"
 
 #include <algorithm>
 #include <exception>
+#include <filesystem>
 
 namespace cb {
 
@@ -104,6 +109,17 @@ void Steuerung::Starten() {
 
 void Steuerung::Beenden() noexcept {
     InstanzBeenden(m_z, m_projekt, m_sperre);
+}
+
+void Steuerung::Anzeigen(bool mini) {
+    if (mini) {
+        mnuAnsicht_Spezial_Click();
+        return;
+    }
+    if (m_z.Opt.UserBildAnwenden)
+        mnuExtras_Screen_call_Click();
+    m_fenster = Fenster::Haupt;
+    m_ansicht.FensterZeigen(Fenster::Haupt);
 }
 
 void Steuerung::Melden(const Hinweis& hinweis) {
@@ -301,7 +317,7 @@ void Steuerung::ZoomAuswahlGeaendert(std::size_t anfang, std::size_t laenge) {
 
 // ---- Listing, reading, showing ---------------------------------------------------
 
-void Steuerung::AppProjekteAktualisieren() {
+void Steuerung::AppProjekteAktualisieren(const Baum* vbDateien) {
     Versuchen([&] { m_projekt.DatenbankSchliessen(); });
     m_projektGeladen = false;
     Versuchen([&] {
@@ -311,12 +327,26 @@ void Steuerung::AppProjekteAktualisieren() {
     Versuchen([&] { mnuAnsicht_RouClose_Click(); });
     Versuchen([&] { m_ansicht.LinksZeigen(LinkerBereich::App); });
     bool ok = false;
-    Versuchen([&] { ok = ProjekteAuflisten(m_z, *m_host, m_dienste.meldungen, m_treApp); });
+    m_vbDateien = vbDateien != nullptr;
+    Versuchen([&] {
+        if (vbDateien)
+            m_treApp = *vbDateien;
+        else
+            ok = ProjekteAuflisten(m_z, *m_host, m_dienste.meldungen, m_treApp);
+    });
     Versuchen([&] {
         AlleAufklappen(m_treApp);
         m_ansicht.AppBaumZeigen(m_treApp);
     });
     Versuchen([&] { AnsichtZuruecksetzen(); });
+    if (vbDateien) {
+        // The files come ticked: F2 reads them at once.
+        const bool gehakt = !m_treApp.GehakteBlaetter().empty();
+        m_freigaben.Setzen(Befehl::CodeEinlesen, gehakt);
+        m_freigaben.Setzen(Knopf::CodeLesen, gehakt);
+        FreigabenMelden();
+        return;
+    }
     Versuchen([&] {
         const std::string hinweis = AppHinweisText(ok, m_treApp.Leer(), m_z.AppName, m_z.AppVersion);
         if (!hinweis.empty()) {
@@ -326,18 +356,24 @@ void Steuerung::AppProjekteAktualisieren() {
     });
 }
 
-void Steuerung::mnuAnsicht_App_Aktualisieren_Click() {
+bool Steuerung::ProjektAufgeben() {
     if (m_projekt.NichtGespeichert) {
         const MeldungsAntwort antwort = m_dienste.meldungen.Zeigen(SpeicherFrageText(), MeldungsSymbol::Frage,
                                                                    MeldungsKnoepfe::JaNeinAbbrechen, {});
         if (antwort == MeldungsAntwort::Abbrechen)
-            return;
+            return false;
         if (antwort == MeldungsAntwort::Ja) {
             // A save that loses the project needs no "&Neu" of its own: this is one.
             auto k = ProjektKontextBilden();
             cb::mnuSpeichern_Click(k);
         }
     }
+    return true;
+}
+
+void Steuerung::mnuAnsicht_App_Aktualisieren_Click() {
+    if (!ProjektAufgeben())
+        return;
     m_ansicht.TitelSetzen(m_z.ProgrammTitel);
     m_projekt.NichtGespeichert = false;
     ProjektModusSetzen(ProjektModus::KeinProjekt);
@@ -384,8 +420,27 @@ void Steuerung::mnuBearbeiten_Code_Click() {
     m_projekt.PfadSetzen(m_z.TempPfad);
     TempDateienLeeren(m_z, m_projekt.ProjektPfad());
     m_ansicht.NeuZeichnenAussetzen(true);
-    const bool gelesen = ProjektEinlesen(m_z, m_projekt, *m_host, m_dienste.meldungen, m_ansicht, m_treApp);
+    bool gelesen;
+    if (m_vbDateien) {
+        gelesen = VBProjektEinlesen(m_projekt, m_z.Opt, m_z.ProgrammOrdner, m_dienste.meldungen, m_ansicht,
+                                    m_treApp);
+        m_projekt.DatenbankSchliessen();
+        if (gelesen) {
+            const std::string& name = m_treApp.Knoten().front().Text;
+            m_ansicht.TitelSetzen(m_z.ProgrammTitel + " Projekt: " + name.substr(0, name.rfind(" [")) +
+                                  NichtGespeichertMarke);
+            m_projekt.NichtGespeichert = true;
+        }
+    } else {
+        gelesen = ProjektEinlesen(m_z, m_projekt, *m_host, m_dienste.meldungen, m_ansicht, m_treApp);
+    }
     m_ansicht.NeuZeichnenAussetzen(false);
+    if (!gelesen && m_vbDateien) {
+        // The files stay listed: one that failed can be unticked and the rest read.
+        const Baum dateien = m_treApp;
+        AppProjekteAktualisieren(&dateien);
+        return;
+    }
     if (!gelesen) {
         mnuAnsicht_App_Aktualisieren_Click();
         return;
@@ -451,6 +506,130 @@ void Steuerung::MappenOeffnenFragen() {
         m_dienste.meldungen);
     if (filter)
         MappenOeffnen(m_dienste.dialoge.DateienOeffnen("Arbeitsmappen öffnen", *filter, {}));
+}
+
+void Steuerung::mnuVB_Click() {
+    const auto filter = FilterZeilenBilden(
+        std::string(VbpDateiFilter) + "VB-Moduldateien:bas,cls,frm,ctl,dob,dsr,pag;Alle Dateien:;",
+        m_dienste.meldungen);
+    if (!filter)
+        return;
+    const std::vector<std::string> dateien = m_dienste.dialoge.DateienOeffnen("VB Einlesen", *filter, {});
+    if (dateien.empty())
+        return;
+    Baum baum;
+    try {
+        baum = VbDateienBaum(dateien);
+    } catch (const std::exception& e) {
+        m_dienste.meldungen.Melden(VbProjektFehlerText() + "\r\n" + e.what(), MeldungsSymbol::Warnung);
+        return;
+    }
+    if (!ProjektAufgeben())
+        return;
+    m_ansicht.TitelSetzen(m_z.ProgrammTitel);
+    m_projekt.NichtGespeichert = false;
+    ProjektModusSetzen(ProjektModus::KeinProjekt);
+    AppProjekteAktualisieren(&baum);
+}
+
+// ---- Mini window, screen layouts, options, help --------------------------------------
+
+void Steuerung::mnuAnsicht_Spezial_Click() {
+    m_zurVollansicht = false;
+    m_fenster = Fenster::Mini;
+    m_ansicht.FensterZeigen(Fenster::Mini);
+}
+
+void Steuerung::MiniHtmlKlick() {
+    auto k = ExportKontextBilden();
+    mnuHtml_Clipboard_Click(k);
+}
+
+void Steuerung::MiniVollansichtKlick() {
+    m_zurVollansicht = true;
+    MiniGeschlossen();
+}
+
+void Steuerung::MiniGeschlossen() {
+    if (m_fenster != Fenster::Mini)
+        return;
+    if (m_zurVollansicht) {
+        m_fenster = Fenster::Haupt;
+        m_ansicht.FensterZeigen(Fenster::Haupt);
+    } else {
+        m_ansicht.Schliessen();
+    }
+}
+
+void Steuerung::FensterLageGeaendert(const FensterLage& lage) {
+    m_lage = lage;
+}
+
+void Steuerung::mnuExtras_Screen_define_Click() {
+    if (m_dienste.meldungen.Zeigen(std::string(LayoutFrageText), MeldungsSymbol::Frage, MeldungsKnoepfe::JaNein,
+                                   {}) != MeldungsAntwort::Ja)
+        return;
+    m_z.Opt.WindowLayout = LayoutText(m_lage);
+    m_dienste.einstellungen.Schreiben(m_z.EinstellungsName, "optionen", "bis", m_z.Opt.WindowLayout);
+}
+
+void Steuerung::mnuExtras_Screen_call_Click() {
+    std::optional<FensterLage> lage = LayoutLesen(m_z.Opt.WindowLayout);
+    // The stored value stays as it is: the message comes again until the
+    // user stores a layout that works.
+    if (!lage) {
+        m_dienste.meldungen.Melden(std::string(LayoutFehlerText), MeldungsSymbol::Warnung);
+        lage = FensterLage{};
+    }
+    m_ansicht.LageSetzen(*lage);
+}
+
+void Steuerung::mnuExtras_Optionen_Click() {
+    OptionenDialog dialog(m_z, m_dienste.einstellungen, m_dienste.dialoge);
+    m_ansicht.OptionenZeigen(dialog);
+    if (dialog.Bestaetigt())
+        AnzeigeNeuAufbauen();
+}
+
+void Steuerung::AnzeigeNeuAufbauen() {
+    if (m_markiert.empty())
+        return;
+    const std::int64_t index = m_aktModulIndex;
+    const std::size_t anfang = m_auswahlAnfang, laenge = m_auswahlLaenge;
+    m_code.assign(m_markiert.size(), std::nullopt);
+    m_ansicht.CodeFensterAnlegen(static_cast<std::int64_t>(m_markiert.size()));
+    m_aktModulIndex = -1;
+    FensterWechseln(index);
+    m_auswahlAnfang = anfang;
+    m_auswahlLaenge = laenge;
+    m_ansicht.AuswahlSetzen(anfang, laenge);
+    if (m_zoom.An())
+        ZoomFuellen();
+}
+
+void Steuerung::HilfeAufrufen() {
+    try {
+        const std::string seite = HilfeStartseite(m_z);
+        std::error_code ec;
+        if (std::filesystem::is_regular_file(seite, ec))
+            m_ansicht.HilfeZeigen(seite);
+        else
+            m_dienste.meldungen.Melden(HilfeFehlerText(m_z), MeldungsSymbol::Keins);
+    } catch (const std::exception& e) {
+        m_dienste.meldungen.Melden(e.what(), MeldungsSymbol::Keins);
+    }
+}
+
+void Steuerung::mnuHilfe_Info_Click() {
+    m_ansicht.InfoZeigen(InfoTexteBilden(m_z));
+}
+
+void Steuerung::InfoHomePage() {
+    HomePageOeffnen(m_dienste.shell, m_dienste.meldungen);
+}
+
+void Steuerung::InfoSysInfo() {
+    SysInfoStarten(m_dienste.shell, m_dienste.meldungen);
 }
 
 // ---- Navigation ----------------------------------------------------------------------
@@ -759,15 +938,22 @@ void Steuerung::BefehlAusfuehren(Befehl befehl, std::size_t index) {
                                                     m_auswahlLaenge);
     case Befehl::MappenOeffnen:
         return MappenOeffnenFragen();
-    case Befehl::Beenden:
     case Befehl::Spezialansicht:
+        return mnuAnsicht_Spezial_Click();
     case Befehl::VbEinlesen:
+        return mnuVB_Click();
     case Befehl::Optionen:
+        return mnuExtras_Optionen_Click();
     case Befehl::BildschirmFestlegen:
+        return mnuExtras_Screen_define_Click();
     case Befehl::BildschirmAufrufen:
+        return mnuExtras_Screen_call_Click();
     case Befehl::Hilfe:
+        return HilfeAufrufen();
     case Befehl::Info:
-        return; // the window's own dialogs and windows
+        return mnuHilfe_Info_Click();
+    case Befehl::Beenden:
+        return m_ansicht.Schliessen();
     }
 }
 

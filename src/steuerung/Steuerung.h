@@ -12,7 +12,9 @@
 #include "projects/ProjektDateien.h"
 #include "projects/ZuletztListe.h"
 #include "render/CodeAnsicht.h"
+#include "steuerung/Ansicht.h"
 #include "steuerung/Befehle.h"
+#include "steuerung/Bildschirm.h"
 #include "steuerung/KontextMenue.h"
 #include "steuerung/ProjektModus.h"
 #include "steuerung/Suche.h"
@@ -30,7 +32,6 @@
 
 namespace cb {
 
-class Ansicht;
 class Dialoge;
 class EinstellungsSpeicher;
 class Host;
@@ -62,6 +63,9 @@ public:
     void Starten();
     /// The window's end: the database closed, the instance folder removed.
     void Beenden() noexcept;
+    /// After the start: the mini window when the command line asked for
+    /// it, else the main window, in the user's layout when "usb" is on.
+    void Anzeigen(bool mini);
 
     /// Runs a command of the menus, the pop-ups, the keys and the status
     /// panels while its item is enabled; index picks a recent entry.
@@ -97,6 +101,29 @@ public:
     // "&Ansicht"
     void mnuAnsicht_Zoom_Click();
     void mnuAnsicht_RouClose_Click();
+    /// "&Spezialansicht": the mini window in place of the main window.
+    void mnuAnsicht_Spezial_Click();
+    /// "&VB Einlesen": a .vbp or exported module files chosen are listed in
+    /// the application tree, ticked; "&Code Einlesen" then reads them.
+    void mnuVB_Click();
+    // "&Extras"
+    void mnuExtras_Optionen_Click();
+    void mnuExtras_Screen_define_Click();
+    void mnuExtras_Screen_call_Click();
+    // "&?"
+    void HilfeAufrufen();
+    void mnuHilfe_Info_Click();
+
+    // The mini window frmMin
+    /// cmdHtml: the code on the clipboard as HTML on the clipboard.
+    void MiniHtmlKlick();
+    /// cmdClose "<< Vollansicht".
+    void MiniVollansichtKlick();
+    /// The mini window closed in any way.
+    void MiniGeschlossen();
+    // The about box's buttons
+    void InfoHomePage();
+    void InfoSysInfo();
 
     // Input the window forwards
     /// The user set or cleared the tick of a node of the application tree.
@@ -113,6 +140,8 @@ public:
     /// A click on a status panel (1-based).
     void PanelKlick(int panel);
     void PanelDoppelklick(int panel);
+    /// The main window moved, was resized, maximised or restored; in twips.
+    void FensterLageGeaendert(const FensterLage& lage);
 
     // What the window and the tests may look at
     const Zustand& Z() const { return m_z; }
@@ -133,6 +162,9 @@ public:
     const Baum& RoutSucheBaum() const { return m_treRoutSuche; }
     bool RoutSucheSichtbar() const { return m_routSucheSichtbar; }
     const ZuletztMenue& Zuletzt() const { return m_zuletzt; }
+    Fenster SichtbaresFenster() const { return m_fenster; }
+    /// The application tree lists Visual Basic files, not the host's projects.
+    bool VbDateienGelistet() const { return m_vbDateien; }
     Host& HostAnwendung() { return *m_host; }
     /// The pane text of module index + 1 as the code pane shows it.
     const CodeAnsicht& Code(std::int64_t index);
@@ -144,7 +176,13 @@ private:
     ExportKontext ExportKontextBilden();
     void ProjektModusSetzen(ProjektModus modus);
     void AnsichtZuruecksetzen();
-    void AppProjekteAktualisieren();
+    /// Asks to save an unsaved project; false when the user cancels.
+    bool ProjektAufgeben();
+    /// The shown project dropped; the application tree lists the host's
+    /// projects, or the Visual Basic files given.
+    void AppProjekteAktualisieren(const Baum* vbDateien = nullptr);
+    /// The panes built again from the module texts with the options now.
+    void AnzeigeNeuAufbauen();
     void ProjektZeigen(std::vector<std::string> texte);
     void GeoeffnetZeigen(DateiErgebnis ergebnis);
     void VerlaufZeigen(const std::optional<VerlaufEintrag>& eintrag);
@@ -178,6 +216,12 @@ private:
     Verlauf m_verlauf;
     ZoomModus m_zoom;
     bool m_projektGeladen = false;
+    bool m_vbDateien = false;
+    Fenster m_fenster = Fenster::Haupt;
+    FensterLage m_lage;
+    /// Closing the mini window brings the main window back (its own button)
+    /// rather than ending the program (any other way).
+    bool m_zurVollansicht = false;
     bool m_routSucheSichtbar = false;
     std::int64_t m_aktModulIndex = 0;
     std::size_t m_auswahlAnfang = 0;

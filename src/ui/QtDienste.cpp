@@ -6,8 +6,11 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QInputDialog>
 #include <QMimeData>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace cb {
@@ -97,6 +100,13 @@ std::vector<std::string> QtDialoge::DateienOeffnen(const std::string& titel,
     return pfade;
 }
 
+std::vector<std::string> QtDialoge::Schriftarten() {
+    std::vector<std::string> namen;
+    for (const QString& familie : QFontDatabase::families())
+        namen.push_back(familie.toStdString());
+    return namen;
+}
+
 std::string QtDialoge::EingabeFeld(const std::string& aufforderung, const std::string& titel,
                                    const std::string& vorgabe) {
     FensterZurueck zurueck{m_besitzer};
@@ -139,6 +149,14 @@ bool QtShell::Oeffnen(const std::string& dateiOderAdresse) {
     const QUrl url = QFileInfo::exists(ziel) ? QUrl::fromLocalFile(QFileInfo(ziel).absoluteFilePath())
                                              : QUrl::fromUserInput(ziel);
     return QDesktopServices::openUrl(url);
+}
+
+std::string QtShell::ProgrammFinden(const std::string& name) {
+    return QStandardPaths::findExecutable(Q(name)).toStdString();
+}
+
+bool QtShell::ProgrammStarten(const std::string& pfad) {
+    return QProcess::startDetached(Q(pfad), {});
 }
 
 } // namespace cb

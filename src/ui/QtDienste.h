@@ -19,6 +19,7 @@ public:
     std::string DateiSpeichern(const SpeichernDialogAnfrage& anfrage) override;
     std::vector<std::string> DateienOeffnen(const std::string& titel, const std::vector<FilterZeile>& filter,
                                             const std::string& startOrdner) override;
+    std::vector<std::string> Schriftarten() override;
     std::string EingabeFeld(const std::string& aufforderung, const std::string& titel,
                             const std::string& vorgabe) override;
 
@@ -38,6 +39,8 @@ public:
 class QtShell final : public Shell {
 public:
     bool Oeffnen(const std::string& dateiOderAdresse) override;
+    std::string ProgrammFinden(const std::string& name) override;
+    bool ProgrammStarten(const std::string& pfad) override;
 };
 
 /// Makes the owner's window active again after a dialog: without a window

@@ -37,6 +37,7 @@ public:
         oeffnenAntworten.pop_front();
         return a;
     }
+    std::vector<std::string> Schriftarten() override { return schriften; }
     std::string EingabeFeld(const std::string& aufforderung, const std::string& titel,
                             const std::string& vorgabe) override {
         eingabeFragen.push_back({aufforderung, titel, vorgabe});
@@ -47,6 +48,7 @@ public:
     std::deque<std::vector<std::string>> oeffnenAntworten;
     std::vector<OrdnerFrage> ordnerFragen, oeffnenFragen;
     std::vector<FilterZeile> oeffnenFilter;
+    std::vector<std::string> schriften;
     std::vector<SpeichernDialogAnfrage> speichernFragen;
     std::vector<EingabeFrage> eingabeFragen;
 

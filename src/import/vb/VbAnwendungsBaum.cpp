@@ -212,4 +212,27 @@ Baum ModulDateienBaum(const std::vector<std::string>& dateien, int ersatzCodepag
     return baum;
 }
 
+Baum VbDateienBaum(const std::vector<std::string>& dateien, int ersatzCodepage) {
+    const auto vbp = [](const std::string& d) { return TextGleich(fs::path(d).extension().string(), ".vbp"); };
+    if (std::any_of(dateien.begin(), dateien.end(), vbp)) {
+        if (dateien.size() > 1)
+            throw std::invalid_argument("Eine .vbp-Projektdatei wird allein eingelesen");
+        return VbpBaum(dateien.front(), ersatzCodepage);
+    }
+    const Baum module = ModulDateienBaum(dateien, ersatzCodepage);
+    Baum baum;
+    baum.Tag = module.Tag;
+    const std::string ordner = fs::path(module.Tag).parent_path().filename().string();
+    BaumKnoten& projekt = baum.Hinzufuegen(std::string(ProjektPraefix),
+                                           (ordner.empty() ? std::string("Module") : ordner) + " [Moduldateien]",
+                                           "Fahne");
+    projekt.Haken = true;
+    projekt.Aufgeklappt = true;
+    for (BaumKnoten k : module.Knoten()) {
+        k.Eltern = std::string(ProjektPraefix);
+        baum.Hinzufuegen(std::move(k));
+    }
+    return baum;
+}
+
 } // namespace cb

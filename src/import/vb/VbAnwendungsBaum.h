@@ -41,4 +41,11 @@ Baum VbpBaum(const std::string& vbpPfad, int ersatzCodepage = StandardCodepage);
 /// std::invalid_argument for a file that is no module file.
 Baum ModulDateienBaum(const std::vector<std::string>& dateien, int ersatzCodepage = StandardCodepage);
 
+/// What the window lists for files the user chose: a .vbp alone as
+/// VbpBaum; module files as ModulDateienBaum below one ticked project node
+/// named after their folder, so that the tick rules of projects hold for
+/// them too. Throws std::invalid_argument for a .vbp among other files or
+/// a file that is neither, std::runtime_error for a .vbp that cannot be read.
+Baum VbDateienBaum(const std::vector<std::string>& dateien, int ersatzCodepage = StandardCodepage);
+
 } // namespace cb

@@ -228,5 +228,92 @@ TEST_F(Ungespeichert, CancelledFallBackStillSavesTheUnsavedProjectLater) {
     EXPECT_EQ(Dateien(s->Z().ProjektOrdner + "Spaeter/"), ungespeichert);
 }
 
+class VbDateienEinlesen : public SteuerungsTest {
+protected:
+    std::string Quelle(const std::string& name, const std::string& inhalt) {
+        fs::create_directories(cache / "quellen");
+        const std::string pfad = (cache / "quellen" / name).string();
+        DateiSchreiben(pfad, inhalt);
+        return pfad;
+    }
+    std::vector<std::string> AppTexte() const {
+        std::vector<std::string> t;
+        for (const BaumKnoten& k : s->AppBaum().Knoten())
+            t.push_back(k.Text);
+        return t;
+    }
+};
+
+TEST_F(VbDateienEinlesen, ChosenFilesAreListedTickedAndReadWithCodeEinlesen) {
+    StartenUndHaken({Komp("Modul1", HostStandardModul, SubCode("A"))});
+    dialoge.oeffnenAntworten = {
+        {Quelle("Rechnen.bas", "Attribute VB_Name = \"Rechnen\"\r\nSub Summe()\r\nEnd Sub\r\n"),
+         Quelle("Kunde.cls", "VERSION 1.0 CLASS\r\nBEGIN\r\nEND\r\nAttribute VB_Name = \"Kunde\"\r\n"
+                             "Public Function Name() As String\r\nEnd Function\r\n")}};
+    s->Ausfuehren(Befehl::VbEinlesen);
+    ASSERT_EQ(dialoge.oeffnenFragen.size(), 1u);
+    ASSERT_FALSE(dialoge.oeffnenFilter.empty());
+    EXPECT_EQ(dialoge.oeffnenFilter[0].Endungen, std::vector<std::string>{"vbp"});
+    EXPECT_TRUE(s->VbDateienGelistet());
+    EXPECT_EQ(AppTexte(), (std::vector<std::string>{"quellen [Moduldateien]", "Rechnen", "Kunde"}));
+    EXPECT_EQ(ansicht.links, LinkerBereich::App);
+    EXPECT_TRUE(s->Freigegeben().An(Befehl::CodeEinlesen)) << "the files come ticked";
+
+    // The tick rules of a project hold: the project's tick goes to its files
+    s->AppHakenSetzen("A1\\", false);
+    EXPECT_FALSE(s->Freigegeben().An(Befehl::CodeEinlesen));
+    s->AppHakenSetzen("A1\\", true);
+
+    s->Ausfuehren(Befehl::CodeEinlesen);
+    EXPECT_TRUE(meldungen.Gezeigt().empty()) << Texte(meldungen).front();
+    EXPECT_EQ(s->Modus(), ProjektModus::Eingelesen);
+    EXPECT_EQ(ansicht.titel, "Excel Code Brindle 1.0 Projekt: quellen [nicht gespeichert !!!]");
+    ASSERT_NE(s->ProjektBaum().Finden("M2"), nullptr);
+    EXPECT_EQ(s->ProjektBaum().Finden("M2")->Text, "Kunde");
+    EXPECT_EQ(s->Code(0).Text.find("Attribute"), std::string::npos) << s->Code(0).Text;
+
+    // The refresh lists the host's projects again, after the save question
+    meldungen.Antworten(MeldungsAntwort::Nein);
+    s->Ausfuehren(Befehl::Neu);
+    EXPECT_FALSE(s->VbDateienGelistet());
+    EXPECT_EQ(AppTexte().size(), 2u);
+    EXPECT_NE(AppTexte()[0].find("VBAProject"), std::string::npos);
+}
+
+TEST_F(VbDateienEinlesen, RefusedChoicesLeaveEverythingAsItWas) {
+    StartenUndHaken({Komp("Modul1", HostStandardModul, SubCode("A"))});
+    const std::vector<std::string> vorher = AppTexte();
+    s->Ausfuehren(Befehl::VbEinlesen); // cancelled
+    dialoge.oeffnenAntworten = {{Quelle("P.vbp", "Module=M; M.bas\r\n"), Quelle("M.bas", "Sub A()\r\nEnd Sub")},
+                                {Quelle("Mappe.xlsx", "PK")}};
+    s->Ausfuehren(Befehl::VbEinlesen);
+    s->Ausfuehren(Befehl::VbEinlesen);
+    ASSERT_EQ(meldungen.Gezeigt().size(), 2u);
+    for (const auto& m : meldungen.Gezeigt()) {
+        EXPECT_EQ(m.Text.rfind("Das Projekt konnte nicht gelesen werden.\r\nMögliche Ursachen:", 0), 0u);
+        EXPECT_EQ(m.Symbol, MeldungsSymbol::Warnung);
+    }
+    EXPECT_NE(meldungen.Gezeigt()[0].Text.find("allein"), std::string::npos);
+    EXPECT_NE(meldungen.Gezeigt()[1].Text.find("Mappe.xlsx"), std::string::npos);
+    EXPECT_FALSE(s->VbDateienGelistet());
+    EXPECT_EQ(AppTexte(), vorher);
+    EXPECT_TRUE(s->Freigegeben().An(Befehl::CodeEinlesen)) << "the ticks stand";
+}
+
+TEST_F(VbDateienEinlesen, AFileGoneBeforeReadingWarnsAndKeepsTheListing) {
+    s->Starten();
+    const std::string weg = Quelle("Weg.bas", "Sub A()\r\nEnd Sub\r\n");
+    dialoge.oeffnenAntworten = {{Quelle("Da.bas", "Sub B()\r\nEnd Sub\r\n"), weg}};
+    s->Ausfuehren(Befehl::VbEinlesen);
+    fs::remove(weg);
+    s->Ausfuehren(Befehl::CodeEinlesen);
+    ASSERT_EQ(meldungen.Gezeigt().size(), 1u);
+    EXPECT_NE(meldungen.Gezeigt()[0].Text.find("Weg.bas"), std::string::npos) << meldungen.Gezeigt()[0].Text;
+    EXPECT_EQ(s->Modus(), ProjektModus::KeinProjekt);
+    EXPECT_TRUE(s->VbDateienGelistet());
+    EXPECT_EQ(AppTexte(), (std::vector<std::string>{"quellen [Moduldateien]", "Da", "Weg"}));
+    EXPECT_EQ(ansicht.links, LinkerBereich::App);
+}
+
 } // namespace
 } // namespace cb::test

@@ -12,10 +12,13 @@
 #include "render/CodeAnsicht.h"
 #include "settings/IniEinstellungsSpeicher.h"
 #include "steuerung/Ansicht.h"
+#include "steuerung/HilfeInfo.h"
+#include "steuerung/OptionenDialog.h"
 #include "steuerung/Steuerung.h"
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -75,6 +78,26 @@ public:
         Merken(aus ? "Anhalten" : "Weiter");
     }
 
+    void FensterZeigen(Fenster f) override {
+        sichtbar = f;
+        Merken(f == Fenster::Mini ? "Mini" : "Haupt");
+    }
+    void Schliessen() override {
+        geschlossen = true;
+        Merken("Schliessen");
+    }
+    void LageSetzen(const FensterLage& l) override {
+        lage = l;
+        Merken("Lage " + LayoutText(l));
+    }
+    void OptionenZeigen(OptionenDialog& dialog) override {
+        Merken("Optionen");
+        if (optionenBedienen)
+            optionenBedienen(dialog);
+    }
+    void HilfeZeigen(const std::string& seite) override { hilfe = seite; }
+    void InfoZeigen(const InfoTexte& texte) override { info = texte; }
+
     bool Aufgerufen(const std::string& was) const {
         return std::find(aufrufe.begin(), aufrufe.end(), was) != aufrufe.end();
     }
@@ -88,6 +111,13 @@ public:
     std::size_t appKnoten = 0, projektKnoten = 0, anfang = 0, laenge = 0;
     std::int64_t fenster = 0, vorne = -1;
     std::optional<std::string> zoom;
+    std::optional<Fenster> sichtbar;
+    bool geschlossen = false;
+    FensterLage lage;
+    /// What the user does in the options dialog before it closes.
+    std::function<void(OptionenDialog&)> optionenBedienen;
+    std::string hilfe;
+    std::optional<InfoTexte> info;
     Freigaben freigaben;
     std::array<bool, 3> schalter{};
     /// The call of this line fails, as a broken widget would.
