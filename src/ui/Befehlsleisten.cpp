@@ -14,6 +14,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 #include <QToolBar>
 
 namespace cb {
@@ -85,6 +86,7 @@ void Befehlsleisten::SymbolleisteBauen(QMainWindow& fenster) {
                 m_txtSuche = new QLineEdit(m_tobSymb1);
                 m_txtSuche->setObjectName("txtSuche");
                 m_txtSuche->setToolTip(QStringLiteral("Text für Suche"));
+                m_txtSuche->installEventFilter(this);
                 platz = m_txtSuche;
             } else {
                 platz = new QWidget(m_tobSymb1);
@@ -235,6 +237,14 @@ QMenu* Befehlsleisten::PopUpBauen(PopUp art, const KontextMenue& km, const Freig
         });
     }
     return menue;
+}
+
+bool Befehlsleisten::eventFilter(QObject* objekt, QEvent* e) {
+    // The whole text is selected as the field gets the focus; after a
+    // click, once the click has set its caret.
+    if (objekt == m_txtSuche && e->type() == QEvent::FocusIn)
+        QTimer::singleShot(0, m_txtSuche, &QLineEdit::selectAll);
+    return QObject::eventFilter(objekt, e);
 }
 
 } // namespace cb

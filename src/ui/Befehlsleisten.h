@@ -55,6 +55,9 @@ signals:
     void KnopfGeklickt(const QString& schluessel);
     void SuchleisteGeklickt(const QString& schluessel);
 
+protected:
+    bool eventFilter(QObject* objekt, QEvent* e) override;
+
 private:
     void MenueleisteBauen(QMainWindow& fenster);
     void SymbolleisteBauen(QMainWindow& fenster);

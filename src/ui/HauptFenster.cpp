@@ -6,10 +6,16 @@
 #include "Befehlsleisten.h"
 #include "CodeBereich.h"
 #include "CodeFenster.h"
+#include "HilfeFenster.h"
+#include "InfoFenster.h"
 #include "Masse.h"
+#include "MiniFenster.h"
+#include "OptionenFenster.h"
+#include "QtDienste.h"
 #include "StatusLeiste.h"
 #include "Symbole.h"
 
+#include "steuerung/HilfeInfo.h"
 #include "steuerung/Steuerung.h"
 
 #include <QApplication>
@@ -17,6 +23,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QSplitter>
+#include <QWindow>
 
 namespace cb {
 
@@ -67,6 +74,8 @@ void HauptFenster::Verbinden(Steuerung& steuerung) {
     });
     connect(&m_leisten->Suchfeld(), &QLineEdit::textEdited, this,
             [this](const QString& text) { m_s->SuchfeldGeaendert(text.toStdString()); });
+    // Enter in the field searches, as F3 does
+    connect(&m_leisten->Suchfeld(), &QLineEdit::returnPressed, this, [this] { m_s->Ausfuehren(Befehl::Suchen); });
     if (QMenu* datei = m_leisten->Menue(Menue::Datei))
         connect(datei, &QMenu::aboutToShow, this, [this] { m_leisten->ZuletztZeigen(m_s->Zuletzt()); });
     connect(&m_baeume->AppModell(), &BaumModell::HakenGesetzt, this,
@@ -89,10 +98,10 @@ void HauptFenster::Verbinden(Steuerung& steuerung) {
             [this](CodeFenster* fenster, std::int64_t) { CodeFensterVerbinden(fenster, false); });
 }
 
-void HauptFenster::Starten(Steuerung& steuerung) {
+void HauptFenster::Starten(Steuerung& steuerung, bool mini) {
     Verbinden(steuerung);
     steuerung.Starten();
-    show();
+    steuerung.Anzeigen(mini);
     Gestartet();
 }
 
@@ -102,10 +111,6 @@ void HauptFenster::Gestartet() {
 }
 
 void HauptFenster::BefehlGewaehlt(Befehl befehl, int index) {
-    if (befehl == Befehl::Beenden) {
-        close();
-        return;
-    }
     m_s->Ausfuehren(befehl, static_cast<std::size_t>(index));
 }
 
@@ -226,6 +231,106 @@ void HauptFenster::SuchfeldSetzen(std::string_view text) {
 void HauptFenster::NeuZeichnenAussetzen(bool aus) {
     // The status bar goes on painting the progress
     m_fraTeiler->setUpdatesEnabled(!aus);
+}
+
+void HauptFenster::FensterZeigen(Fenster fenster) {
+    if (fenster == Fenster::Haupt) {
+        if (m_mini)
+            m_mini->hide();
+        show();
+        raise();
+        activateWindow();
+        // The platform may still count the window active from before it
+        // was hidden and then tell the widgets nothing.
+        if (!isActiveWindow() && windowHandle() && windowHandle()->isActive()) {
+            QT_WARNING_PUSH
+            QT_WARNING_DISABLE_DEPRECATED
+            QApplication::setActiveWindow(this);
+            QT_WARNING_POP
+        }
+        // Hiding took the keys from the window; they go back where they were.
+        if (m_fokus && isAncestorOf(m_fokus))
+            m_fokus->setFocus();
+        else
+            m_baeume->Vorne()->setFocus();
+        return;
+    }
+    if (!m_mini) {
+        m_mini = std::make_unique<MiniFenster>(windowTitle());
+        connect(m_mini.get(), &MiniFenster::VollansichtGeklickt, this, [this] { m_s->MiniVollansichtKlick(); });
+        connect(m_mini.get(), &MiniFenster::HtmlGeklickt, this, [this] { m_s->MiniHtmlKlick(); });
+        connect(m_mini.get(), &MiniFenster::Geschlossen, this, [this] { m_s->MiniGeschlossen(); });
+    }
+    m_mini->setWindowTitle(QString::fromStdString(m_s->Z().ProgrammTitel));
+    m_fokus = QApplication::focusWidget();
+    hide();
+    m_mini->show();
+}
+
+void HauptFenster::Schliessen() {
+    if (m_mini)
+        m_mini->hide();
+    if (m_hilfe)
+        m_hilfe->close();
+    close();
+}
+
+void HauptFenster::LageSetzen(const FensterLage& lage) {
+    if (lage.Maximiert) {
+        setWindowState((windowState() & ~(Qt::WindowMinimized | Qt::WindowFullScreen)) | Qt::WindowMaximized);
+        return;
+    }
+    setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    move(TwipsPixel(static_cast<double>(lage.Links), this), TwipsPixel(static_cast<double>(lage.Oben), this));
+    resize(TwipsPixel(static_cast<double>(lage.Breite), this), TwipsPixel(static_cast<double>(lage.Hoehe), this));
+}
+
+void HauptFenster::LageMelden() {
+    if (!m_s)
+        return;
+    FensterLage lage;
+    lage.Maximiert = isMaximized();
+    lage.Links = PixelTwips(pos().x(), this);
+    lage.Oben = PixelTwips(pos().y(), this);
+    lage.Breite = PixelTwips(width(), this);
+    lage.Hoehe = PixelTwips(height(), this);
+    m_s->FensterLageGeaendert(lage);
+}
+
+void HauptFenster::moveEvent(QMoveEvent* e) {
+    QMainWindow::moveEvent(e);
+    LageMelden();
+}
+
+void HauptFenster::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    LageMelden();
+}
+
+void HauptFenster::changeEvent(QEvent* e) {
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::WindowStateChange)
+        LageMelden();
+}
+
+void HauptFenster::OptionenZeigen(OptionenDialog& dialog) {
+    OptionenFenster fenster(dialog, QString::fromStdString(m_s->Z().ProgrammTitel), this);
+    fenster.exec();
+    FensterAktivieren(this);
+}
+
+void HauptFenster::HilfeZeigen(const std::string& seite) {
+    if (!m_hilfe)
+        m_hilfe = new HilfeFenster(QString::fromStdString(m_s->Z().ProgrammTitel + " - Hilfe"), this);
+    m_hilfe->Zeigen(QString::fromStdString(seite));
+}
+
+void HauptFenster::InfoZeigen(const InfoTexte& texte) {
+    InfoFenster box(texte, this);
+    connect(&box, &InfoFenster::HomePageGeklickt, this, [this] { m_s->InfoHomePage(); });
+    connect(&box, &InfoFenster::SysInfoGeklickt, this, [this] { m_s->InfoSysInfo(); });
+    box.exec();
+    FensterAktivieren(this);
 }
 
 } // namespace cb

@@ -7,6 +7,9 @@
 #include "steuerung/Ansicht.h"
 
 #include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
 
 class QSplitter;
 
@@ -16,6 +19,8 @@ class Befehlsleisten;
 class BaumBereich;
 class CodeBereich;
 class CodeFenster;
+class HilfeFenster;
+class MiniFenster;
 class StatusLeiste;
 class Steuerung;
 enum class Befehl;
@@ -31,14 +36,19 @@ public:
     /// The start done: the application tree takes the keys.
     void Gestartet();
     /// The whole start: wired to the controller, the controller's start
-    /// (the host's projects listed), shown, the keys to the tree.
-    void Starten(Steuerung& steuerung);
+    /// (the host's projects listed), shown (or the mini window in its
+    /// place), the keys to the tree.
+    void Starten(Steuerung& steuerung, bool mini = false);
 
     Befehlsleisten& Leisten() const { return *m_leisten; }
     BaumBereich& Baeume() const { return *m_baeume; }
     CodeBereich& Code() const { return *m_code; }
     StatusLeiste& Status() const { return *m_status; }
     QSplitter& Teiler() const { return *m_fraTeiler; }
+    /// The mini window; made when first shown.
+    MiniFenster* Mini() const { return m_mini.get(); }
+    /// The help window; made when first shown.
+    HilfeFenster* Hilfe() const { return m_hilfe; }
 
     // Ansicht
     void StatusSetzen(Panel panel, std::string_view text) override;
@@ -58,8 +68,20 @@ public:
     void SchalterZeigen(bool projektsuche, bool ganzesWort, bool zoom) override;
     void SuchfeldSetzen(std::string_view text) override;
     void NeuZeichnenAussetzen(bool aus) override;
+    void FensterZeigen(Fenster fenster) override;
+    void Schliessen() override;
+    void LageSetzen(const FensterLage& lage) override;
+    void OptionenZeigen(OptionenDialog& dialog) override;
+    void HilfeZeigen(const std::string& seite) override;
+    void InfoZeigen(const InfoTexte& texte) override;
+
+protected:
+    void moveEvent(QMoveEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
+    void LageMelden();
     void BefehlGewaehlt(Befehl befehl, int index);
     void CodeFensterVerbinden(CodeFenster* fenster, bool zoom);
     void KontextMenueZeigen(const QPoint& global);
@@ -70,6 +92,9 @@ private:
     CodeBereich* m_code;
     StatusLeiste* m_status;
     QSplitter* m_fraTeiler;
+    std::unique_ptr<MiniFenster> m_mini;
+    HilfeFenster* m_hilfe = nullptr;
+    QPointer<QWidget> m_fokus; // where the keys were when the mini window took over
     int m_sanduhr = 0;
 };
 

@@ -16,4 +16,9 @@ inline int TwipsPixel(double twips, const QWidget* w) {
     return static_cast<int>(std::lround(TwipsNachPixel(twips, w)));
 }
 
+/// Pixels back to twips, for a place the window manager gave the window.
+inline long PixelTwips(int pixel, const QWidget* w) {
+    return std::lround(pixel * 1440.0 / w->logicalDpiX());
+}
+
 } // namespace cb

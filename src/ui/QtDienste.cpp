@@ -22,8 +22,10 @@ QString Q(const std::string& s) {
 }
 
 // Every dialog gives the keys back to the window when it closes.
+// The window a dialog comes up over, and that gets the keys back after it.
 struct FensterZurueck {
     QWidget* besitzer;
+    explicit FensterZurueck(QWidget* haupt) : besitzer(DialogBesitzer(haupt)) {}
     ~FensterZurueck() { FensterAktivieren(besitzer); }
 };
 
@@ -36,6 +38,15 @@ QString Bezeichnung(const FilterZeile& z) {
 }
 
 } // namespace
+
+QWidget* DialogBesitzer(QWidget* haupt) {
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    if (haupt && !haupt->isVisible())
+        if (QWidget* aktiv = QApplication::activeWindow())
+            return aktiv;
+    return haupt;
+}
 
 void FensterAktivieren(QWidget* besitzer) {
     if (besitzer)
@@ -62,7 +73,7 @@ QStringList NamensFilter(const std::vector<FilterZeile>& filter) {
 
 std::string QtDialoge::OrdnerWaehlen(const std::string& titel, const std::string& startOrdner) {
     FensterZurueck zurueck{m_besitzer};
-    QString ordner = QFileDialog::getExistingDirectory(m_besitzer, Q(titel), Q(startOrdner));
+    QString ordner = QFileDialog::getExistingDirectory(zurueck.besitzer, Q(titel), Q(startOrdner));
     while (ordner.size() > 1 && ordner.endsWith('/'))
         ordner.chop(1);
     return ordner.toStdString();
@@ -70,7 +81,7 @@ std::string QtDialoge::OrdnerWaehlen(const std::string& titel, const std::string
 
 std::string QtDialoge::DateiSpeichern(const SpeichernDialogAnfrage& anfrage) {
     FensterZurueck zurueck{m_besitzer};
-    QFileDialog dialog(m_besitzer, Q(anfrage.Titel), Q(anfrage.StartOrdner));
+    QFileDialog dialog(zurueck.besitzer, Q(anfrage.Titel), Q(anfrage.StartOrdner));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     const QStringList filter = NamensFilter(anfrage.Filter);
@@ -93,7 +104,7 @@ std::vector<std::string> QtDialoge::DateienOeffnen(const std::string& titel,
     FensterZurueck zurueck{m_besitzer};
     const QStringList namen = NamensFilter(filter);
     const QStringList dateien =
-        QFileDialog::getOpenFileNames(m_besitzer, Q(titel), Q(startOrdner), namen.join(QStringLiteral(";;")));
+        QFileDialog::getOpenFileNames(zurueck.besitzer, Q(titel), Q(startOrdner), namen.join(QStringLiteral(";;")));
     std::vector<std::string> pfade;
     for (const QString& d : dateien)
         pfade.push_back(QFileInfo(d).absoluteFilePath().toStdString());
@@ -112,7 +123,7 @@ std::string QtDialoge::EingabeFeld(const std::string& aufforderung, const std::s
     FensterZurueck zurueck{m_besitzer};
     bool ok = false;
     const QString text =
-        QInputDialog::getText(m_besitzer, Q(titel), Q(aufforderung), QLineEdit::Normal, Q(vorgabe), &ok);
+        QInputDialog::getText(zurueck.besitzer, Q(titel), Q(aufforderung), QLineEdit::Normal, Q(vorgabe), &ok);
     return ok ? text.toStdString() : std::string();
 }
 

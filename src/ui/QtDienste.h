@@ -43,6 +43,11 @@ public:
     bool ProgrammStarten(const std::string& pfad) override;
 };
 
+/// The window a dialog or message belongs to: the modal dialog open (the
+/// options), else the main window, or the active window (the mini window)
+/// while the main window is hidden.
+QWidget* DialogBesitzer(QWidget* haupt);
+
 /// Makes the owner's window active again after a dialog: without a window
 /// manager to do it (a bare X server) its shortcuts would stay dead.
 void FensterAktivieren(QWidget* besitzer);

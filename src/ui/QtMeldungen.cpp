@@ -8,7 +8,8 @@ namespace cb {
 
 MeldungsAntwort QtMeldungen::Zeigen(const std::string& text, MeldungsSymbol symbol, MeldungsKnoepfe knoepfe,
                                     const std::string& titel) {
-    QMessageBox box(m_besitzer);
+    QWidget* besitzer = DialogBesitzer(m_besitzer);
+    QMessageBox box(besitzer);
     box.setWindowTitle(QString::fromStdString(titel.empty() ? m_titel : titel));
     box.setText(QString::fromStdString(text));
     switch (symbol) {
@@ -43,7 +44,7 @@ MeldungsAntwort QtMeldungen::Zeigen(const std::string& text, MeldungsSymbol symb
         break;
     }
     const int gewaehlt = box.exec();
-    FensterAktivieren(m_besitzer);
+    FensterAktivieren(besitzer);
     switch (gewaehlt) {
     case QMessageBox::Yes:
         return MeldungsAntwort::Ja;

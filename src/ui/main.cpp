@@ -7,6 +7,7 @@
 #include "app/Start.h"
 #include "app/Zustand.h"
 #include "import/host/WorkbookHost.h"
+#include "steuerung/Bildschirm.h"
 #include "steuerung/Steuerung.h"
 
 #include <QApplication>
@@ -97,12 +98,16 @@ int main(int argc, char* argv[]) {
         cb::QtShell shell;
         // The workbooks named on the command line are the host's open workbooks.
         auto host = std::make_unique<cb::WorkbookHost>(meldungen);
-        const QStringList argumente = app.arguments();
-        for (qsizetype i = 1; i < argumente.size(); ++i)
-            host->Oeffnen(QFileInfo(argumente[i]).absoluteFilePath().toStdString());
+        std::vector<std::string> argumente;
+        for (const QString& a : app.arguments().mid(1))
+            argumente.push_back(a.toStdString());
+        const bool mini = cb::MiniStartVerlangt(argumente);
+        for (const QString& a : app.arguments().mid(1))
+            if (!mini || a.compare(QStringLiteral("/a"), Qt::CaseInsensitive) != 0)
+                host->Oeffnen(QFileInfo(a).absoluteFilePath().toStdString());
         cb::Steuerung steuerung(std::move(zustand), std::move(host),
                                 {einstellungen, meldungen, dialoge, ablage, shell}, fenster);
-        fenster.Starten(steuerung);
+        fenster.Starten(steuerung, mini);
         if (!beendenVerlangt)
             ergebnis = app.exec();
         steuerung.Beenden();

@@ -15,6 +15,8 @@
 #include "CodeBereich.h"
 #include "CodeFenster.h"
 #include "HauptFenster.h"
+#include "HilfeFenster.h"
+#include "MiniFenster.h"
 #include "StatusLeiste.h"
 
 #include "app/Start.h"
@@ -26,6 +28,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionViewItem>
 #include <QTemporaryDir>
@@ -34,6 +37,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -44,10 +48,27 @@ inline std::string BeispielMappe() {
     return std::string(CB_BIN_DIR) + "/../examples/Beispiel.xlsm";
 }
 
+/// Counts the main window's showing and closing, which the window itself
+/// has no reason to keep.
+struct FensterEreignisse : QObject {
+    int gezeigt = 0, geschlossen = 0;
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Show)
+            ++gezeigt;
+        if (e->type() == QEvent::Close)
+            ++geschlossen;
+        return QObject::eventFilter(o, e);
+    }
+};
+
 struct Programm {
-    explicit Programm(const std::vector<std::string>& mappen = {BeispielMappe()}) {
-        einstellungen =
-            std::make_unique<IniEinstellungsSpeicher>(ordner.filePath("einstellungen.ini").toStdString());
+    /// mini: started with "/a"; einstellungsDatei: the settings of an
+    /// earlier run, else a new file in the temporary folder.
+    explicit Programm(const std::vector<std::string>& mappen = {BeispielMappe()}, bool mini = false,
+                      const QString& einstellungsDatei = {}) {
+        einstellungen = std::make_unique<IniEinstellungsSpeicher>(
+            (einstellungsDatei.isEmpty() ? ordner.filePath("einstellungen.ini") : einstellungsDatei)
+                .toStdString());
         Zustand z;
         cb::Starten(z, *einstellungen, CB_BIN_DIR, ordner.path().toStdString());
         z.ProjektOrdner = ordner.path().toStdString() + "/projekte/";
@@ -56,9 +77,12 @@ struct Programm {
         for (const std::string& m : mappen)
             h->Oeffnen(m);
         fenster = std::make_unique<HauptFenster>();
+        fenster->installEventFilter(&ereignisse);
         s = std::make_unique<Steuerung>(std::move(z), std::move(h),
                                         Dienste{*einstellungen, meldungen, dialoge, ablage, shell}, *fenster);
-        fenster->Starten(*s);
+        fenster->Starten(*s, mini);
+        if (mini)
+            return;
         fenster->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
     }
@@ -188,12 +212,32 @@ struct Programm {
         QVERIFY2(gefunden, qPrintable(text));
     }
 
+    /// Runs bedienen on the modal dialog that the action opens, once it is
+    /// open; bedienen must close it.
+    template <class D> void ImDialog(const std::function<void()>& oeffnen, const std::function<void(D&)>& bedienen) {
+        bool bedient = false;
+        QTimer::singleShot(0, [&] {
+            if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget())) {
+                bedient = true;
+                QVERIFY(QTest::qWaitForWindowExposed(d));
+                bedienen(*d);
+                if (d->isVisible())
+                    d->reject();
+            }
+        });
+        oeffnen();
+        fenster->activateWindow();
+        [[maybe_unused]] const bool aktiv = QTest::qWaitForWindowActive(fenster.get());
+        QVERIFY(bedient);
+    }
+
     QTemporaryDir ordner;
     std::unique_ptr<IniEinstellungsSpeicher> einstellungen;
     AufzeichnendeMeldungen meldungen;
     AufzeichnendeDialoge dialoge;
     ZwischenablageImSpeicher ablage;
     AufzeichnendeShell shell;
+    FensterEreignisse ereignisse;
     std::unique_ptr<HauptFenster> fenster;
     std::unique_ptr<Steuerung> s;
 };

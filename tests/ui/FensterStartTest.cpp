@@ -144,6 +144,13 @@ private slots:
                      {Qt::KeyboardModifiers{}, Qt::KeyboardModifiers{Qt::ControlModifier}}) {
                     p.meldungen.Antworten(MeldungsAntwort::Nein);
                     Programm::Taste(t, m);
+                    // back from the mini window (F9) and the help window (F1)
+                    if (p.F().Mini() && p.F().Mini()->isVisible())
+                        QTest::mouseClick(&p.F().Mini()->Vollansicht(), Qt::LeftButton);
+                    if (p.F().Hilfe())
+                        p.F().Hilfe()->close();
+                    p.F().activateWindow();
+                    QVERIFY(QTest::qWaitForWindowActive(&p.F()));
                 }
             for (const LeistenEintrag& e : Symbolleiste())
                 if (e.Art == LeistenArt::Knopf && e.Schluessel != "neu" && e.Schluessel != "refresh" &&
