@@ -15,6 +15,8 @@ namespace cb {
 
 class Baum;
 class Freigaben;
+enum class Befehl;
+enum class Knopf;
 class OptionenDialog;
 struct CodeAnsicht;
 struct FensterLage;
@@ -54,6 +56,10 @@ public:
     /// focused, or hidden (inhalt nullptr).
     virtual void ZoomZeigen(const CodeAnsicht* inhalt) = 0;
 
+    /// The caption of a menu item and the tooltip of a toolbar button, where
+    /// they name the host.
+    virtual void BeschriftungSetzen(Befehl befehl, std::string_view text) = 0;
+    virtual void TooltipSetzen(Knopf knopf, std::string_view text) = 0;
     /// Enabled states of every menu item, menu, toolbar button and history panel.
     virtual void FreigabenZeigen(const Freigaben& freigaben) = 0;
     /// Check marks and pressed buttons of the three switches.

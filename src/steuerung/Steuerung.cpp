@@ -104,6 +104,9 @@ ExportKontext Steuerung::ExportKontextBilden() {
 void Steuerung::Starten() {
     InstanzStarten(m_z, m_projekt, m_dienste.einstellungen, m_dienste.meldungen, m_zuletzt, m_sperre);
     m_ansicht.TitelSetzen(m_z.ProgrammTitel);
+    // With the options come the texts that name the host
+    m_ansicht.BeschriftungSetzen(Befehl::AppAktualisieren, "&Aktualisieren " + m_z.AppName + " VBA Projekte");
+    m_ansicht.TooltipSetzen(Knopf::Aktualisieren, "Aktualisieren " + m_z.AppName + " VBA Projekte (F5)");
     mnuAnsicht_App_Aktualisieren_Click();
 }
 

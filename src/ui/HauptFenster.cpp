@@ -214,6 +214,18 @@ void HauptFenster::ZoomZeigen(const CodeAnsicht* inhalt) {
     m_code->ZoomZeigen(inhalt, m_s->Z().Opt);
 }
 
+void HauptFenster::BeschriftungSetzen(Befehl befehl, std::string_view text) {
+    if (QAction* a = m_leisten->Aktion(befehl))
+        a->setText(Q(text));
+}
+
+void HauptFenster::TooltipSetzen(Knopf knopf, std::string_view text) {
+    for (const LeistenEintrag& e : Symbolleiste())
+        if (e.Taste == knopf)
+            if (QAction* a = m_leisten->Knopf(e.Schluessel))
+                a->setToolTip(Q(text));
+}
+
 void HauptFenster::FreigabenZeigen(const Freigaben& freigaben) {
     m_leisten->FreigabenZeigen(freigaben);
     m_status->PanelFreigeben(3, freigaben.An(Befehl::RoutineZurueck));

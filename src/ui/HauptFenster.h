@@ -64,6 +64,8 @@ public:
     void CodeFensterZeigen(std::int64_t index, const CodeAnsicht& code) override;
     void AuswahlSetzen(std::size_t anfang, std::size_t laenge) override;
     void ZoomZeigen(const CodeAnsicht* inhalt) override;
+    void BeschriftungSetzen(Befehl befehl, std::string_view text) override;
+    void TooltipSetzen(Knopf knopf, std::string_view text) override;
     void FreigabenZeigen(const Freigaben& freigaben) override;
     void SchalterZeigen(bool projektsuche, bool ganzesWort, bool zoom) override;
     void SuchfeldSetzen(std::string_view text) override;

@@ -49,6 +49,12 @@ TEST(MiniStart, SlashAInAnyCase) {
 
 using Bildschirm = SteuerungsTest;
 
+TEST_F(Bildschirm, TheStartNamesTheHostInTheRefreshItem) {
+    s->Starten();
+    EXPECT_EQ(ansicht.beschriftungen[Befehl::AppAktualisieren], "&Aktualisieren Excel VBA Projekte");
+    EXPECT_EQ(ansicht.tooltips[Knopf::Aktualisieren], "Aktualisieren Excel VBA Projekte (F5)");
+}
+
 std::string Gespeichert(const IniEinstellungsSpeicher& e, const Zustand& z) {
     return e.Lesen(z.EinstellungsName, "optionen", "bis");
 }

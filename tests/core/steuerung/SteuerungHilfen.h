@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -70,6 +71,8 @@ public:
     void ZoomZeigen(const CodeAnsicht* inhalt) override {
         zoom = inhalt ? std::optional<std::string>(inhalt->Text) : std::nullopt;
     }
+    void BeschriftungSetzen(Befehl b, std::string_view t) override { beschriftungen[b] = std::string(t); }
+    void TooltipSetzen(Knopf k, std::string_view t) override { tooltips[k] = std::string(t); }
     void FreigabenZeigen(const Freigaben& f) override { freigaben = f; }
     void SchalterZeigen(bool p, bool g, bool z) override { schalter = {p, g, z}; }
     void SuchfeldSetzen(std::string_view t) override { suchfeld = std::string(t); }
@@ -112,6 +115,8 @@ public:
     std::int64_t fenster = 0, vorne = -1;
     std::optional<std::string> zoom;
     std::optional<Fenster> sichtbar;
+    std::map<Befehl, std::string> beschriftungen;
+    std::map<Knopf, std::string> tooltips;
     bool geschlossen = false;
     FensterLage lage;
     /// What the user does in the options dialog before it closes.
