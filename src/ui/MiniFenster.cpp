@@ -6,6 +6,8 @@
 #include <QCloseEvent>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace cb {
 
 MiniFenster::MiniFenster(const QString& titel)
@@ -16,15 +18,17 @@ MiniFenster::MiniFenster(const QString& titel)
     setWindowIcon(ProgrammBild());
     // It sits above the program the user works in and leaves it the keys.
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setFixedSize(TwipsPixel(2370, this), TwipsPixel(585, this));
+    // The design's places, with the caption's own width where the font
+    // needs more than the design gave it.
+    const int oben = TwipsPixel(120, this), hoehe = TwipsPixel(375, this);
+    const int breit = std::max(TwipsPixel(1215, this), m_cmdClose->sizeHint().width());
     m_cmdClose->setObjectName("cmdClose");
-    m_cmdClose->setGeometry(TwipsPixel(120, this), TwipsPixel(120, this), TwipsPixel(1215, this),
-                            TwipsPixel(375, this));
+    m_cmdClose->setGeometry(TwipsPixel(120, this), oben, breit, hoehe);
     m_cmdHtml->setObjectName("cmdHtml");
     m_cmdHtml->setIcon(KnopfBild("ht_clip"));
     m_cmdHtml->setToolTip(QStringLiteral("Zwischenablage nach HTML"));
-    m_cmdHtml->setGeometry(TwipsPixel(1680, this), TwipsPixel(120, this), TwipsPixel(375, this),
-                           TwipsPixel(375, this));
+    m_cmdHtml->setGeometry(m_cmdClose->geometry().right() + 1 + TwipsPixel(345, this), oben, hoehe, hoehe);
+    setFixedSize(m_cmdHtml->geometry().right() + 1 + TwipsPixel(315, this), TwipsPixel(585, this));
     connect(m_cmdClose, &QPushButton::clicked, this, &MiniFenster::VollansichtGeklickt);
     connect(m_cmdHtml, &QPushButton::clicked, this, &MiniFenster::HtmlGeklickt);
 }

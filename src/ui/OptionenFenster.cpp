@@ -206,7 +206,7 @@ QWidget* OptionenFenster::FormateSeite() {
             feld->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid gray;")
                                     .arg(Farbe(FeldFarbe(index)).name()));
             connect(feld, &QToolButton::clicked, this, [this, index] { Eingabe([&] { m_d.FeldKlick(index); }); });
-            fl->addWidget(feld, i / 8, i % 8);
+            fl->addWidget(feld, 0, i);
         }
         m_rahmen[static_cast<std::size_t>(r)] = rahmen;
         l->addWidget(rahmen, 1 + r, 0, 1, 3);

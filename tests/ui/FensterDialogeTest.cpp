@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QToolButton>
 
@@ -253,6 +254,40 @@ private slots:
         Programm::Taste(Qt::Key_F1);
         QVERIFY(p.meldungen.Gezeigt().back().Text.find(p.ordner.path().toStdString() + "/leer/") !=
                 std::string::npos);
+    }
+
+    void everyLinkOfTheHelpPagesLeadsToAPageAndAnchor() {
+        const QDir hilfe(QStringLiteral(CB_BIN_DIR "/hilfe"));
+        const QStringList seiten = hilfe.entryList({"*.html"});
+        QVERIFY(seiten.contains("index.html"));
+        // Each page's anchors, as the help window's browser reads them
+        QMap<QString, QSet<QString>> anker;
+        QMap<QString, QStringList> verweise;
+        for (const QString& seite : seiten) {
+            QTextBrowser b;
+            b.setSource(QUrl::fromLocalFile(hilfe.filePath(seite)));
+            for (QTextBlock block = b.document()->begin(); block.isValid(); block = block.next())
+                for (auto it = block.begin(); !it.atEnd(); ++it) {
+                    const QTextCharFormat f = it.fragment().charFormat();
+                    for (const QString& name : f.anchorNames())
+                        anker[seite].insert(name);
+                    if (f.isAnchor() && !f.anchorHref().isEmpty())
+                        verweise[seite] << f.anchorHref();
+                }
+        }
+        int gezaehlt = 0;
+        for (auto it = verweise.begin(); it != verweise.end(); ++it)
+            for (const QString& href : it.value()) {
+                const QUrl url(href);
+                if (!url.scheme().isEmpty())
+                    continue; // the maker's address and the like
+                const QString ziel = url.path().isEmpty() ? it.key() : url.path();
+                QVERIFY2(seiten.contains(ziel), qPrintable(it.key() + " -> " + href));
+                if (url.hasFragment())
+                    QVERIFY2(anker[ziel].contains(url.fragment()), qPrintable(it.key() + " -> " + href));
+                ++gezaehlt;
+            }
+        QVERIFY(gezaehlt > seiten.size());
     }
 
     void aboutBoxHoverAndButtons() {
