@@ -10,6 +10,7 @@
 #include "BaumSicht.h"
 #include "CodeBereich.h"
 #include "CodeFenster.h"
+#include "Befehlsleisten.h"
 #include "HauptFenster.h"
 
 #include "app/Dialoge.h"
@@ -24,6 +25,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -130,6 +132,20 @@ public:
         return Ms(t);
     }
 
+    /// Types the text into the search field, then times the key until painted.
+    double Suchen(const QString& text, Qt::KeyboardModifiers mod = {}) {
+        QLineEdit& feld = fenster->Leisten().Suchfeld();
+        feld.setFocus();
+        feld.selectAll();
+        QTest::keyClicks(&feld, text);
+        Gemalt();
+        QElapsedTimer t;
+        t.start();
+        QTest::keyClick(&feld, Qt::Key_F3, mod);
+        Gemalt();
+        return Ms(t);
+    }
+
     QTemporaryDir ordner;
     std::unique_ptr<IniEinstellungsSpeicher> einstellungen;
     StilleMeldungen meldungen;
@@ -150,7 +166,7 @@ int main(int argc, char** argv) {
     const std::string gross = MappeSchreiben(ordner, "Gross.xlsm", 300, 100000);
     const std::string lang = MappeSchreiben(ordner, "Lang.xlsm", 3, 15000); // 5,000 lines each
 
-    Messung lesen, wechsel, erstesMal, langErstesMal;
+    Messung lesen, wechsel, erstesMal, langErstesMal, suchenErstes, suchenLetztes, suchenWeiter;
     for (int r = 0; r < runden; ++r) {
         Lauf lauf({gross, lang});
         lesen.werte.push_back(lauf.EinlesenMitF2(1));
@@ -162,6 +178,21 @@ int main(int argc, char** argv) {
         erstesMal.werte.push_back(lauf.ModulKlicken(2));
         for (int k = 0; k < 10; ++k)
             wechsel.werte.push_back(lauf.ModulKlicken(k % 2 == 0 ? 1 : 2));
+        // Project search: the first one makes every pane's text; a text only
+        // the last module holds is looked for through all of them; then hit
+        // after hit of a text in every module.
+        lauf.fenster->Leisten().Knopf("su_p")->trigger();
+        suchenErstes.werte.push_back(lauf.Suchen(QStringLiteral("x * 300")));
+        if (lauf.s->AktModulIndex() != 299) {
+            std::fprintf(stderr, "the search did not find the last module: %lld\n",
+                         static_cast<long long>(lauf.s->AktModulIndex()));
+            return 1;
+        }
+        for (int k = 0; k < 5; ++k)
+            suchenLetztes.werte.push_back(lauf.Suchen(QStringLiteral("x * 300")));
+        lauf.Suchen(QStringLiteral("zitiert"));
+        for (int k = 0; k < 20; ++k)
+            suchenWeiter.werte.push_back(lauf.Suchen(QStringLiteral("zitiert"), Qt::ControlModifier));
         QTest::keyClick(lauf.fenster.get(), Qt::Key_N, Qt::ControlModifier); // "&Neu", save: No
         lauf.Gemalt();
         lauf.EinlesenMitF2(2);
@@ -177,5 +208,8 @@ int main(int argc, char** argv) {
     erstesMal.Drucken("first show of a 333-line module");
     wechsel.Drucken("switch to a module shown before");
     langErstesMal.Drucken("first show of a 5,000-line module");
+    suchenErstes.Drucken("first project search (F3), hit in the last of 300 modules");
+    suchenLetztes.Drucken("project search (F3), hit in the last of 300 modules");
+    suchenWeiter.Drucken("project search on (Ctrl+F3), next hit");
     return 0;
 }
