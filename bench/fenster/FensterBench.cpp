@@ -8,9 +8,9 @@
 #include "BaumBereich.h"
 #include "BaumModell.h"
 #include "BaumSicht.h"
+#include "Befehlsleisten.h"
 #include "CodeBereich.h"
 #include "CodeFenster.h"
-#include "Befehlsleisten.h"
 #include "HauptFenster.h"
 
 #include "app/Dialoge.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "steuerung/HilfeInfo.h"
 
-#include "app/Allgemein.h"
 #include "BuildInfo.h"
+#include "app/Allgemein.h"
 #include "app/Meldungen.h"
 #include "app/Shell.h"
 #include "app/Zustand.h"

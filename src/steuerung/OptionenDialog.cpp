@@ -63,7 +63,8 @@ std::int32_t FeldFarbe(int index) {
     if (index < 0 || index >= FarbFelder)
         return 0;
     const int i = index % 16;
-    return index < 16 || i == 0 ? Palette[static_cast<std::size_t>(i)] : Palette[static_cast<std::size_t>(16 - i)];
+    return index < 16 || i == 0 ? Palette[static_cast<std::size_t>(i)]
+                                : Palette[static_cast<std::size_t>(16 - i)];
 }
 
 FarbRahmen FeldRahmen(int index) {

@@ -17,7 +17,8 @@ class EinstellungsSpeicher;
 
 /// The four pages, in the order of their tabs.
 enum class OptionenSeite { Anzeige, Dateien, Code, Formate };
-inline constexpr std::array<const char*, 4> OptionenSeitenTitel = {"&Anzeige", "&Dateien", "&Code", "&Formate"};
+inline constexpr std::array<const char*, 4> OptionenSeitenTitel = {"&Anzeige", "&Dateien", "&Code",
+                                                                   "&Formate"};
 
 /// The three colour frames: swatches 0-15, 16-31 and 32-47.
 enum class FarbRahmen { Kommentar, Schluessel, String };

@@ -5,6 +5,7 @@
 #include "analysis/DefinitionSuche.h"
 #include "analysis/StrukturListe.h"
 #include "app/Dialoge.h"
+#include "app/EinstellungsSpeicher.h"
 #include "app/Meldungen.h"
 #include "app/Start.h"
 #include "app/Text.h"
@@ -26,7 +27,6 @@
 #include "projects/ProjektKontext.h"
 #include "projects/SpeichernUnter.h"
 #include "render/WortAnPosition.h"
-#include "app/EinstellungsSpeicher.h"
 #include "steuerung/HilfeInfo.h"
 #include "steuerung/OptionenDialog.h"
 #include "steuerung/RtfBefehle.h"
@@ -512,9 +512,9 @@ void Steuerung::MappenOeffnenFragen() {
 }
 
 void Steuerung::mnuVB_Click() {
-    const auto filter = FilterZeilenBilden(
-        std::string(VbpDateiFilter) + "VB-Moduldateien:bas,cls,frm,ctl,dob,dsr,pag;Alle Dateien:;",
-        m_dienste.meldungen);
+    const auto filter = FilterZeilenBilden(std::string(VbpDateiFilter) +
+                                               "VB-Moduldateien:bas,cls,frm,ctl,dob,dsr,pag;Alle Dateien:;",
+                                           m_dienste.meldungen);
     if (!filter)
         return;
     const std::vector<std::string> dateien = m_dienste.dialoge.DateienOeffnen("VB Einlesen", *filter, {});
@@ -569,8 +569,8 @@ void Steuerung::FensterLageGeaendert(const FensterLage& lage) {
 }
 
 void Steuerung::mnuExtras_Screen_define_Click() {
-    if (m_dienste.meldungen.Zeigen(std::string(LayoutFrageText), MeldungsSymbol::Frage, MeldungsKnoepfe::JaNein,
-                                   {}) != MeldungsAntwort::Ja)
+    if (m_dienste.meldungen.Zeigen(std::string(LayoutFrageText), MeldungsSymbol::Frage,
+                                   MeldungsKnoepfe::JaNein, {}) != MeldungsAntwort::Ja)
         return;
     m_z.Opt.WindowLayout = LayoutText(m_lage);
     m_dienste.einstellungen.Schreiben(m_z.EinstellungsName, "optionen", "bis", m_z.Opt.WindowLayout);

@@ -46,7 +46,8 @@ void CodeFenster::Fuellen(const CodeAnsicht& code, const Optionen& o) {
         }
 
     QFont schrift(QString::fromStdString(o.SchriftName));
-    schrift.setPointSize(std::max(1, o.SchriftGroesse));
+    // A damaged stored size must not ask the screen for glyphs of any size
+    schrift.setPointSize(std::clamp(o.SchriftGroesse, 1, MaxPunkte));
     schrift.setStyleHint(QFont::SansSerif);
     setFont(schrift);
     document()->setDefaultFont(schrift);
@@ -55,7 +56,7 @@ void CodeFenster::Fuellen(const CodeAnsicht& code, const Optionen& o) {
     QTextOption option = document()->defaultTextOption();
     const double tab = std::floor(o.TabstopMm / 10.0 * 567);
     QList<QTextOption::Tab> tabs;
-    for (int i = 1; i <= 10; ++i)
+    for (int i = 1; i <= 10 && tab > 0; ++i)
         tabs.append(QTextOption::Tab(TwipsNachPixel(tab * i, this), QTextOption::LeftTab));
     option.setTabs(tabs);
     option.setTabStopDistance(std::max(1.0, TwipsNachPixel(720, this)));

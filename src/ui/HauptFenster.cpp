@@ -75,7 +75,8 @@ void HauptFenster::Verbinden(Steuerung& steuerung) {
     connect(&m_leisten->Suchfeld(), &QLineEdit::textEdited, this,
             [this](const QString& text) { m_s->SuchfeldGeaendert(text.toStdString()); });
     // Enter in the field searches, as F3 does
-    connect(&m_leisten->Suchfeld(), &QLineEdit::returnPressed, this, [this] { m_s->Ausfuehren(Befehl::Suchen); });
+    connect(&m_leisten->Suchfeld(), &QLineEdit::returnPressed, this,
+            [this] { m_s->Ausfuehren(Befehl::Suchen); });
     if (QMenu* datei = m_leisten->Menue(Menue::Datei))
         connect(datei, &QMenu::aboutToShow, this, [this] { m_leisten->ZuletztZeigen(m_s->Zuletzt()); });
     connect(&m_baeume->AppModell(), &BaumModell::HakenGesetzt, this,
@@ -269,7 +270,8 @@ void HauptFenster::FensterZeigen(Fenster fenster) {
     }
     if (!m_mini) {
         m_mini = std::make_unique<MiniFenster>(windowTitle());
-        connect(m_mini.get(), &MiniFenster::VollansichtGeklickt, this, [this] { m_s->MiniVollansichtKlick(); });
+        connect(m_mini.get(), &MiniFenster::VollansichtGeklickt, this,
+                [this] { m_s->MiniVollansichtKlick(); });
         connect(m_mini.get(), &MiniFenster::HtmlGeklickt, this, [this] { m_s->MiniHtmlKlick(); });
         connect(m_mini.get(), &MiniFenster::Geschlossen, this, [this] { m_s->MiniGeschlossen(); });
     }
@@ -294,7 +296,8 @@ void HauptFenster::LageSetzen(const FensterLage& lage) {
     }
     setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
     move(TwipsPixel(static_cast<double>(lage.Links), this), TwipsPixel(static_cast<double>(lage.Oben), this));
-    resize(TwipsPixel(static_cast<double>(lage.Breite), this), TwipsPixel(static_cast<double>(lage.Hoehe), this));
+    resize(TwipsPixel(static_cast<double>(lage.Breite), this),
+           TwipsPixel(static_cast<double>(lage.Hoehe), this));
 }
 
 void HauptFenster::LageMelden() {

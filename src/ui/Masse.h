@@ -8,6 +8,10 @@
 
 namespace cb {
 
+/// The largest font size the window draws: a stored size beyond it is
+/// taken as this on screen (exports keep the stored one).
+inline constexpr int MaxPunkte = 200;
+
 inline double TwipsNachPixel(double twips, const QWidget* w) {
     return twips * w->logicalDpiX() / 1440.0;
 }

@@ -11,7 +11,8 @@
 namespace cb {
 
 MiniFenster::MiniFenster(const QString& titel)
-    : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : QWidget(nullptr,
+              Qt::Window | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_cmdClose(new QPushButton(QStringLiteral("<< Vollansicht"), this)), m_cmdHtml(new QPushButton(this)) {
     setObjectName("frmMin");
     setWindowTitle(titel);

@@ -18,6 +18,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace cb {
 
 namespace {
@@ -89,8 +91,9 @@ template <class F> void OptionenFenster::Eingabe(F&& f) {
 
 QCheckBox* OptionenFenster::Kasten(int kasten, const QString& text, const QString& tooltip) {
     static constexpr std::array<const char*, KastenAnzahl> Namen = {
-        "chkUserBild", "chkVorschau", "chkModulnamen",    "chkMeldung", "chkAufgeklappt", "chkStandardImmer",
-        "chkRoutLeer", "chkRouEinruecken", "chkEinrueck", "chkLeer",    "chkRoutinen"};
+        "chkUserBild",    "chkVorschau",      "chkModulnamen", "chkMeldung",
+        "chkAufgeklappt", "chkStandardImmer", "chkRoutLeer",   "chkRouEinruecken",
+        "chkEinrueck",    "chkLeer",          "chkRoutinen"};
     auto* k = new QCheckBox(text);
     k->setObjectName(Namen[static_cast<std::size_t>(kasten)]);
     k->setToolTip(tooltip);
@@ -104,9 +107,8 @@ QCheckBox* OptionenFenster::Kasten(int kasten, const QString& text, const QStrin
 QComboBox* OptionenFenster::Liste(const char* name, void (OptionenDialog::*waehlen)(std::string)) {
     auto* liste = new QComboBox;
     liste->setObjectName(name);
-    connect(liste, &QComboBox::textActivated, this, [this, waehlen](const QString& text) {
-        Eingabe([&] { (m_d.*waehlen)(text.toStdString()); });
-    });
+    connect(liste, &QComboBox::textActivated, this,
+            [this, waehlen](const QString& text) { Eingabe([&] { (m_d.*waehlen)(text.toStdString()); }); });
     return liste;
 }
 
@@ -192,7 +194,8 @@ QWidget* OptionenFenster::FormateSeite() {
                  0, 2);
 
     static constexpr std::array<const char*, 3> Namen = {"fraKomFarbe", "fraKeyfarbe", "fraStringFarbe"};
-    static constexpr std::array<const char*, 3> Titel = {"Kommentarfarbe", "Schlüsselwortfarbe", "Stringfarbe"};
+    static constexpr std::array<const char*, 3> Titel = {"Kommentarfarbe", "Schlüsselwortfarbe",
+                                                         "Stringfarbe"};
     for (int r = 0; r < 3; ++r) {
         auto* rahmen = new QGroupBox(QString::fromUtf8(Titel[static_cast<std::size_t>(r)]));
         rahmen->setObjectName(Namen[static_cast<std::size_t>(r)]);
@@ -205,7 +208,8 @@ QWidget* OptionenFenster::FormateSeite() {
             feld->setFixedSize(TwipsPixel(240, this), TwipsPixel(240, this));
             feld->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid gray;")
                                     .arg(Farbe(FeldFarbe(index)).name()));
-            connect(feld, &QToolButton::clicked, this, [this, index] { Eingabe([&] { m_d.FeldKlick(index); }); });
+            connect(feld, &QToolButton::clicked, this,
+                    [this, index] { Eingabe([&] { m_d.FeldKlick(index); }); });
             fl->addWidget(feld, 0, i);
         }
         m_rahmen[static_cast<std::size_t>(r)] = rahmen;
@@ -243,7 +247,7 @@ void OptionenFenster::Erneuern() {
     ListeZeigen(m_cboSchriftArt, m_d.Schriften(), m_d.SchriftText());
     ListeZeigen(m_cboSchriftGr, m_d.Groessen(), m_d.GroesseText());
     QFont vorschau(Q(m_d.VorschauName()));
-    vorschau.setPointSize(std::max(1, m_d.VorschauGroesse()));
+    vorschau.setPointSize(std::clamp(m_d.VorschauGroesse(), 1, MaxPunkte));
     m_lblSchrift->setFont(vorschau);
     m_erneuert = false;
 }

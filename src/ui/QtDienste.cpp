@@ -103,8 +103,8 @@ std::vector<std::string> QtDialoge::DateienOeffnen(const std::string& titel,
                                                    const std::string& startOrdner) {
     FensterZurueck zurueck{m_besitzer};
     const QStringList namen = NamensFilter(filter);
-    const QStringList dateien =
-        QFileDialog::getOpenFileNames(zurueck.besitzer, Q(titel), Q(startOrdner), namen.join(QStringLiteral(";;")));
+    const QStringList dateien = QFileDialog::getOpenFileNames(zurueck.besitzer, Q(titel), Q(startOrdner),
+                                                              namen.join(QStringLiteral(";;")));
     std::vector<std::string> pfade;
     for (const QString& d : dateien)
         pfade.push_back(QFileInfo(d).absoluteFilePath().toStdString());
@@ -122,8 +122,8 @@ std::string QtDialoge::EingabeFeld(const std::string& aufforderung, const std::s
                                    const std::string& vorgabe) {
     FensterZurueck zurueck{m_besitzer};
     bool ok = false;
-    const QString text =
-        QInputDialog::getText(zurueck.besitzer, Q(titel), Q(aufforderung), QLineEdit::Normal, Q(vorgabe), &ok);
+    const QString text = QInputDialog::getText(zurueck.besitzer, Q(titel), Q(aufforderung), QLineEdit::Normal,
+                                               Q(vorgabe), &ok);
     return ok ? text.toStdString() : std::string();
 }
 

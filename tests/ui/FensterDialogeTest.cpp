@@ -140,14 +140,15 @@ private slots:
         p.Einlesen();
         const std::int32_t schluessel = p.s->Z().Opt.FarbeSchluessel;
         // Abbrechen after picking a colour
-        p.ImDialog<OptionenFenster>([] { Programm::Taste(Qt::Key_E, Qt::ControlModifier); },
-                                    [](OptionenFenster& d) {
-                                        auto* tabs = Kind<QTabBar>(d, "tbOptionen");
-                                        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(3).center());
-                                        QTest::mouseClick(Kind<QToolButton>(d, "lblFarbe_17"), Qt::LeftButton);
-                                        QVERIFY(Kind<QGroupBox>(d, "fraKeyfarbe")->styleSheet().contains("#000000"));
-                                        QTest::mouseClick(Kind<QPushButton>(d, "cmdEscape"), Qt::LeftButton);
-                                    });
+        p.ImDialog<OptionenFenster>(
+            [] { Programm::Taste(Qt::Key_E, Qt::ControlModifier); },
+            [](OptionenFenster& d) {
+                auto* tabs = Kind<QTabBar>(d, "tbOptionen");
+                QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(3).center());
+                QTest::mouseClick(Kind<QToolButton>(d, "lblFarbe_17"), Qt::LeftButton);
+                QVERIFY(Kind<QGroupBox>(d, "fraKeyfarbe")->styleSheet().contains("#000000"));
+                QTest::mouseClick(Kind<QPushButton>(d, "cmdEscape"), Qt::LeftButton);
+            });
         QCOMPARE(p.s->Z().Opt.FarbeSchluessel, schluessel);
         QCOMPARE(Gespeichert(p, "optionen", "fkey"), QString());
 
@@ -292,23 +293,65 @@ private slots:
 
     void aboutBoxHoverAndButtons() {
         Programm p;
-        p.ImDialog<InfoFenster>([&] { p.Aktion(Befehl::Info)->trigger(); },
-                                [&](InfoFenster& d) {
-                                    QCOMPARE(d.windowTitle(), QStringLiteral("Info zu Excel Code Brindle 1.0"));
-                                    QCOMPARE(Kind<QLabel>(d, "lblVersion")->text(), QStringLiteral("Version 1.0.0"));
-                                    Maus(*Kind<QPushButton>(d, "cmdOK"));
-                                    Maus(d.HomePage());
-                                    QTRY_VERIFY(d.HomePage().styleSheet().contains("#ffff00"));
-                                    Maus(d.SysInfo());
-                                    QTRY_VERIFY(d.HomePage().styleSheet().isEmpty());
-                                    QTest::mouseClick(&d.HomePage(), Qt::LeftButton);
-                                    QTest::mouseClick(&d.SysInfo(), Qt::LeftButton);
-                                    QTest::mouseClick(Kind<QPushButton>(d, "cmdOK"), Qt::LeftButton);
-                                    QVERIFY(!d.isVisible());
-                                });
+        p.ImDialog<InfoFenster>(
+            [&] { p.Aktion(Befehl::Info)->trigger(); },
+            [&](InfoFenster& d) {
+                QCOMPARE(d.windowTitle(), QStringLiteral("Info zu Excel Code Brindle 1.0"));
+                QCOMPARE(Kind<QLabel>(d, "lblVersion")->text(), QStringLiteral("Version 1.0.0"));
+                Maus(*Kind<QPushButton>(d, "cmdOK"));
+                Maus(d.HomePage());
+                QTRY_VERIFY(d.HomePage().styleSheet().contains("#ffff00"));
+                Maus(d.SysInfo());
+                QTRY_VERIFY(d.HomePage().styleSheet().isEmpty());
+                QTest::mouseClick(&d.HomePage(), Qt::LeftButton);
+                QTest::mouseClick(&d.SysInfo(), Qt::LeftButton);
+                QTest::mouseClick(Kind<QPushButton>(d, "cmdOK"), Qt::LeftButton);
+                QVERIFY(!d.isVisible());
+            });
         QCOMPARE(p.shell.geoeffnet.size(), 1u);
         QCOMPARE(p.meldungen.Gezeigt().back().Text,
                  std::string("Systeminformationen sind momentan nicht verfügbar"));
+    }
+
+    void damagedStoredValuesBringNothingDown() {
+        QTemporaryDir einstellungen;
+        const QString datei = einstellungen.filePath("einstellungen.ini");
+        {
+            IniEinstellungsSpeicher e(datei.toStdString());
+            const std::string app = "QX_Brindle\\Co_Brindle_Excel";
+            for (auto [k, w] : {std::pair{"fkey", "blau"},
+                                {"tab", "-7"},
+                                {"font", ",99999"},
+                                {"usb", "-1"},
+                                {"bis", "1;2;drei;4"},
+                                {"rouf", "x"},
+                                {"aufk", "1e9"}})
+                e.Schreiben(app, "optionen", k, w);
+            e.Schreiben(app, "proj", "proj_pf", "/gibt/es/nicht");
+        }
+        Programm p({BeispielMappe()}, false, datei);
+        QCOMPARE(p.meldungen.Gezeigt().front().Text, std::string("Falsche Bildschirmdaten"));
+        QVERIFY(p.F().isMaximized());
+        p.Einlesen();
+        QVERIFY(p.s->ProjektGeladen());
+        QVERIFY(p.Vorne() && p.Vorne()->font().pointSize() <= MaxPunkte);
+        p.ImDialog<OptionenFenster>(
+            [] { Programm::Taste(Qt::Key_E, Qt::ControlModifier); },
+            [](OptionenFenster& d) {
+                auto* tabs = Kind<QTabBar>(d, "tbOptionen");
+                for (int i = 0; i < 4; ++i)
+                    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(i).center());
+                QCOMPARE(Kind<QComboBox>(d, "cboTabStop")->currentText(), QStringLiteral("5"));
+                QTest::mouseClick(Kind<QPushButton>(d, "cmdOK"), Qt::LeftButton);
+            });
+        QCOMPARE(p.s->Z().Opt.TabstopMm, 5);
+        QVERIFY(p.Vorne());
+
+        // The structure of the project, and the clipboard emptied again
+        p.Aktion(Befehl::Struktur)->trigger();
+        QVERIFY(p.ablage.TextLesen().find("ModRechnen") != std::string::npos);
+        p.Aktion(Befehl::ZwischenablageLeeren)->trigger();
+        QCOMPARE(p.ablage.TextLesen(), std::string());
     }
 
     void exportedModuleFilesChosenAndReadWithF2() {

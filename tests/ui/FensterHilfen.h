@@ -214,7 +214,8 @@ struct Programm {
 
     /// Runs bedienen on the modal dialog that the action opens, once it is
     /// open; bedienen must close it.
-    template <class D> void ImDialog(const std::function<void()>& oeffnen, const std::function<void(D&)>& bedienen) {
+    template <class D>
+    void ImDialog(const std::function<void()>& oeffnen, const std::function<void(D&)>& bedienen) {
         bool bedient = false;
         QTimer::singleShot(0, [&] {
             if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget())) {

@@ -213,7 +213,9 @@ Baum ModulDateienBaum(const std::vector<std::string>& dateien, int ersatzCodepag
 }
 
 Baum VbDateienBaum(const std::vector<std::string>& dateien, int ersatzCodepage) {
-    const auto vbp = [](const std::string& d) { return TextGleich(fs::path(d).extension().string(), ".vbp"); };
+    const auto vbp = [](const std::string& d) {
+        return TextGleich(fs::path(d).extension().string(), ".vbp");
+    };
     if (std::any_of(dateien.begin(), dateien.end(), vbp)) {
         if (dateien.size() > 1)
             throw std::invalid_argument("Eine .vbp-Projektdatei wird allein eingelesen");
@@ -223,9 +225,9 @@ Baum VbDateienBaum(const std::vector<std::string>& dateien, int ersatzCodepage) 
     Baum baum;
     baum.Tag = module.Tag;
     const std::string ordner = fs::path(module.Tag).parent_path().filename().string();
-    BaumKnoten& projekt = baum.Hinzufuegen(std::string(ProjektPraefix),
-                                           (ordner.empty() ? std::string("Module") : ordner) + " [Moduldateien]",
-                                           "Fahne");
+    BaumKnoten& projekt =
+        baum.Hinzufuegen(std::string(ProjektPraefix),
+                         (ordner.empty() ? std::string("Module") : ordner) + " [Moduldateien]", "Fahne");
     projekt.Haken = true;
     projekt.Aufgeklappt = true;
     for (BaumKnoten k : module.Knoten()) {

@@ -284,8 +284,9 @@ TEST_F(VbDateienEinlesen, RefusedChoicesLeaveEverythingAsItWas) {
     StartenUndHaken({Komp("Modul1", HostStandardModul, SubCode("A"))});
     const std::vector<std::string> vorher = AppTexte();
     s->Ausfuehren(Befehl::VbEinlesen); // cancelled
-    dialoge.oeffnenAntworten = {{Quelle("P.vbp", "Module=M; M.bas\r\n"), Quelle("M.bas", "Sub A()\r\nEnd Sub")},
-                                {Quelle("Mappe.xlsx", "PK")}};
+    dialoge.oeffnenAntworten = {
+        {Quelle("P.vbp", "Module=M; M.bas\r\n"), Quelle("M.bas", "Sub A()\r\nEnd Sub")},
+        {Quelle("Mappe.xlsx", "PK")}};
     s->Ausfuehren(Befehl::VbEinlesen);
     s->Ausfuehren(Befehl::VbEinlesen);
     ASSERT_EQ(meldungen.Gezeigt().size(), 2u);
