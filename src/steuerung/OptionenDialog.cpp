@@ -23,35 +23,14 @@ constexpr std::array<std::int32_t, 16> Palette = {0xFFFFFF, 0x800000, 0x008000, 
                                                   0x008080, 0xC0C0C0, 0x808080, 0xFF0000, 0x00FF00, 0xFFFF00,
                                                   0x0000FF, 0xFF00FF, 0x00FFFF, 0x000000};
 
-// Each box and the option it stands for; the module-name box stands for
-// none, as the project exports always write module headers.
-bool Optionen::*Schalter(Kasten k) {
-    switch (k) {
-    case Kasten::UserBild:
-        return &Optionen::UserBildAnwenden;
-    case Kasten::Vorschau:
-        return &Optionen::VorschauHtml;
-    case Kasten::Modulnamen:
-        return &Optionen::ModulnamenBeiExport;
-    case Kasten::Meldung:
-        return &Optionen::MeldungNachClip;
-    case Kasten::Aufgeklappt:
-        return &Optionen::ModullisteAufgeklappt;
-    case Kasten::StandardImmer:
-        return &Optionen::StandardImmer;
-    case Kasten::RoutLeer:
-        return &Optionen::LeerzeileVorRoutinen;
-    case Kasten::RouEinruecken:
-        return &Optionen::RoutinenEinruecken;
-    case Kasten::Einrueck:
-        return &Optionen::Einruecken;
-    case Kasten::Leer:
-        return &Optionen::LeerzeilenEntfernen;
-    case Kasten::Routinen:
-        return &Optionen::RoutinenFett;
-    }
-    return nullptr;
-}
+// Each box and the option it stands for, in the order of Kasten; the
+// module-name box stands for the option that never changes, as the project
+// exports always write module headers.
+constexpr std::array<bool Optionen::*, KastenAnzahl> Schalter = {
+    &Optionen::UserBildAnwenden,     &Optionen::VorschauHtml,          &Optionen::ModulnamenBeiExport,
+    &Optionen::MeldungNachClip,      &Optionen::ModullisteAufgeklappt, &Optionen::StandardImmer,
+    &Optionen::LeerzeileVorRoutinen, &Optionen::RoutinenEinruecken,    &Optionen::Einruecken,
+    &Optionen::LeerzeilenEntfernen,  &Optionen::RoutinenFett};
 
 int Ganzzahl(const std::string& text) {
     return static_cast<int>(std::lround(ZahlenWert(text)));
@@ -76,7 +55,7 @@ OptionenDialog::OptionenDialog(Zustand& z, EinstellungsSpeicher& einstellungen, 
     const Optionen& o = z.Opt;
     m_farben = {o.FarbeKommentar, o.FarbeSchluessel, o.FarbeString};
     for (int k = 0; k < KastenAnzahl; ++k)
-        m_haken[static_cast<std::size_t>(k)] = o.*Schalter(static_cast<Kasten>(k));
+        m_haken[static_cast<std::size_t>(k)] = o.*Schalter[static_cast<std::size_t>(k)];
     for (int mm = 3; mm <= 20; ++mm)
         m_tabListe.push_back(std::to_string(mm));
     m_tab = std::to_string(o.TabstopMm >= 3 && o.TabstopMm <= 20 ? o.TabstopMm : 5);
@@ -181,7 +160,7 @@ void OptionenDialog::Ok() {
     o.TabstopMm = Ganzzahl(m_tab);
     for (int k = 0; k < KastenAnzahl; ++k)
         if (static_cast<Kasten>(k) != Kasten::Modulnamen)
-            o.*Schalter(static_cast<Kasten>(k)) = m_haken[static_cast<std::size_t>(k)];
+            o.*Schalter[static_cast<std::size_t>(k)] = m_haken[static_cast<std::size_t>(k)];
     OptionenSpeichern(o, m_einstellungen, m_z.EinstellungsName);
     m_bestaetigt = true;
 }
