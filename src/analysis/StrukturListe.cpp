@@ -6,38 +6,45 @@
 #include "app/Optionen.h"
 #include "app/Zwischenablage.h"
 
-#include <string_view>
-#include <unordered_map>
-#include <vector>
-
 namespace cb {
 
-std::string StrukturText(const Baum& baum) {
-    // The children of each node in index order, gathered in one pass: the
-    // listing is the same as asking every node for its children in turn,
-    // without the work growing with top-level nodes times all nodes.
-    const auto& knoten = baum.Knoten();
-    std::unordered_map<std::string_view, std::vector<std::size_t>> kinder;
-    for (std::size_t j = 0; j < knoten.size(); ++j)
-        if (!knoten[j].Eltern.empty())
-            kinder[knoten[j].Eltern].push_back(j);
+void StrukturListe::Kopf(std::string_view schluessel, std::string_view text) {
+    m_stelle.emplace(std::string(schluessel), m_bloecke.size());
+    std::string& block = m_bloecke.emplace_back(text);
+    block += "\r\n";
+}
 
+void StrukturListe::Kind(std::string_view kopfSchluessel, std::string_view text) {
+    auto it = m_stelle.find(std::string(kopfSchluessel));
+    if (it == m_stelle.end())
+        return;
+    std::string& block = m_bloecke[it->second];
+    block += '\t';
+    block += text;
+    block += "\r\n";
+}
+
+std::string StrukturListe::Text() const {
+    std::size_t laenge = 0;
+    for (const std::string& b : m_bloecke)
+        laenge += b.size();
     std::string text;
-    for (const BaumKnoten& k : knoten) {
-        if (!k.Eltern.empty())
-            continue;
-        text += k.Text;
-        text += "\r\n";
-        auto it = kinder.find(k.Schluessel);
-        if (it == kinder.end())
-            continue;
-        for (std::size_t j : it->second) {
-            text += '\t';
-            text += knoten[j].Text;
-            text += "\r\n";
-        }
-    }
+    text.reserve(laenge);
+    for (const std::string& b : m_bloecke)
+        text += b;
     return text;
+}
+
+std::string StrukturText(const Baum& baum) {
+    // Heads first: a child may stand in the tree before its head.
+    StrukturListe liste;
+    for (const BaumKnoten& k : baum.Knoten())
+        if (k.Eltern.empty())
+            liste.Kopf(k.Schluessel, k.Text);
+    for (const BaumKnoten& k : baum.Knoten())
+        if (!k.Eltern.empty())
+            liste.Kind(k.Eltern, k.Text);
+    return liste.Text();
 }
 
 const Baum* StrukturBaumWaehlen(const Baum& treApp, bool appSichtbar, const Baum& treProjekt,

@@ -2,7 +2,11 @@
 #pragma once
 // The structure listing: a tree's top-level nodes, each followed by its
 // direct children indented with a tab, as plain text for the clipboard.
+#include <cstddef>
 #include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace cb {
 
@@ -10,6 +14,20 @@ class Baum;
 class Meldungen;
 class Zwischenablage;
 struct Optionen;
+
+/// The listing built line by line, for a listing of many nodes that need
+/// not be a tree first: a head's line, then its children's lines in the
+/// order given. A child whose head is not there is left out.
+class StrukturListe {
+public:
+    void Kopf(std::string_view schluessel, std::string_view text);
+    void Kind(std::string_view kopfSchluessel, std::string_view text);
+    std::string Text() const;
+
+private:
+    std::vector<std::string> m_bloecke; // per head: its line and its children's
+    std::unordered_map<std::string, std::size_t> m_stelle;
+};
 
 /// Top-level node text + CR LF, then tab + child text + CR LF for each
 /// direct child, in the tree's index order. Deeper nodes are left out.

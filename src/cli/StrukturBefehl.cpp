@@ -24,13 +24,15 @@ int Struktur(const Aufruf& aufruf, std::ostream& aus, std::ostream& fehler) {
     auto module = ProjektOeffnen(projekt, meldungen, aufruf.positionen[0]);
     if (!module)
         return 1;
-    Baum treProjekt;
-    for (BaumKnoten& k : *module)
-        treProjekt.Hinzufuegen(std::move(k));
-    for (BaumKnoten& k : projekt.RoutinenlisteLaden())
-        treProjekt.Hinzufuegen(std::move(k));
+    // A project of thousands of modules has ten times more routines: their
+    // names go straight into the listing, without a node for each.
+    StrukturListe liste;
+    for (const BaumKnoten& k : *module)
+        liste.Kopf(k.Schluessel, k.Text);
+    projekt.RoutinenDurchgehen(
+        [&](const OffenesProjekt::RoutinenZeile& z) { liste.Kind(ModulSchluessel(z.ModNum), z.Name); });
     projekt.DatenbankSchliessen();
-    aus << StrukturText(treProjekt);
+    aus << liste.Text();
     return 0;
 }
 

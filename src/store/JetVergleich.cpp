@@ -3,6 +3,7 @@
 
 #include "app/Text.h"
 
+#include <algorithm>
 #include <string>
 
 namespace cb {
@@ -49,6 +50,26 @@ int Vorzeichen(int r) {
 } // namespace
 
 int JetVergleich(std::string_view a, std::string_view b) {
+    // Names are nearly always plain ASCII, and every tree query sorts
+    // thousands of them: up to the first other character they compare as
+    // their lower-case letters, without building the two keys.
+    const auto ascii = [](unsigned char c) { return c < 0x80; };
+    const auto klein = [](unsigned char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c + 32) : c;
+    };
+    const std::size_t n = std::min(a.size(), b.size());
+    std::size_t i = 0;
+    for (; i < n; ++i) {
+        const auto x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
+        if (!ascii(x) || !ascii(y))
+            break;
+        if (klein(x) != klein(y))
+            return klein(x) < klein(y) ? -1 : 1;
+    }
+    const std::string_view rest = i < n ? std::string_view() : (a.size() > n ? a.substr(n) : b.substr(n));
+    if (i == n &&
+        std::all_of(rest.begin(), rest.end(), [&](char c) { return ascii(static_cast<unsigned char>(c)); }))
+        return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
     Schluessel sa = SchluesselVon(a), sb = SchluesselVon(b);
     if (int r = sa.grund.compare(sb.grund))
         return Vorzeichen(r);

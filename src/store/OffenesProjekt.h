@@ -7,6 +7,7 @@
 #include "app/Baum.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -77,6 +78,12 @@ public:
     std::vector<BaumKnoten> ModullisteLaden();
     /// The routine nodes, by module and then by name, each under its module.
     std::vector<BaumKnoten> RoutinenlisteLaden() const;
+    struct RoutinenZeile {
+        std::int64_t ModNum, RouNum, Typ, Offen;
+        std::string Name;
+    };
+    /// The same routines row by row, for a listing that needs no nodes.
+    void RoutinenDurchgehen(const std::function<void(const RoutinenZeile&)>& zeile) const;
 
     /// The routine whose lines (header to End statement) hold the line of
     /// the module with the key given; nothing for declarations and gaps.

@@ -5,6 +5,7 @@
 #include "store/ProjektDatenbankVerbindung.h"
 
 #include <limits>
+#include <unordered_set>
 
 namespace cb {
 
@@ -41,17 +42,36 @@ std::vector<BaumKnoten> OffenesProjekt::ModullisteLaden() {
     return knoten;
 }
 
-std::vector<BaumKnoten> OffenesProjekt::RoutinenlisteLaden() const {
+void OffenesProjekt::RoutinenDurchgehen(const std::function<void(const RoutinenZeile&)>& zeile) const {
     // A read that failed half-way leaves routines whose module row was never
-    // written; they have no node to hang from, and the tree would fail on them.
+    // written; they have no node to hang from, and the tree would fail on
+    // them. The few module numbers are looked up here rather than by the
+    // query for each of the many routines.
+    std::unordered_set<std::int64_t> module;
+    for (sql::Anweisung m(Datenbank().Verbindung(), "SELECT mod_num FROM td_mod"); m.Schritt();)
+        module.insert(m.Ganzzahl(0));
     sql::Anweisung a(Datenbank().Verbindung(),
-                     "SELECT r.mod_num, r.rou_num, r.rou_name, r.rou_typ, r.rou_open FROM td_rout AS r "
-                     "WHERE EXISTS (SELECT 1 FROM td_mod AS m WHERE m.mod_num = r.mod_num) "
-                     "ORDER BY r.mod_num, r.rou_name COLLATE JET, r.rou_num");
+                     "SELECT mod_num, rou_num, rou_name, rou_typ, rou_open FROM td_rout "
+                     "ORDER BY mod_num, rou_name COLLATE JET, rou_num");
+    RoutinenZeile z;
+    while (a.Schritt()) {
+        z.ModNum = a.Ganzzahl(0);
+        if (!module.contains(z.ModNum))
+            continue;
+        z.RouNum = a.Ganzzahl(1);
+        z.Name = a.Text(2);
+        z.Typ = a.Ganzzahl(3);
+        z.Offen = a.Ganzzahl(4);
+        zeile(z);
+    }
+}
+
+std::vector<BaumKnoten> OffenesProjekt::RoutinenlisteLaden() const {
     std::vector<BaumKnoten> knoten;
-    while (a.Schritt())
-        knoten.push_back({RoutinenSchluessel(a.Ganzzahl(1)), a.Text(2),
-                          RoutinenBild(a.Ganzzahl(3), a.Ganzzahl(4)), ModulSchluessel(a.Ganzzahl(0))});
+    RoutinenDurchgehen([&](const RoutinenZeile& z) {
+        knoten.push_back(
+            {RoutinenSchluessel(z.RouNum), z.Name, RoutinenBild(z.Typ, z.Offen), ModulSchluessel(z.ModNum)});
+    });
     return knoten;
 }
 

@@ -39,3 +39,31 @@ TEST(StoreJetVergleich, OrdnungIstAntisymmetrisch) {
         for (const char* b : namen)
             EXPECT_EQ(JetVergleich(a, b), -JetVergleich(b, a)) << a << " / " << b;
 }
+
+TEST(StoreJetVergleich, AsciiNamenWieIhreKleinbuchstabenAuchVorUmlauten) {
+    // The order of plain names is that of their lower-case letters, "_" and
+    // digits included; a name that goes on past ASCII compares in full.
+    const std::vector<std::string> namen = {"Zebra", "zebra_1", "_intern", "A1",  "a10",  "a2",
+                                            "Wert0", "WERT",    "wert0x",  "Ab",  "aB",   "ab",
+                                            "abc",   "Ärger",   "Abä",     "Abz", "Maße", "Mast"};
+    const auto klein = [](std::string s) {
+        for (char& c : s)
+            if (c >= 'A' && c <= 'Z')
+                c = static_cast<char>(c + 32);
+        return s;
+    };
+    for (const std::string& a : namen)
+        for (const std::string& b : namen) {
+            const bool ascii = std::all_of(a.begin(), a.end(), [](char c) { return c > 0; }) &&
+                               std::all_of(b.begin(), b.end(), [](char c) { return c > 0; });
+            if (!ascii)
+                continue;
+            const int r = klein(a).compare(klein(b));
+            EXPECT_EQ(JetVergleich(a, b), r < 0 ? -1 : r > 0 ? 1 : 0) << a << " / " << b;
+        }
+    EXPECT_LT(JetVergleich("Abä", "Abz"), 0);
+    EXPECT_GT(JetVergleich("Abz", "Abä"), 0);
+    EXPECT_LT(JetVergleich("Ab", "Abä"), 0);
+    EXPECT_LT(JetVergleich("Maße", "Mast"), 0);
+    EXPECT_EQ(JetVergleich("ABÄ", "abä"), 0);
+}
