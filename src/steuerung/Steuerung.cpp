@@ -429,9 +429,11 @@ void Steuerung::mnuBearbeiten_Code_Click() {
                                     m_treApp);
         m_projekt.DatenbankSchliessen();
         if (gelesen) {
-            const std::string& name = m_treApp.Knoten().front().Text;
-            m_ansicht.TitelSetzen(m_z.ProgrammTitel + " Projekt: " + name.substr(0, name.rfind(" [")) +
-                                  NichtGespeichertMarke);
+            // From here the tag names the project read, as after a
+            // workbook's read: saving and the RTF export offer the name.
+            const std::string& knoten = m_treApp.Knoten().front().Text;
+            m_treApp.Tag = knoten.substr(0, knoten.rfind(" ["));
+            m_ansicht.TitelSetzen(m_z.ProgrammTitel + " Projekt: " + m_treApp.Tag + NichtGespeichertMarke);
             m_projekt.NichtGespeichert = true;
         }
     } else {

@@ -271,6 +271,11 @@ TEST_F(VbDateienEinlesen, ChosenFilesAreListedTickedAndReadWithCodeEinlesen) {
     ASSERT_NE(s->ProjektBaum().Finden("M2"), nullptr);
     EXPECT_EQ(s->ProjektBaum().Finden("M2")->Text, "Kunde");
     EXPECT_EQ(s->Code(0).Text.find("Attribute"), std::string::npos) << s->Code(0).Text;
+    // Saving offers the project's name, not the files' folder
+    dialoge.ordnerAntworten = {s->Z().ProjektOrdner};
+    s->Ausfuehren(Befehl::Speichern);
+    ASSERT_FALSE(dialoge.eingabeFragen.empty());
+    EXPECT_EQ(dialoge.eingabeFragen.back().Vorgabe, "quellen");
 
     // The refresh lists the host's projects again, after the save question
     meldungen.Antworten(MeldungsAntwort::Nein);
