@@ -87,6 +87,10 @@ const std::vector<OptionsSchluessel>& Tabelle() {
 
 } // namespace
 
+int OptionsZahl(std::string_view text) {
+    return Gerundet<std::int16_t>(ZahlenWert(text));
+}
+
 std::span<const OptionsSchluessel> OptionsTabelle() {
     return Tabelle();
 }

@@ -7,6 +7,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace cb {
 
@@ -45,6 +46,9 @@ void OptionenLaden(Optionen& o, const EinstellungsSpeicher& s, const std::string
 void OptionenSpeichern(const Optionen& o, EinstellungsSpeicher& s, const std::string& einstellungsName);
 /// Applies one key with its stored value; false for an unknown key.
 bool OptionSetzen(Optionen& o, const std::string& schluessel, const std::string& wert);
+/// The numeric value of a text as a number option takes it: read like a
+/// leading decimal number, rounded as the runtime rounds, held to 16 bits.
+int OptionsZahl(std::string_view text);
 /// The stored form of the key's value; "" for an unknown key.
 std::string OptionWert(const Optionen& o, const std::string& schluessel);
 

@@ -82,7 +82,7 @@ public:
     virtual void OptionenZeigen(OptionenDialog& dialog) = 0;
     /// The help window at the page given (a full path).
     virtual void HilfeZeigen(const std::string& seite) = 0;
-    /// The about box, modal; its buttons come back as InfoHomePage and InfoSysInfo.
+    /// The about box, modal; its buttons come back as cmdHP_Click and StartSysInfo.
     virtual void InfoZeigen(const InfoTexte& texte) = 0;
 };
 

@@ -3,24 +3,29 @@
 
 #include "app/Text.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <vector>
 
 namespace cb {
 
 namespace {
 
-// A part of the stored value as a whole number; blanks around it are
-// allowed, anything else in it makes it no number.
+// A part of the stored value as the window takes a number: blanks around
+// it allowed, a fraction rounded; anything else in it makes it no number.
 std::optional<long> Zahl(std::string_view teil) {
-    teil = Getrimmt(teil);
-    if (!teil.empty() && teil.front() == '+')
-        teil.remove_prefix(1);
-    long wert = 0;
-    auto [ende, fehler] = std::from_chars(teil.data(), teil.data() + teil.size(), wert);
-    if (teil.empty() || fehler != std::errc() || ende != teil.data() + teil.size())
+    std::string_view text = Getrimmt(teil);
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    if (text.empty())
         return std::nullopt;
-    return wert;
+    double wert = 0;
+    auto [ende, fehler] = std::from_chars(text.data(), text.data() + text.size(), wert);
+    if (fehler != std::errc() || ende != text.data() + text.size() || !std::isfinite(wert) ||
+        std::abs(wert) > 1e12)
+        return std::nullopt;
+    return static_cast<long>(std::nearbyint(wert)); // half to even, as the runtime rounds
 }
 
 } // namespace
@@ -35,19 +40,19 @@ std::string LayoutText(const FensterLage& lage) {
 std::optional<FensterLage> LayoutLesen(std::string_view wert) {
     if (TextGleich(wert, "max"))
         return FensterLage{};
+    // The first four parts are the place and the size; what follows them
+    // is left alone, as the window takes only four.
     std::vector<long> zahlen;
-    for (std::size_t anfang = 0;;) {
-        const std::size_t ende = wert.find(';', anfang);
-        auto zahl = Zahl(wert.substr(anfang, ende == std::string_view::npos ? ende : ende - anfang));
+    std::size_t anfang = 0;
+    while (zahlen.size() < 4 && anfang <= wert.size()) {
+        const std::size_t ende = std::min(wert.find(';', anfang), wert.size());
+        auto zahl = Zahl(wert.substr(anfang, ende - anfang));
         if (!zahl)
             return std::nullopt;
         zahlen.push_back(*zahl);
-        if (ende == std::string_view::npos)
-            break;
         anfang = ende + 1;
     }
-    // More parts than four are left alone, as the window took only four;
-    // a window of no size, or of one beyond any screen, it refuses.
+    // A window of no size, or of one beyond any screen, it refuses.
     constexpr long Groesste = 1440L * 1000;
     if (zahlen.size() < 4 || zahlen[2] < 1 || zahlen[3] < 1)
         return std::nullopt;
@@ -57,11 +62,13 @@ std::optional<FensterLage> LayoutLesen(std::string_view wert) {
     return FensterLage{false, zahlen[0], zahlen[1], zahlen[2], zahlen[3]};
 }
 
+bool IstMiniArgument(std::string_view argument) {
+    return TextGleich(argument, "/a");
+}
+
 bool MiniStartVerlangt(std::span<const std::string> argumente) {
-    for (const std::string& a : argumente)
-        if (TextGleich(a, "/a"))
-            return true;
-    return false;
+    return std::any_of(argumente.begin(), argumente.end(),
+                       [](const std::string& a) { return IstMiniArgument(a); });
 }
 
 } // namespace cb

@@ -29,8 +29,9 @@ std::string LayoutText(const FensterLage& lage);
 /// four numbers, or a size the window cannot take).
 std::optional<FensterLage> LayoutLesen(std::string_view wert);
 
-/// True when an argument of the command line is "/a" in any case: the
-/// program then starts with the mini window.
+/// "/a" in any case: the argument that starts the program with the mini window.
+bool IstMiniArgument(std::string_view argument);
+/// True when an argument of the command line is that one.
 bool MiniStartVerlangt(std::span<const std::string> argumente);
 
 } // namespace cb

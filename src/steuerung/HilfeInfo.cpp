@@ -36,16 +36,20 @@ std::string HilfeFehlerText(const Zustand& z) {
 InfoTexte InfoTexteBilden(const Zustand& z) {
     InfoTexte t;
     t.Titel = "Info zu " + z.ProgrammTitel;
-    t.Ueberschrift = z.ProgrammTitel + "\r\nVBA-Code lesen, durchsuchen und dokumentieren";
+    t.Ueberschrift = z.ProgrammTitel + "\r\nvon den Code-Brindle-Entwicklern";
     t.Version = "Version " + std::to_string(build::VersionMajor) + "." + std::to_string(build::VersionMinor) +
                 "." + std::to_string(build::VersionPatch);
     t.HomePage = build::HomePage;
     return t;
 }
 
-void HomePageOeffnen(Shell& shell, Meldungen& meldungen) {
-    if (!shell.Oeffnen(build::HomePage))
+void AdresseOeffnen(Shell& shell, Meldungen& meldungen, const std::string& adresse) {
+    if (!shell.Oeffnen(adresse))
         meldungen.Melden("Keinen Standard-Browser gefunden", MeldungsSymbol::Kritisch);
+}
+
+void HomePageOeffnen(Shell& shell, Meldungen& meldungen) {
+    AdresseOeffnen(shell, meldungen, build::HomePage);
 }
 
 std::span<const char* const> SysInfoProgramme() {

@@ -25,7 +25,9 @@ struct InfoTexte {
 };
 InfoTexte InfoTexteBilden(const Zustand& z);
 
-/// cmdHP: the home page in the user's browser; a message when none starts.
+/// An address in the user's browser; a message when none starts.
+void AdresseOeffnen(Shell& shell, Meldungen& meldungen, const std::string& adresse);
+/// cmdHP: the home page so.
 void HomePageOeffnen(Shell& shell, Meldungen& meldungen);
 
 /// The system-information programs looked for on the search path, in this

@@ -32,10 +32,6 @@ constexpr std::array<bool Optionen::*, KastenAnzahl> Schalter = {
     &Optionen::LeerzeileVorRoutinen, &Optionen::RoutinenEinruecken,    &Optionen::Einruecken,
     &Optionen::LeerzeilenEntfernen,  &Optionen::RoutinenFett};
 
-int Ganzzahl(const std::string& text) {
-    return static_cast<int>(std::lround(ZahlenWert(text)));
-}
-
 } // namespace
 
 std::int32_t FeldFarbe(int index) {
@@ -65,8 +61,11 @@ OptionenDialog::OptionenDialog(Zustand& z, EinstellungsSpeicher& einstellungen, 
 
 void OptionenDialog::SeiteWaehlen(OptionenSeite seite) {
     m_seite = seite;
-    if (seite != OptionenSeite::Formate || !m_schriften.empty())
+    if (seite != OptionenSeite::Formate)
         return;
+    if (m_formateGefuellt)
+        return;
+    m_formateGefuellt = true;
     m_schriften = m_dialoge.Schriftarten();
     const Optionen& o = m_z.Opt;
     // A font the system does not offer is left out without a word
@@ -83,8 +82,7 @@ void OptionenDialog::SeiteWaehlen(OptionenSeite seite) {
 }
 
 void OptionenDialog::HakenSetzen(Kasten k, bool an) {
-    // The box stands for no option: its mark cannot be taken away.
-    if (k == Kasten::Modulnamen || !Frei(k))
+    if (!Frei(k))
         return;
     m_haken[static_cast<std::size_t>(k)] = an;
 }
@@ -117,7 +115,7 @@ void OptionenDialog::Vorschau() {
     if (m_schrift.empty() || m_groesse.empty())
         return;
     m_vorschauName = m_schrift;
-    m_vorschauGroesse = Ganzzahl(m_groesse);
+    m_vorschauGroesse = OptionsZahl(m_groesse);
 }
 
 void OptionenDialog::OrdnerAendern() {
@@ -156,10 +154,10 @@ void OptionenDialog::Ok() {
     if (!m_schrift.empty())
         o.SchriftName = m_schrift;
     if (!m_groesse.empty())
-        o.SchriftGroesse = Ganzzahl(m_groesse);
-    o.TabstopMm = Ganzzahl(m_tab);
+        o.SchriftGroesse = OptionsZahl(m_groesse);
+    o.TabstopMm = OptionsZahl(m_tab);
     for (int k = 0; k < KastenAnzahl; ++k)
-        if (static_cast<Kasten>(k) != Kasten::Modulnamen)
+        if (static_cast<Kasten>(k) != Kasten::Modulnamen) // a disabled box keeps its value and is taken
             o.*Schalter[static_cast<std::size_t>(k)] = m_haken[static_cast<std::size_t>(k)];
     OptionenSpeichern(o, m_einstellungen, m_z.EinstellungsName);
     m_bestaetigt = true;

@@ -55,7 +55,11 @@ public:
     const std::string& OrdnerText() const { return m_ordner; }
     std::int32_t Farbe(FarbRahmen rahmen) const { return m_farben[static_cast<std::size_t>(rahmen)]; }
     bool Haken(Kasten k) const { return m_haken[static_cast<std::size_t>(k)]; }
-    bool Frei(Kasten k) const { return k != Kasten::RouEinruecken || Haken(Kasten::Einrueck); }
+    /// The module-name box stands for no choice: the project exports
+    /// always name their modules.
+    bool Frei(Kasten k) const {
+        return k != Kasten::Modulnamen && (k != Kasten::RouEinruecken || Haken(Kasten::Einrueck));
+    }
     const std::vector<std::string>& TabListe() const { return m_tabListe; }
     const std::string& TabText() const { return m_tab; }
     /// Empty until the "&Formate" page is first shown.
@@ -97,6 +101,7 @@ private:
     std::string m_tab, m_schrift, m_groesse, m_vorschauName;
     int m_vorschauGroesse = 0;
     bool m_bestaetigt = false;
+    bool m_formateGefuellt = false;
 };
 
 } // namespace cb

@@ -366,21 +366,27 @@ bool Steuerung::ProjektAufgeben() {
         if (antwort == MeldungsAntwort::Abbrechen)
             return false;
         if (antwort == MeldungsAntwort::Ja) {
-            // A save that loses the project needs no "&Neu" of its own: this is one.
+            // A save that loses the project needs no "&Neu" of its own: this
+            // is one. A save the user cancels, or one that fails and keeps
+            // the project, must not let it go unsaved after all.
             auto k = ProjektKontextBilden();
-            cb::mnuSpeichern_Click(k);
+            if (cb::mnuSpeichern_Click(k) == DateiAusgang::Unveraendert)
+                return false;
         }
     }
     return true;
 }
 
-void Steuerung::mnuAnsicht_App_Aktualisieren_Click() {
-    if (!ProjektAufgeben())
-        return;
+void Steuerung::NeuAuflisten(const Baum* vbDateien) {
     m_ansicht.TitelSetzen(m_z.ProgrammTitel);
     m_projekt.NichtGespeichert = false;
     ProjektModusSetzen(ProjektModus::KeinProjekt);
-    AppProjekteAktualisieren();
+    AppProjekteAktualisieren(vbDateien);
+}
+
+void Steuerung::mnuAnsicht_App_Aktualisieren_Click() {
+    if (ProjektAufgeben())
+        NeuAuflisten(nullptr);
 }
 
 void Steuerung::AppHakenSetzen(std::string_view schluessel, bool haken) {
@@ -435,6 +441,7 @@ void Steuerung::mnuBearbeiten_Code_Click() {
             m_treApp.Tag = knoten.substr(0, knoten.rfind(" ["));
             m_ansicht.TitelSetzen(m_z.ProgrammTitel + " Projekt: " + m_treApp.Tag + NichtGespeichertMarke);
             m_projekt.NichtGespeichert = true;
+            m_vbDateien = false; // read: the tree no longer names their folder
         }
     } else {
         gelesen = ProjektEinlesen(m_z, m_projekt, *m_host, m_dienste.meldungen, m_ansicht, m_treApp);
@@ -529,12 +536,8 @@ void Steuerung::mnuVB_Click() {
         m_dienste.meldungen.Melden(VbProjektFehlerText() + "\r\n" + e.what(), MeldungsSymbol::Warnung);
         return;
     }
-    if (!ProjektAufgeben())
-        return;
-    m_ansicht.TitelSetzen(m_z.ProgrammTitel);
-    m_projekt.NichtGespeichert = false;
-    ProjektModusSetzen(ProjektModus::KeinProjekt);
-    AppProjekteAktualisieren(&baum);
+    if (ProjektAufgeben())
+        NeuAuflisten(&baum);
 }
 
 // ---- Mini window, screen layouts, options, help --------------------------------------
@@ -545,17 +548,17 @@ void Steuerung::mnuAnsicht_Spezial_Click() {
     m_ansicht.FensterZeigen(Fenster::Mini);
 }
 
-void Steuerung::MiniHtmlKlick() {
+void Steuerung::cmdHtml_Click() {
     auto k = ExportKontextBilden();
     mnuHtml_Clipboard_Click(k);
 }
 
-void Steuerung::MiniVollansichtKlick() {
+void Steuerung::cmdClose_Click() {
     m_zurVollansicht = true;
-    MiniGeschlossen();
+    MiniForm_Unload();
 }
 
-void Steuerung::MiniGeschlossen() {
+void Steuerung::MiniForm_Unload() {
     if (m_fenster != Fenster::Mini)
         return;
     if (m_zurVollansicht) {
@@ -590,9 +593,17 @@ void Steuerung::mnuExtras_Screen_call_Click() {
 }
 
 void Steuerung::mnuExtras_Optionen_Click() {
+    const Optionen vorher = m_z.Opt;
     OptionenDialog dialog(m_z, m_dienste.einstellungen, m_dienste.dialoge);
     m_ansicht.OptionenZeigen(dialog);
-    if (dialog.Bestaetigt())
+    // What the panes show follows the options at once; a choice that only
+    // reading, saving or the start use leaves them as they are.
+    const Optionen& o = m_z.Opt;
+    if (dialog.Bestaetigt() &&
+        (o.FarbeKommentar != vorher.FarbeKommentar || o.FarbeSchluessel != vorher.FarbeSchluessel ||
+         o.FarbeString != vorher.FarbeString || o.SchriftName != vorher.SchriftName ||
+         o.SchriftGroesse != vorher.SchriftGroesse || o.TabstopMm != vorher.TabstopMm ||
+         o.RoutinenFett != vorher.RoutinenFett))
         AnzeigeNeuAufbauen();
 }
 
@@ -629,12 +640,16 @@ void Steuerung::mnuHilfe_Info_Click() {
     m_ansicht.InfoZeigen(InfoTexteBilden(m_z));
 }
 
-void Steuerung::InfoHomePage() {
+void Steuerung::cmdHP_Click() {
     HomePageOeffnen(m_dienste.shell, m_dienste.meldungen);
 }
 
-void Steuerung::InfoSysInfo() {
+void Steuerung::StartSysInfo() {
     SysInfoStarten(m_dienste.shell, m_dienste.meldungen);
+}
+
+void Steuerung::HilfeVerweisOeffnen(const std::string& adresse) {
+    AdresseOeffnen(m_dienste.shell, m_dienste.meldungen, adresse);
 }
 
 // ---- Navigation ----------------------------------------------------------------------

@@ -115,15 +115,16 @@ public:
     void mnuHilfe_Info_Click();
 
     // The mini window frmMin
-    /// cmdHtml: the code on the clipboard as HTML on the clipboard.
-    void MiniHtmlKlick();
-    /// cmdClose "<< Vollansicht".
-    void MiniVollansichtKlick();
+    /// The code on the clipboard as HTML on the clipboard.
+    void cmdHtml_Click();
+    /// "<< Vollansicht".
+    void cmdClose_Click();
     /// The mini window closed in any way.
-    void MiniGeschlossen();
-    // The about box's buttons
-    void InfoHomePage();
-    void InfoSysInfo();
+    void MiniForm_Unload();
+    // The about box's buttons, and an address outside the help pages
+    void cmdHP_Click();
+    void StartSysInfo();
+    void HilfeVerweisOeffnen(const std::string& adresse);
 
     // Input the window forwards
     /// The user set or cleared the tick of a node of the application tree.
@@ -181,6 +182,8 @@ private:
     /// The shown project dropped; the application tree lists the host's
     /// projects, or the Visual Basic files given.
     void AppProjekteAktualisieren(const Baum* vbDateien = nullptr);
+    /// The project dropped as "&Neu" drops it, then listed again.
+    void NeuAuflisten(const Baum* vbDateien);
     /// The panes built again from the module texts with the options now.
     void AnzeigeNeuAufbauen();
     void ProjektZeigen(std::vector<std::string> texte);

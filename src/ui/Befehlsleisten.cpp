@@ -8,6 +8,7 @@
 #include "steuerung/ProjektModus.h"
 
 #include <QAction>
+#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -242,8 +243,13 @@ QMenu* Befehlsleisten::PopUpBauen(PopUp art, const KontextMenue& km, const Freig
 bool Befehlsleisten::eventFilter(QObject* objekt, QEvent* e) {
     // The whole text is selected as the field gets the focus; after a
     // click, once the click has set its caret.
-    if (objekt == m_txtSuche && e->type() == QEvent::FocusIn)
-        QTimer::singleShot(0, m_txtSuche, &QLineEdit::selectAll);
+    // Not when the window comes back or the field's own menu closes: the
+    // user goes on where the caret was.
+    if (objekt == m_txtSuche && e->type() == QEvent::FocusIn) {
+        const Qt::FocusReason grund = static_cast<QFocusEvent*>(e)->reason();
+        if (grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason)
+            QTimer::singleShot(0, m_txtSuche, &QLineEdit::selectAll);
+    }
     return QObject::eventFilter(objekt, e);
 }
 

@@ -270,10 +270,9 @@ void HauptFenster::FensterZeigen(Fenster fenster) {
     }
     if (!m_mini) {
         m_mini = std::make_unique<MiniFenster>(windowTitle());
-        connect(m_mini.get(), &MiniFenster::VollansichtGeklickt, this,
-                [this] { m_s->MiniVollansichtKlick(); });
-        connect(m_mini.get(), &MiniFenster::HtmlGeklickt, this, [this] { m_s->MiniHtmlKlick(); });
-        connect(m_mini.get(), &MiniFenster::Geschlossen, this, [this] { m_s->MiniGeschlossen(); });
+        connect(m_mini.get(), &MiniFenster::VollansichtGeklickt, this, [this] { m_s->cmdClose_Click(); });
+        connect(m_mini.get(), &MiniFenster::HtmlGeklickt, this, [this] { m_s->cmdHtml_Click(); });
+        connect(m_mini.get(), &MiniFenster::Geschlossen, this, [this] { m_s->MiniForm_Unload(); });
     }
     m_mini->setWindowTitle(QString::fromStdString(m_s->Z().ProgrammTitel));
     m_fokus = QApplication::focusWidget();
@@ -294,10 +293,17 @@ void HauptFenster::LageSetzen(const FensterLage& lage) {
         setWindowState((windowState() & ~(Qt::WindowMinimized | Qt::WindowFullScreen)) | Qt::WindowMaximized);
         return;
     }
+    const QRect ort(TwipsPixel(static_cast<double>(lage.Links), this),
+                    TwipsPixel(static_cast<double>(lage.Oben), this),
+                    TwipsPixel(static_cast<double>(lage.Breite), this),
+                    TwipsPixel(static_cast<double>(lage.Hoehe), this));
+    // A window manager that restores a maximised window later would put
+    // back the size from before; the place is set again once it has.
+    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
+        m_normalOrt = ort;
     setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
-    move(TwipsPixel(static_cast<double>(lage.Links), this), TwipsPixel(static_cast<double>(lage.Oben), this));
-    resize(TwipsPixel(static_cast<double>(lage.Breite), this),
-           TwipsPixel(static_cast<double>(lage.Hoehe), this));
+    move(ort.topLeft());
+    resize(ort.size());
 }
 
 void HauptFenster::LageMelden() {
@@ -324,8 +330,15 @@ void HauptFenster::resizeEvent(QResizeEvent* e) {
 
 void HauptFenster::changeEvent(QEvent* e) {
     QMainWindow::changeEvent(e);
-    if (e->type() == QEvent::WindowStateChange)
+    if (e->type() == QEvent::WindowStateChange) {
+        if (m_normalOrt &&
+            !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))) {
+            move(m_normalOrt->topLeft());
+            resize(m_normalOrt->size());
+            m_normalOrt.reset();
+        }
         LageMelden();
+    }
 }
 
 void HauptFenster::OptionenZeigen(OptionenDialog& dialog) {
@@ -335,15 +348,18 @@ void HauptFenster::OptionenZeigen(OptionenDialog& dialog) {
 }
 
 void HauptFenster::HilfeZeigen(const std::string& seite) {
-    if (!m_hilfe)
+    if (!m_hilfe) {
         m_hilfe = new HilfeFenster(QString::fromStdString(m_s->Z().ProgrammTitel + " - Hilfe"), this);
+        connect(m_hilfe, &HilfeFenster::AdresseGewaehlt, this,
+                [this](const QString& adresse) { m_s->HilfeVerweisOeffnen(adresse.toStdString()); });
+    }
     m_hilfe->Zeigen(QString::fromStdString(seite));
 }
 
 void HauptFenster::InfoZeigen(const InfoTexte& texte) {
     InfoFenster box(texte, this);
-    connect(&box, &InfoFenster::HomePageGeklickt, this, [this] { m_s->InfoHomePage(); });
-    connect(&box, &InfoFenster::SysInfoGeklickt, this, [this] { m_s->InfoSysInfo(); });
+    connect(&box, &InfoFenster::HomePageGeklickt, this, [this] { m_s->cmdHP_Click(); });
+    connect(&box, &InfoFenster::SysInfoGeklickt, this, [this] { m_s->StartSysInfo(); });
     box.exec();
     FensterAktivieren(this);
 }

@@ -10,6 +10,7 @@
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 
 class QSplitter;
 
@@ -96,7 +97,8 @@ private:
     QSplitter* m_fraTeiler;
     std::unique_ptr<MiniFenster> m_mini;
     HilfeFenster* m_hilfe = nullptr;
-    QPointer<QWidget> m_fokus; // where the keys were when the mini window took over
+    QPointer<QWidget> m_fokus;        // where the keys were when the mini window took over
+    std::optional<QRect> m_normalOrt; // a layout's place while a maximised window is restored
     int m_sanduhr = 0;
 };
 

@@ -28,7 +28,16 @@ HilfeFenster::HilfeFenster(const QString& titel, QWidget* parent)
     connect(m_browser, &QTextBrowser::backwardAvailable, m_zurueck, &QAction::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, m_vor, &QAction::setEnabled);
     m_browser->setObjectName("txtHilfe");
-    m_browser->setOpenExternalLinks(true);
+    // The pages' own links are followed here; an address outside goes to
+    // the desktop's browser as every other address of the program does.
+    m_browser->setOpenLinks(false);
+    connect(m_browser, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
+        const QUrl ziel = m_browser->source().resolved(url);
+        if (ziel.isLocalFile())
+            m_browser->setSource(ziel);
+        else
+            emit AdresseGewaehlt(url.toString());
+    });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(leiste);

@@ -22,6 +22,10 @@ public:
     QAction& Zurueck() const { return *m_zurueck; }
     QAction& Vor() const { return *m_vor; }
 
+signals:
+    /// A link to an address outside the help pages.
+    void AdresseGewaehlt(const QString& adresse);
+
 private:
     QTextBrowser* m_browser;
     QAction* m_inhalt;

@@ -48,6 +48,7 @@ InfoFenster::InfoFenster(const InfoTexte& texte, QWidget* parent)
     version->setObjectName("lblVersion");
     m_cmdHP->setObjectName("cmdHP");
     m_cmdHP->setCursor(Qt::PointingHandCursor);
+    m_normal = m_cmdHP->palette();
     m_cmdHP->installEventFilter(this);
     m_cmdSysInfo->setObjectName("cmdSysInfo");
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
@@ -78,9 +79,14 @@ InfoFenster::InfoFenster(const InfoTexte& texte, QWidget* parent)
 }
 
 bool InfoFenster::eventFilter(QObject* objekt, QEvent* e) {
-    if (objekt == m_cmdHP && (e->type() == QEvent::Enter || e->type() == QEvent::Leave))
-        m_cmdHP->setStyleSheet(e->type() == QEvent::Enter ? QStringLiteral("background-color: #ffff00;")
-                                                          : QString());
+    // Yellow under the mouse, its own colour again when the mouse leaves;
+    // the palette keeps the button's shape and size as they are.
+    if (objekt == m_cmdHP && (e->type() == QEvent::Enter || e->type() == QEvent::Leave)) {
+        QPalette farben = m_normal;
+        if (e->type() == QEvent::Enter)
+            farben.setColor(QPalette::Button, QColor(255, 255, 0));
+        m_cmdHP->setPalette(farben);
+    }
     return QDialog::eventFilter(objekt, e);
 }
 

@@ -4,6 +4,7 @@
 // yellow under the mouse, and the system-information button. What the
 // buttons do is the controller's.
 #include <QDialog>
+#include <QPalette>
 
 class QPushButton;
 
@@ -28,6 +29,7 @@ protected:
 private:
     QPushButton* m_cmdHP;
     QPushButton* m_cmdSysInfo;
+    QPalette m_normal; // cmdHP's own colours
 };
 
 } // namespace cb

@@ -119,8 +119,7 @@ QWidget* OptionenFenster::AnzeigeSeite() {
     using K = cb::Kasten;
     l->addWidget(Kasten(int(K::UserBild), QStringLiteral("Beim Start Benutzer Bildschirm Anwenden")));
     l->addWidget(Kasten(int(K::Vorschau), QStringLiteral("Vorschau Html ")));
-    l->addWidget(Kasten(int(K::Modulnamen), QStringLiteral("Modulnamen bei Projektexport"),
-                        QStringLiteral("Die Projektexporte nennen ihre Module immer")));
+    l->addWidget(Kasten(int(K::Modulnamen), QStringLiteral("Modulnamen bei Projektexport")));
     l->addWidget(Kasten(int(K::Meldung), QStringLiteral("Meldung nach Clip"),
                         QStringLiteral("Meldung nach Transport in die Zwischenablage ausgeben")));
     l->addWidget(Kasten(int(K::Aufgeklappt), QStringLiteral("Modulliste aufgeklappt"),
@@ -234,7 +233,7 @@ void OptionenFenster::Erneuern() {
     for (int k = 0; k < KastenAnzahl; ++k) {
         QCheckBox* kasten = m_kaesten[static_cast<std::size_t>(k)];
         kasten->setChecked(m_d.Haken(static_cast<cb::Kasten>(k)));
-        kasten->setEnabled(m_d.Frei(static_cast<cb::Kasten>(k)) && k != int(cb::Kasten::Modulnamen));
+        kasten->setEnabled(m_d.Frei(static_cast<cb::Kasten>(k)));
     }
     if (m_txtSpeichern->text() != Q(m_d.OrdnerText()))
         m_txtSpeichern->setText(Q(m_d.OrdnerText()));

@@ -3,6 +3,8 @@
 // The options dialog frmOptionen: four pages behind a tab strip. Every
 // input goes to the dialog's state in the core, and every control then
 // shows what that state says; nothing is read back from a control.
+#include "steuerung/OptionenDialog.h"
+
 #include <QDialog>
 
 #include <array>
@@ -18,8 +20,6 @@ class QTabBar;
 class QToolButton;
 
 namespace cb {
-
-class OptionenDialog;
 
 class OptionenFenster : public QDialog {
     Q_OBJECT
@@ -40,7 +40,7 @@ private:
     OptionenDialog& m_d;
     QTabBar* m_tbOptionen;
     QStackedWidget* m_seiten;
-    std::array<QCheckBox*, 11> m_kaesten{};
+    std::array<QCheckBox*, KastenAnzahl> m_kaesten{};
     std::array<QGroupBox*, 3> m_rahmen{};
     QLineEdit* m_txtSpeichern = nullptr;
     QComboBox* m_cboTabStop = nullptr;

@@ -42,9 +42,14 @@ QString Bezeichnung(const FilterZeile& z) {
 QWidget* DialogBesitzer(QWidget* haupt) {
     if (QWidget* modal = QApplication::activeModalWidget())
         return modal;
-    if (haupt && !haupt->isVisible())
-        if (QWidget* aktiv = QApplication::activeWindow())
-            return aktiv;
+    if (!haupt || haupt->isVisible())
+        return haupt;
+    if (QWidget* aktiv = QApplication::activeWindow())
+        return aktiv;
+    // The mini window does not take the focus, so it is seldom the active one
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && !(w->windowFlags() & (Qt::Popup | Qt::ToolTip)))
+            return w;
     return haupt;
 }
 

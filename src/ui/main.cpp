@@ -103,7 +103,7 @@ int main(int argc, char* argv[]) {
             argumente.push_back(a.toStdString());
         const bool mini = cb::MiniStartVerlangt(argumente);
         for (const QString& a : app.arguments().mid(1))
-            if (!mini || a.compare(QStringLiteral("/a"), Qt::CaseInsensitive) != 0)
+            if (!cb::IstMiniArgument(a.toStdString()))
                 host->Oeffnen(QFileInfo(a).absoluteFilePath().toStdString());
         cb::Steuerung steuerung(std::move(zustand), std::move(host),
                                 {einstellungen, meldungen, dialoge, ablage, shell}, fenster);

@@ -19,6 +19,7 @@
 #include <QTabBar>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QToolBar>
 #include <QToolButton>
 
 using namespace cb;
@@ -69,7 +70,7 @@ private slots:
 
         QTest::mouseClick(&mini->Html(), Qt::LeftButton);
         QCOMPARE(p.meldungen.Gezeigt().back().Text, std::string("Kein Text in der Zwischenablage"));
-        QCOMPARE(p.ablage.HtmlLesen(), std::string());
+        QCOMPARE(p.ablage.MalGeleert(), 0); // left as it was
         p.ablage.TextSetzen("Sub Rechnen()\r\n    Dim x As Long\r\nEnd Sub");
         p.meldungen.Antworten(MeldungsAntwort::Nein); // no credit line
         QTest::mouseClick(&mini->Html(), Qt::LeftButton);
@@ -90,32 +91,51 @@ private slots:
     }
 
     void startedWithSlashAItsCloseBoxEndsTheProgram() {
+        {
+            Programm p({BeispielMappe()}, true);
+            QVERIFY(p.F().Mini() && p.F().Mini()->isVisible());
+            QVERIFY(!p.F().isVisible());
+            Programm::SchliessfeldKlicken(*p.F().Mini());
+            QCOMPARE(p.ereignisse.gezeigt, 0);
+            QCOMPARE(p.ereignisse.geschlossen, 1);
+        }
+        // "<< Vollansicht" shows the main window for the first time, the
+        // application tree ready for the keys
         Programm p({BeispielMappe()}, true);
-        QVERIFY(p.F().Mini() && p.F().Mini()->isVisible());
-        QVERIFY(!p.F().isVisible());
-        p.F().Mini()->close(); // the title bar's close box
-        QCOMPARE(p.ereignisse.gezeigt, 0);
-        QCOMPARE(p.ereignisse.geschlossen, 1);
+        QTest::mouseClick(&p.F().Mini()->Vollansicht(), Qt::LeftButton);
+        QVERIFY(p.F().isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(&p.F()));
+        QCOMPARE(QApplication::focusWidget(), &p.App());
+        Programm::Taste(Qt::Key_Space);
+        Programm::Taste(Qt::Key_F2);
+        QVERIFY(p.s->ProjektGeladen());
     }
 
     void layoutStoredCalledAndAppliedAtStart() {
         QTemporaryDir einstellungen;
         const QString datei = einstellungen.filePath("einstellungen.ini");
+        const QString festlegen = QStringLiteral("Benutzer Bildschirm &Festlegen");
+        const QString aufrufen = QStringLiteral("&Benutzer Bildschirm Aufrufen");
         {
             Programm p({BeispielMappe()}, false, datei);
+            QCOMPARE(p.F().logicalDpiX(), 96); // 15 twips a pixel
             p.F().showNormal();
             p.F().move(60, 40);
             p.F().resize(700, 500);
             QTRY_COMPARE(p.F().size(), QSize(700, 500));
             p.meldungen.Antworten(MeldungsAntwort::Ja);
-            p.Aktion(Befehl::BildschirmFestlegen)->trigger();
-            const FensterLage lage{false, PixelTwips(p.F().x(), &p.F()), PixelTwips(p.F().y(), &p.F()),
-                                   PixelTwips(700, &p.F()), PixelTwips(500, &p.F())};
-            QCOMPARE(Gespeichert(p, "optionen", "bis").toStdString(), LayoutText(lage));
+            p.MenueWaehlen(Menue::Extras, festlegen);
+            QCOMPARE(Gespeichert(p, "optionen", "bis"), QStringLiteral("900;600;10500;7500"));
 
+            // Called from another place, and from the maximised window
             p.F().resize(400, 300);
             p.F().move(10, 10);
-            p.Aktion(Befehl::BildschirmAufrufen)->trigger();
+            p.MenueWaehlen(Menue::Extras, aufrufen);
+            QTRY_COMPARE(p.F().size(), QSize(700, 500));
+            QCOMPARE(p.F().pos(), QPoint(60, 40));
+            p.F().showMaximized();
+            QTRY_VERIFY(p.F().isMaximized());
+            p.MenueWaehlen(Menue::Extras, aufrufen);
             QTRY_COMPARE(p.F().size(), QSize(700, 500));
             QVERIFY(!p.F().isMaximized());
 
@@ -124,15 +144,18 @@ private slots:
         }
         Programm p({BeispielMappe()}, false, datei);
         QCOMPARE(p.F().size(), QSize(700, 500));
-
-        // A damaged value: the warning, then the window maximised
-        p.s->Z().Opt.WindowLayout = "MAX;1;2";
-        p.Aktion(Befehl::BildschirmAufrufen)->trigger();
-        QCOMPARE(p.meldungen.Gezeigt().back().Text, std::string("Falsche Bildschirmdaten"));
-        QVERIFY(p.F().isMaximized());
+        p.F().showMaximized();
+        QTRY_VERIFY(p.F().isMaximized());
         p.meldungen.Antworten(MeldungsAntwort::Ja);
-        p.Aktion(Befehl::BildschirmFestlegen)->trigger();
+        p.MenueWaehlen(Menue::Extras, festlegen);
         QCOMPARE(Gespeichert(p, "optionen", "bis"), QStringLiteral("max"));
+        // No: nothing stored, the window as it is
+        p.F().showNormal();
+        QTRY_VERIFY(!p.F().isMaximized());
+        p.meldungen.Antworten(MeldungsAntwort::Nein);
+        p.MenueWaehlen(Menue::Extras, festlegen);
+        QCOMPARE(Gespeichert(p, "optionen", "bis"), QStringLiteral("max"));
+        QVERIFY(!p.F().isMaximized());
     }
 
     void optionsDialogByClicksTakesEffectOnlyWithOk() {
@@ -245,7 +268,9 @@ private slots:
         QTRY_VERIFY(!b.source().toLocalFile().endsWith("index.html"));
         QVERIFY(QFileInfo::exists(b.source().toLocalFile()));
         QVERIFY(hilfe->Zurueck().isEnabled());
-        hilfe->Zurueck().trigger();
+        auto* leiste = hilfe->findChild<QToolBar*>();
+        QVERIFY(leiste);
+        QTest::mouseClick(leiste->widgetForAction(&hilfe->Zurueck()), Qt::LeftButton);
         QVERIFY(b.source().toLocalFile().endsWith("index.html"));
         hilfe->close();
 
@@ -300,9 +325,9 @@ private slots:
                 QCOMPARE(Kind<QLabel>(d, "lblVersion")->text(), QStringLiteral("Version 1.0.0"));
                 Maus(*Kind<QPushButton>(d, "cmdOK"));
                 Maus(d.HomePage());
-                QTRY_VERIFY(d.HomePage().styleSheet().contains("#ffff00"));
+                QTRY_COMPARE(d.HomePage().palette().color(QPalette::Button), QColor(255, 255, 0));
                 Maus(d.SysInfo());
-                QTRY_VERIFY(d.HomePage().styleSheet().isEmpty());
+                QTRY_VERIFY(d.HomePage().palette().color(QPalette::Button) != QColor(255, 255, 0));
                 QTest::mouseClick(&d.HomePage(), Qt::LeftButton);
                 QTest::mouseClick(&d.SysInfo(), Qt::LeftButton);
                 QTest::mouseClick(Kind<QPushButton>(d, "cmdOK"), Qt::LeftButton);
@@ -347,10 +372,14 @@ private slots:
         QCOMPARE(p.s->Z().Opt.TabstopMm, 5);
         QVERIFY(p.Vorne());
 
+        // Called again, the damaged layout warns again
+        p.MenueWaehlen(Menue::Extras, QStringLiteral("&Benutzer Bildschirm Aufrufen"));
+        QCOMPARE(p.meldungen.Gezeigt().back().Text, std::string("Falsche Bildschirmdaten"));
+
         // The structure of the project, and the clipboard emptied again
-        p.Aktion(Befehl::Struktur)->trigger();
+        p.MenueWaehlen(Menue::Extras, QStringLiteral("&Struktur nach Zwischenablage"));
         QVERIFY(p.ablage.TextLesen().find("ModRechnen") != std::string::npos);
-        p.Aktion(Befehl::ZwischenablageLeeren)->trigger();
+        p.MenueWaehlen(Menue::Extras, QStringLiteral("&Zwischenablage Leeren"));
         QCOMPARE(p.ablage.TextLesen(), std::string());
     }
 

@@ -28,6 +28,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionViewItem>
@@ -213,23 +214,49 @@ struct Programm {
     }
 
     /// Runs bedienen on the modal dialog that the action opens, once it is
-    /// open; bedienen must close it.
+    /// open (also behind a menu); a dialog bedienen leaves open is cancelled.
     template <class D>
     void ImDialog(const std::function<void()>& oeffnen, const std::function<void(D&)>& bedienen) {
         bool bedient = false;
-        QTimer::singleShot(0, [&] {
-            if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget())) {
-                bedient = true;
-                QVERIFY(QTest::qWaitForWindowExposed(d));
-                bedienen(*d);
-                if (d->isVisible())
-                    d->reject();
-            }
+        QTimer warten;
+        warten.setInterval(10);
+        QObject::connect(&warten, &QTimer::timeout, [&] {
+            auto* d = qobject_cast<D*>(QApplication::activeModalWidget());
+            if (!d || bedient)
+                return;
+            bedient = true;
+            warten.stop();
+            QVERIFY(QTest::qWaitForWindowExposed(d));
+            bedienen(*d);
+            if (d->isVisible())
+                d->reject();
         });
+        warten.start();
         oeffnen();
+        warten.stop();
         fenster->activateWindow();
         [[maybe_unused]] const bool aktiv = QTest::qWaitForWindowActive(fenster.get());
         QVERIFY(bedient);
+    }
+
+    /// The item with the text chosen from the menu bar's menu by the mouse.
+    void MenueWaehlen(Menue m, const QString& text) const {
+        QMenu* menue = fenster->Leisten().Menue(m);
+        QVERIFY(menue);
+        QMenuBar* leiste = fenster->menuBar();
+        PopUpWaehlen(
+            [&] {
+                QTest::mouseClick(leiste, Qt::LeftButton, {},
+                                  leiste->actionGeometry(menue->menuAction()).center());
+                QTRY_VERIFY(QApplication::activePopupWidget());
+            },
+            text);
+    }
+
+    /// What the window system sends when the user clicks a window's close box.
+    static void SchliessfeldKlicken(QWidget& w) {
+        QCloseEvent e;
+        QApplication::sendEvent(w.windowHandle(), &e);
     }
 
     QTemporaryDir ordner;

@@ -321,5 +321,43 @@ TEST_F(VbDateienEinlesen, AFileGoneBeforeReadingWarnsAndKeepsTheListing) {
     EXPECT_EQ(ansicht.links, LinkerBereich::App);
 }
 
+TEST_F(VbDateienEinlesen, AnUnsavedProjectStaysUnlessTheUserLetsItGo) {
+    ZweiModuleEinlesen();
+    const std::string datei = Quelle("Rechnen.bas", "Sub Summe()\r\nEnd Sub\r\n");
+    // Abbrechen; then Ja with the folder chooser cancelled: nothing saved, so nothing dropped
+    meldungen.Antworten(MeldungsAntwort::Abbrechen);
+    meldungen.Antworten(MeldungsAntwort::Ja);
+    dialoge.oeffnenAntworten = {{datei}, {datei}, {datei}};
+    s->Ausfuehren(Befehl::VbEinlesen);
+    s->Ausfuehren(Befehl::VbEinlesen);
+    EXPECT_EQ(s->Modus(), ProjektModus::Eingelesen);
+    EXPECT_FALSE(s->VbDateienGelistet());
+    EXPECT_TRUE(s->Projekt().NichtGespeichert);
+    ASSERT_EQ(meldungen.Gezeigt().size(), 2u);
+    EXPECT_EQ(meldungen.Gezeigt()[1].Knoepfe, MeldungsKnoepfe::JaNeinAbbrechen);
+    // Nein lets it go
+    meldungen.Antworten(MeldungsAntwort::Nein);
+    s->Ausfuehren(Befehl::VbEinlesen);
+    EXPECT_TRUE(s->VbDateienGelistet());
+    EXPECT_EQ(s->Modus(), ProjektModus::KeinProjekt);
+}
+
+TEST_F(VbDateienEinlesen, AVbpIsListedWithItsModulesAndRead) {
+    s->Starten();
+    Quelle("Start.bas", "Attribute VB_Name = \"Start\"\r\nSub Main()\r\n    Call Helfer\r\nEnd Sub\r\n");
+    Quelle("Helfer.cls", "VERSION 1.0 CLASS\r\nBEGIN\r\nEND\r\nAttribute VB_Name = \"Helfer\"\r\n"
+                         "Public Sub Helfer()\r\nEnd Sub\r\n");
+    dialoge.oeffnenAntworten = {{Quelle(
+        "Alt.vbp",
+        "Type=Exe\r\nModule=Start; Start.bas\r\nClass=Helfer; Helfer.cls\r\nName=\"Altprojekt\"\r\n")}};
+    s->Ausfuehren(Befehl::VbEinlesen);
+    EXPECT_EQ(AppTexte(), (std::vector<std::string>{"Altprojekt [Alt.vbp]", "Start", "Helfer"}));
+    s->Ausfuehren(Befehl::CodeEinlesen);
+    EXPECT_TRUE(meldungen.Gezeigt().empty()) << Texte(meldungen).front();
+    EXPECT_EQ(ansicht.titel, "Excel Code Brindle 1.0 Projekt: Altprojekt [nicht gespeichert !!!]");
+    EXPECT_EQ(s->ProjektBaum().Finden("M1")->Text, "Start");
+    EXPECT_EQ(s->ProjektBaum().Finden("M2")->Text, "Helfer");
+}
+
 } // namespace
 } // namespace cb::test

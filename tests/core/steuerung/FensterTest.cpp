@@ -21,9 +21,13 @@ TEST(Layout, StoredValuesAndWhatTheyMean) {
         {"1200;900;12000;8000", FensterLage{false, 1200, 900, 12000, 8000}},
         {" -60 ; 0 ;9000; 7000", FensterLage{false, -60, 0, 9000, 7000}},
         {"1;2;3;4;5", FensterLage{false, 1, 2, 3, 4}},
+        {"1;2;3;4;x", FensterLage{false, 1, 2, 3, 4}},
+        {"1;2;3;4;", FensterLage{false, 1, 2, 3, 4}},
+        {"1200;+900;12000.5;7999.5", FensterLage{false, 1200, 900, 12000, 8000}},
         {"1200;900;12000", std::nullopt},
         {"1200;900;x;8000", std::nullopt},
-        {"1200;900;12000.5;8000", std::nullopt},
+        {"1200;900;12000;", std::nullopt},
+        {"1200;900;inf;8000", std::nullopt},
         {"1200;;12000;8000", std::nullopt},
         {"1200;900;0;8000", std::nullopt},
         {"1200;900;12000;-1", std::nullopt},
@@ -53,6 +57,10 @@ TEST_F(Bildschirm, TheStartNamesTheHostInTheRefreshItem) {
     s->Starten();
     EXPECT_EQ(ansicht.beschriftungen[Befehl::AppAktualisieren], "&Aktualisieren Excel VBA Projekte");
     EXPECT_EQ(ansicht.tooltips[Knopf::Aktualisieren], "Aktualisieren Excel VBA Projekte (F5)");
+    s->Beenden();
+    s->Z().AppName = "Word"; // another edition's host
+    s->Starten();
+    EXPECT_EQ(ansicht.beschriftungen[Befehl::AppAktualisieren], "&Aktualisieren Word VBA Projekte");
 }
 
 std::string Gespeichert(const IniEinstellungsSpeicher& e, const Zustand& z) {
@@ -115,9 +123,11 @@ using MiniFenster = SteuerungsTest;
 
 TEST_F(MiniFenster, StartedWithSlashAClosingEndsWithoutTheMainWindow) {
     s->Starten();
+    s->Z().Opt.UserBildAnwenden = true; // no layout: the main window does not show
     s->Anzeigen(true);
+    EXPECT_FALSE(ansicht.Aufgerufen("Lage max"));
     EXPECT_EQ(ansicht.sichtbar, Fenster::Mini);
-    s->MiniGeschlossen();
+    s->MiniForm_Unload();
     EXPECT_TRUE(ansicht.geschlossen);
     EXPECT_FALSE(ansicht.Aufgerufen("Haupt"));
 }
@@ -128,7 +138,7 @@ TEST_F(MiniFenster, SpecialViewAndBackKeepTheProject) {
     const auto vorher = ansicht.aufrufe.size();
     s->Ausfuehren(Befehl::Spezialansicht);
     EXPECT_EQ(s->SichtbaresFenster(), Fenster::Mini);
-    s->MiniVollansichtKlick();
+    s->cmdClose_Click();
     EXPECT_EQ(s->SichtbaresFenster(), Fenster::Haupt);
     EXPECT_FALSE(ansicht.geschlossen);
     EXPECT_EQ(std::vector<std::string>(ansicht.aufrufe.begin() + static_cast<std::ptrdiff_t>(vorher),
@@ -139,7 +149,7 @@ TEST_F(MiniFenster, SpecialViewAndBackKeepTheProject) {
     EXPECT_EQ(s->Modus(), ProjektModus::Eingelesen);
     // A second special view starts afresh: its close box ends the program
     s->Ausfuehren(Befehl::Spezialansicht);
-    s->MiniGeschlossen();
+    s->MiniForm_Unload();
     EXPECT_TRUE(ansicht.geschlossen);
 }
 
@@ -147,15 +157,17 @@ TEST_F(MiniFenster, HtmlButtonWithAnEmptyAndAFilledClipboard) {
     s->Starten();
     s->Anzeigen(true);
     ansicht.status[4] = "alt";
-    s->MiniHtmlKlick();
+    s->cmdHtml_Click();
     EXPECT_EQ(Texte(meldungen), std::vector<std::string>{"Kein Text in der Zwischenablage"});
     EXPECT_EQ(meldungen.Gezeigt()[0].Symbol, MeldungsSymbol::Information);
-    EXPECT_EQ(ablage.TextLesen(), "");
+    EXPECT_EQ(ablage.MalGeleert(), 0) << "the clipboard is left as it was";
     EXPECT_EQ(ansicht.Status(Panel::Aktivitaet), "");
 
     ablage.TextSetzen("Sub Rechnen()\n    ' Summe\nEnd Sub");
     meldungen.Antworten(MeldungsAntwort::Ja); // the footer, please
-    s->MiniHtmlKlick();
+    ansicht.status[4] = "alt";
+    s->cmdHtml_Click();
+    EXPECT_EQ(ansicht.Status(Panel::Aktivitaet), "");
     const std::string html = ablage.HtmlLesen();
     EXPECT_NE(html.find("Rechnen"), std::string::npos) << html;
     EXPECT_NE(html.find("' Summe"), std::string::npos);
@@ -190,29 +202,31 @@ TEST_F(HilfeUndInfo, AboutBoxTextsAndButtons) {
     EXPECT_EQ(ansicht.info->Version, "Version 1.0.0");
     EXPECT_EQ(ansicht.info->Ueberschrift.rfind("Excel Code Brindle 1.0\r\n", 0), 0u);
 
-    s->InfoHomePage();
+    s->cmdHP_Click();
     EXPECT_EQ(shell.geoeffnet, std::vector<std::string>{ansicht.info->HomePage});
     EXPECT_TRUE(meldungen.Gezeigt().empty());
     shell.gelingt = false;
-    s->InfoHomePage();
+    s->cmdHP_Click();
     ASSERT_EQ(Texte(meldungen), std::vector<std::string>{"Keinen Standard-Browser gefunden"});
     EXPECT_EQ(meldungen.Gezeigt()[0].Symbol, MeldungsSymbol::Kritisch);
 
-    // No program: every one looked for, then the message
-    s->InfoSysInfo();
-    EXPECT_EQ(shell.gesucht.size(), SysInfoProgramme().size());
+    // No program: the desktops' system-information programs looked for, then the message
+    s->StartSysInfo();
+    for (const char* name : {"hardinfo2", "hardinfo", "kinfocenter"})
+        EXPECT_NE(std::find(shell.gesucht.begin(), shell.gesucht.end(), name), shell.gesucht.end()) << name;
     EXPECT_TRUE(shell.gestartet.empty());
     EXPECT_EQ(meldungen.Gezeigt().back().Text, "Systeminformationen sind momentan nicht verfügbar");
+    EXPECT_EQ(meldungen.Gezeigt().back().Knoepfe, MeldungsKnoepfe::Ok);
     // The first one found is started, the ones after it are not looked for
     shell.gesucht.clear();
-    shell.programme = {{SysInfoProgramme()[1], "/usr/bin/zwei"}, {SysInfoProgramme()[2], "/usr/bin/drei"}};
-    s->InfoSysInfo();
-    EXPECT_EQ(shell.gestartet, std::vector<std::string>{"/usr/bin/zwei"});
-    EXPECT_EQ(shell.gesucht.size(), 2u);
+    shell.programme = {{"hardinfo", "/usr/bin/hardinfo"}, {"kinfocenter", "/usr/bin/kinfocenter"}};
+    s->StartSysInfo();
+    EXPECT_EQ(shell.gestartet, std::vector<std::string>{"/usr/bin/hardinfo"});
+    EXPECT_EQ(shell.gesucht, (std::vector<std::string>{"hardinfo2", "hardinfo"}));
     EXPECT_EQ(meldungen.Gezeigt().size(), 2u);
     // One that does not start is as none
     shell.startGelingt = false;
-    s->InfoSysInfo();
+    s->StartSysInfo();
     EXPECT_EQ(meldungen.Gezeigt().size(), 3u);
 }
 

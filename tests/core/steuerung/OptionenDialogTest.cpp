@@ -135,15 +135,40 @@ TEST_F(OptionenFenster, TabWidthOutsideTheListIsWrittenBackAsShown) {
     EXPECT_EQ(s->Z().Opt.SchriftName, "MS Sans Serif") << "the font pages never shown, the font stays";
 }
 
-TEST_F(OptionenFenster, OkRebuildsTheShownPanesWhereTheCaretWas) {
+TEST_F(OptionenFenster, OkRebuildsThePanesOnlyForWhatTheyShow) {
     ZweiModuleEinlesen();
     s->KnotenKlick("M2");
     s->AuswahlGeaendert(5, 3);
     ansicht.aufrufe.clear();
-    Bedienen([](OptionenDialog& d) { d.Ok(); });
-    EXPECT_EQ(ansicht.aufrufe, (std::vector<std::string>{"Optionen", "Fenster 2", "Vorne 1"}));
-    EXPECT_EQ(ansicht.anfang, 5u);
+    Bedienen([](OptionenDialog& d) {
+        d.HakenSetzen(Kasten::StandardImmer, true); // for saving only
+        d.Ok();
+    });
+    EXPECT_EQ(ansicht.aufrufe, std::vector<std::string>{"Optionen"});
+    Bedienen([](OptionenDialog& d) {
+        d.FeldKlick(20);
+        d.Ok();
+    });
+    EXPECT_EQ(ansicht.aufrufe, (std::vector<std::string>{"Optionen", "Optionen", "Fenster 2", "Vorne 1"}));
+    EXPECT_EQ(ansicht.anfang, 5u) << "the caret where it was";
     EXPECT_EQ(ansicht.laenge, 3u);
+}
+
+TEST_F(OptionenFenster, NoFontsOfferedAndTheFormatsPageShownAgain) {
+    s->Starten();
+    Bedienen([](OptionenDialog& d) {
+        d.SeiteWaehlen(OptionenSeite::Formate);
+        d.GroesseWaehlen("14");
+        d.SeiteWaehlen(OptionenSeite::Code);
+        d.SeiteWaehlen(OptionenSeite::Formate);
+        EXPECT_EQ(d.Groessen().size(), 9u) << "the sizes once";
+        EXPECT_EQ(d.GroesseText(), "14") << "the choice kept";
+        EXPECT_TRUE(d.Schriften().empty());
+        EXPECT_FALSE(d.Frei(Kasten::Modulnamen));
+        d.Ok();
+    });
+    EXPECT_EQ(s->Z().Opt.SchriftGroesse, 14);
+    EXPECT_EQ(s->Z().Opt.SchriftName, "MS Sans Serif");
 }
 
 TEST_F(OptionenFenster, StandardFolderChosenOrMadeNew) {
