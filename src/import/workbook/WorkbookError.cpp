@@ -58,6 +58,10 @@ std::string Meldung(WorkbookFehler art, const std::string& datei, const std::str
     case WorkbookFehler::ProjektZuGross:
         text += ProjektZuGrossText(umfang);
         break;
+    case WorkbookFehler::PowerPointAlt:
+        text += "Die Datei ist eine PowerPoint-Präsentation im Format 97–2003; Dateien dieser Art werden "
+                "nicht gelesen.";
+        break;
     }
     if (!detail.empty())
         text += " (" + detail + ")";

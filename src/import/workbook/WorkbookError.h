@@ -19,6 +19,7 @@ enum class WorkbookFehler {
     ContainerBeschaedigt, // a zip package or OLE file that breaks its format
     VerzeichnisZuGross,   // an OLE directory beyond the entry or depth limits
     ProjektZuGross,       // a project whose text passes MaxProjektText (Umfang says by how much)
+    PowerPointAlt,        // a PowerPoint 97-2003 file, whose project lies inside its own stream
 };
 
 /// How much a project that is too large decompresses to.
