@@ -5,6 +5,7 @@
 #include "cli/ProjektBefehle.h"
 
 #include "cli/Argumente.h"
+#include "cli/BefehlListe.h"
 #include "cli/FehlerAusgabeMeldungen.h"
 #include "cli/ProjektZugang.h"
 
@@ -182,9 +183,11 @@ int MappenLesen(Zustand& z, OffenesProjekt& ziel, const Aufruf& aufruf,
     AnzeigeImSpeicher anzeige;
     // Workbooks left out of the listing are reported on the way; what
     // counts is whether the chosen project was read.
-    const bool ok = MappenEinlesen(z, ziel, meldungen, anzeige, mappen, projekt, module);
+    const MappenGelesen gelesen = MappenEinlesen(z, ziel, meldungen, anzeige, mappen, projekt, module);
     ziel.DatenbankSchliessen();
-    return ok ? 0 : 1;
+    if (gelesen.nichtAufgelistet)
+        fehler << NichtAufgelistetText << '\n';
+    return gelesen ? 0 : 1;
 }
 
 } // namespace
