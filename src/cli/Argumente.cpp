@@ -32,18 +32,18 @@ Aufruf Zerlegen(const std::vector<std::string>& argumente, const std::vector<std
         const std::string& arg = argumente[i];
         if (arg == "--option") {
             if (i + 1 >= argumente.size())
-                throw FalscherAufruf("--option needs KEY=VALUE");
+                throw FalscherAufruf("--option braucht SCHLÜSSEL=WERT");
             const std::string& kv = argumente[++i];
             std::size_t gleich = kv.find('=');
             if (gleich == std::string::npos || gleich == 0)
-                throw FalscherAufruf("--option needs KEY=VALUE, not '" + kv + "'");
+                throw FalscherAufruf("--option braucht SCHLÜSSEL=WERT, nicht '" + kv + "'");
             std::string k = kv.substr(0, gleich);
             const OptionsSchluessel* schluessel = DarstellungsSchluessel(k);
             if (!schluessel)
-                throw FalscherAufruf("unknown option key '" + k + "'");
+                throw FalscherAufruf("unbekannter Optionsschlüssel '" + k + "'");
             std::string wert = kv.substr(gleich + 1);
             if (schluessel->Art != OptionsArt::Schrift && !IstGanzeZahl(wert))
-                throw FalscherAufruf("option " + k + " takes a whole number, not '" + wert + "'");
+                throw FalscherAufruf("--option " + k + " nimmt eine ganze Zahl, nicht '" + wert + "'");
             // A font without a size, or with one that is no size, would give
             // the documents a font of size 0; 1638 points is the largest a
             // word processor offers.
@@ -55,20 +55,21 @@ Aufruf Zerlegen(const std::vector<std::string>& argumente, const std::vector<std
                     !groesse.empty() && groesse.size() <= 4 &&
                     std::all_of(groesse.begin(), groesse.end(), [](char c) { return c >= '0' && c <= '9'; });
                 if (komma == 0 || !zahl || std::stoi(groesse) < 1 || std::stoi(groesse) > 1638)
-                    throw FalscherAufruf("option " + k +
-                                         " takes NAME,SIZE with a size from 1 to 1638, not '" + wert + "'");
+                    throw FalscherAufruf("--option " + k +
+                                         " nimmt NAME,GRÖSSE mit einer Größe von 1 bis 1638, nicht '" + wert +
+                                         "'");
             }
             a.optionen.emplace_back(std::move(k), std::move(wert));
         } else if (arg.size() > 2 && arg.starts_with("--")) {
             std::string name = arg.substr(2);
             if (std::find(mitWert.begin(), mitWert.end(), name) != mitWert.end()) {
                 if (i + 1 >= argumente.size())
-                    throw FalscherAufruf(arg + " needs a value");
+                    throw FalscherAufruf(arg + " braucht einen Wert");
                 a.benannte.emplace_back(name, argumente[++i]);
             } else if (std::find(ohneWert.begin(), ohneWert.end(), name) != ohneWert.end()) {
                 a.benannte.emplace_back(name, std::string());
             } else {
-                throw FalscherAufruf("unknown flag '" + arg + "'");
+                throw FalscherAufruf("unbekannte Option '" + arg + "'");
             }
         } else if (a.befehl.empty()) {
             a.befehl = arg;
@@ -77,7 +78,7 @@ Aufruf Zerlegen(const std::vector<std::string>& argumente, const std::vector<std
         }
     }
     if (a.befehl.empty())
-        throw FalscherAufruf("no command given");
+        throw FalscherAufruf("kein Befehl angegeben");
     return a;
 }
 

@@ -12,6 +12,9 @@
 
 namespace cb::cli {
 
+const char* const NichtAufgelistetText = "codebrindle-cli: nicht aufgelistet werden Projekte, die für die "
+                                         "Anzeige gesperrt sind, und Module mit höchstens zwei Zeilen";
+
 int Liste(Zustand& z, const std::vector<std::string>& mappen, std::ostream& aus, std::ostream& fehler) {
     FehlerAusgabeMeldungen meldungen(fehler);
     WorkbookHost host(meldungen);
@@ -22,8 +25,7 @@ int Liste(Zustand& z, const std::vector<std::string>& mappen, std::ostream& aus,
     aus << StrukturText(treApp);
     // An empty listing would not tell whether the files were read at all.
     if (ok && !meldungen.Gemeldet() && treApp.Leer())
-        fehler << "codebrindle-cli: no project to list: locked projects and modules of two lines or fewer "
-                  "are left out\n";
+        fehler << "codebrindle-cli: kein Projekt aufzulisten\n" << NichtAufgelistetText << '\n';
     return ok && !meldungen.Gemeldet() ? 0 : 1;
 }
 

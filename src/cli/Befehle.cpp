@@ -14,6 +14,7 @@
 #include "render/Rtf.h"
 #include "settings/Optionen.h"
 
+#include <algorithm>
 #include <exception>
 #include <istream>
 #include <ostream>
@@ -22,40 +23,44 @@ namespace cb::cli {
 
 namespace {
 
-const char* const Gebrauch = "usage: codebrindle-cli COMMAND [ARGS] [--option KEY=VALUE]...\n"
-                             "\n"
-                             "commands:\n"
-                             "  rtf -    colour VBA code from standard input, write the RTF document\n"
-                             "  html -   colour VBA code from standard input, write the HTML fragment\n"
-                             "  list FILE...\n"
-                             "           list the VBA projects of workbook files and their modules\n"
-                             "  read --out DIR [--codepage N] FILE...\n"
-                             "           build the project folder DIR from a .vbp file or from module\n"
-                             "           files (.bas .cls .frm); N is the code page of files that are\n"
-                             "           not UTF-8 (default 1252)\n"
-                             "  read --out DIR [--project N] [--module NAME]... WORKBOOK...\n"
-                             "           build DIR from the N-th listed VBA project of the workbooks\n"
-                             "           (default 1), from the modules named (default all listed)\n"
-                             "  outline DIR\n"
-                             "           write the structure listing of the project in DIR (CR LF lines)\n"
-                             "  callers DIR ROUTINE --module NAME\n"
-                             "           list the routines that call ROUTINE, seen from module NAME\n"
-                             "  definition DIR NAME --module NAME\n"
-                             "           write the module and line that NAME jumps to from module NAME\n"
-                             "  html DIR [--module NAME] [--credit]\n"
-                             "           write the HTML of module NAME or of the whole project in DIR,\n"
-                             "           with the credit line on request\n"
-                             "  rtf DIR [--module NAME] --out FILE\n"
-                             "           write the RTF file of module NAME or of the whole project\n"
-                             "  text DIR --module NAME\n"
-                             "           write the text of module NAME as the code pane shows it\n"
-                             "\n"
-                             "options (values as the settings store writes them; booleans -1 or 0):\n"
-                             "  fkey fkom fstr  keyword, comment, string colour (red in the low byte)\n"
-                             "  rouf einr rer rle leer  bold routines, indent, indent bodies,\n"
-                             "                  empty line before routines, remove empty lines\n"
-                             "  tab             tab stop width in mm\n"
-                             "  font            NAME,SIZE\n";
+const char* const Gebrauch =
+    "Aufruf: codebrindle-cli BEFEHL [ARGUMENTE] [--option SCHLÜSSEL=WERT]...\n"
+    "\n"
+    "Befehle:\n"
+    "  rtf -    färbt VBA-Code von der Standardeingabe und schreibt das RTF-Dokument\n"
+    "  html -   färbt VBA-Code von der Standardeingabe und schreibt das HTML-Fragment\n"
+    "  list MAPPE...\n"
+    "           listet die VBA-Projekte von Arbeitsmappen mit ihren Modulen auf\n"
+    "  read --out ORDNER [--codepage N] DATEI...\n"
+    "           legt den Projektordner ORDNER aus einer .vbp-Datei oder aus\n"
+    "           Moduldateien (.bas .cls .frm) an; N ist die Codepage der Dateien,\n"
+    "           die nicht UTF-8 sind (Vorgabe 1252)\n"
+    "  read --out ORDNER [--project N] [--module MODUL]... MAPPE...\n"
+    "           legt ORDNER aus dem N-ten aufgelisteten VBA-Projekt der Mappen an\n"
+    "           (Vorgabe 1), aus den genannten Modulen (Vorgabe: alle aufgelisteten)\n"
+    "  outline ORDNER\n"
+    "           schreibt die Strukturliste des Projekts in ORDNER (Zeilen mit CR LF)\n"
+    "  callers ORDNER ROUTINE --module MODUL\n"
+    "           listet die Routinen auf, die ROUTINE aufrufen, von MODUL aus gesehen\n"
+    "  definition ORDNER NAME --module MODUL\n"
+    "           schreibt Modul und Zeile, zu denen NAME von MODUL aus springt\n"
+    "  html ORDNER [--module MODUL] [--credit]\n"
+    "           schreibt das HTML von MODUL oder des ganzen Projekts in ORDNER,\n"
+    "           auf Wunsch mit der Zeile \"Code eingefügt mit\"\n"
+    "  rtf ORDNER [--module MODUL] --out DATEI\n"
+    "           schreibt die RTF-Datei von MODUL oder des ganzen Projekts\n"
+    "  text ORDNER --module MODUL\n"
+    "           schreibt den Text von MODUL, wie ihn das Codefenster zeigt\n"
+    "\n"
+    "Optionsschlüssel (Werte, wie die Einstellungen sie speichern; ein = -1, aus = 0):\n"
+    "  fkey fkom fstr  Schlüsselwort-, Kommentar-, Stringfarbe (Rot im niedrigsten Byte)\n"
+    "  rouf einr rer rle leer  Routinen fett, Einrücken, zwischen Routinen einrücken,\n"
+    "                  Leerzeile vor Routinen einfügen, Leerzeilen entfernen\n"
+    "  tab             Tabstops in mm\n"
+    "  font            NAME,GRÖSSE der Schrift\n";
+
+const std::vector<std::string> BefehlsNamen = {"rtf",  "html",    "text",    "list",
+                                               "read", "outline", "callers", "definition"};
 
 // Code from standard input as the core takes it: UTF-8 (or Windows-1252
 // when it is not valid UTF-8) with CR LF line breaks.
@@ -129,12 +134,15 @@ int Ausfuehren(const std::vector<std::string>& argumente, std::istream& ein, std
         else if (aufruf.befehl == "definition")
             rc = Definition(aufruf, aus, fehler);
         if (rc == 2) {
-            fehler << "codebrindle-cli: wrong arguments for '" << aufruf.befehl << "'\n\n" << Gebrauch;
+            if (std::find(BefehlsNamen.begin(), BefehlsNamen.end(), aufruf.befehl) == BefehlsNamen.end())
+                fehler << "codebrindle-cli: unbekannter Befehl '" << aufruf.befehl << "'\n\n" << Gebrauch;
+            else
+                fehler << "codebrindle-cli: falsche Argumente für '" << aufruf.befehl << "'\n\n" << Gebrauch;
             return 2;
         }
         aus.flush();
         if (!aus) {
-            fehler << "codebrindle-cli: cannot write the output\n";
+            fehler << "codebrindle-cli: die Ausgabe kann nicht geschrieben werden\n";
             return 1;
         }
         return rc;

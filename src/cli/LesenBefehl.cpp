@@ -5,6 +5,7 @@
 #include "cli/ProjektBefehle.h"
 
 #include "cli/Argumente.h"
+#include "cli/BefehlListe.h"
 #include "cli/FehlerAusgabeMeldungen.h"
 #include "cli/ProjektZugang.h"
 
@@ -37,9 +38,11 @@ namespace fs = std::filesystem;
 
 enum class EingabeArt { Vbp, ModulDatei, Arbeitsmappe, Unbekannt };
 
+// PowerPoint 97-2003 files (.ppt .pps .pot) go to the workbook reader too:
+// it refuses them, and read then says of them what list says.
 bool IstArbeitsmappe(const std::string& endung) {
     for (const char* e : {".xlsm", ".xlsb", ".xltm", ".xlam", ".xls", ".xla", ".xlt", ".docm", ".dotm",
-                          ".pptm", ".doc", ".bin"})
+                          ".pptm", ".doc", ".bin", ".ppt", ".pps", ".pot"})
         if (endung == e)
             return true;
     return false;
@@ -82,8 +85,8 @@ public:
     explicit LeseOrdner(const fs::path& ziel) : m_ziel(ziel) {
         std::string muster = (ziel / ".codebrindle-read-XXXXXX").string();
         if (!::mkdtemp(muster.data()))
-            throw std::runtime_error("cannot create a folder in '" + ziel.string() +
-                                     "': " + std::strerror(errno));
+            throw std::runtime_error("in '" + ziel.string() +
+                                     "' kann kein Ordner angelegt werden: " + std::strerror(errno));
         m_ordner = muster;
     }
     ~LeseOrdner() {
@@ -116,9 +119,11 @@ public:
             fs::rename(m_ordner / name, m_ziel / name, ec);
             if (ec) {
                 m_behalten = true;
-                throw std::runtime_error(
-                    "cannot move " + name.string() + " into '" + m_ziel.string() + "': " + ec.message() +
-                    "; the read project's files not yet moved are in '" + m_ordner.string() + "'");
+                throw std::runtime_error(name.string() + " kann nicht nach '" + m_ziel.string() +
+                                         "' verschoben werden: " + ec.message() +
+                                         "; die noch nicht verschobenen Dateien des gelesenen Projekts "
+                                         "liegen in '" +
+                                         m_ordner.string() + "'");
             }
         }
         // Module texts of the earlier project that the new one has not
@@ -166,7 +171,7 @@ int MappenLesen(Zustand& z, OffenesProjekt& ziel, const Aufruf& aufruf,
     if (auto n = Benannt(aufruf, "project")) {
         auto [ende, f] = std::from_chars(n->data(), n->data() + n->size(), projekt);
         if (f != std::errc() || ende != n->data() + n->size() || projekt < 1) {
-            fehler << "codebrindle-cli: --project takes a number from 1 on, not '" << *n << "'\n";
+            fehler << "codebrindle-cli: --project nimmt eine Zahl ab 1, nicht '" << *n << "'\n";
             return 2;
         }
     }
@@ -178,9 +183,11 @@ int MappenLesen(Zustand& z, OffenesProjekt& ziel, const Aufruf& aufruf,
     AnzeigeImSpeicher anzeige;
     // Workbooks left out of the listing are reported on the way; what
     // counts is whether the chosen project was read.
-    const bool ok = MappenEinlesen(z, ziel, meldungen, anzeige, mappen, projekt, module);
+    const MappenGelesen gelesen = MappenEinlesen(z, ziel, meldungen, anzeige, mappen, projekt, module);
     ziel.DatenbankSchliessen();
-    return ok ? 0 : 1;
+    if (gelesen.nichtAufgelistet)
+        fehler << NichtAufgelistetText << '\n';
+    return gelesen ? 0 : 1;
 }
 
 } // namespace
@@ -205,26 +212,27 @@ int Lesen(Zustand& z, const Aufruf& aufruf, std::ostream&, std::ostream& fehler)
             mappen.push_back(p);
             break;
         case EingabeArt::Unbekannt:
-            fehler << "codebrindle-cli: cannot read '" << p
-                   << "': not a workbook, a .vbp project file or a module file (.bas .cls .frm .ctl .dob "
-                      ".dsr .pag)\n";
+            fehler << "codebrindle-cli: '" << p
+                   << "' wird nicht gelesen: keine Arbeitsmappe, keine .vbp-Projektdatei und keine "
+                      "Moduldatei (.bas .cls .frm .ctl .dob .dsr .pag)\n";
             return 1;
         }
     }
     if (!vbps.empty() && (vbps.size() > 1 || !moduldateien.empty())) {
-        fehler << "codebrindle-cli: a .vbp project file is read on its own\n";
+        fehler << "codebrindle-cli: eine .vbp-Projektdatei wird allein gelesen\n";
         return 2;
     }
     if (!mappen.empty() && (!vbps.empty() || !moduldateien.empty())) {
-        fehler << "codebrindle-cli: workbooks are read without module files\n";
+        fehler << "codebrindle-cli: Arbeitsmappen werden ohne Moduldateien gelesen\n";
         return 2;
     }
     if (mappen.empty() && (Benannt(aufruf, "project") || Benannt(aufruf, "module"))) {
-        fehler << "codebrindle-cli: --project and --module choose from the projects of workbooks\n";
+        fehler << "codebrindle-cli: --project und --module wählen aus den Projekten von Arbeitsmappen\n";
         return 2;
     }
     if (!mappen.empty() && Benannt(aufruf, "codepage")) {
-        fehler << "codebrindle-cli: --codepage is for module files; a workbook names its own code page\n";
+        fehler << "codebrindle-cli: --codepage gilt für Moduldateien; eine Arbeitsmappe nennt ihre Codepage "
+                  "selbst\n";
         return 2;
     }
 
@@ -232,7 +240,7 @@ int Lesen(Zustand& z, const Aufruf& aufruf, std::ostream&, std::ostream& fehler)
     const bool ordnerNeu = !fs::exists(*aus, ec);
     fs::create_directories(*aus, ec);
     if (!fs::is_directory(*aus)) {
-        fehler << "codebrindle-cli: cannot create the folder '" << *aus << "'\n";
+        fehler << "codebrindle-cli: der Ordner '" << *aus << "' kann nicht angelegt werden\n";
         return 1;
     }
     z.ProgrammOrdner = ProgrammOrdnerErmitteln();
@@ -256,7 +264,7 @@ int Lesen(Zustand& z, const Aufruf& aufruf, std::ostream&, std::ostream& fehler)
     else
         ergebnis = ModulDateienLesen(z, projekt, moduldateien, *codepage, fehler);
     if (!leseOrdner.Uebernehmen(ergebnis == 0))
-        fehler << "codebrindle-cli: the project in '" << *aus << "' is left as it was\n";
+        fehler << "codebrindle-cli: das Projekt in '" << *aus << "' bleibt, wie es war\n";
     return ergebnis;
 }
 

@@ -74,7 +74,7 @@ std::optional<ProjektMitModul> ProjektMitModulOeffnen(OffenesProjekt& projekt, M
 }
 
 std::string KeinModulText(const std::string& name) {
-    return "codebrindle-cli: the project has no module named '" + name + "'";
+    return "codebrindle-cli: das Projekt hat kein Modul namens '" + name + "'";
 }
 
 std::optional<std::string> ModulArgument(const Aufruf& aufruf) {

@@ -42,22 +42,22 @@ bool ModuleHaken(Baum& treApp, const BaumKnoten& projekt, const std::vector<std:
 
 } // namespace
 
-bool MappenEinlesen(Zustand& z, OffenesProjekt& ziel, Meldungen& meldungen, Anzeige& anzeige,
-                    const std::vector<std::string>& mappen, std::int64_t projekt,
-                    const std::vector<std::string>& module) {
+MappenGelesen MappenEinlesen(Zustand& z, OffenesProjekt& ziel, Meldungen& meldungen, Anzeige& anzeige,
+                             const std::vector<std::string>& mappen, std::int64_t projekt,
+                             const std::vector<std::string>& module) {
     WorkbookHost host(meldungen);
     for (const auto& m : mappen)
         host.Oeffnen(m);
     if (host.Mappen().empty()) {
         meldungen.Melden("Es wurde keine Mappe angegeben.", MeldungsSymbol::Warnung);
-        return false;
+        return {};
     }
     Baum treApp;
     // Unreadable workbooks are left out like locked ones, after the host's
     // warning that names them; the number counts the listed projects only,
     // so it means the same as the listing shows.
     if (!ProjekteAuflisten(z, host, meldungen, treApp))
-        return false;
+        return {};
     const auto projekte = ProjektKnoten(treApp);
     if (projekt < 1 || static_cast<std::size_t>(projekt) > projekte.size()) {
         meldungen.Melden("Ein Projekt " + std::to_string(projekt) + " gibt es nicht: aufgelistet " +
@@ -65,11 +65,12 @@ bool MappenEinlesen(Zustand& z, OffenesProjekt& ziel, Meldungen& meldungen, Anze
                                   ? std::string("ist 1 Projekt.")
                                   : "sind " + std::to_string(projekte.size()) + " Projekte."),
                          MeldungsSymbol::Warnung);
-        return false;
+        const std::size_t lesbar = host.Mappen().size() - host.UnlesbareMappen().size();
+        return {false, projekte.size() < lesbar};
     }
     if (!ModuleHaken(treApp, *projekte[static_cast<std::size_t>(projekt) - 1], module, meldungen))
-        return false;
-    return ProjektEinlesen(z, ziel, host, meldungen, anzeige, treApp);
+        return {false, true};
+    return {ProjektEinlesen(z, ziel, host, meldungen, anzeige, treApp), false};
 }
 
 } // namespace cb

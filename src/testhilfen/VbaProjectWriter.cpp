@@ -262,7 +262,7 @@ constexpr Endung Endungen[] = {
     {OfficeArt::Xlsm, ".xlsm"}, {OfficeArt::Xltm, ".xltm"}, {OfficeArt::Xlam, ".xlam"},
     {OfficeArt::Xls, ".xls"},   {OfficeArt::Xls, ".xla"},   {OfficeArt::Xls, ".xlt"},
     {OfficeArt::Docm, ".docm"}, {OfficeArt::Dotm, ".dotm"}, {OfficeArt::Pptm, ".pptm"},
-    {OfficeArt::Doc, ".doc"},   {OfficeArt::Bin, ".bin"},
+    {OfficeArt::Doc, ".doc"},   {OfficeArt::Ppt, ".ppt"},   {OfficeArt::Bin, ".bin"},
 };
 
 std::string Paket(const ProjektVorlage& v, PaketArt art) {
@@ -273,6 +273,24 @@ std::string Ole(const ProjektVorlage& v, std::string speicher, std::vector<Conta
     for (ContainerEintrag& e : VbaSpeicherBauen(v))
         eintraege.push_back({speicher + "/" + e.pfad, std::move(e.daten)});
     return OleSchreiben(eintraege);
+}
+
+// A record header of the PowerPoint binary format: version and instance in
+// one word, then the type and the length of what follows.
+void PptSatz(std::string& out, std::uint16_t versionInstanz, std::uint16_t typ, std::string_view daten) {
+    PutU16(out, versionInstanz);
+    PutU16(out, typ);
+    PutU32(out, static_cast<std::uint32_t>(daten.size()));
+    out += daten;
+}
+
+std::string PptBauen(const ProjektVorlage& v) {
+    std::string dokument;
+    PptSatz(dokument, 0x000F, 0x03E8, {});     // DocumentContainer
+    PptSatz(dokument, 0x0000, 0x1011, Bin(v)); // ExOleObjStgUncompressedAtom
+    std::string benutzer;
+    PptSatz(benutzer, 0x0000, 0x0FF6, std::string(20, '\0')); // CurrentUserAtom
+    return OleSchreiben({{"Current User", benutzer}, {"PowerPoint Document", dokument}});
 }
 
 } // namespace
@@ -310,6 +328,8 @@ std::string OfficeDateiBauen(const ProjektVorlage& v, OfficeArt art) {
         return Fertig(v, Ole(v, "_VBA_PROJECT_CUR", {{"Workbook", BiffWorkbookStream(CodeNamen(v), true)}}));
     case OfficeArt::Doc:
         return Fertig(v, Ole(v, "Macros", {}));
+    case OfficeArt::Ppt:
+        return Fertig(v, PptBauen(v));
     case OfficeArt::Bin:
         return Fertig(v, Bin(v));
     }

@@ -55,7 +55,7 @@ struct ProjektVorlage {
 std::vector<ContainerEintrag> VbaSpeicherBauen(const ProjektVorlage& vorlage);
 
 /// The files the writer makes, by the name ending they take.
-enum class OfficeArt { Xlsm, Xltm, Xlam, Xls, Docm, Dotm, Pptm, Doc, Bin };
+enum class OfficeArt { Xlsm, Xltm, Xlam, Xls, Docm, Dotm, Pptm, Doc, Ppt, Bin };
 /// ".xlsm", ".XLA"...; nullopt for an ending the writer does not make.
 std::optional<OfficeArt> OfficeArtAusEndung(std::string_view endung);
 /// The endings OfficeArtAusEndung takes, separated by ", ".
@@ -65,6 +65,9 @@ std::string OfficeEndungen();
 /// worksheet per document module besides the workbook's own (at least one),
 /// tied to them by code name, so that Excel and LibreOffice open them. A
 /// .doc holds only the project's "Macros" storage, which Word does not open.
+/// A .ppt is a PowerPoint 97-2003 file as readers meet it: the project sits
+/// inside the "PowerPoint Document" stream, here as one uncompressed
+/// storage atom after an empty document record; PowerPoint does not open it.
 std::string OfficeDateiBauen(const ProjektVorlage& vorlage, OfficeArt art);
 
 /// A bare vbaProject.bin.

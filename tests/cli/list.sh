@@ -46,5 +46,6 @@ case "$err" in *domisoft*) check "locked file not reported" "" "$err";; esac
 out=$("$cli" list "$locked" 2>/dev/null; echo "rc=$?")
 check "only a locked project" "rc=0" "$out"
 err=$("$cli" list "$locked" 2>&1 >/dev/null)
-case "$err" in *"no project to list"*) ;; *) check "empty listing explained" "no project to list ..." "$err";; esac
+check "empty listing explained" "$(printf '%s\n%s' 'codebrindle-cli: kein Projekt aufzulisten' \
+  'codebrindle-cli: nicht aufgelistet werden Projekte, die für die Anzeige gesperrt sind, und Module mit höchstens zwei Zeilen')" "$err"
 exit $fail

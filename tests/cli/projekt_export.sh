@@ -59,7 +59,7 @@ for args in "text $work/p" "rtf $work/p" "rtf $work/p --module Modul1" "html $wo
   check "exit code for '$args'" 2 "$rc"
 done
 err=$("$cli" html "$work/p" --module Nope 2>&1 >/dev/null); rc=$?
-check "unknown module exit" 1 "$rc"; contains "unknown module message" "the project has no module named 'Nope'" "$err"
+check "unknown module exit" 1 "$rc"; check "unknown module message" "codebrindle-cli: das Projekt hat kein Modul namens 'Nope'" "$err"
 mkdir "$work/leer"
 err=$("$cli" text "$work/leer" --module Modul1 2>&1 >/dev/null); rc=$?
 check "folder without database exit" 1 "$rc"; contains "not intact" "ist nicht mehr intakt" "$err"

@@ -81,15 +81,16 @@ err=$("$cli" outline "$tmp/src" 2>&1); rc=$?
 check "no project" "1:$(printf 'Projekt in %s/src/\nist nicht mehr intakt' "$tmp")" "$rc:$err"
 err=$("$cli" read --out x src/notes.xlsx 2>&1); rc=$?
 check "unknown input kind" 1 "$rc"
+check "unknown input kind said" "codebrindle-cli: 'src/notes.xlsx' wird nicht gelesen: keine Arbeitsmappe, keine .vbp-Projektdatei und keine Moduldatei (.bas .cls .frm .ctl .dob .dsr .pag)" "$err"
 # A .vbp or a workbook beside module files is a wrong call, with the usage
 err=$("$cli" read --out x src/projekt.vbp src/cyr.bas 2>&1); rc=$?
 check "vbp with module files" 2 "$rc"
-contains "vbp with module files said" "a .vbp project file is read on its own" "$err"
-contains "vbp with module files usage" "usage:" "$err"
+contains "vbp with module files said" "codebrindle-cli: eine .vbp-Projektdatei wird allein gelesen" "$err"
+contains "vbp with module files usage" "Aufruf:" "$err"
 printf 'PK\003\004' > src/Mappe.xlsm
 err=$("$cli" read --out x src/Mappe.xlsm src/cyr.bas 2>&1); rc=$?
 check "workbook with module files" 2 "$rc"
-contains "workbook with module files said" "workbooks are read without module files" "$err"
+contains "workbook with module files said" "codebrindle-cli: Arbeitsmappen werden ohne Moduldateien gelesen" "$err"
 err=$("$cli" callers proj Hilfe --module Nirgends 2>&1); rc=$?
 check "unknown module" 1 "$rc"
 contains "unknown module named" "Nirgends" "$err"
@@ -116,7 +117,7 @@ check "earlier module texts intact" "0:$(printf 'Modul1\n\tStart')" "$rc:$out"
 [ -z "$(ls -A proj | grep codebrindle-read)" ] || check "no read folder left" "" "$(ls -A proj)"
 err=$("$cli" read --out proj src/Modul1.bas src/kaputt.bas 2>&1); rc=$?
 check "broken code over a project" 1 "$rc"
-contains "earlier project kept" "left as it was" "$err"
+contains "earlier project kept" "codebrindle-cli: das Projekt in 'proj' bleibt, wie es war" "$err"
 check "earlier project intact after broken code" "$before" "$("$cli" outline proj)"
 # A move into the folder that fails part way keeps the rest of the read and
 # says where it is.
@@ -124,7 +125,7 @@ check "earlier project intact after broken code" "$before" "$("$cli" outline pro
 rm teil/M2.txt && mkdir teil/M2.txt
 err=$("$cli" read --out teil src/Modul1.bas src/sub/Werkzeug.bas src/Liste.cls 2>&1); rc=$?
 check "a failed move" 1 "$rc"
-contains "a failed move named" "cannot move M2.txt" "$err"
+contains "a failed move named" "codebrindle-cli: M2.txt kann nicht nach '$tmp/teil' verschoben werden: " "$err"
 rest=$(ls -d teil/.codebrindle-read-* 2>/dev/null | head -1)
 [ -n "$rest" ] && [ -f "$rest/CodeBrindle.mdb" ] || check "the rest of the read kept" "a folder with CodeBrindle.mdb" "$(ls -A teil)"
 contains "the kept folder named" "$rest" "$err"
@@ -139,6 +140,6 @@ for args in "read src/Modul1.bas" "read --out x" "read --out x --codepage abc sr
   # shellcheck disable=SC2086
   err=$("$cli" $args 2>&1 >/dev/null); rc=$?
   check "exit code for '$args'" 2 "$rc"
-  contains "usage for '$args'" "usage:" "$err"
+  contains "usage for '$args'" "Aufruf:" "$err"
 done
 exit $fail

@@ -34,18 +34,42 @@ check "empty input" '\plain\f3\fs20 }' "$out"
 out=$(printf 'a\0b \xc5\xb8 c' | "$cli" html - | od -An -tx1 -w400 | tr -d ' \n')
 case "$out" in *6100622020c5b8*|*610062*c5b8*) ;; *) check "NUL and marker kept" "61 00 62 ... c5 b8" "$out";; esac
 
-# Wrong arguments: exit 2 with usage on stderr
-for args in "" "rtf" "rtf x y" "bogus -" "rtf - --option" "rtf - --option nokey=1" "rtf - --option =1" "rtf - --frob" "rtf - --option fkey=abc" "rtf - --option tab=" "rtf - --option font=Arial" "rtf - --option font=Arial," "rtf - --option font=Arial,zwölf" "rtf - --option font=Arial,0" "rtf - --option font=,10" "html - --option font=Arial,99999"; do
+# Wrong arguments: exit 2, what is wrong in German on the first line, then
+# the usage on stderr
+while IFS='|' read -r args said; do
   # shellcheck disable=SC2086
   err=$(printf 'x' | "$cli" $args 2>&1 >/dev/null); rc=$?
   check "exit code for '$args'" 2 "$rc"
-  case "$err" in *usage:*) ;; *) check "usage text for '$args'" "usage: ..." "$err";; esac
-done
+  check "message for '$args'" "codebrindle-cli: $said" "$(head -n 1 <<<"$err")"
+  case "$err" in *$'\n\nAufruf: codebrindle-cli BEFEHL [ARGUMENTE] [--option SCHLÜSSEL=WERT]...\n'*) ;;
+    *) check "usage text for '$args'" "Aufruf: ..." "$err";; esac
+done <<'EOF'
+|kein Befehl angegeben
+rtf|falsche Argumente für 'rtf'
+rtf x y|falsche Argumente für 'rtf'
+bogus -|unbekannter Befehl 'bogus'
+rtf - --option|--option braucht SCHLÜSSEL=WERT
+rtf - --option nokey=1|unbekannter Optionsschlüssel 'nokey'
+rtf - --option =1|--option braucht SCHLÜSSEL=WERT, nicht '=1'
+rtf - --frob|unbekannte Option '--frob'
+rtf - --option fkey=abc|--option fkey nimmt eine ganze Zahl, nicht 'abc'
+rtf - --option tab=|--option tab nimmt eine ganze Zahl, nicht ''
+rtf - --option font=Arial|--option font nimmt NAME,GRÖSSE mit einer Größe von 1 bis 1638, nicht 'Arial'
+rtf - --option font=Arial,|--option font nimmt NAME,GRÖSSE mit einer Größe von 1 bis 1638, nicht 'Arial,'
+rtf - --option font=Arial,zwölf|--option font nimmt NAME,GRÖSSE mit einer Größe von 1 bis 1638, nicht 'Arial,zwölf'
+rtf - --option font=Arial,0|--option font nimmt NAME,GRÖSSE mit einer Größe von 1 bis 1638, nicht 'Arial,0'
+rtf - --option font=,10|--option font nimmt NAME,GRÖSSE mit einer Größe von 1 bis 1638, nicht ',10'
+html - --option font=Arial,99999|--option font nimmt NAME,GRÖSSE mit einer Größe von 1 bis 1638, nicht 'Arial,99999'
+rtf - --out|--out braucht einen Wert
+EOF
 
-# Help is asked for, not a mistake
+# Help is asked for, not a mistake; the usage is German like the rest
 out=$("$cli" --help); rc=$?
 check "help exit code" 0 "$rc"
-case "$out" in *usage:*) ;; *) check "help text on stdout" "usage: ..." "$out";; esac
+check "help text on stdout" "Aufruf: codebrindle-cli BEFEHL [ARGUMENTE] [--option SCHLÜSSEL=WERT]..." "$(head -n 1 <<<"$out")"
+for word in 'usage:' 'commands:' 'options (' ' the ' ' of ' ' from '; do
+  case "$out" in *"$word"*) check "no English '$word' in the usage" "" "$word";; esac
+done
 
 # A write failure is an error, not a success
 if [ -w /dev/full ]; then

@@ -139,6 +139,11 @@ private:
                 Fehler(WorkbookFehler::ContainerBeschaedigt, "OLE file of " + std::to_string(bytes.size()) +
                                                                  " bytes uses sectors up to byte " +
                                                                  std::to_string(noetig));
+            // PowerPoint 97-2003 keeps its project compressed inside its
+            // own document stream, which this reader does not take apart:
+            // "no project" would be untrue of such a file.
+            if (Kind(ole.get(), "PowerPoint Document"))
+                Fehler(WorkbookFehler::PowerPointAlt);
             Fehler(WorkbookFehler::KeinVbaProjekt);
         }
 

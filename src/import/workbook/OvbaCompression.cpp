@@ -4,6 +4,7 @@
 #include "import/workbook/Bytes.h"
 
 #include <array>
+#include <cstdint>
 #include <vector>
 
 namespace cb::workbook {
@@ -28,22 +29,57 @@ unsigned OffsetBits(std::size_t imChunk) {
     return bits;
 }
 
-void ChunkDekomprimieren(std::string_view in, std::size_t& pos, std::size_t ende, std::string& out) {
-    const std::size_t start = out.size();
+// What a walk over a container fills: the text itself, or only its length.
+// Both walks check every byte alike, so a length measured is the length the
+// text would have.
+class TextZiel {
+public:
+    std::uint64_t Groesse() const { return m_text.size(); }
+    void Zeichen(char c) { m_text += c; }
+    void Roh(std::string_view bytes) { m_text.append(bytes); }
+    void Kopie(std::size_t abstand, std::size_t laenge) {
+        // Byte by byte: source and target may overlap, which is how runs
+        // are encoded.
+        const std::size_t quelle = m_text.size() - abstand;
+        for (std::size_t k = 0; k < laenge; ++k) {
+            const char c = m_text[quelle + k];
+            m_text += c;
+        }
+    }
+    std::string& Text() { return m_text; }
+
+private:
+    std::string m_text;
+};
+
+class LaengenZiel {
+public:
+    std::uint64_t Groesse() const { return m_groesse; }
+    void Zeichen(char) { ++m_groesse; }
+    void Roh(std::string_view bytes) { m_groesse += bytes.size(); }
+    void Kopie(std::size_t, std::size_t laenge) { m_groesse += laenge; }
+
+private:
+    std::uint64_t m_groesse = 0;
+};
+
+template <class Ziel>
+void ChunkDekomprimieren(std::string_view in, std::size_t& pos, std::size_t ende, Ziel& out) {
+    const std::uint64_t start = out.Groesse();
     while (pos < ende) {
         const auto flags = static_cast<std::uint8_t>(in[pos++]);
         for (int bit = 0; bit < 8 && pos < ende; ++bit) {
             if ((flags & (1u << bit)) == 0) {
-                if (out.size() - start >= ChunkGroesse)
+                if (out.Groesse() - start >= ChunkGroesse)
                     throw FormatError("chunk decompresses to more than 4096 bytes" + Offset(pos));
-                out += in[pos++];
+                out.Zeichen(in[pos++]);
                 continue;
             }
             if (ende - pos < 2)
                 throw FormatError("copy token cut off" + Offset(pos));
             const auto token = static_cast<std::uint16_t>(static_cast<unsigned char>(in[pos]) |
                                                           (static_cast<unsigned char>(in[pos + 1]) << 8));
-            const std::size_t imChunk = out.size() - start;
+            const auto imChunk = static_cast<std::size_t>(out.Groesse() - start);
             const unsigned bits = OffsetBits(imChunk);
             const std::size_t laenge = (token & (0xFFFFu >> bits)) + 3;
             const std::size_t abstand = (token >> (16 - bits)) + 1;
@@ -52,14 +88,38 @@ void ChunkDekomprimieren(std::string_view in, std::size_t& pos, std::size_t ende
             if (imChunk + laenge > ChunkGroesse)
                 throw FormatError("chunk decompresses to more than 4096 bytes" + Offset(pos));
             pos += 2;
-            // Byte by byte: source and target may overlap, which is how runs
-            // are encoded.
-            const std::size_t quelle = out.size() - abstand;
-            for (std::size_t k = 0; k < laenge; ++k) {
-                const char c = out[quelle + k];
-                out += c;
-            }
+            out.Kopie(abstand, laenge);
         }
+    }
+}
+
+template <class Ziel> void ContainerDurchgehen(std::string_view in, std::uint64_t limit, Ziel& out) {
+    if (in.empty() || in[0] != '\x01')
+        throw FormatError("compressed container lacks its signature byte 0x01");
+    std::size_t pos = 1;
+    while (pos < in.size()) {
+        if (in.size() - pos < 2)
+            throw FormatError("chunk header cut off" + Offset(pos));
+        const auto header = static_cast<std::uint16_t>(static_cast<unsigned char>(in[pos]) |
+                                                       (static_cast<unsigned char>(in[pos + 1]) << 8));
+        if ((header & 0x7000) != SignaturBits)
+            throw FormatError("chunk signature is wrong" + Offset(pos));
+        const std::size_t groesse = (header & 0x0FFFu) + 3;
+        if (groesse > in.size() - pos)
+            throw FormatError("chunk claims " + std::to_string(groesse) + " bytes" + Offset(pos) + ", only " +
+                              std::to_string(in.size() - pos) + " remain");
+        const std::size_t ende = pos + groesse;
+        pos += 2;
+        if ((header & KomprimiertBit) == 0) {
+            if (groesse != ChunkGroesse + 2)
+                throw FormatError("uncompressed chunk is not 4096 bytes long" + Offset(pos - 2));
+            out.Roh(in.substr(pos, ChunkGroesse));
+            pos = ende;
+        } else {
+            ChunkDekomprimieren(in, pos, ende, out);
+        }
+        if (out.Groesse() > limit)
+            throw GroessenFehler("decompressed data exceeds " + std::to_string(limit) + " bytes");
     }
 }
 
@@ -165,35 +225,15 @@ void ChunkSchreiben(std::string_view chunk, std::string& out) {
 } // namespace
 
 std::string Dekomprimieren(std::string_view in, std::size_t limit) {
-    if (in.empty() || in[0] != '\x01')
-        throw FormatError("compressed container lacks its signature byte 0x01");
-    std::string out;
-    std::size_t pos = 1;
-    while (pos < in.size()) {
-        if (in.size() - pos < 2)
-            throw FormatError("chunk header cut off" + Offset(pos));
-        const auto header = static_cast<std::uint16_t>(static_cast<unsigned char>(in[pos]) |
-                                                       (static_cast<unsigned char>(in[pos + 1]) << 8));
-        if ((header & 0x7000) != SignaturBits)
-            throw FormatError("chunk signature is wrong" + Offset(pos));
-        const std::size_t groesse = (header & 0x0FFFu) + 3;
-        if (groesse > in.size() - pos)
-            throw FormatError("chunk claims " + std::to_string(groesse) + " bytes" + Offset(pos) + ", only " +
-                              std::to_string(in.size() - pos) + " remain");
-        const std::size_t ende = pos + groesse;
-        pos += 2;
-        if ((header & KomprimiertBit) == 0) {
-            if (groesse != ChunkGroesse + 2)
-                throw FormatError("uncompressed chunk is not 4096 bytes long" + Offset(pos - 2));
-            out.append(in.substr(pos, ChunkGroesse));
-            pos = ende;
-        } else {
-            ChunkDekomprimieren(in, pos, ende, out);
-        }
-        if (out.size() > limit)
-            throw GroessenFehler("decompressed data exceeds " + std::to_string(limit) + " bytes");
-    }
-    return out;
+    TextZiel out;
+    ContainerDurchgehen(in, limit, out);
+    return std::move(out.Text());
+}
+
+std::uint64_t DekomprimierteGroesse(std::string_view in) {
+    LaengenZiel out;
+    ContainerDurchgehen(in, UINT64_MAX, out);
+    return out.Groesse();
 }
 
 std::string Komprimieren(std::string_view daten) {

@@ -3,6 +3,7 @@
 // The run-length compression of MS-OVBA (section 2.4.1) that VBA uses for
 // the dir stream and the source text of every module.
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,9 @@ inline constexpr std::size_t MaxDekomprimiert = std::size_t{256} << 20;
 /// Decompresses a CompressedContainer; throws FormatError for any malformed
 /// input and GroessenFehler for output beyond the limit.
 std::string Dekomprimieren(std::string_view container, std::size_t limit = MaxDekomprimiert);
+/// The length the decompressed container has, without holding it; throws
+/// FormatError where Dekomprimieren would.
+std::uint64_t DekomprimierteGroesse(std::string_view container);
 
 /// A valid CompressedContainer for the data (raw chunks where compression
 /// would grow a chunk).

@@ -22,19 +22,32 @@ const std::string& Stream(const VbaSpeicher& s, const std::string& name) {
     return it->second;
 }
 
-// What is left of the whole project's allowance for decompressed text: a
-// few kilobytes of compressed stream can stand for megabytes, and every
-// module could be such a stream.
+// The whole project's allowance for decompressed text: a few kilobytes of
+// compressed stream can stand for megabytes, and every module could be such
+// a stream. Past the allowance the streams that follow are only measured, so
+// that the refusal can name the project's size rather than the module that
+// happened to cross the line.
 class Budget {
 public:
     std::string Dekomprimiert(std::string_view container) {
-        std::string out = Dekomprimieren(container, m_rest);
-        m_rest -= out.size();
-        return out;
+        if (!m_ueberschritten) {
+            try {
+                std::string out = Dekomprimieren(container, MaxProjektText - m_summe);
+                m_summe += out.size();
+                return out;
+            } catch (const GroessenFehler&) {
+                m_ueberschritten = true;
+            }
+        }
+        m_summe += DekomprimierteGroesse(container);
+        return {};
     }
+    bool Ueberschritten() const { return m_ueberschritten; }
+    std::uint64_t Summe() const { return m_summe; }
 
 private:
-    std::size_t m_rest = MaxProjektText;
+    std::uint64_t m_summe = 0;
+    bool m_ueberschritten = false;
 };
 
 Komponente KomponenteLesen(const VbaSpeicher& s, const DirModul& m, KomponentenArt art, int codepage,
@@ -45,9 +58,11 @@ Komponente KomponenteLesen(const VbaSpeicher& s, const DirModul& m, KomponentenA
                           " lies beyond its stream of " + std::to_string(stream.size()) + " bytes");
     std::string quelle;
     try {
-        quelle = NachUtf8(budget.Dekomprimiert(std::string_view(stream).substr(m.textOffset)), codepage);
-    } catch (const GroessenFehler& e) {
-        throw GroessenFehler("module \"" + m.name + "\": " + e.what());
+        quelle = budget.Dekomprimiert(std::string_view(stream).substr(m.textOffset));
+        // Past the allowance the text is not there to convert.
+        if (budget.Ueberschritten())
+            return {m.name, art, {}, 0, 0};
+        quelle = NachUtf8(quelle, codepage);
     } catch (const FormatError& e) {
         throw FormatError("module \"" + m.name + "\": " + e.what());
     }
@@ -106,11 +121,11 @@ VbaProjekt ProjektAusSpeicher(const VbaSpeicher& s) {
     std::string dirRoh;
     try {
         dirRoh = budget.Dekomprimiert(Stream(s, "dir"));
-    } catch (const GroessenFehler& e) {
-        throw GroessenFehler(std::string("dir stream: ") + e.what());
     } catch (const FormatError& e) {
         throw FormatError(std::string("dir stream: ") + e.what());
     }
+    if (budget.Ueberschritten())
+        throw ProjektGroessenFehler(budget.Summe(), true);
     DirInfo dir = DirLesen(dirRoh);
     SteuerzeichenPruefen(dir.name, "the project");
     const auto modulIndex = NamenPruefen(dir);
@@ -144,6 +159,8 @@ VbaProjekt ProjektAusSpeicher(const VbaSpeicher& s) {
                 KomponenteLesen(s, dir.module[i],
                                 dir.module[i].prozedural ? KomponentenArt::Standard : KomponentenArt::Klasse,
                                 dir.codepage, budget));
+    if (budget.Ueberschritten())
+        throw ProjektGroessenFehler(budget.Summe(), false);
     return p;
 }
 

@@ -15,6 +15,8 @@ VbaProjekt WorkbookAusBytes(std::string_view bytes, const std::string& datei) {
     VbaSpeicher speicher = VbaSpeicherLesen(bytes, datei);
     try {
         return ProjektAusSpeicher(speicher);
+    } catch (const ProjektGroessenFehler& e) {
+        throw WorkbookError(datei, ProjektUmfang{e.Groesse(), e.Mindestens()});
     } catch (const GroessenFehler& e) {
         throw WorkbookError(WorkbookFehler::ZuGross, datei, e.what());
     } catch (const FormatError& e) {

@@ -290,12 +290,32 @@ TEST_F(MappenHost, MappenEinlesenFuerDieBefehlszeile) {
     EXPECT_EQ(anzeige.Titel(), "Excel Code Brindle 1.0 Projekt: Zweite [nicht gespeichert !!!]");
     EXPECT_TRUE(meldungen.Gezeigt().empty());
 
-    EXPECT_FALSE(MappenEinlesen(z, projekt, meldungen, anzeige, {a, b}, 3));
+    // Two workbooks, two projects listed: a third is not one the listing
+    // left out.
+    auto gelesen = MappenEinlesen(z, projekt, meldungen, anzeige, {a, b}, 3);
+    EXPECT_FALSE(gelesen.gelesen);
+    EXPECT_FALSE(gelesen.nichtAufgelistet);
     EXPECT_EQ(meldungen.Gezeigt().back().Text, "Ein Projekt 3 gibt es nicht: aufgelistet sind 2 Projekte.");
-    EXPECT_FALSE(MappenEinlesen(z, projekt, meldungen, anzeige, {a}, 1, {"Rechnen", "Fehlt"}));
+    // A locked project, or one of short modules only, is left out: the
+    // caller may say so.
+    wb::ProjektVorlage gesperrt = Umsatz();
+    gesperrt.gesperrt = true;
+    const std::string zu = Schreiben("zu.xlsm", gesperrt);
+    gelesen = MappenEinlesen(z, projekt, meldungen, anzeige, {zu}, 1);
+    EXPECT_FALSE(gelesen.gelesen);
+    EXPECT_TRUE(gelesen.nichtAufgelistet);
+    EXPECT_EQ(meldungen.Gezeigt().back().Text, "Ein Projekt 1 gibt es nicht: aufgelistet sind 0 Projekte.");
+    gelesen = MappenEinlesen(z, projekt, meldungen, anzeige, {a, leer}, 2);
+    EXPECT_FALSE(gelesen.gelesen);
+    EXPECT_TRUE(gelesen.nichtAufgelistet);
+    gelesen = MappenEinlesen(z, projekt, meldungen, anzeige, {a}, 1, {"Rechnen", "Fehlt"});
+    EXPECT_FALSE(gelesen.gelesen);
+    EXPECT_TRUE(gelesen.nichtAufgelistet);
     EXPECT_EQ(meldungen.Gezeigt().back().Text,
               "Das Modul \"Fehlt\" ist im Projekt Umsatz [a.xlsm] nicht aufgelistet.");
-    EXPECT_FALSE(MappenEinlesen(z, projekt, meldungen, anzeige, {}, 1));
+    gelesen = MappenEinlesen(z, projekt, meldungen, anzeige, {}, 1);
+    EXPECT_FALSE(gelesen.gelesen);
+    EXPECT_FALSE(gelesen.nichtAufgelistet);
 
     // An unreadable workbook is named and left out like a locked one; the
     // numbers count the listed projects, so 2 is still the second one listed.
@@ -305,7 +325,11 @@ TEST_F(MappenHost, MappenEinlesenFuerDieBefehlszeile) {
     EXPECT_NE(meldungen.Gezeigt().back().Text.find("weg.xlsm"), std::string::npos);
     EXPECT_EQ(Module(), (std::vector<std::string>{"Modul1"}));
     EXPECT_EQ(anzeige.Titel(), "Excel Code Brindle 1.0 Projekt: Zweite [nicht gespeichert !!!]");
-    EXPECT_FALSE(MappenEinlesen(z, projekt, meldungen, anzeige, {(ordner / "weg.xlsm").string()}, 1));
+    // A workbook that cannot be read was named; what left it out is not
+    // the listing's rule.
+    gelesen = MappenEinlesen(z, projekt, meldungen, anzeige, {(ordner / "weg.xlsm").string()}, 1);
+    EXPECT_FALSE(gelesen.gelesen);
+    EXPECT_FALSE(gelesen.nichtAufgelistet);
     EXPECT_EQ(meldungen.Gezeigt().back().Text, "Ein Projekt 1 gibt es nicht: aufgelistet sind 0 Projekte.");
 }
 

@@ -9,6 +9,7 @@
 namespace {
 
 using cb::workbook::Dekomprimieren;
+using cb::workbook::DekomprimierteGroesse;
 using cb::workbook::FormatError;
 using cb::workbook::Komprimieren;
 
@@ -66,6 +67,8 @@ TEST(OvbaCompression, RoundTripOverChunkBoundaries) {
         EXPECT_EQ(Dekomprimieren(Komprimieren(text)), text) << n;
         const std::string bytes = Zufall(n, static_cast<unsigned>(n) + 1);
         EXPECT_EQ(Dekomprimieren(Komprimieren(bytes)), bytes) << n;
+        EXPECT_EQ(DekomprimierteGroesse(Komprimieren(text)), n);
+        EXPECT_EQ(DekomprimierteGroesse(Komprimieren(bytes)), n);
     }
     const std::string lauf(50000, 'x');
     const std::string c = Komprimieren(lauf);
@@ -84,13 +87,44 @@ TEST(OvbaCompression, IncompressibleDataUsesRawChunks) {
         EXPECT_EQ(static_cast<unsigned char>(c[2 + k * 4098]), 0x3F);
     }
     EXPECT_EQ(Dekomprimieren(c), bytes);
+    EXPECT_EQ(DekomprimierteGroesse(c), bytes.size());
+}
+
+// Measuring walks the tokens as decompressing does: runs that copy over
+// themselves, tokens whose split of offset and length moves with the
+// position, and the published examples come out at the length of the text.
+TEST(OvbaCompression, MeasuredSizeIsTheDecompressedOne) {
+    const std::string normal = Hex("01 2F B0 00 23 61 61 61 62 63 64 65 82 66 00 70 61 67 68 69 "
+                                   "6A 01 38 08 61 6B 6C 00 20 6D 6E 6F 70 06 71 "
+                                   "02 70 04 00 72 73 74 75 76 10 77 78 79 7A 00 2C");
+    EXPECT_EQ(DekomprimierteGroesse(normal), Dekomprimieren(normal).size());
+    // "a", then a token of length 4095 at distance 1: 4096 bytes from 6.
+    std::string lauf = "\x01";
+    for (int i = 0; i < 1000; ++i)
+        lauf += std::string("\x03\xB0\x02"
+                            "a"
+                            "\xFC\x0F",
+                            6);
+    EXPECT_EQ(Dekomprimieren(lauf).size(), 1000u * 4096);
+    EXPECT_EQ(DekomprimierteGroesse(lauf), 1000u * 4096);
+    for (unsigned seed = 0; seed < 20; ++seed) {
+        const std::string text = Zufall(9000 + seed * 311, seed, 3);
+        EXPECT_EQ(DekomprimierteGroesse(Komprimieren(text)), text.size()) << seed;
+    }
 }
 
 TEST(OvbaCompression, MalformedContainersAreRefused) {
+    // Measuring refuses the same containers with the same reasons.
     auto wirft = [](const std::string& in, std::string_view teil) {
         try {
             Dekomprimieren(in);
             ADD_FAILURE() << "no error for " << teil;
+        } catch (const FormatError& e) {
+            EXPECT_NE(std::string(e.what()).find(teil), std::string::npos) << e.what();
+        }
+        try {
+            DekomprimierteGroesse(in);
+            ADD_FAILURE() << "no error when measuring for " << teil;
         } catch (const FormatError& e) {
             EXPECT_NE(std::string(e.what()).find(teil), std::string::npos) << e.what();
         }

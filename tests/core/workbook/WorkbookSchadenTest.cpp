@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 
 namespace {
@@ -168,18 +169,68 @@ std::string Bombe(std::size_t chunks) {
     return c;
 }
 
+// The refusal names the limit and the size of the whole project, whichever
+// module it was that crossed the line.
 TEST(WorkbookErrors, DecompressionBombsStopAtTheProjectLimit) {
     ASSERT_EQ(Dekomprimieren(Bombe(3)), std::string(3 * 4096, 'a'));
-    // Each module alone stays below the limit, together they do not.
-    std::vector<ContainerEintrag> s = VbaSpeicherBauen(Klein());
+    // Each module alone stays below the limit, together they do not; a
+    // third one after them is counted as well.
+    ProjektVorlage v = Klein();
+    v.module.push_back(
+        {"Danach", KomponentenArt::Standard, "Attribute VB_Name = \"Danach\"\r\nSub C()\r\nEnd Sub\r\n"});
+    std::vector<ContainerEintrag> s = VbaSpeicherBauen(v);
     const std::size_t chunks = MaxProjektText / 4096 / 2 + 16;
-    for (ContainerEintrag& e : s)
+    std::uint64_t erwartet = 0;
+    for (ContainerEintrag& e : s) {
         if (e.pfad == "VBA/Modul1" || e.pfad == "VBA/Klasse1")
             e.daten = Bombe(chunks);
+        if (e.pfad == "VBA/dir" || e.pfad == "VBA/Modul1" || e.pfad == "VBA/Klasse1" ||
+            e.pfad == "VBA/Danach")
+            erwartet += Dekomprimieren(e.daten, SIZE_MAX).size();
+    }
+    ASSERT_GT(erwartet, MaxProjektText);
     const auto e = Fehler(OleSchreiben(s), "bomb.bin");
     ASSERT_TRUE(e.has_value());
-    EXPECT_EQ(e->Art(), WorkbookFehler::ZuGross) << e->what();
-    EXPECT_NE(e->Detail().find("Klasse1"), std::string::npos) << e->Detail();
+    EXPECT_EQ(e->Art(), WorkbookFehler::ProjektZuGross) << e->what();
+    EXPECT_EQ(e->Umfang().bytes, erwartet);
+    EXPECT_FALSE(e->Umfang().mindestens);
+    const std::string text = e->what();
+    EXPECT_EQ(text.rfind("\"bomb.bin\": Das VBA-Projekt der Datei ist zu groß: entpackt umfasst es ", 0), 0u)
+        << text;
+    EXPECT_TRUE(text.ends_with(" Bytes, gelesen werden höchstens 67.108.864 Bytes (64 MiB).")) << text;
+    EXPECT_EQ(text.find("Klasse1"), std::string::npos) << text;
+
+    // A dir stream past the limit leaves the modules unknown: its own size
+    // is all that can be said, as a lower bound.
+    for (ContainerEintrag& e2 : s)
+        if (e2.pfad == "VBA/dir")
+            e2.daten = Bombe(MaxProjektText / 4096 + 1);
+    const auto dir = Fehler(OleSchreiben(s), "dir.bin");
+    ASSERT_TRUE(dir.has_value());
+    EXPECT_EQ(dir->Art(), WorkbookFehler::ProjektZuGross) << dir->what();
+    EXPECT_EQ(dir->Umfang().bytes, MaxProjektText + 4096);
+    EXPECT_TRUE(dir->Umfang().mindestens);
+    EXPECT_NE(std::string(dir->what()).find("entpackt umfasst es mindestens 67.112.960 Bytes"),
+              std::string::npos)
+        << dir->what();
+}
+
+// Damage in a module after the limit is still damage: measuring checks the
+// streams it only counts.
+TEST(WorkbookErrors, DamageBeyondTheProjectLimitIsReported) {
+    ProjektVorlage v = Klein();
+    v.module.push_back({"Danach", KomponentenArt::Standard, "Attribute VB_Name = \"Danach\"\r\n"});
+    std::vector<ContainerEintrag> s = VbaSpeicherBauen(v);
+    for (ContainerEintrag& e : s) {
+        if (e.pfad == "VBA/Modul1" || e.pfad == "VBA/Klasse1")
+            e.daten = Bombe(MaxProjektText / 4096 / 2 + 16);
+        if (e.pfad == "VBA/Danach")
+            e.daten = "\x01\x19\xA0";
+    }
+    const auto e = Fehler(OleSchreiben(s), "bomb.bin");
+    ASSERT_TRUE(e.has_value());
+    EXPECT_EQ(e->Art(), WorkbookFehler::Beschaedigt) << e->what();
+    EXPECT_NE(e->Detail().find("Danach"), std::string::npos) << e->Detail();
 }
 
 TEST(WorkbookErrors, ContentTypesBombAndOddPackages) {

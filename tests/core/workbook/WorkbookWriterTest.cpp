@@ -340,6 +340,21 @@ TEST(WorkbookErrors, FilesWithoutReadableProject) {
               WorkbookFehler::Verschluesselt);
     EXPECT_EQ(FehlerArt(OleSchreiben({{"Workbook", std::string(64, '\0')}}), "xlm.xls"),
               WorkbookFehler::KeinVbaProjekt);
+    // PowerPoint 97-2003 keeps its project where this reader does not look:
+    // the file is refused for its kind, whatever its name, not said to
+    // hold no project.
+    const std::string ppt = OfficeDateiBauen(Vorlage(), OfficeArt::Ppt);
+    for (const char* name : {"folien.ppt", "folien.xls"}) {
+        try {
+            WorkbookAusBytes(ppt, name);
+            ADD_FAILURE() << name;
+        } catch (const WorkbookError& e) {
+            EXPECT_EQ(e.Art(), WorkbookFehler::PowerPointAlt);
+            EXPECT_EQ(std::string(e.what()), "\"" + std::string(name) +
+                                                 "\": Die Datei ist eine PowerPoint-Präsentation im Format "
+                                                 "97–2003; Dateien dieser Art werden nicht gelesen.");
+        }
+    }
     // A container's signature followed by rubbish is a damaged file, not a
     // foreign one.
     EXPECT_EQ(FehlerArt(std::string("PK\x03\x04", 4) + std::string(100, 'z'), "cut.xlsm"),
