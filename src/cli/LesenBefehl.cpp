@@ -7,6 +7,7 @@
 #include "cli/Argumente.h"
 #include "cli/BefehlListe.h"
 #include "cli/FehlerAusgabeMeldungen.h"
+#include "cli/LeseOrdner.h"
 #include "cli/ProjektZugang.h"
 
 #include "app/Allgemein.h"
@@ -21,13 +22,11 @@
 #include "store/OffenesProjekt.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <ostream>
-#include <regex>
 #include <system_error>
 
 namespace cb::cli {
@@ -75,75 +74,6 @@ std::optional<int> CodepageAus(const std::optional<std::string>& wert) {
     }
     return cp;
 }
-
-// A read is built in a folder of its own inside the target and moved over
-// the earlier project only when it succeeded. A failed read keeps the rows
-// it wrote so far, as the window does, where no earlier project would be
-// lost by it.
-class LeseOrdner {
-public:
-    explicit LeseOrdner(const fs::path& ziel) : m_ziel(ziel) {
-        std::string muster = (ziel / ".codebrindle-read-XXXXXX").string();
-        if (!::mkdtemp(muster.data()))
-            throw std::runtime_error("in '" + ziel.string() +
-                                     "' kann kein Ordner angelegt werden: " + std::strerror(errno));
-        m_ordner = muster;
-    }
-    ~LeseOrdner() {
-        std::error_code ec;
-        if (!m_behalten)
-            fs::remove_all(m_ordner, ec);
-    }
-    LeseOrdner(const LeseOrdner&) = delete;
-    LeseOrdner& operator=(const LeseOrdner&) = delete;
-
-    const fs::path& Pfad() const { return m_ordner; }
-
-    /// Moves the read project into the target; false when an earlier
-    /// project was kept instead of a failed read. A move that fails part
-    /// way keeps the files not yet moved where they are and says so.
-    bool Uebernehmen(bool gelungen) {
-        if (!fs::exists(m_ordner / DatenbankDateiName))
-            return true;
-        if (!gelungen && fs::exists(m_ziel / DatenbankDateiName))
-            return false;
-        // The module texts first, the database last: until it has moved,
-        // the folder still opens as the earlier project.
-        std::vector<fs::path> neu;
-        for (const fs::directory_entry& e : fs::directory_iterator(m_ordner))
-            if (e.path().filename() != DatenbankDateiName)
-                neu.push_back(e.path().filename());
-        neu.push_back(DatenbankDateiName);
-        for (const fs::path& name : neu) {
-            std::error_code ec;
-            fs::rename(m_ordner / name, m_ziel / name, ec);
-            if (ec) {
-                m_behalten = true;
-                throw std::runtime_error(name.string() + " kann nicht nach '" + m_ziel.string() +
-                                         "' verschoben werden: " + ec.message() +
-                                         "; die noch nicht verschobenen Dateien des gelesenen Projekts "
-                                         "liegen in '" +
-                                         m_ordner.string() + "'");
-            }
-        }
-        // Module texts of the earlier project that the new one has not
-        // replaced would stand beside it.
-        static const std::regex modulText("M[0-9]+\\.txt");
-        std::error_code ec;
-        for (fs::directory_iterator it(m_ziel, ec), ende; !ec && it != ende; it.increment(ec)) {
-            const fs::path name = it->path().filename();
-            if (std::regex_match(name.string(), modulText) && it->is_regular_file(ec) &&
-                std::find(neu.begin(), neu.end(), name) == neu.end())
-                fs::remove(it->path(), ec);
-        }
-        return true;
-    }
-
-private:
-    fs::path m_ziel;
-    fs::path m_ordner;
-    bool m_behalten = false;
-};
 
 int BaumEinlesen(Zustand& z, OffenesProjekt& projekt, const Baum& baum, int codepage, std::ostream& fehler) {
     FehlerAusgabeMeldungen meldungen(fehler);
@@ -237,6 +167,11 @@ int Lesen(Zustand& z, const Aufruf& aufruf, std::ostream&, std::ostream& fehler)
     }
 
     std::error_code ec;
+    // The user's own files are never taken for module texts of an earlier read
+    if (auto abgelehnt = ZielAbgelehnt(*aus)) {
+        fehler << "codebrindle-cli: " << *abgelehnt << '\n';
+        return 1;
+    }
     const bool ordnerNeu = !fs::exists(*aus, ec);
     fs::create_directories(*aus, ec);
     if (!fs::is_directory(*aus)) {
@@ -254,7 +189,8 @@ int Lesen(Zustand& z, const Aufruf& aufruf, std::ostream&, std::ostream& fehler)
                 fs::remove(ordner, fehlerCode);
         }
     } const aufraeumen{ordnerNeu ? fs::path(*aus) : fs::path()};
-    LeseOrdner leseOrdner(fs::absolute(*aus).lexically_normal());
+    // The folder itself, not a link to it, takes the new project's place
+    LeseOrdner leseOrdner(fs::weakly_canonical(fs::absolute(*aus)));
     OffenesProjekt projekt(MitTrenner(leseOrdner.Pfad().string()));
     int ergebnis = 0;
     if (!mappen.empty())
