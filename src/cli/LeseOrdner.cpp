@@ -81,8 +81,8 @@ std::optional<std::string> ZielAbgelehnt(const fs::path& ziel) {
         return std::nullopt;
     for (fs::directory_iterator it(ziel, ec), ende; !ec && it != ende; it.increment(ec))
         if (!it->path().filename().string().starts_with(Innen))
-            return "der Ordner '" + ziel.string() +
-                   "' ist weder leer noch ein Projektordner (ohne " + DatenbankDateiName +
+            return "der Ordner '" + ziel.string() + "' ist weder leer noch ein Projektordner (ohne " +
+                   DatenbankDateiName +
                    "); gelesen wird in einen neuen oder leeren Ordner oder über ein Projekt";
     return std::nullopt;
 }
@@ -171,10 +171,10 @@ void LeseOrdner::Einzeln() {
         fs::rename(m_ordner / name, m_ziel / name, ec);
         if (ec) {
             m_behalten = true;
-            throw std::runtime_error(name.string() + " kann nicht nach '" + m_ziel.string() +
-                                     "' verschoben werden: " + ec.message() +
-                                     "; die noch nicht verschobenen Dateien des gelesenen Projekts liegen in '" +
-                                     m_ordner.string() + "'");
+            throw std::runtime_error(
+                name.string() + " kann nicht nach '" + m_ziel.string() + "' verschoben werden: " +
+                ec.message() + "; die noch nicht verschobenen Dateien des gelesenen Projekts liegen in '" +
+                m_ordner.string() + "'");
         }
     }
     // Module texts of the earlier project that the new one has not
@@ -182,7 +182,8 @@ void LeseOrdner::Einzeln() {
     std::error_code ec;
     for (fs::directory_iterator it(m_ziel, ec), ende; !ec && it != ende; it.increment(ec)) {
         const fs::path name = it->path().filename();
-        if (IstModulText(name) && it->is_regular_file(ec) && std::find(neu.begin(), neu.end(), name) == neu.end())
+        if (IstModulText(name) && it->is_regular_file(ec) &&
+            std::find(neu.begin(), neu.end(), name) == neu.end())
             fs::remove(it->path(), ec);
     }
 }

@@ -35,7 +35,7 @@ private:
 
     std::filesystem::path m_ziel;
     std::filesystem::path m_ordner;
-    int m_sperre = -1;     // held while this read runs: no later read takes its folder for a leftover
+    int m_sperre = -1;      // held while this read runs: no later read takes its folder for a leftover
     bool m_daneben = false; // beside the target, to be exchanged with it
     bool m_behalten = false;
 };

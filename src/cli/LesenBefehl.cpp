@@ -190,7 +190,10 @@ int Lesen(Zustand& z, const Aufruf& aufruf, std::ostream&, std::ostream& fehler)
         }
     } const aufraeumen{ordnerNeu ? fs::path(*aus) : fs::path()};
     // The folder itself, not a link to it, takes the new project's place
-    LeseOrdner leseOrdner(fs::weakly_canonical(fs::absolute(*aus)));
+    fs::path ziel = fs::weakly_canonical(fs::absolute(*aus));
+    if (!ziel.has_filename()) // named with a separator at its end
+        ziel = ziel.parent_path();
+    LeseOrdner leseOrdner(ziel);
     OffenesProjekt projekt(MitTrenner(leseOrdner.Pfad().string()));
     int ergebnis = 0;
     if (!mappen.empty())

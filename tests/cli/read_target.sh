@@ -71,6 +71,8 @@ check "notes are still the same file" "$(stat -c %i zweiter-name)" "$(stat -c %i
 check "the folder's rights kept" 750 "$(stat -c %a proj)"
 check "only the new module texts" "M1.txt M2.txt" "$(ls proj | grep '^M' | tr '\n' ' ' | sed 's/ $//')"
 check "nothing beside the folder" "" "$(ls -A | grep codebrindle-read)"
+"$cli" read --out proj/ Alt.bas; rc=$?
+check "a folder named with a separator at its end" "0:$alt" "$rc:$("$cli" outline proj)"
 
 # A read into a link takes the linked folder's place, not the link's
 ln -s proj verweis
