@@ -22,6 +22,8 @@ constexpr const char* NichtSchreibbar = "Datei nicht schreibbar:";
 constexpr const char* NichtLesbar = "Datei nicht lesbar:";
 
 [[noreturn]] void Scheitern(const char* was, const std::string& pfad, int fehler) {
+    if (was == NichtSchreibbar)
+        SchreibFehlerPruefen(pfad, fehler);
     throw Fehler(std::string(was) + " " + pfad + ": " + std::strerror(fehler));
 }
 

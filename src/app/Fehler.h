@@ -16,4 +16,17 @@ public:
     explicit Fehler(const char* text) : std::runtime_error(text) {}
 };
 
+/// A write the file system refused for a reason of its own, not of the
+/// code being read: the disk is full, or the user may not write there.
+/// Its text says which, so that it is not shown among the causes of code
+/// that cannot be read.
+class SchreibFehler : public Fehler {
+public:
+    using Fehler::Fehler;
+};
+
+/// Throws SchreibFehler for a full disk or a missing right (errno given),
+/// with its own message naming the file; returns for any other error.
+void SchreibFehlerPruefen(const std::string& pfad, int fehlerNummer);
+
 } // namespace cb

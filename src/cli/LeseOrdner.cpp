@@ -118,10 +118,12 @@ LeseOrdner::~LeseOrdner() {
 }
 
 bool LeseOrdner::Uebernehmen(bool gelungen) {
+    // A failed read leaves nothing that the other commands would open as a
+    // sound project: what it wrote goes with its work folder.
+    if (!gelungen)
+        return false;
     if (!fs::exists(m_ordner / DatenbankDateiName))
         return true;
-    if (!gelungen && fs::exists(m_ziel / DatenbankDateiName))
-        return false;
     if (!m_daneben || !Tauschen())
         Einzeln();
     return true;

@@ -24,9 +24,9 @@ public:
 
     const std::filesystem::path& Pfad() const { return m_ordner; }
 
-    /// The read project in the target's place; false when an earlier
-    /// project was kept instead of a failed read. Throws when the project
-    /// could not be put in place, naming where its files are.
+    /// The read project in the target's place; false for a failed read,
+    /// which leaves the target as it was. Throws when the project could not
+    /// be put in place, naming where its files are.
     bool Uebernehmen(bool gelungen);
 
 private:

@@ -202,7 +202,7 @@ int Lesen(Zustand& z, const Aufruf& aufruf, std::ostream&, std::ostream& fehler)
         ergebnis = VbpLesen(z, projekt, vbps.front(), *codepage, fehler);
     else
         ergebnis = ModulDateienLesen(z, projekt, moduldateien, *codepage, fehler);
-    if (!leseOrdner.Uebernehmen(ergebnis == 0))
+    if (!leseOrdner.Uebernehmen(ergebnis == 0) && fs::exists(ziel / DatenbankDateiName))
         fehler << "codebrindle-cli: das Projekt in '" << *aus << "' bleibt, wie es war\n";
     return ergebnis;
 }

@@ -11,6 +11,7 @@
 #include "import/AppTexte.h"
 #include "import/ProjekteAuflisten.h"
 #include "import/host/Host.h"
+#include "store/DatenbankFehler.h"
 #include "store/OffenesProjekt.h"
 #include "store/ProjektDatenbankVerbindung.h"
 
@@ -117,7 +118,11 @@ bool ProjektEinlesen(Zustand& z, OffenesProjekt& ziel, Host& host, Meldungen& me
             ergebnis = true;
         }
     } catch (const std::exception& e) {
-        meldungen.Zeigen(EinleseFehlerText() + "\r\n" + UrsachenZeile(mappe, modulName, e.what()),
+        // A full disk or a missing right is no fault of the code: the
+        // causes the failure text lists would send the user looking there.
+        const auto schreiben = SchreibUrsache(e, ziel.ProjektPfad());
+        meldungen.Zeigen(schreiben ? *schreiben
+                                   : EinleseFehlerText() + "\r\n" + UrsachenZeile(mappe, modulName, e.what()),
                          MeldungsSymbol::Warnung, MeldungsKnoepfe::Ok, {});
     }
     anzeige.StatusSetzen(Panel::Aktivitaet, "");

@@ -8,6 +8,8 @@
 #include "store/OffenesProjekt.h"
 #include "store/ProjektDatenbankVerbindung.h"
 
+#include <sqlite3.h>
+
 #include <filesystem>
 #include <memory>
 #include <system_error>
@@ -98,6 +100,25 @@ ProjektDatenbankVerbindung& OffenesProjekt::Datenbank() const {
     if (!m_datenbank)
         throw DatenbankFehler("Keine Projektdatenbank geöffnet");
     return *m_datenbank;
+}
+
+std::optional<std::string> SchreibUrsache(const std::exception& e, const std::string& projektPfad) {
+    const std::string kopf = "Das Projekt kann nicht gespeichert werden.\r\n";
+    if (dynamic_cast<const SchreibFehler*>(&e))
+        return kopf + e.what();
+    if (const auto* db = dynamic_cast<const DatenbankFehler*>(&e)) {
+        switch (db->Code() & 0xff) {
+        case SQLITE_FULL:
+            return kopf + "Kein Platz mehr auf dem Datenträger: die Projektdatenbank in " + projektPfad +
+                   " kann nicht geschrieben werden.";
+        case SQLITE_READONLY:
+        case SQLITE_PERM:
+            return kopf + "Keine Berechtigung, die Projektdatenbank in " + projektPfad + " zu schreiben.";
+        default:
+            break;
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace cb

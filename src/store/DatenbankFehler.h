@@ -4,6 +4,8 @@
 // kept so that callers and tests can tell a damaged file from a bad query.
 #include "app/Fehler.h"
 
+#include <exception>
+#include <optional>
 #include <string>
 
 namespace cb {
@@ -17,5 +19,10 @@ public:
 private:
     int m_code;
 };
+
+/// When a read failed because the file system refused a write (a full
+/// disk, a missing right) rather than because of the code: the whole message
+/// that says so, naming what could not be written; nullopt for any other failure.
+std::optional<std::string> SchreibUrsache(const std::exception& e, const std::string& projektPfad);
 
 } // namespace cb

@@ -133,7 +133,9 @@ contains "the kept folder named" "$rest" "$err"
 "$cli" read --out leer src/gibtsnicht.vbp 2>/dev/null
 [ -e leer ] && check "no empty folder after a failed read" "no folder" "$(ls -la leer)"
 "$cli" read --out neu src/Modul1.bas src/kaputt.bas 2>/dev/null
-check "a failed read keeps its rows" "$(printf 'Modul1\r\n\tStart\r')" "$("$cli" outline neu)"
+[ -e neu ] && check "a failed read leaves no project to be taken for a sound one" "no folder" "$(ls -A neu)"
+mkdir leer2 && "$cli" read --out leer2 src/Modul1.bas src/kaputt.bas 2>/dev/null
+check "nor in an empty folder" "" "$(ls -A leer2)"
 
 for args in "read src/Modul1.bas" "read --out x" "read --out x --codepage abc src/Modul1.bas" "read --out x --codepage 99999 src/Modul1.bas" \
             "read --out x --module M src/Modul1.bas" "outline" "outline proj extra" "callers proj Hilfe" \

@@ -8,6 +8,7 @@
 #include "app/Meldungen.h"
 #include "app/Optionen.h"
 #include "import/vb/VbAnwendungsBaum.h"
+#include "store/DatenbankFehler.h"
 #include "store/OffenesProjekt.h"
 #include "store/ProjektDatenbankVerbindung.h"
 
@@ -63,7 +64,9 @@ bool VBProjektEinlesen(OffenesProjekt& projekt, const Optionen& o, const std::st
             }
             const std::string ursache =
                 pfad.empty() ? e.what() : "Datei " + pfad + ", Modul " + eintrag.Name + ": " + e.what();
-            meldungen.Melden(VbProjektFehlerText() + "\r\n" + ursache, MeldungsSymbol::Warnung);
+            const auto schreiben = SchreibUrsache(e, projekt.ProjektPfad());
+            meldungen.Melden(schreiben ? *schreiben : VbProjektFehlerText() + "\r\n" + ursache,
+                             MeldungsSymbol::Warnung);
         }
     }
     anzeige.StatusSetzen(Panel::Aktivitaet, "");

@@ -169,7 +169,7 @@ TEST_F(RtfAusgabeTest, FullDiskKeepsTheOldFile) {
     DateiSchreiben(pfad, "altes Dokument");
     EXPECT_FALSE(RtfProjekt(k, pfad));
     ASSERT_EQ(meldungen.Gezeigt().size(), 1u);
-    EXPECT_NE(meldungen.Gezeigt()[0].Text.find("No space left"), std::string::npos)
+    EXPECT_NE(meldungen.Gezeigt()[0].Text.find("Kein Platz mehr auf dem Datenträger"), std::string::npos)
         << meldungen.Gezeigt()[0].Text;
     EXPECT_EQ(DateiInhalt(pfad), "altes Dokument");
     EXPECT_EQ(std::distance(fs::directory_iterator(ort), fs::directory_iterator()), 1)

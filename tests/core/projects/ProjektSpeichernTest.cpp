@@ -225,7 +225,7 @@ TEST_F(ProjektSpeichernTest, FullDiskLeavesTheOldProjectAndNoHalfCopy) {
     I().meldungen.Antworten(MeldungsAntwort::Ja);
     EXPECT_FALSE(Gespeichert(I().k));
     ASSERT_EQ(I().meldungen.Gezeigt().size(), 2u);
-    EXPECT_NE(I().meldungen.Gezeigt()[1].Text.find("No space left"), std::string::npos)
+    EXPECT_NE(I().meldungen.Gezeigt()[1].Text.find("Kein Platz mehr auf dem Datenträger"), std::string::npos)
         << I().meldungen.Gezeigt()[1].Text;
     EXPECT_EQ(Dateien(ziel), alt);
     EXPECT_EQ(std::distance(fs::directory_iterator(ziel), fs::directory_iterator()),
