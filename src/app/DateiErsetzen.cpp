@@ -75,22 +75,41 @@ mode_t OhneUmask(mode_t vorgabe) {
     return vorgabe & ~maske;
 }
 
+// A file the user may not write is not replaced through the folder's right
+// to rename. Root may write every file, so a file without any write bit
+// counts as read-only for root too: its owner made it so.
+void SchreibrechtPruefen(const std::string& pfad, const std::filesystem::path& echt) {
+    struct stat art {};
+    if (::stat(echt.c_str(), &art) != 0 || !S_ISREG(art.st_mode))
+        return; // a new file, or one the rename names by its own error
+    if (::access(echt.c_str(), W_OK) == 0 && (art.st_mode & 0222) != 0)
+        return;
+    std::string text = "Datei ist schreibgeschützt: " + pfad;
+    if (echt != std::filesystem::path(pfad))
+        text += " (Verweis auf " + echt.string() + ")";
+    throw Fehler(text);
+}
+
 // fuellen writes the new content to the descriptor it gets and throws
 // Fehler when it cannot.
 template <class Fuellen>
 void Ersetzen(const std::string& pfad, mode_t vorgabe, Fuellen fuellen, const std::function<void()>& vorher,
-              Dauerhaft dauerhaft = Dauerhaft::Ja) {
+              Dauerhaft dauerhaft, Ziel art) {
     namespace fs = std::filesystem;
     fs::path ziel(pfad);
     std::error_code ec;
-    if (fs::is_directory(ziel, ec))
+    const fs::file_status eigen = fs::symlink_status(ziel, ec);
+    if (art == Ziel::Eigen ? fs::is_directory(eigen) : fs::is_directory(ziel, ec))
         Scheitern(NichtSchreibbar, pfad, EISDIR);
-    // A link stays a link: the file it names is the one replaced.
-    if (fs::is_symlink(fs::symlink_status(ziel, ec))) {
+    // A link the user named stays a link: the file it names is the one
+    // replaced.
+    if (art == Ziel::Benannt && fs::is_symlink(eigen)) {
         fs::path echt = fs::weakly_canonical(ziel, ec);
         if (!ec)
             ziel = echt;
     }
+    if (art == Ziel::Benannt)
+        SchreibrechtPruefen(pfad, ziel);
     // A name of its own, made new and never followed: a fixed name could be
     // a link planted beforehand, or the file of a second writer.
     std::string neu = (ziel.parent_path() / ("." + ziel.filename().string() + ".neu-XXXXXX")).string();
@@ -98,9 +117,11 @@ void Ersetzen(const std::string& pfad, mode_t vorgabe, Fuellen fuellen, const st
     if (!aus.Offen())
         Scheitern(NichtSchreibbar, pfad, errno);
     // The replaced file keeps its access rights: a private file stays
-    // private.
+    // private. A link not followed hands on none: they would be those of
+    // the file it names.
     struct stat alt {};
-    ::fchmod(aus.fd(), ::stat(ziel.c_str(), &alt) == 0 ? alt.st_mode & 07777 : OhneUmask(vorgabe));
+    const bool hatAlte = ::lstat(ziel.c_str(), &alt) == 0 && S_ISREG(alt.st_mode);
+    ::fchmod(aus.fd(), hatAlte ? alt.st_mode & 07777 : OhneUmask(vorgabe));
     try {
         fuellen(aus.fd());
         Sichern(aus, pfad, dauerhaft);
@@ -117,17 +138,18 @@ void Ersetzen(const std::string& pfad, mode_t vorgabe, Fuellen fuellen, const st
 
 } // namespace
 
-void DateiErsetzen(const std::string& pfad, const std::string& bytes) {
-    Ersetzen(pfad, 0666,
-             [&](int fd) {
-                 if (int f = AllesSchreiben(fd, bytes.data(), bytes.size()))
-                     Scheitern(NichtSchreibbar, pfad, f);
-             },
-             {});
+void DateiErsetzen(const std::string& pfad, const std::string& bytes, Ziel ziel) {
+    Ersetzen(
+        pfad, 0666,
+        [&](int fd) {
+            if (int f = AllesSchreiben(fd, bytes.data(), bytes.size()))
+                Scheitern(NichtSchreibbar, pfad, f);
+        },
+        {}, Dauerhaft::Ja, ziel);
 }
 
 void DateiErsetzenDurchKopie(const std::string& pfad, const std::string& quelle, Dauerhaft dauerhaft,
-                             const std::function<void()>& vorher) {
+                             const std::function<void()>& vorher, Ziel ziel) {
     Dateideskriptor ein(::open(quelle.c_str(), O_RDONLY | O_CLOEXEC));
     struct stat art {};
     if (!ein.Offen() || ::fstat(ein.fd(), &art) != 0)
@@ -135,14 +157,15 @@ void DateiErsetzenDurchKopie(const std::string& pfad, const std::string& quelle,
     if (S_ISDIR(art.st_mode))
         Scheitern(NichtLesbar, quelle, EISDIR);
     Ersetzen(
-        pfad, art.st_mode & 07777, [&](int fd) { Kopieren(ein.fd(), quelle, fd, pfad); }, vorher, dauerhaft);
+        pfad, art.st_mode & 07777, [&](int fd) { Kopieren(ein.fd(), quelle, fd, pfad); }, vorher, dauerhaft,
+        ziel);
 }
 
 void DateiKopieren(const std::string& von, const std::string& nach) {
-    Dateideskriptor ein(::open(von.c_str(), O_RDONLY | O_CLOEXEC));
+    Dateideskriptor ein(::open(von.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
     if (!ein.Offen())
         Scheitern(NichtLesbar, von, errno);
-    Dateideskriptor aus(::open(nach.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    Dateideskriptor aus(::open(nach.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644));
     if (!aus.Offen())
         Scheitern(NichtSchreibbar, nach, errno);
     Kopieren(ein.fd(), von, aus.fd(), nach);

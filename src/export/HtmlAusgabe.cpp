@@ -102,11 +102,15 @@ std::string VorschauDatei(const std::string& vorschauOrdner) {
     return vorschauOrdner + "TempCodeBrindle.htm";
 }
 
+// The name is the program's: a link in its place was not the user's doing
+// and is replaced, not written through.
 bool HtmlVorschau(ExportKontext& k, const std::string& html) {
     std::string datei = VorschauDatei(k.vorschauOrdner);
     try {
-        DateiErsetzen(datei, NurAscii("<HTML><HEAD><TITLE>" + k.appName +
-                                      " Code Brindle</TITLE></HEAD><BODY>" + html + "</Body></HTML>\r\n"));
+        DateiErsetzen(datei,
+                      NurAscii("<HTML><HEAD><TITLE>" + k.appName + " Code Brindle</TITLE></HEAD><BODY>" +
+                               html + "</Body></HTML>\r\n"),
+                      Ziel::Eigen);
     } catch (const std::exception& e) {
         k.meldungen.Melden(e.what(), MeldungsSymbol::Keins);
         return false;

@@ -37,14 +37,20 @@ bool MaskeKopieren(const std::string& maske, const std::string& ziel) {
     try {
         // No flush: the database replaced belongs to the project a new read
         // drops, and SQLite flushes the copy with the read's first commit.
-        DateiErsetzenDurchKopie(ziel, maske, Dauerhaft::Nein, [&] {
-            for (const char* rest : {"-journal", "-wal", "-shm"}) {
-                std::error_code fehler;
-                fs::remove(ziel + rest, fehler);
-                if (fehler)
-                    throw fs::filesystem_error("", ziel + rest, fehler);
-            }
-        });
+        // The file name is the program's, and the project folder may come
+        // from anyone: a link in the database's place is replaced, never the
+        // file it names.
+        DateiErsetzenDurchKopie(
+            ziel, maske, Dauerhaft::Nein,
+            [&] {
+                for (const char* rest : {"-journal", "-wal", "-shm"}) {
+                    std::error_code fehler;
+                    fs::remove(ziel + rest, fehler);
+                    if (fehler)
+                        throw fs::filesystem_error("", ziel + rest, fehler);
+                }
+            },
+            Ziel::Eigen);
     } catch (const std::exception&) {
         return false;
     }

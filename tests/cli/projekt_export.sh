@@ -52,6 +52,27 @@ check "rtf module exit" 0 "$rc"
 check "rtf module has no header block" 0 "$(grep -ac "Modul:" "$work/k.rtf")"
 contains "rtf module code" 'F = a + 1' "$(cat "$work/k.rtf")"
 
+# --out names a link: the user's own, so the file it names is written, and
+# a read-only one is refused rather than replaced by a rename
+mkdir "$work/ablage"
+printf 'alt' > "$work/ablage/echt.rtf"
+ln -s "$work/ablage/echt.rtf" "$work/verweis.rtf"
+"$cli" rtf "$work/p" --module Klasse1 --out "$work/verweis.rtf"; rc=$?
+check "rtf through a named link exit" 0 "$rc"
+[ -L "$work/verweis.rtf" ] || check "the named link stays a link" "a link" "$(ls -ld "$work/verweis.rtf")"
+contains "rtf through a named link" 'F = a + 1' "$(cat "$work/ablage/echt.rtf")"
+printf 'alt' > "$work/nurlesen.rtf"
+chmod 444 "$work/nurlesen.rtf" "$work/ablage/echt.rtf"
+cp "$work/ablage/echt.rtf" "$work/echt.vorher"
+err=$("$cli" rtf "$work/p" --out "$work/nurlesen.rtf" 2>&1 >/dev/null); rc=$?
+check "read-only rtf exit" 1 "$rc"
+check "read-only rtf message" "Datei ist schreibgeschützt: $work/nurlesen.rtf" "$err"
+check "read-only rtf kept" alt "$(cat "$work/nurlesen.rtf")"
+err=$("$cli" rtf "$work/p" --out "$work/verweis.rtf" 2>&1 >/dev/null); rc=$?
+check "read-only linked rtf exit" 1 "$rc"
+contains "read-only linked rtf message" "Datei ist schreibgeschützt: $work/verweis.rtf (Verweis auf " "$err"
+check "read-only linked rtf kept" "$(cat "$work/echt.vorher")" "$(cat "$work/ablage/echt.rtf")"
+
 # refusals: wrong arguments 2, a project or module that is not there 1
 for args in "text $work/p" "rtf $work/p" "rtf $work/p --module Modul1" "html $work/p extra" "text $work/p --module x --credit" "html"; do
   # shellcheck disable=SC2086

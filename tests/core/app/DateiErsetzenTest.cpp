@@ -159,3 +159,82 @@ TEST(DateiKopieren, KopiertGanzUndUeberschreibtOhneRest) {
     EXPECT_EQ(Meldung([&] { cb::DateiKopieren((o / "von").string(), ohneOrdner); }),
               "Datei nicht schreibbar: " + ohneOrdner + ": " + std::strerror(ENOENT));
 }
+
+// What the user named may be written only where the user may write it; a
+// file without any write bit counts as read-only for root too, so these
+// checks hold whoever runs them.
+TEST(DateiErsetzen, EinSchreibgeschuetztesZielBleibtAuchHinterEinemVerweis) {
+    fs::path o = NeuerOrdner("bytes_schreibgeschuetzt");
+    fs::path ablage = NeuerOrdner("bytes_schreibgeschuetzt_ablage");
+    DateiSchreiben(o / "ziel", "alt");
+    ::chmod((o / "ziel").c_str(), 0444);
+    const std::string ziel = (o / "ziel").string();
+    EXPECT_EQ(Meldung([&] { cb::DateiErsetzen(ziel, "neu"); }), "Datei ist schreibgeschützt: " + ziel);
+    EXPECT_EQ(DateiInhalt(ziel), "alt");
+    EXPECT_EQ(Rechte(ziel), 0444u);
+
+    DateiSchreiben(ablage / "echt", "alt");
+    ::chmod((ablage / "echt").c_str(), 0444);
+    fs::create_symlink(ablage / "echt", o / "verweis");
+    const std::string verweis = (o / "verweis").string();
+    const std::string echt = fs::canonical(ablage / "echt").string();
+    EXPECT_EQ(Meldung([&] { cb::DateiErsetzenDurchKopie(verweis, ziel); }),
+              "Datei ist schreibgeschützt: " + verweis + " (Verweis auf " + echt + ")");
+    EXPECT_EQ(DateiInhalt(echt), "alt");
+    EXPECT_TRUE(fs::is_symlink(verweis));
+    EXPECT_EQ(OrdnerEintraege(o), (std::vector<std::string>{"verweis", "ziel"}));
+    EXPECT_EQ(OrdnerEintraege(ablage), (std::vector<std::string>{"echt"}));
+
+    // Writable again, the named link is followed as before.
+    ::chmod(echt.c_str(), 0640);
+    cb::DateiErsetzen(verweis, "neu");
+    EXPECT_EQ(DateiInhalt(echt), "neu");
+    EXPECT_EQ(Rechte(echt), 0640u);
+    EXPECT_TRUE(fs::is_symlink(verweis));
+}
+
+// A name the program chose: whatever a link there names stays untouched,
+// and the new file does not take its rights.
+TEST(DateiErsetzen, EinVerweisAufDenEigenenNamenWirdErsetztNichtVerfolgt) {
+    fs::path o = NeuerOrdner("bytes_eigen");
+    fs::path fremd = NeuerOrdner("bytes_eigen_fremd");
+    DateiSchreiben(fremd / "opfer", "bleibt");
+    ::chmod((fremd / "opfer").c_str(), 0666);
+    fs::create_symlink(fremd / "opfer", o / "vorschau.htm");
+    fs::create_directory(fremd / "ordner");
+    fs::create_symlink(fremd / "ordner", o / "db");
+    DateiSchreiben(o / "quelle", "kopie");
+    ::chmod((o / "quelle").c_str(), 0640);
+
+    const mode_t maske = ::umask(022);
+    cb::DateiErsetzen((o / "vorschau.htm").string(), "neu", cb::Ziel::Eigen);
+    cb::DateiErsetzenDurchKopie((o / "db").string(), (o / "quelle").string(), cb::Dauerhaft::Nein, {},
+                                cb::Ziel::Eigen);
+    ::umask(maske);
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(o / "vorschau.htm")));
+    EXPECT_EQ(DateiInhalt(o / "vorschau.htm"), "neu");
+    EXPECT_EQ(Rechte(o / "vorschau.htm"), 0644u);
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(o / "db")));
+    EXPECT_EQ(DateiInhalt(o / "db"), "kopie");
+    EXPECT_EQ(Rechte(o / "db"), 0640u);
+    EXPECT_EQ(DateiInhalt(fremd / "opfer"), "bleibt");
+    EXPECT_EQ(Rechte(fremd / "opfer"), 0666u);
+    EXPECT_TRUE(fs::is_empty(fremd / "ordner"));
+    EXPECT_EQ(OrdnerEintraege(o), (std::vector<std::string>{"db", "quelle", "vorschau.htm"}));
+}
+
+TEST(DateiKopieren, EinVerweisAufEinerSeiteWirdNichtVerfolgt) {
+    fs::path o = NeuerOrdner("kopieren_verweis");
+    fs::path fremd = NeuerOrdner("kopieren_verweis_fremd");
+    DateiSchreiben(fremd / "geheim", "geheim");
+    DateiSchreiben(o / "von", "inhalt");
+    fs::create_symlink(fremd / "geheim", o / "verweis");
+
+    const std::string verweis = (o / "verweis").string();
+    EXPECT_EQ(Meldung([&] { cb::DateiKopieren(verweis, (o / "nach").string()); }),
+              "Datei nicht lesbar: " + verweis + ": " + std::strerror(ELOOP));
+    EXPECT_FALSE(fs::exists(o / "nach"));
+    EXPECT_EQ(Meldung([&] { cb::DateiKopieren((o / "von").string(), verweis); }),
+              "Datei nicht schreibbar: " + verweis + ": " + std::strerror(ELOOP));
+    EXPECT_EQ(DateiInhalt(fremd / "geheim"), "geheim");
+}

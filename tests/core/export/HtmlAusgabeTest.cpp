@@ -81,6 +81,20 @@ TEST_F(HtmlAusgabeTest, PreviewFailuresAreReported) {
     EXPECT_TRUE(shell.geoeffnet.empty());
 }
 
+TEST_F(HtmlAusgabeTest, APlantedLinkInThePreviewsPlaceIsReplacedNotWrittenThrough) {
+    auto k = K();
+    const fs::path datei = VorschauDatei(VorschauOrdner(z));
+    fs::create_directories(datei.parent_path());
+    const fs::path opfer = ordner / "opfer.txt";
+    DateiSchreiben(opfer.string(), "bleibt");
+    fs::create_symlink(opfer, datei);
+    ASSERT_TRUE(HtmlVorschau(k, "<pre>x</pre>"));
+    EXPECT_EQ(DateiInhalt(opfer), "bleibt");
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(datei)));
+    EXPECT_NE(DateiInhalt(datei.string()).find("<pre>x</pre>"), std::string::npos);
+    EXPECT_EQ(shell.geoeffnet, std::vector<std::string>{datei.string()});
+}
+
 TEST_F(HtmlAusgabeTest, EmptySourcesSayWhyAndLeaveTheClipboard) {
     auto k = K();
     ablage.TextSetzen("");
