@@ -157,6 +157,23 @@ TEST_F(RtfAusgabeTest, ReplacedFileKeepsItsRightsAndItsLink) {
     EXPECT_TRUE(meldungen.Gezeigt().empty());
 }
 
+// The chooser names the file, and it is the user's own: one without any
+// write bit is refused, for root too, and left as it was.
+TEST_F(RtfAusgabeTest, AReadOnlyFileIsRefusedAndNamed) {
+    Oeffnen(ZweiModule());
+    auto k = K();
+    k.aktModulNummer = 1;
+    const fs::path pfad = ordner / "nurlesen.RTF";
+    DateiSchreiben(pfad.string(), "alt");
+    fs::permissions(pfad, fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_FALSE(RtfModul(k, pfad.string()));
+    ASSERT_EQ(meldungen.Gezeigt().size(), 1u);
+    EXPECT_EQ(meldungen.Gezeigt()[0].Text, "Datei ist schreibgeschützt: " + pfad.string());
+    EXPECT_EQ(DateiInhalt(pfad), "alt");
+    EXPECT_EQ(anzeige.Status(Panel::Aktivitaet), "");
+    EXPECT_FALSE(anzeige.Sanduhr());
+}
+
 TEST_F(RtfAusgabeTest, FullDiskKeepsTheOldFile) {
     fs::path ort = NeuerOrdner("vollRtf");
     CB_KLEINES_DATEISYSTEM(klein, ort, 64 << 10);

@@ -65,6 +65,22 @@ TEST(StoreDatenbankDatei, ErzeugenErsetztDasVorigeProjekt) {
         EXPECT_EQ(e.path().filename().string().find(".neu"), std::string::npos) << e.path();
 }
 
+// A project folder may come from anyone: a link in the database's place is
+// replaced by the fresh database, and the file it named stays as it was.
+TEST(StoreDatenbankDatei, EinVerweisAnStelleDerDatenbankWirdNichtVerfolgt) {
+    Projekt p("verweis");
+    const fs::path opfer = test::NeuerOrdner("verweis_opfer") / "opfer.txt";
+    test::DateiSchreiben(opfer, "bleibt");
+    fs::create_symlink(opfer, p.Datei());
+    ASSERT_TRUE(p.projekt.DatenbankErzeugen(p.meldungen, p.programmOrdner));
+    EXPECT_TRUE(p.meldungen.Gezeigt().empty());
+    EXPECT_EQ(test::DateiInhalt(opfer), "bleibt");
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(p.Datei())));
+    p.projekt.DatenbankOeffnen();
+    ASSERT_TRUE(p.projekt.DatenbankOffen());
+    EXPECT_EQ(Zeilen(p.projekt, "td_mod"), 0);
+}
+
 TEST(StoreDatenbankDatei, EinJournalDasNichtGehtLaesstDieAlteDatenbankMitIhrem) {
     Projekt p("journal_bleibt");
     test::DateiSchreiben(p.Datei(), "alte Datenbank");
