@@ -210,7 +210,8 @@ private:
 
     VbaSpeicher AusZip() {
         GsfPtr<GsfInput> eingabe(gsf_input_memory_new(reinterpret_cast<const guint8*>(m_bytes.data()),
-                                                      static_cast<gsf_off_t>(m_bytes.size()), FALSE));
+                                                      static_cast<gsf_off_t>(ZipOhneKommentar(m_bytes)),
+                                                      FALSE));
         GError* roh = nullptr;
         GsfPtr<GsfInfile> zip(gsf_infile_zip_new(eingabe.get(), &roh));
         GErrorPtr fehler(roh);

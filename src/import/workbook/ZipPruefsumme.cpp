@@ -35,17 +35,24 @@ std::uint64_t Le(std::string_view b, std::size_t pos, int laenge) {
     return v;
 }
 
-// The last end record whose fixed part fits: a comment may itself hold the
-// signature, and the comment is what ends the file.
+// The end record whose comment ends the file; failing one, the last whose
+// fixed part fits. A comment may itself hold the signature, even that of a
+// whole end record, but seldom one whose length reaches the end.
 std::optional<std::size_t> EndeFinden(std::string_view zip) {
     if (zip.size() < EndeLaenge)
         return std::nullopt;
     const std::size_t spaetestens = zip.size() - EndeLaenge;
     const std::size_t fruehestens = spaetestens > MaxKommentar ? spaetestens - MaxKommentar : 0;
-    for (std::size_t pos = spaetestens + 1; pos-- > fruehestens;)
-        if (zip.substr(pos, 4) == EndeSignatur)
+    std::optional<std::size_t> letztes;
+    for (std::size_t pos = spaetestens + 1; pos-- > fruehestens;) {
+        if (zip.substr(pos, 4) != EndeSignatur)
+            continue;
+        if (Le(zip, pos + 20, 2) == spaetestens - pos)
             return pos;
-    return std::nullopt;
+        if (!letztes)
+            letztes = pos;
+    }
+    return letztes;
 }
 
 } // namespace
@@ -78,6 +85,12 @@ std::string ZipSchluessel(std::string_view pfad) {
         out += KleinGefaltet(teil);
     }
     return out;
+}
+
+std::size_t ZipOhneKommentar(std::string_view zip) {
+    const auto ende = EndeFinden(zip);
+    return ende && Le(zip, *ende + 20, 2) == zip.size() - *ende - EndeLaenge ? *ende + EndeLaenge
+                                                                             : zip.size();
 }
 
 std::optional<std::unordered_multimap<std::string, std::uint32_t>> ZipPruefsummen(std::string_view zip) {

@@ -21,6 +21,11 @@ std::string ZipSchluessel(std::string_view pfad);
 /// The parts of a member path between its slashes, empty parts left out.
 std::vector<std::string_view> PfadTeile(std::string_view pfad);
 
+/// How much of the package to hand to gsf: all of it but the comment after
+/// a consistent end record. gsf looks for that record in less than the
+/// 65,535 bytes a comment may take, and needs nothing of the comment.
+std::size_t ZipOhneKommentar(std::string_view zip);
+
 /// The checksums of a package's members by ZipSchluessel; a package may
 /// hold two members of one key. Empty when no end of central directory
 /// record, or no central directory where it says, can be found.

@@ -425,3 +425,29 @@ TEST(WorkbookWriter, SourcesBehindACacheAndInOtherCodePages) {
 }
 
 } // namespace
+
+// The end record may be followed by a comment of up to 65,535 bytes, and an
+// archiver may have written one. gsf looks for the end record in somewhat
+// less than that; and a comment may hold what looks like the signatures of
+// a header, a directory entry and another end record.
+TEST(WorkbookZip, TheLongestCommentIsRead) {
+    const std::string zip = XlsmBauen(Klein());
+    ASSERT_GE(zip.size(), 22u);
+    ASSERT_EQ(zip.substr(zip.size() - 22, 4), std::string("PK\x05\x06", 4));
+    ASSERT_EQ(zip.substr(zip.size() - 2), std::string(2, '\0')) << "written without a comment";
+    const std::string signaturen = std::string("PK\x03\x04", 4) + std::string("PK\x01\x02", 4) +
+                                   std::string("PK\x05\x06", 4) + " Kommentar ";
+    for (const std::string& muster : {std::string(" "), signaturen}) {
+        std::string kommentar;
+        while (kommentar.size() < 0xFFFF)
+            kommentar += muster;
+        kommentar.resize(0xFFFF);
+        std::string mitKommentar = zip.substr(0, zip.size() - 2) + "\xff\xff" + kommentar;
+        const VbaProjekt p = WorkbookAusBytes(mitKommentar, "comment.xlsm");
+        EXPECT_EQ(p.name, "Klein");
+        EXPECT_EQ(p.komponenten.size(), 2u);
+        const auto summen = ZipPruefsummen(mitKommentar);
+        ASSERT_TRUE(summen.has_value());
+        EXPECT_EQ(summen->size(), ZipPruefsummen(zip)->size());
+    }
+}
