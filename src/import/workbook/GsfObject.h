@@ -23,19 +23,25 @@ struct GErrorFreigabe {
 using GErrorPtr = std::unique_ptr<GError, GErrorFreigabe>;
 
 inline void GsfStilleMeldung(const gchar*, GLogLevelFlags, const gchar*, gpointer) {}
+inline void GsfStilleAusgabe(const gchar*) {}
 
 inline void GsfStarten() {
     static const bool einmal = [] {
         gsf_init();
         // gsf reports what it finds wrong in a damaged file on the terminal
         // (assertion texts among them); the reader says it in its own error,
-        // naming the file, so those lines are only noise.
-        for (const char* bereich : {"libgsf", "libgsf:msole", "libgsf:zip"})
+        // naming the file, so those lines are only noise. Some of gsf's
+        // sources log without a domain of their own, and the zip reader
+        // prints a bad header with g_printerr; nothing else in this program
+        // speaks through GLib, so both are silenced whole.
+        for (const char* bereich : {static_cast<const char*>(nullptr), "libgsf", "libgsf:msole", "libgsf:zip",
+                                    "libgsf:open_pkg", "libgsf:tar"})
             g_log_set_handler(bereich,
                               static_cast<GLogLevelFlags>(G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING |
                                                           G_LOG_LEVEL_MESSAGE | G_LOG_LEVEL_INFO |
                                                           G_LOG_LEVEL_DEBUG),
                               GsfStilleMeldung, nullptr);
+        g_set_printerr_handler(GsfStilleAusgabe);
         return true;
     }();
     (void)einmal;

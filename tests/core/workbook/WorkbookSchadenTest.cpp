@@ -14,8 +14,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <functional>
+#include <unistd.h>
 
 namespace {
 
@@ -450,4 +453,41 @@ TEST(WorkbookZip, TheLongestCommentIsRead) {
         ASSERT_TRUE(summen.has_value());
         EXPECT_EQ(summen->size(), ZipPruefsummen(zip)->size());
     }
+}
+
+// gsf complains about much of what it finds wrong in a damaged file on
+// standard error, and the command line's standard error is its users'. The
+// reader's own error says it, so nothing else may reach the terminal.
+TEST(WorkbookErrors, GsfSaysNothingOnStandardError) {
+    std::fflush(stderr);
+    char name[] = "/tmp/cbtests-stderr-XXXXXX";
+    const int datei = ::mkstemp(name);
+    ASSERT_GE(datei, 0);
+    const int vorher = ::dup(2);
+    ASSERT_GE(vorher, 0);
+    ::dup2(datei, 2);
+    std::size_t abgelehnt = 0;
+    for (const auto& [art, bauen] : Container()) {
+        const std::string ganz = bauen(Klein());
+        for (std::size_t i = 0; i < ganz.size(); i += 11) {
+            std::string kaputt = ganz;
+            kaputt[i] = static_cast<char>(kaputt[i] ^ 0xA5);
+            for (std::string_view probe : {std::string_view(kaputt), std::string_view(ganz).substr(0, i)})
+                try {
+                    WorkbookAusBytes(probe, art);
+                } catch (const WorkbookError&) {
+                    ++abgelehnt;
+                }
+        }
+    }
+    std::fflush(stderr);
+    ::dup2(vorher, 2);
+    ::close(vorher);
+    const off_t groesse = ::lseek(datei, 0, SEEK_END);
+    std::string gesagt(static_cast<std::size_t>(std::min<off_t>(groesse, 2000)), '\0');
+    ::pread(datei, gesagt.data(), gesagt.size(), 0);
+    ::close(datei);
+    ::unlink(name);
+    EXPECT_GT(abgelehnt, 0u);
+    EXPECT_EQ(groesse, 0) << gesagt;
 }
