@@ -206,5 +206,29 @@ TEST_F(OrdnerErsetzenTest, ALinkToTheProjectStaysALinkToIt) {
     EXPECT_EQ(Stand(ziel), Erwartet());
 }
 
+// The folder saved is a working copy the program wrote; a link in it was put
+// there by someone else, and what it names is not copied into the saved
+// project. The save fails naming it and leaves the old project.
+TEST_F(OrdnerErsetzenTest, ALinkAmongTheFilesSavedIsNotFollowed) {
+    AltesProjekt();
+    const fs::path fremd = NeuerOrdner("fremd") / "geheim.txt";
+    DateiSchreiben(fremd, "geheim");
+    fs::create_symlink(fremd, quelle / "M2.txt");
+    try {
+        OrdnerErsetzen(quelle.string(), ziel.string() + "/");
+        ADD_FAILURE() << "saved through a link";
+    } catch (const ErsetzenFehler& e) {
+        EXPECT_NE(std::string(e.what()).find((quelle / "M2.txt").string()), std::string::npos) << e.what();
+        EXPECT_TRUE(e.Rest().empty());
+    }
+    EXPECT_EQ(Stand(ziel), alt);
+    EXPECT_EQ(OrdnerEintraege(basis), std::vector<std::string>{"Projekt"});
+
+    const fs::path leer = NeuerOrdner("kopie_leer");
+    EXPECT_THROW(OrdnerKopieren(quelle.string(), leer.string()), std::runtime_error);
+    for (const auto& [name, inhalt] : Stand(leer))
+        EXPECT_NE(inhalt, "geheim") << name;
+}
+
 } // namespace
 } // namespace cb::test
