@@ -4,13 +4,7 @@
 # closed again, as strace sees it. Where strace is missing or may not trace
 # (a container without ptrace), the test says so and passes.
 set -u
-case "$1" in /*) cli="$1" ;; *) cli="$PWD/$1" ;; esac
-fail=0
-check() { # name, expected, actual
-  if [ "$2" != "$3" ]; then
-    echo "FAIL: $1"; echo "  expected: $(printf '%q' "$2")"; echo "  actual:   $(printf '%q' "$3")"; fail=1
-  fi
-}
+. "$(dirname "$0")/lib/pruefen.sh" "$1"
 if ! command -v strace > /dev/null || ! strace -qq -o /dev/null true 2> /dev/null; then
   echo "SKIP: strace cannot trace here"
   exit 0

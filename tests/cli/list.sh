@@ -2,16 +2,10 @@
 # "list FILE...": the VBA projects of workbook files as a structure listing;
 # a file that cannot be read is named on stderr and the others are listed.
 set -u
-cli="$1"
+. "$(dirname "$0")/lib/pruefen.sh" "$1"
 # Beside the checkout; a checkout directly under / must not give "//shared".
 oben="$(cd "$(dirname "$0")/../../.." && pwd)"
 data="${oben%/}/shared/testdata"
-fail=0
-check() { # name, expected, actual
-  if [ "$2" != "$3" ]; then
-    echo "FAIL: $1"; echo "  expected: $(printf '%q' "$2")"; echo "  actual:   $(printf '%q' "$3")"; fail=1
-  fi
-}
 
 # Wrong arguments
 "$cli" list >/dev/null 2>&1; check "list without files" 2 "$?"

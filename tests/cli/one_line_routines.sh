@@ -4,17 +4,8 @@
 # comments, several in a row, among ordinary routines) reads completely and
 # is browsed like any other; a read that fails names the module and why.
 set -u
-case "$1" in /*) cli="$1" ;; *) cli="$PWD/$1" ;; esac
+. "$(dirname "$0")/lib/pruefen.sh" "$1"
 cbwb="$(dirname "$cli")/cbwb"
-fail=0
-check() { # name, expected, actual
-  if [ "$2" != "$3" ]; then
-    echo "FAIL: $1"; echo "  expected: $(printf '%q' "$2")"; echo "  actual:   $(printf '%q' "$3")"; fail=1
-  fi
-}
-contains() { # name, needle, haystack
-  case "$3" in *"$2"*) ;; *) echo "FAIL: $1"; echo "  wanted: $2"; echo "  in:     $3"; fail=1;; esac
-}
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 cd "$tmp" || exit 1

@@ -2,16 +2,7 @@
 # Exports of a stored project folder from the command line: html, rtf and
 # text of one module or of the whole project, and their refusals.
 set -u
-cli="$1"
-fail=0
-check() { # name, expected, actual
-  if [ "$2" != "$3" ]; then
-    echo "FAIL: $1"; echo "  expected: $(printf '%q' "$2")"; echo "  actual:   $(printf '%q' "$3")"; fail=1
-  fi
-}
-contains() { # name, needle, haystack
-  case "$3" in *"$2"*) ;; *) echo "FAIL: $1"; echo "  missing: $(printf '%q' "$2")"; echo "  in: $(printf '%q' "$3" | head -c 600)"; fail=1;; esac
-}
+. "$(dirname "$0")/lib/pruefen.sh" "$1"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 

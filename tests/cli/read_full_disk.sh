@@ -4,16 +4,7 @@
 # own; where none can be mounted (no root, a container without the right)
 # the test says so and passes.
 set -u
-case "$1" in /*) cli="$1" ;; *) cli="$PWD/$1" ;; esac
-fail=0
-check() { # name, expected, actual
-  if [ "$2" != "$3" ]; then
-    echo "FAIL: $1"; echo "  expected: $(printf '%q' "$2")"; echo "  actual:   $(printf '%q' "$3")"; fail=1
-  fi
-}
-contains() { # name, needle, haystack
-  case "$3" in *"$2"*) ;; *) echo "FAIL: $1"; echo "  wanted: $2"; echo "  in:     $3"; fail=1;; esac
-}
+. "$(dirname "$0")/lib/pruefen.sh" "$1"
 tmp=$(mktemp -d)
 cleanup() { mountpoint -q "$tmp/voll" 2>/dev/null && umount "$tmp/voll"; rm -rf "$tmp"; }
 trap cleanup EXIT

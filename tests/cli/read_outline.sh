@@ -2,16 +2,7 @@
 # Project folders built and queried from the command line: read, outline,
 # callers, definition, with their exit codes and messages.
 set -u
-case "$1" in /*) cli="$1" ;; *) cli="$PWD/$1" ;; esac
-fail=0
-check() { # name, expected, actual
-  if [ "$2" != "$3" ]; then
-    echo "FAIL: $1"; echo "  expected: $(printf '%q' "$2")"; echo "  actual:   $(printf '%q' "$3")"; fail=1
-  fi
-}
-contains() { # name, needle, haystack
-  case "$3" in *"$2"*) ;; *) echo "FAIL: $1"; echo "  wanted: $2"; echo "  in:     $3"; fail=1;; esac
-}
+. "$(dirname "$0")/lib/pruefen.sh" "$1"
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 cd "$tmp" || exit 1

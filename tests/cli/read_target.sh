@@ -3,16 +3,7 @@
 # the user's own files left as they are, and a read stopped at any step of
 # putting the project in place leaves one whole project, never a mix.
 set -u
-case "$1" in /*) cli="$1" ;; *) cli="$PWD/$1" ;; esac
-fail=0
-check() { # name, expected, actual
-  if [ "$2" != "$3" ]; then
-    echo "FAIL: $1"; echo "  expected: $(printf '%q' "$2")"; echo "  actual:   $(printf '%q' "$3")"; fail=1
-  fi
-}
-contains() { # name, needle, haystack
-  case "$3" in *"$2"*) ;; *) echo "FAIL: $1"; echo "  wanted: $2"; echo "  in:     $3"; fail=1;; esac
-}
+. "$(dirname "$0")/lib/pruefen.sh" "$1"
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 cd "$tmp" || exit 1

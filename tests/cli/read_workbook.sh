@@ -2,14 +2,8 @@
 # "read" from a workbook: the example workbook that the build writes, read
 # whole and by module, then queried like any project folder.
 set -u
-case "$1" in /*) cli="$1" ;; *) cli="$PWD/$1" ;; esac
+. "$(dirname "$0")/lib/pruefen.sh" "$1"
 mappe="$(dirname "$cli")/../examples/Beispiel.xlsm"
-fail=0
-check() { # name, expected, actual
-  if [ "$2" != "$3" ]; then
-    echo "FAIL: $1"; echo "  expected: $(printf '%q' "$2")"; echo "  actual:   $(printf '%q' "$3")"; fail=1
-  fi
-}
 if [ ! -f "$mappe" ]; then
   echo "FAIL: no example workbook at $mappe"; exit 1
 fi

@@ -2,14 +2,8 @@
 # Files the command line does not read, said alike by list and read: a
 # PowerPoint 97-2003 file, a project too large to read, a locked project.
 set -u
-case "$1" in /*) cli="$1" ;; *) cli="$PWD/$1" ;; esac
+. "$(dirname "$0")/lib/pruefen.sh" "$1"
 cbwb="$(dirname "$cli")/cbwb"
-fail=0
-check() { # name, expected, actual
-  if [ "$2" != "$3" ]; then
-    echo "FAIL: $1"; echo "  expected: $(printf '%q' "$2")"; echo "  actual:   $(printf '%q' "$3")"; fail=1
-  fi
-}
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 cd "$tmp" || exit 1

@@ -1,13 +1,7 @@
 #!/usr/bin/env bash
 # The command line as a user calls it: exact bytes, exit codes, messages.
 set -u
-cli="$1"
-fail=0
-check() { # name, expected, actual
-  if [ "$2" != "$3" ]; then
-    echo "FAIL: $1"; echo "  expected: $(printf '%q' "$2")"; echo "  actual:   $(printf '%q' "$3")"; fail=1
-  fi
-}
+. "$(dirname "$0")/lib/pruefen.sh" "$1"
 
 header=$'{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fswiss MS Sans Serif;}\r\n{\\f1\\froman\\fcharset2 Symbol;}{\\f2\\fswiss MS Sans Serif;}{\\f3\\fswiss MS Sans Serif;}{\\f4\\fswiss\\fprq2 System;}}\r\n{\\colortbl\\red0\\green0\\blue0;\\red0\\green0\\blue128;\\red0\\green128\\blue0;\\red128\\green0\\blue0;}\r\n\\deflang1031\\pard\\li105\\tx283\\tx566\\tx849\\tx1132\\tx1415\\tx1698\\tx1981\\tx2264\\tx2547\\tx2830\\plain\\f3\\fs20 '
 out=$(printf 'Dim x As Long' | "$cli" rtf -; echo "rc=$?")
