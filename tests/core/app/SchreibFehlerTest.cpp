@@ -20,7 +20,8 @@ TEST(SchreibFehler, AFullDiskAndAMissingRightSayedAsSuch) {
         cb::DateiSchreiben("/dev/full", "Sub A()\r\nEnd Sub\r\n");
         FAIL() << "written to /dev/full";
     } catch (const cb::SchreibFehler& e) {
-        EXPECT_STREQ(e.what(), "Kein Platz mehr auf dem Datenträger: /dev/full kann nicht geschrieben werden.");
+        EXPECT_STREQ(e.what(),
+                     "Kein Platz mehr auf dem Datenträger: /dev/full kann nicht geschrieben werden.");
     }
     EXPECT_THROW(cb::SchreibFehlerPruefen("/x", EROFS), cb::SchreibFehler);
     EXPECT_THROW(cb::SchreibFehlerPruefen("/x", EDQUOT), cb::SchreibFehler);
@@ -40,7 +41,8 @@ TEST(SchreibFehler, AFullDiskAndAMissingRightSayedAsSuch) {
     } catch (const cb::SchreibFehler&) {
         ADD_FAILURE() << "a folder taken for a full disk or a missing right";
     } catch (const std::runtime_error& e) {
-        EXPECT_NE(std::string(e.what()).find("Datei nicht schreibbar: " + ordner.string()), std::string::npos);
+        EXPECT_NE(std::string(e.what()).find("Datei nicht schreibbar: " + ordner.string()),
+                  std::string::npos);
     }
     std::filesystem::remove_all(ordner);
 }
@@ -49,8 +51,9 @@ TEST(SchreibFehler, TheCauseOfAFailedRead) {
     const std::string kopf = "Das Projekt kann nicht gespeichert werden.\r\n";
     EXPECT_EQ(cb::SchreibUrsache(cb::SchreibFehler("Kein Platz mehr"), "/p/"), kopf + "Kein Platz mehr");
     EXPECT_EQ(cb::SchreibUrsache(cb::DatenbankFehler("database or disk is full", SQLITE_FULL), "/p/"),
-              kopf + "Kein Platz mehr auf dem Datenträger: die Projektdatenbank in /p/ kann nicht geschrieben "
-                     "werden.");
+              kopf +
+                  "Kein Platz mehr auf dem Datenträger: die Projektdatenbank in /p/ kann nicht geschrieben "
+                  "werden.");
     EXPECT_EQ(cb::SchreibUrsache(cb::DatenbankFehler("readonly", SQLITE_READONLY_DIRECTORY), "/p/"),
               kopf + "Keine Berechtigung, die Projektdatenbank in /p/ zu schreiben.");
     // The code's own faults keep the read's failure text
