@@ -12,6 +12,12 @@ namespace {
 // middle of a read.
 void SchemaPruefen(const sql::Verbindung& v) {
     try {
+        // A view under a table's name answers the columns asked for, but
+        // may run without end or make up rows: this program writes tables.
+        sql::Anweisung tabellen(v, "SELECT count(*) FROM sqlite_master "
+                                   "WHERE type = 'table' AND name IN ('td_mod', 'td_rout')");
+        if (!tabellen.Schritt() || tabellen.Ganzzahl(0) != 2)
+            throw DatenbankFehler("td_mod oder td_rout ist keine Tabelle");
         sql::Anweisung(v, "SELECT mod_num, mod_name, mod_typ, mod_zeilen FROM td_mod LIMIT 0").Ausfuehren();
         sql::Anweisung(v, "SELECT rou_num, mod_num, rou_name, rou_typ, rou_open, rou_start, rou_ende, "
                           "anz_dec_zeilen FROM td_rout LIMIT 0")
@@ -24,8 +30,10 @@ void SchemaPruefen(const sql::Verbindung& v) {
 
 } // namespace
 
-ProjektDatenbankVerbindung::ProjektDatenbankVerbindung(const std::string& pfad)
-    : m_verbindung(sql::Verbindung::Oeffnen(pfad)) {
+ProjektDatenbankVerbindung::ProjektDatenbankVerbindung(const std::string& pfad, DatenbankZugriff zugriff)
+    : m_verbindung(zugriff == DatenbankZugriff::NurLesen
+                       ? sql::Verbindung::NurLesen(pfad, NurLesenArbeitsGrenze)
+                       : sql::Verbindung::Oeffnen(pfad)) {
     m_verbindung.KollationRegistrieren(JetKollation, &JetVergleich);
     SchemaPruefen(m_verbindung);
 }
