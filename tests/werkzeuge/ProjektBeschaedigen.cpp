@@ -84,8 +84,9 @@ int main(int argc, char** argv) {
                    ? 0
                    : 1;
     if (fall == "rout-riesig")
-        return SqlAusfuehren(db, "WITH RECURSIVE r(x) AS (SELECT 1000000 UNION ALL SELECT x + 1 FROM r "
-                                 "LIMIT 1500000) INSERT INTO td_rout SELECT x, 1, 'R' || x, 1, 0, 1, 2, 1 FROM r")
+        return SqlAusfuehren(db,
+                             "WITH RECURSIVE r(x) AS (SELECT 1000000 UNION ALL SELECT x + 1 FROM r "
+                             "LIMIT 1500000) INSERT INTO td_rout SELECT x, 1, 'R' || x, 1, 0, 1, 2, 1 FROM r")
                    ? 0
                    : 1;
     if (fall == "keine-db") {
