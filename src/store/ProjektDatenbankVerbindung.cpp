@@ -3,6 +3,8 @@
 
 #include "store/JetVergleich.h"
 
+#include <sqlite3.h>
+
 namespace cb {
 
 namespace {
@@ -28,12 +30,34 @@ void SchemaPruefen(const sql::Verbindung& v) {
     }
 }
 
+// A read-only connection cannot play back the journal of a write broken
+// off (a folder copied while a read was under way, a killed program); a
+// connection that may write does so on its first read, and only then is
+// the file what it was before that write. The engine's recovery is all
+// that is written.
+sql::Verbindung NurLesenOeffnen(const std::string& pfad) {
+    {
+        auto v = sql::Verbindung::NurLesen(pfad, NurLesenArbeitsGrenze);
+        try {
+            sql::Anweisung(v, "SELECT count(*) FROM sqlite_master").Ausfuehren();
+            return v;
+        } catch (const DatenbankFehler& f) {
+            if (f.Code() != SQLITE_READONLY_ROLLBACK)
+                return v; // the schema check says what is wrong
+        }
+    }
+    {
+        auto v = sql::Verbindung::Oeffnen(pfad);
+        sql::Anweisung(v, "SELECT count(*) FROM sqlite_master").Ausfuehren();
+    }
+    return sql::Verbindung::NurLesen(pfad, NurLesenArbeitsGrenze);
+}
+
 } // namespace
 
 ProjektDatenbankVerbindung::ProjektDatenbankVerbindung(const std::string& pfad, DatenbankZugriff zugriff)
-    : m_verbindung(zugriff == DatenbankZugriff::NurLesen
-                       ? sql::Verbindung::NurLesen(pfad, NurLesenArbeitsGrenze)
-                       : sql::Verbindung::Oeffnen(pfad)) {
+    : m_verbindung(zugriff == DatenbankZugriff::NurLesen ? NurLesenOeffnen(pfad)
+                                                         : sql::Verbindung::Oeffnen(pfad)) {
     m_verbindung.KollationRegistrieren(JetKollation, &JetVergleich);
     SchemaPruefen(m_verbindung);
 }
