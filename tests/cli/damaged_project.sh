@@ -37,13 +37,14 @@ laeuft() { # case, command with @ for the folder, expected exit, expected messag
 for b in "${befehle[@]}"; do laeuft echt "$b" 0 ""; done
 
 # Module texts: the commands that read them refuse, naming the file; the
-# outline comes from the database alone and stays whole.
+# outline and the definition come from the database alone and stay whole.
 for fall in fifo:"keine gewöhnliche Datei" zero:"verweist aus dem Projektordner hinaus" \
             aussen:"verweist aus dem Projektordner hinaus" ordner:"keine gewöhnliche Datei" \
             gross:"größer als 64 MiB"; do
   name=${fall%%:*}; warum=${fall#*:}
   "$beschaedigen" "$name" echt "$name" || { echo "FAIL: damaging $name"; fail=1; continue; }
   laeuft "$name" "outline @" 0 ""
+  laeuft "$name" "definition @ Hilfe --module Modul1" 0 ""
   for b in "callers @ Hilfe --module Werkzeug" "html @" "rtf @ --out $tmp/aus.rtf" "text @ --module Modul1"; do
     laeuft "$name" "$b" 1 "Datei nicht lesbar: $tmp/$name/M1.txt: $warum"
   done
