@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/AufrufeSuche.h"
 
-#include "app/Dateien.h"
 #include "app/Marken.h"
 #include "app/Text.h"
 #include "render/RoutinenZeile.h"
@@ -12,11 +11,7 @@
 #include "store/ProjektDatenbankVerbindung.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <memory>
-#include <system_error>
 #include <vector>
 
 namespace cb {
@@ -59,23 +54,6 @@ void Leeren(std::string& text, std::size_t von, std::size_t bis) {
         while (p < ende && (*p == '\r' || *p == '\n'))
             ++p;
     }
-}
-
-// A module text file whole, in one read of its known size.
-std::string Einlesen(const std::string& pfad) {
-    struct Schliesser {
-        void operator()(std::FILE* f) const noexcept { std::fclose(f); }
-    };
-    std::unique_ptr<std::FILE, Schliesser> f(std::fopen(pfad.c_str(), "rb"));
-    std::error_code ec;
-    const auto groesse = std::filesystem::file_size(pfad, ec);
-    if (!f || ec)
-        return DateiLesen(pfad); // for its error, which names the file
-    std::string t(static_cast<std::size_t>(groesse), '\0');
-    const std::size_t gelesen = std::fread(t.data(), 1, t.size(), f.get());
-    if (gelesen != t.size() || std::fgetc(f.get()) != EOF || std::ferror(f.get()))
-        return DateiLesen(pfad); // a file that changed under us: read it the usual way
-    return t;
 }
 
 // The code point that ends just before pos. A byte that is not the end of
@@ -164,7 +142,7 @@ public:
                      "WHERE mod_num = ?1 AND rou_start IS NOT NULL AND rou_ende IS NOT NULL") {}
 
     void Modul(std::int64_t m) {
-        std::string t = Einlesen(ModulTextPfad(m_projekt.ProjektPfad(), m));
+        std::string t = ModulTextLesen(m_projekt.ProjektPfad(), m);
         MarkierteBereicheLeeren(t);
         const std::string_view tv = t;
         bool modulGeprueft = false;

@@ -4,7 +4,9 @@
 #include "cli/Argumente.h"
 #include "cli/BefehlListe.h"
 #include "cli/ExportBefehle.h"
+#include "cli/FehlerAusgabeMeldungen.h"
 #include "cli/ProjektBefehle.h"
+#include "cli/ProjektZugang.h"
 
 #include "app/Start.h"
 #include "app/Text.h"
@@ -13,6 +15,7 @@
 #include "render/CodeMarkieren.h"
 #include "render/Rtf.h"
 #include "settings/Optionen.h"
+#include "store/DatenbankFehler.h"
 
 #include <algorithm>
 #include <exception>
@@ -91,6 +94,16 @@ int Html(const Zustand& z, std::istream& ein, std::ostream& aus) {
     return 0;
 }
 
+// The commands that open the project folder named first.
+bool AufProjekt(const Aufruf& aufruf) {
+    if (aufruf.positionen.empty() || aufruf.positionen[0] == "-")
+        return false;
+    for (const char* befehl : {"outline", "callers", "definition", "html", "rtf", "text"})
+        if (aufruf.befehl == befehl)
+            return true;
+    return false;
+}
+
 } // namespace
 
 int Ausfuehren(const std::vector<std::string>& argumente, std::istream& ein, std::ostream& aus,
@@ -146,6 +159,17 @@ int Ausfuehren(const std::vector<std::string>& argumente, std::istream& ein, std
             return 1;
         }
         return rc;
+    } catch (const DatenbankFehler& e) {
+        // A table that fails once the project is open (damaged, or a query
+        // stopped at its bound) is the same broken project as one that
+        // does not open.
+        if (AufProjekt(aufruf)) {
+            FehlerAusgabeMeldungen(fehler).Melden(NichtIntaktMeldung(ProjektOrdner(aufruf.positionen[0])),
+                                                  MeldungsSymbol::Warnung);
+            return 1;
+        }
+        fehler << "codebrindle-cli: " << e.what() << "\n";
+        return 1;
     } catch (const std::exception& e) {
         fehler << "codebrindle-cli: " << e.what() << "\n";
         return 1;

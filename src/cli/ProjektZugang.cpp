@@ -32,21 +32,29 @@ bool NurBenannte(const Aufruf& aufruf, std::initializer_list<std::string_view> e
     });
 }
 
+std::string ProjektOrdner(const std::string& ordner) {
+    std::error_code ec;
+    std::filesystem::path absolut = std::filesystem::absolute(ordner, ec);
+    return MitTrenner(ec ? ordner : absolut.lexically_normal().string());
+}
+
+std::string NichtIntaktMeldung(const std::string& projektPfad) {
+    return "Projekt in " + projektPfad + "\r\nist nicht mehr intakt";
+}
+
 std::optional<std::vector<BaumKnoten>> ProjektOeffnen(OffenesProjekt& projekt, Meldungen& meldungen,
                                                       const std::string& ordner) {
     std::error_code ec;
-    std::filesystem::path absolut = std::filesystem::absolute(ordner, ec);
-    projekt.PfadSetzen(MitTrenner(ec ? ordner : absolut.lexically_normal().string()));
+    projekt.PfadSetzen(ProjektOrdner(ordner));
     try {
         // Opening would report a missing file as a database error; it is
         // the same broken project to the user.
         if (!std::filesystem::is_regular_file(projekt.DatenbankPfad(), ec))
             throw DatenbankFehler("missing");
-        projekt.DatenbankOeffnen();
+        projekt.DatenbankOeffnen(DatenbankZugriff::NurLesen);
         return projekt.ModullisteLaden();
     } catch (const DatenbankFehler&) {
-        meldungen.Melden("Projekt in " + projekt.ProjektPfad() + "\r\nist nicht mehr intakt",
-                         MeldungsSymbol::Warnung);
+        meldungen.Melden(NichtIntaktMeldung(projekt.ProjektPfad()), MeldungsSymbol::Warnung);
         return std::nullopt;
     }
 }

@@ -26,6 +26,11 @@ std::optional<std::string> Benannt(const Aufruf& aufruf, std::string_view name);
 /// True when the call names no flag other than those allowed.
 bool NurBenannte(const Aufruf& aufruf, std::initializer_list<std::string_view> erlaubt);
 
+/// The folder as the project commands name it: absolute, with the separator at its end.
+std::string ProjektOrdner(const std::string& ordner);
+/// "Projekt in ... ist nicht mehr intakt", as the window says it.
+std::string NichtIntaktMeldung(const std::string& projektPfad);
+
 /// Makes the folder the project's and opens its database; the module
 /// nodes of its project tree (ModulAnzahl set). Nothing, after
 /// "Projekt in ... ist nicht mehr intakt", when it holds no intact project.

@@ -53,7 +53,8 @@ std::optional<std::vector<std::string>> ProjektLaden(ProjektKontext& k) {
         k.anzeige.StatusSetzen(Panel::Aktivitaet, "Lese Projekt");
         k.anzeige.SanduhrSetzen(true);
         DatenbankPruefen(k.projekt);
-        k.projekt.DatenbankOeffnen();
+        // Browsing writes nothing; a read or a save opens the database anew.
+        k.projekt.DatenbankOeffnen(DatenbankZugriff::NurLesen);
         // The tree shown stays whole until the new one is: a project that
         // fails half-way leaves the one before.
         Baum baum;

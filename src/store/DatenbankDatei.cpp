@@ -88,13 +88,13 @@ bool OffenesProjekt::DatenbankErzeugen(Meldungen& meldungen, const std::string& 
     return false;
 }
 
-void OffenesProjekt::DatenbankOeffnen() {
+void OffenesProjekt::DatenbankOeffnen(DatenbankZugriff zugriff) {
     const std::string pfad = DatenbankPfad();
     // A second connection to the same file would not see the rows of a read
     // that the first still holds open.
     if (m_datenbank && GleicheDatei(m_datenbank->Pfad(), pfad))
         DatenbankSchliessen();
-    auto neu = std::make_unique<ProjektDatenbankVerbindung>(pfad);
+    auto neu = std::make_unique<ProjektDatenbankVerbindung>(pfad, zugriff);
     m_datenbank = std::move(neu);
 }
 

@@ -5,6 +5,7 @@
 // and the analysis ask of it. One object owns both, so that a folder
 // change cannot leave a connection to the folder before it.
 #include "app/Baum.h"
+#include "store/DatenbankDatei.h"
 
 #include <cstdint>
 #include <functional>
@@ -55,7 +56,7 @@ public:
     bool DatenbankErzeugen(Meldungen& meldungen, const std::string& maskenOrdner);
     /// Opens the project's database; throws DatenbankFehler when it is
     /// missing, damaged or foreign, and keeps the one open before then.
-    void DatenbankOeffnen();
+    void DatenbankOeffnen(DatenbankZugriff zugriff = DatenbankZugriff::LesenUndSchreiben);
     /// Closes the database, writing what a read left open; never fails.
     void DatenbankSchliessen() noexcept;
     bool DatenbankOffen() const noexcept { return m_datenbank != nullptr; }

@@ -3,6 +3,8 @@
 
 #include "store/JetVergleich.h"
 
+#include <sqlite3.h>
+
 namespace cb {
 
 namespace {
@@ -12,6 +14,12 @@ namespace {
 // middle of a read.
 void SchemaPruefen(const sql::Verbindung& v) {
     try {
+        // A view under a table's name answers the columns asked for, but
+        // may run without end or make up rows: this program writes tables.
+        sql::Anweisung tabellen(v, "SELECT count(*) FROM sqlite_master "
+                                   "WHERE type = 'table' AND name IN ('td_mod', 'td_rout')");
+        if (!tabellen.Schritt() || tabellen.Ganzzahl(0) != 2)
+            throw DatenbankFehler("td_mod oder td_rout ist keine Tabelle");
         sql::Anweisung(v, "SELECT mod_num, mod_name, mod_typ, mod_zeilen FROM td_mod LIMIT 0").Ausfuehren();
         sql::Anweisung(v, "SELECT rou_num, mod_num, rou_name, rou_typ, rou_open, rou_start, rou_ende, "
                           "anz_dec_zeilen FROM td_rout LIMIT 0")
@@ -22,10 +30,34 @@ void SchemaPruefen(const sql::Verbindung& v) {
     }
 }
 
+// A read-only connection cannot play back the journal of a write broken
+// off (a folder copied while a read was under way, a killed program); a
+// connection that may write does so on its first read, and only then is
+// the file what it was before that write. The engine's recovery is all
+// that is written.
+sql::Verbindung NurLesenOeffnen(const std::string& pfad) {
+    {
+        auto v = sql::Verbindung::NurLesen(pfad, NurLesenArbeitsGrenze);
+        try {
+            sql::Anweisung(v, "SELECT count(*) FROM sqlite_master").Ausfuehren();
+            return v;
+        } catch (const DatenbankFehler& f) {
+            if (f.Code() != SQLITE_READONLY_ROLLBACK)
+                return v; // the schema check says what is wrong
+        }
+    }
+    {
+        auto v = sql::Verbindung::Oeffnen(pfad);
+        sql::Anweisung(v, "SELECT count(*) FROM sqlite_master").Ausfuehren();
+    }
+    return sql::Verbindung::NurLesen(pfad, NurLesenArbeitsGrenze);
+}
+
 } // namespace
 
-ProjektDatenbankVerbindung::ProjektDatenbankVerbindung(const std::string& pfad)
-    : m_verbindung(sql::Verbindung::Oeffnen(pfad)) {
+ProjektDatenbankVerbindung::ProjektDatenbankVerbindung(const std::string& pfad, DatenbankZugriff zugriff)
+    : m_verbindung(zugriff == DatenbankZugriff::NurLesen ? NurLesenOeffnen(pfad)
+                                                         : sql::Verbindung::Oeffnen(pfad)) {
     m_verbindung.KollationRegistrieren(JetKollation, &JetVergleich);
     SchemaPruefen(m_verbindung);
 }

@@ -2,6 +2,7 @@
 #pragma once
 // The open project database "CodeBrindle.mdb", and the statements that the
 // module parser runs on it while a project is read.
+#include "store/DatenbankDatei.h"
 #include "store/Datensaetze.h"
 #include "store/Sqlite.h"
 
@@ -15,7 +16,8 @@ class ProjektDatenbankVerbindung {
 public:
     /// Opens an existing project database; throws DatenbankFehler when the
     /// file is missing, damaged or not a project database of this program.
-    explicit ProjektDatenbankVerbindung(const std::string& pfad);
+    explicit ProjektDatenbankVerbindung(const std::string& pfad,
+                                        DatenbankZugriff zugriff = DatenbankZugriff::LesenUndSchreiben);
     /// Commits a read still open, since a read keeps the rows it wrote.
     ~ProjektDatenbankVerbindung();
     ProjektDatenbankVerbindung(const ProjektDatenbankVerbindung&) = delete;

@@ -13,7 +13,9 @@ void Pruefen(int rc, sqlite3* db) {
     std::string text = "Datenbankfehler " + std::to_string(rc) + ": ";
     // The connection's message belongs to its last call, which may not be
     // the one that failed (a failed open has no usable message at all).
-    if (db && sqlite3_extended_errcode(db) == rc)
+    if (rc == SQLITE_INTERRUPT)
+        text += "Abfrage nach zu viel Arbeit abgebrochen";
+    else if (db && sqlite3_extended_errcode(db) == rc)
         text += sqlite3_errmsg(db);
     else
         text += sqlite3_errstr(rc);
@@ -44,9 +46,34 @@ Verbindung Verbindung::Anlegen(const std::string& pfad) {
     return Verbindung(pfad, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
 }
 
+namespace {
+// The engine calls this every ArbeitsTakt steps; a non-zero answer
+// interrupts the statement running.
+constexpr int ArbeitsTakt = 1000;
+} // namespace
+
+Verbindung Verbindung::NurLesen(const std::string& pfad, std::uint64_t arbeitsGrenze) {
+    Verbindung v(pfad, SQLITE_OPEN_READONLY);
+    v.m_arbeit = std::make_unique<Arbeit>();
+    v.m_arbeit->grenzeInTicks = arbeitsGrenze / ArbeitsTakt + 1;
+    sqlite3_progress_handler(
+        v.m_db.get(), ArbeitsTakt,
+        [](void* p) {
+            auto* a = static_cast<Arbeit*>(p);
+            return a->laufend && ++*a->laufend > a->grenzeInTicks ? 1 : 0;
+        },
+        v.m_arbeit.get());
+    return v;
+}
+
 void Verbindung::Ausfuehren(const char* sql) {
     char* meldung = nullptr;
-    int rc = sqlite3_exec(m_db.get(), sql, nullptr, nullptr, &meldung);
+    std::uint64_t ticks = 0;
+    int rc;
+    {
+        ArbeitZaehlen zaehlen(m_arbeit.get(), ticks);
+        rc = sqlite3_exec(m_db.get(), sql, nullptr, nullptr, &meldung);
+    }
     sqlite3_free(meldung); // the connection keeps the same text for Pruefen
     Pruefen(rc, m_db.get());
 }
@@ -81,7 +108,8 @@ void Anweisung::Finalisierer::operator()(sqlite3_stmt* st) const noexcept {
     sqlite3_finalize(st);
 }
 
-Anweisung::Anweisung(const Verbindung& verbindung, std::string_view sql) : m_db(verbindung.Handle()) {
+Anweisung::Anweisung(const Verbindung& verbindung, std::string_view sql)
+    : m_db(verbindung.Handle()), m_arbeit(verbindung.m_arbeit.get()) {
     sqlite3_stmt* roh = nullptr;
     if (sql.size() > static_cast<std::size_t>(std::numeric_limits<int>::max()))
         throw DatenbankFehler("SQL-Anweisung zu lang");
@@ -100,7 +128,14 @@ void Anweisung::Binden(int index, std::string_view text) {
 }
 
 bool Anweisung::Schritt() {
-    int rc = sqlite3_step(m_st.get());
+    // The bound is on a statement's whole run, not on one of its rows.
+    if (!sqlite3_stmt_busy(m_st.get()))
+        m_ticks = 0;
+    int rc;
+    {
+        Verbindung::ArbeitZaehlen zaehlen(m_arbeit, m_ticks);
+        rc = sqlite3_step(m_st.get());
+    }
     Pruefen(rc, m_db);
     return rc == SQLITE_ROW;
 }

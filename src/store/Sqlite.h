@@ -30,6 +30,11 @@ public:
     static Verbindung Oeffnen(const std::string& pfad);
     /// Creates the file if needed (the template generator, tests).
     static Verbindung Anlegen(const std::string& pfad);
+    /// Opens an existing file that this connection never writes, whose
+    /// statements each stop with a DatenbankFehler (SQLITE_INTERRUPT) after
+    /// arbeitsGrenze steps of the engine's virtual machine: a file from
+    /// elsewhere may hide an endless query behind a table's name.
+    static Verbindung NurLesen(const std::string& pfad, std::uint64_t arbeitsGrenze);
 
     sqlite3* Handle() const noexcept { return m_db.get(); }
     const std::string& Pfad() const noexcept { return m_pfad; }
@@ -41,11 +46,39 @@ public:
     void KollationRegistrieren(const char* name, Vergleicher vergleich);
 
 private:
+    friend class Anweisung;
     struct Schliesser {
         void operator()(sqlite3* db) const noexcept;
     };
+    /// The bound, and the work counter of the statement stepping now, in
+    /// the handler's ticks. Each statement counts its own run: one opened
+    /// within another's loop must neither use up nor refill the other's.
+    struct Arbeit {
+        std::uint64_t grenzeInTicks = 0;
+        std::uint64_t* laufend = nullptr;
+    };
+    /// Points the handler at zaehler while it lives, for one step.
+    class ArbeitZaehlen {
+    public:
+        ArbeitZaehlen(Arbeit* arbeit, std::uint64_t& zaehler) noexcept : m_arbeit(arbeit) {
+            if (m_arbeit)
+                m_arbeit->laufend = &zaehler;
+        }
+        ~ArbeitZaehlen() {
+            if (m_arbeit)
+                m_arbeit->laufend = nullptr;
+        }
+        ArbeitZaehlen(const ArbeitZaehlen&) = delete;
+        ArbeitZaehlen& operator=(const ArbeitZaehlen&) = delete;
+
+    private:
+        Arbeit* m_arbeit;
+    };
     Verbindung(const std::string& pfad, int flags);
 
+    // On the heap, as the engine keeps its address while the connection
+    // moves; declared first, so that it outlives the handle.
+    std::unique_ptr<Arbeit> m_arbeit;
     std::unique_ptr<sqlite3, Schliesser> m_db;
     std::string m_pfad;
 };
@@ -74,6 +107,8 @@ private:
         void operator()(sqlite3_stmt* st) const noexcept;
     };
     sqlite3* m_db;
+    Verbindung::Arbeit* m_arbeit;
+    std::uint64_t m_ticks = 0; // of the run under way
     std::unique_ptr<sqlite3_stmt, Finalisierer> m_st;
 };
 

@@ -7,6 +7,9 @@
 #include "projects/ProjektAnzeigen.h"
 #include "store/ModulText.h"
 #include "store/ProjektBaum.h"
+#include "store/Sqlite.h"
+
+#include <sys/stat.h>
 
 namespace cb::test {
 namespace {
@@ -63,7 +66,28 @@ TEST_F(ProjektLadenTest, BrokenProjectsSayNotIntact) {
     fs::remove(ohneModul / "M2.txt");
     fs::path kaputt = NeuerOrdner("kaputt");
     DateiSchreiben(kaputt / "CodeBrindle.mdb", "keine Datenbank");
-    for (const fs::path& ordner : {ohneDb, ohneModul, kaputt, fs::path("/gibt/es/nicht")}) {
+    fs::path rohr = NeuerOrdner("rohr");
+    ProjektAnlegen(rohr.string(), ZweiModule());
+    fs::remove(rohr / "M2.txt");
+    ASSERT_EQ(::mkfifo((rohr / "M2.txt").c_str(), 0600), 0);
+    // Tables replaced by views without end: each answer must still come.
+    const auto endlos = [&](const char* name, const char* tabelle, const char* spalten) {
+        fs::path ordner = NeuerOrdner(name);
+        ProjektAnlegen(ordner.string(), ZweiModule());
+        sql::Verbindung::Oeffnen((ordner / "CodeBrindle.mdb").string())
+            .Ausfuehren((std::string("DROP TABLE ") + tabelle + "; CREATE VIEW " + tabelle +
+                         " AS WITH RECURSIVE r(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM r) SELECT " +
+                         spalten + " FROM r")
+                            .c_str());
+        return ordner;
+    };
+    fs::path routinen = endlos("routinen", "td_rout",
+                               "x AS rou_num, 1 AS mod_num, 'a' AS rou_name, 1 AS rou_typ, 0 AS rou_open, "
+                               "1 AS rou_start, 2 AS rou_ende, 1 AS anz_dec_zeilen");
+    fs::path module =
+        endlos("module", "td_mod", "x AS mod_num, 'm' AS mod_name, 1 AS mod_typ, 1 AS mod_zeilen");
+    for (const fs::path& ordner :
+         {ohneDb, ohneModul, kaputt, rohr, routinen, module, fs::path("/gibt/es/nicht")}) {
         Instanz& in = I();
         in.meldungen = {};
         in.projekt.PfadSetzen(MitTrenner(ordner.string()));

@@ -218,3 +218,28 @@ TEST(StoreDatenbankDatei, ErneutesOeffnenSiehtDieZeilenEinesOffenenEinlesens) {
     p.projekt.DatenbankOeffnen();
     EXPECT_EQ(p.projekt.ModullisteLaden().size(), 1u);
 }
+
+TEST(StoreDatenbankDatei, NurLesenSpieltDasJournalEinesAbgebrochenenSchreibensZurueck) {
+    // A copy taken while a write was half done, as of a folder copied while
+    // a read went on: its journal holds what was there before.
+    Projekt p("journal");
+    ASSERT_TRUE(p.projekt.DatenbankErzeugen(p.meldungen, p.programmOrdner));
+    p.projekt.DatenbankOeffnen();
+    p.projekt.Datenbank().ModulEinfuegen({1, "Vorher", 2, 10});
+    p.projekt.DatenbankSchliessen();
+    Projekt kopie("journal_kopie");
+    {
+        auto v = sql::Verbindung::Oeffnen(p.Datei().string());
+        v.Ausfuehren("PRAGMA cache_size = 1; BEGIN; "
+                     "WITH RECURSIVE r(x) AS (SELECT 2 UNION ALL SELECT x + 1 FROM r LIMIT 20000) "
+                     "INSERT INTO td_mod SELECT x, 'Halb' || x, 2, 1 FROM r");
+        ASSERT_TRUE(fs::exists(p.Datei().string() + "-journal"));
+        fs::copy_file(p.Datei(), kopie.Datei());
+        fs::copy_file(p.Datei().string() + "-journal", kopie.Datei().string() + "-journal");
+    }
+    kopie.projekt.DatenbankOeffnen(DatenbankZugriff::NurLesen);
+    EXPECT_EQ(Zeilen(kopie.projekt, "td_mod"), 1);
+    auto module = kopie.projekt.ModullisteLaden();
+    ASSERT_EQ(module.size(), 1u);
+    EXPECT_EQ(module[0].Text, "Vorher");
+}

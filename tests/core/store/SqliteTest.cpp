@@ -97,3 +97,76 @@ TEST(StoreSqlite, NullUndZahlenAusAggregaten) {
     EXPECT_EQ(b.Ganzzahl(0), 11);
     EXPECT_EQ(b.Text(1), "integer") << "a quoted number goes into an integer column as a number";
 }
+
+TEST(StoreSqlite, NurLesenSchreibtNieUndBrichtEndloseAbfragenAb) {
+    const std::string pfad = (test::NeuerOrdner("nurlesen") / "t.db").string();
+    {
+        auto v = sql::Verbindung::Anlegen(pfad);
+        v.Ausfuehren("CREATE TABLE t (a INTEGER, b TEXT); INSERT INTO t VALUES (1, 'x');"
+                     "CREATE VIEW endlos AS WITH RECURSIVE r(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM r) "
+                     "SELECT x FROM r");
+    }
+    auto v = sql::Verbindung::NurLesen(pfad, 1'000'000);
+    try {
+        v.Ausfuehren("INSERT INTO t VALUES (2, 'y')");
+        FAIL() << "written through a read-only connection";
+    } catch (const DatenbankFehler& f) {
+        EXPECT_EQ(f.Code() & 0xff, 8) << f.what(); // SQLITE_READONLY
+    }
+    EXPECT_EQ(Anzahl(v), 1);
+
+    const auto abgebrochen = [&](const char* sql) {
+        try {
+            sql::Anweisung a(v, sql);
+            while (a.Schritt()) {
+            }
+        } catch (const DatenbankFehler& f) {
+            EXPECT_EQ(f.Code(), 9) << f.what(); // SQLITE_INTERRUPT
+            return true;
+        }
+        return false;
+    };
+    // Sorted, the rows never come; unsorted, each step is short, and the
+    // bound is on the whole run all the same.
+    EXPECT_TRUE(abgebrochen("SELECT x FROM endlos ORDER BY x"));
+    EXPECT_TRUE(abgebrochen("SELECT x FROM endlos"));
+    EXPECT_FALSE(abgebrochen("SELECT x FROM endlos LIMIT 1000"));
+
+    // A short query run in the loop of an endless one, as the caller search
+    // asks for each module's rows: it neither refills the other's count
+    // nor is stopped by it.
+    try {
+        sql::Anweisung aussen(v, "SELECT x FROM endlos");
+        for (int zeilen = 0; aussen.Schritt(); ++zeilen) {
+            ASSERT_LT(zeilen, 10'000'000) << "the outer query ran on";
+            EXPECT_EQ(Anzahl(v), 1);
+        }
+        ADD_FAILURE() << "the endless query came to an end";
+    } catch (const DatenbankFehler& f) {
+        EXPECT_EQ(f.Code(), 9) << f.what();
+    }
+}
+
+TEST(StoreSqlite, DieArbeitsGrenzeGiltFuerJedeAbfrageFuerSich) {
+    const std::string pfad = (test::NeuerOrdner("arbeit") / "t.db").string();
+    sql::Verbindung::Anlegen(pfad).Ausfuehren("CREATE TABLE t (a INTEGER, b TEXT)");
+    auto v = sql::Verbindung::NurLesen(pfad, 1'000'000);
+    // Each run takes a fraction of the bound, all of them together many times it.
+    const char* sql = "WITH RECURSIVE r(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM r LIMIT 20000) "
+                      "SELECT count(*) FROM r";
+    sql::Anweisung wieder(v, sql);
+    for (int i = 0; i < 50; ++i) {
+        ASSERT_TRUE(wieder.Schritt());
+        EXPECT_EQ(wieder.Ganzzahl(0), 20000);
+        wieder.Zuruecksetzen();
+        sql::Anweisung neu(v, sql);
+        ASSERT_TRUE(neu.Schritt());
+        EXPECT_EQ(neu.Ganzzahl(0), 20000);
+    }
+    // And the same count ten times as long is over it.
+    EXPECT_THROW(
+        sql::Anweisung(v, "WITH RECURSIVE r(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM r LIMIT 200000) "
+                          "SELECT count(*) FROM r")
+            .Ausfuehren(),
+        DatenbankFehler);
+}
