@@ -3,17 +3,8 @@
 # opens it answers within a few seconds with exit 1 and a message that
 # names the file or the broken project, never a hang (124), a crash or 0.
 set -u
-case "$1" in /*) cli="$1" ;; *) cli="$PWD/$1" ;; esac
+. "$(dirname "$0")/lib/pruefen.sh" "$1"
 case "${2:?the damaging tool cbbeschaedigen as second argument}" in /*) beschaedigen="$2" ;; *) beschaedigen="$PWD/$2" ;; esac
-fail=0
-check() { # name, expected, actual
-  if [ "$2" != "$3" ]; then
-    echo "FAIL: $1"; echo "  expected: $(printf '%q' "$2")"; echo "  actual:   $(printf '%q' "$3")"; fail=1
-  fi
-}
-contains() { # name, needle, haystack
-  case "$3" in *"$2"*) ;; *) echo "FAIL: $1"; echo "  wanted: $(printf '%q' "$2")"; echo "  in:     $(printf '%q' "$3")"; fail=1;; esac
-}
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 cd "$tmp" || exit 1
