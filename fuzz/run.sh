@@ -1,16 +1,44 @@
 #!/usr/bin/env bash
-# Builds the workbook reader's fuzzer with clang, makes a seed corpus from
-# workbooks written by cbwb (and the shared test data when present) and
-# runs it. Usage: bash fuzz/run.sh [SECONDS]   (default 600)
+# Builds a fuzzer with clang, makes a seed corpus and runs it: the workbook
+# reader over workbooks written by cbwb (and the shared test data when
+# present), or the project-folder commands over project folders read from
+# them. Usage: bash fuzz/run.sh [SECONDS] [mappe|projekt]   (600, mappe)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build/fuzz
 secs="${1:-600}"
+ziel="${2:-mappe}"
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCB_BUILD_FUZZ=ON \
   -DCB_BUILD_UI=OFF -DCB_BUILD_TESTS=OFF -DCB_BUILD_BENCH=OFF >/dev/null
 if [ -z "${CBWB:-}" ]; then
   cmake --build "$build" -j2 --target cbwb
   CBWB="$build/bin/cbwb"
+fi
+if [ "$ziel" = projekt ]; then
+  cmake --build "$build" -j2 --target cbfuzz_projekt codebrindle-cli cbwb
+  seeds="$build/seeds-projekt"
+  rm -rf "$seeds" "$build/ordner"
+  mkdir -p "$seeds" "$build/corpus-projekt" "$build/findings-projekt" "$build/ordner"
+  # A seed is a project's database, then each module text after "\n--M--\n"
+  n=0
+  for args in "--generate 3 40" "--generate 2 25 --codepage 1251" "examples/*.bas examples/*.cls examples/*.frm"; do
+    n=$((n + 1))
+    # shellcheck disable=SC2086
+    "$build/bin/cbwb" "$build/ordner/m$n.xlsm" $args >/dev/null
+    "$build/bin/codebrindle-cli" read --out "$build/ordner/p$n" "$build/ordner/m$n.xlsm" >/dev/null
+    {
+      cat "$build/ordner/p$n/CodeBrindle.mdb"
+      for t in $(ls "$build/ordner/p$n" | grep '^M[0-9]*\.txt$' | sort -V); do
+        printf '\n--M--\n'
+        cat "$build/ordner/p$n/$t"
+      done
+    } > "$seeds/projekt$n"
+  done
+  ASAN_OPTIONS="fast_unwind_on_malloc=0${ASAN_OPTIONS:+:$ASAN_OPTIONS}" \
+  LSAN_OPTIONS="suppressions=$PWD/fuzz/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}" \
+  "$build/bin/cbfuzz_projekt" -max_total_time="$secs" -rss_limit_mb=2048 -max_len=400000 \
+    -timeout=30 -print_final_stats=1 -artifact_prefix="$build/findings-projekt/" "$build/corpus-projekt" "$seeds"
+  exit
 fi
 cmake --build "$build" -j2 --target cbfuzz_workbook
 
