@@ -25,6 +25,10 @@ std::string AppHinweisText(bool aufgelistet, bool leer, const std::string& appNa
 
 /// Ends the caption while a project read from the host is not saved.
 inline constexpr const char* NichtGespeichertMarke = " [nicht gespeichert !!!]";
+/// The caption while a project just read is not saved yet.
+inline std::string UngespeichertTitel(const std::string& programmTitel, const std::string& projekt) {
+    return programmTitel + " Projekt: " + projekt + NichtGespeichertMarke;
+}
 
 /// The message of a reading that failed.
 std::string EinleseFehlerText();

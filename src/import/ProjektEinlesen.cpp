@@ -113,7 +113,7 @@ bool ProjektEinlesen(Zustand& z, OffenesProjekt& ziel, Host& host, Meldungen& me
             modulName.clear(); // what fails from here is no module's
             // A write that fails here would lose the project after a success.
             ziel.Datenbank().EinlesenAbschliessen();
-            anzeige.TitelSetzen(z.ProgrammTitel + " Projekt: " + treApp.Tag + NichtGespeichertMarke);
+            anzeige.TitelSetzen(UngespeichertTitel(z.ProgrammTitel, treApp.Tag));
             ziel.NichtGespeichert = true;
             ergebnis = true;
         }

@@ -439,7 +439,7 @@ void Steuerung::mnuBearbeiten_Code_Click() {
             // workbook's read: saving and the RTF export offer the name.
             const std::string& knoten = m_treApp.Knoten().front().Text;
             m_treApp.Tag = knoten.substr(0, knoten.rfind(" ["));
-            m_ansicht.TitelSetzen(m_z.ProgrammTitel + " Projekt: " + m_treApp.Tag + NichtGespeichertMarke);
+            m_ansicht.TitelSetzen(UngespeichertTitel(m_z.ProgrammTitel, m_treApp.Tag));
             m_projekt.NichtGespeichert = true;
             m_vbDateien = false; // read: the tree no longer names their folder
         }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Befehlsleisten.h"
 #include "Masse.h"
+#include "QtText.h"
 #include "Symbole.h"
 
 #include "projects/ZuletztListe.h"
@@ -19,14 +20,6 @@
 #include <QToolBar>
 
 namespace cb {
-
-namespace {
-
-QString Q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-} // namespace
 
 Befehlsleisten::Befehlsleisten(QMainWindow& fenster) : QObject(&fenster) {
     MenueleisteBauen(fenster);

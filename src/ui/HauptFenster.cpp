@@ -12,6 +12,7 @@
 #include "MiniFenster.h"
 #include "OptionenFenster.h"
 #include "QtDienste.h"
+#include "QtText.h"
 #include "StatusLeiste.h"
 #include "Symbole.h"
 
@@ -26,14 +27,6 @@
 #include <QWindow>
 
 namespace cb {
-
-namespace {
-
-QString Q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-} // namespace
 
 HauptFenster::HauptFenster(QWidget* parent)
     : QMainWindow(parent), m_leisten(new Befehlsleisten(*this)), m_baeume(new BaumBereich),

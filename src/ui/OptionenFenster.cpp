@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "OptionenFenster.h"
 #include "Masse.h"
+#include "QtText.h"
 
 #include "steuerung/OptionenDialog.h"
 
@@ -23,10 +24,6 @@
 namespace cb {
 
 namespace {
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 // Colour values keep red in the low byte.
 QColor Farbe(std::int32_t wert) {

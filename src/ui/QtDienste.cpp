@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtDienste.h"
+#include "QtText.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -16,10 +17,6 @@
 namespace cb {
 
 namespace {
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 // Every dialog gives the keys back to the window when it closes.
 // The window a dialog comes up over, and that gets the keys back after it.

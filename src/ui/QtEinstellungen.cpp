@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtEinstellungen.h"
+#include "QtText.h"
 
 #include <QSettings>
 
@@ -16,10 +17,6 @@ std::unique_ptr<QSettings> Oeffnen(const std::string& app) {
     if (anwendung.isEmpty())
         anwendung = org;
     return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, org, anwendung);
-}
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
 }
 
 } // namespace

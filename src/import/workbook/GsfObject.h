@@ -32,10 +32,12 @@ inline void GsfStarten() {
         // (assertion texts among them); the reader says it in its own error,
         // naming the file, so those lines are only noise. Some of gsf's
         // sources log without a domain of their own, and the zip reader
-        // prints a bad header with g_printerr; nothing else in this program
-        // speaks through GLib, so both are silenced whole.
+        // prints a bad header with g_printerr; a damaged date in a zip entry
+        // reaches GLib's own date functions, which complain in their domain.
+        // Nothing else in this program speaks through GLib, so all of it is
+        // silenced whole.
         for (const char* bereich : {static_cast<const char*>(nullptr), "libgsf", "libgsf:msole", "libgsf:zip",
-                                    "libgsf:open_pkg", "libgsf:tar"})
+                                    "libgsf:open_pkg", "libgsf:tar", "GLib", "GLib-GObject", "GLib-GIO"})
             g_log_set_handler(bereich,
                               static_cast<GLogLevelFlags>(G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING |
                                                           G_LOG_LEVEL_MESSAGE | G_LOG_LEVEL_INFO |
